@@ -1,0 +1,146 @@
+#include "app/core/ULanguage.h"
+
+#include <QFileInfo>
+
+#include <iterator>
+
+#include "app/core/UComon.h"
+#include "platform/rtl/codec.h"
+#include "platform/rtl/exceptions.h"
+#include "platform/rtl/files.h"
+
+QStringList Lang_Texts;
+int Lang_Count = 0;
+
+namespace {
+
+const char* const Builtin_Texts[] = {
+#include "builtin_texts.inc"
+};
+constexpr int Builtin_Count = 5400;
+static_assert(std::size(Builtin_Texts) == Builtin_Count);
+
+void Append_Builtin(int first, int last)
+{
+    for (int n = first; n <= last; ++n)
+        Lang_Texts.append(QString::fromUtf8(Builtin_Texts[n]));
+}
+
+const QChar Pilcrow = QChar(0x00B6);
+
+// One line of a language file: `STR<number> = <text>`. The character just
+// before the first "=" (the blank of the usual form) is not part of the
+// number; "/#/" starts a comment; a text may be put between two pilcrows to
+// keep its outer blanks.
+void Apply_Lang_Line(const String& raw)
+{
+    const String line = Trim(raw);
+    if (!line.startsWith(u"STR"))
+        return;
+    const int p = Pos("=", line);
+    int n;
+    if (!TryStrToInt(Trim(Copy(line, 4, p - 5)), n))
+        n = -1;
+    if (n < 0 || n >= Lang_Count || n >= Lang_Texts.size())
+        return;
+
+    String text = Trim(Copy(line, p + 1));
+    if (const int c = Pos("/#/", text); c > 0)
+        text = Trim(Copy(text, 1, c - 1));
+    if (text.isEmpty())
+        return;
+    if (text.startsWith(Pilcrow))
+        text.remove(0, 1);
+    if (const int q = text.indexOf(Pilcrow); q >= 0)
+        text.truncate(q);
+    Lang_Texts[n] = text;
+}
+
+}  // namespace
+
+// Register of the added messages: keep docs/TEXTS.md in step.
+const std::vector<TAdded_Lang_Text> Added_Lang_Texts = {
+    // {1106, "Error!! The file cannot be read"},
+};
+
+void Load_Default_Lang()
+{
+    Lang_Texts.clear();
+    Lang_Texts.reserve(Builtin_Count);
+    Append_Builtin(0, 1299);
+    Load_Default_Lang_2();
+    Load_Default_Lang_3();
+    Lang_Count = Builtin_Count;
+    for (const TAdded_Lang_Text& a : Added_Lang_Texts)
+        if (a.Number >= 0 && a.Number < Lang_Count)
+            Lang_Texts[a.Number] = QString::fromUtf8(a.Text);
+}
+
+void Load_Default_Lang_2() { Append_Builtin(1300, 2799); }
+
+void Load_Default_Lang_3() { Append_Builtin(2800, 5399); }
+
+void Load_Lang_File(const String& path)
+{
+    String text = DecodeText(ReadFileBytes(path));
+    if (const qsizetype nul = text.indexOf(QChar(0)); nul >= 0)
+        text.truncate(nul);
+    text.replace("\r\n", "\n").replace(u'\r', u'\n');
+    for (const String& line : text.split(u'\n'))
+        Apply_Lang_Line(line);
+}
+
+bool Load_Language()
+{
+    Load_Default_Lang();
+    // Puts the Language_Name of entry back unless the load succeeds.
+    struct Name_Guard {
+        const String saved = Language_Name;
+        bool keep = false;
+        ~Name_Guard()
+        {
+            if (!keep)
+                Language_Name = saved;
+        }
+    } guard;
+    // Anything of that name counts as present: a directory there cannot be
+    // read and fails like an unreadable file instead of passing for missing.
+    auto present = [](const String& path) { return QFileInfo::exists(path); };
+    String path = Language_Dir + "/" + Language_Name + ".lng";
+    if (!present(path)) {
+        Language_Name = "English";
+        path = Language_Dir + "/English.lng";
+    }
+    try {
+        if (present(path))
+            Load_Lang_File(path);
+    } catch (const Exception&) {
+        // No line is applied before the whole file has been read; refill
+        // anyway so that the table is the built-in one whatever happened.
+        Load_Default_Lang();
+        return false;
+    }
+    guard.keep = true;
+    return true;
+}
+
+String Lang_Text(int n)
+{
+    return n >= 0 && n < Lang_Texts.size() ? Lang_Texts[n] : String();
+}
+
+String Format_Lang(const String& pattern, std::initializer_list<int64_t> values)
+{
+    String result;
+    auto next = values.begin();
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == u'%' && i + 1 < pattern.size() && pattern[i + 1] == u'd') {
+            if (next != values.end())
+                result += QString::number(*next++);
+            ++i;
+        } else {
+            result += pattern[i];
+        }
+    }
+    return result;
+}
