@@ -1,6 +1,7 @@
-# Two commands for a fresh Debian machine:
+# Commands for a fresh Debian machine:
 #   make run   - install what is missing, build, start the configurator
 #   make test  - install what is missing, build, run every test
+#   make bench - install what is missing, build, run every benchmark
 # (make asan builds and runs the tests under the sanitizers in build-asan.)
 
 BUILD      ?= build
@@ -10,7 +11,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := qt6-base-dev libpugixml-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev \
             libbenchmark-dev cmake ninja-build ccache g++ fonts-dejavu-core libxml2-utils
 
-.PHONY: run test asan deps configure build
+.PHONY: run test bench asan deps configure build
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
@@ -21,6 +22,9 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; "$$b" || exit 1; done
 
 asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVYN_SANITIZE=ON

@@ -60,7 +60,24 @@ void Apply_Lang_Line(const String& raw)
 
 // Register of the added messages: keep docs/TEXTS.md in step.
 const std::vector<TAdded_Lang_Text> Added_Lang_Texts = {
-    // {1106, "Error!! The file cannot be read"},
+    {1106, "Error!! The file cannot be read or is not well-formed XML: "},
+    {1107, "Error!! An element is missing in the file: "},
+    {1108, "Error!! Communication parameters: value not valid or out of range: "},
+    {1109, "Error!! Communication parameters: a character the device cannot store: "},
+    {1110, "Error!! EtherCAT variables"},
+    {1111, "row"},
+    {1112, "unknown type: "},
+    {1113, "the length must be between 1 and 255: "},
+    {1114, "position differs from the computed position "},
+    {1115, "start bit differs from the computed start bit "},
+    {1116, "more than 256 enabled variables"},
+    {1117, "initial value not valid or out of range: "},
+    {1118, "the initial value holds a character the device cannot store: "},
+    {1119, "Error!! EtherCAT variable groups"},
+    {1120, "more than 16 groups"},
+    {1121, "number of variables not valid: "},
+    {1122, "Error!! The EtherCAT variable image is larger than 131072 bytes: "},
+    {1123, "Error!! The configuration image cannot be written: "},
 };
 
 void Load_Default_Lang()
