@@ -1,0 +1,37 @@
+#pragma once
+// The font map: the classic face names the dialogs ask for are drawn with one
+// pinned family, and every font is rendered with the same fixed settings, so
+// text metrics and pixels are the same on every machine.
+#include <QFont>
+
+#include "platform/rtl/strings.h"
+
+// Logical resolution of every canvas: pixel heights and point sizes convert
+// at 96 pixels per inch.
+constexpr int ScreenPixelsPerInch = 96;
+
+// Family used for the sans-serif classic faces (and for unknown faces the
+// machine lacks).
+inline const char* const DefaultSansFamily = "DejaVu Sans";
+// Family used for the fixed-pitch classic faces.
+inline const char* const DefaultMonoFamily = "DejaVu Sans Mono";
+
+// The family a face name is drawn with. The classic faces ("Tahoma",
+// "Verdana", "MS Sans Serif", "Segoe UI", "Arial", "Microsoft Sans Serif" ...)
+// always map to DefaultSansFamily and the classic fixed faces ("Courier New",
+// "Courier", "Consolas", "Lucida Console", "Fixedsys") to DefaultMonoFamily,
+// even where the machine has them; another installed family is used as it is;
+// a missing one falls back to DefaultSansFamily. Case-insensitive.
+String MapFontFamily(const String& Name);
+
+// Adds or replaces one entry of the map (From -> To); an empty To removes it.
+void SetFontSubstitute(const String& From, const String& To);
+
+enum class TFontQuality { fqDefault, fqDraft, fqProof, fqNonAntialiased, fqAntialiased, fqClearType, fqClearTypeNatural };
+
+// A QFont for a face name and a GDI pixel height (negative: character height,
+// positive: cell height = ascent + descent), with the pinned rendering
+// settings (no hinting, so advances are the font file's design metrics).
+// fqNonAntialiased and fqDraft draw without antialiasing; the rest smooth.
+QFont MakeQFont(const String& Name, int Height, bool Bold = false, bool Italic = false, bool Underline = false,
+                bool StrikeOut = false, TFontQuality Quality = TFontQuality::fqDefault);

@@ -1,0 +1,236 @@
+#include "platform/gui/input_route.h"
+
+#include "platform/gui/input_state.h"
+
+namespace {
+
+bool enabledUpTheChain(const TControl* C)
+{
+    for (const TControl* c = C; c; c = c->Parent())
+        if (!c->Enabled())
+            return false;
+    return true;
+}
+
+void setModifierKeyDown(TInputState& State, Word VK, bool Down)
+{
+    auto both = [&](Word generic, Word left, Word right) {
+        State.SetKeyDown(generic, Down);
+        if (Down) {
+            if (!State.IsKeyDown(right))
+                State.SetKeyDown(left, true);
+        } else {
+            State.SetKeyDown(left, false);
+            State.SetKeyDown(right, false);
+        }
+    };
+    switch (VK) {
+    case VK_SHIFT: both(VK_SHIFT, VK_LSHIFT, VK_RSHIFT); break;
+    case VK_CONTROL: both(VK_CONTROL, VK_LCONTROL, VK_RCONTROL); break;
+    case VK_MENU: both(VK_MENU, VK_LMENU, VK_RMENU); break;
+    default: State.SetKeyDown(VK, Down); break;
+    }
+}
+
+// The window whose messages the mouse goes to: the capture's when there is one.
+TWinControl* mouseWindow(TWinControl* Window)
+{
+    if (TControl* capture = GetCaptureControl()) {
+        if (auto* w = dynamic_cast<TWinControl*>(capture))
+            return w;
+        if (capture->Parent())
+            return capture->Parent();
+    }
+    return Window;
+}
+
+void syncPointer(TPoint ScreenPos, TShiftState Shift)
+{
+    TInputState& s = InputState();
+    s.SyncModifiers(Shift);
+    s.SyncButtons(Shift);
+    s.SetCursorPos(ScreenPos);
+}
+
+void updateHover(TWinControl* Window, TPoint ScreenPos)
+{
+    TControl* now = Window;
+    if (Window)
+        if (TControl* c = Window->ControlAtPos(Window->ScreenToClient(ScreenPos), false))
+            now = c;
+    TControl* before = InputState().ControlUnderCursor();
+    if (now == before)
+        return;
+    InputState().SetControlUnderCursor(now);
+    TWeakRef<TControl> entered(now);
+    if (before)
+        before->Perform(CM_MOUSELEAVE);
+    if (TControl* c = entered.Get())
+        c->Perform(CM_MOUSEENTER);
+}
+
+}  // namespace
+
+TWinControl* KeyboardTarget(TWinControl* Window)
+{
+    TWinControl* focused = GetFocusedControl();
+    if (focused && Window) {
+        TCustomForm* form = GetParentForm(Window);
+        if (form && GetParentForm(focused) == form)
+            return focused;
+    }
+    return Window;
+}
+
+void RouteKeyDown(TWinControl* Target, const TKeyStroke& Stroke)
+{
+    if (!Target)
+        return;
+    TInputState& state = InputState();
+    state.SyncModifiers(Stroke.Shift);
+    const bool wasDown = state.IsKeyDown(Stroke.VK);
+    setModifierKeyDown(state, Stroke.VK, true);
+    const bool alt = state.IsKeyDown(VK_MENU);
+    const bool ctrl = state.IsKeyDown(VK_CONTROL);
+    const bool sys = (alt && !ctrl) || Stroke.VK == VK_F10;
+    const bool repeat = Stroke.AutoRepeat || wasDown;
+
+    // The characters are worked out from the stroke as it was pressed, as
+    // the platform's key translation does before the key message is handled.
+    String text;
+    if (Stroke.Text) {
+        text = *Stroke.Text;
+    } else {
+        TShiftState shift;
+        if (state.IsKeyDown(VK_SHIFT))
+            shift.Include(ssShift);
+        if (ctrl)
+            shift.Include(ssCtrl);
+        if (alt)
+            shift.Include(ssAlt);
+        if (const QChar c = CharFromVirtualKey(Stroke.VK, shift); !c.isNull())
+            text = QString(c);
+    }
+
+    TWeakRef<TWinControl> target(Target);
+    TMessage down{sys ? WM_SYSKEYDOWN : WM_KEYDOWN, Stroke.VK, MakeKeyData(Stroke.VK, Stroke.Keypad, alt, repeat, false), 0};
+    if (DeliverKeyMessage(Target, down))
+        return;
+    for (QChar c : text) {
+        TWinControl* t = target.Get();
+        if (!t)
+            return;
+        TMessage ch{sys ? WM_SYSCHAR : WM_CHAR, c.unicode(), MakeKeyData(Stroke.VK, Stroke.Keypad, alt, repeat, false), 0};
+        DeliverKeyMessage(t, ch);
+    }
+}
+
+void RouteKeyUp(TWinControl* Target, const TKeyStroke& Stroke)
+{
+    TInputState& state = InputState();
+    state.SyncModifiers(Stroke.Shift);
+    setModifierKeyDown(state, Stroke.VK, false);
+    if (!Target)
+        return;
+    const bool alt = state.IsKeyDown(VK_MENU);
+    const bool ctrl = state.IsKeyDown(VK_CONTROL);
+    const bool sys = (alt && !ctrl) || Stroke.VK == VK_MENU || Stroke.VK == VK_F10;
+    TMessage up{sys ? WM_SYSKEYUP : WM_KEYUP, Stroke.VK, MakeKeyData(Stroke.VK, Stroke.Keypad, alt, true, true), 0};
+    DeliverKeyMessage(Target, up);
+}
+
+void RouteChars(TWinControl* Target, const String& Text)
+{
+    TWeakRef<TWinControl> target(Target);
+    for (QChar c : Text) {
+        TWinControl* t = target.Get();
+        if (!t)
+            return;
+        TMessage ch{WM_CHAR, c.unicode(), 1, 0};
+        DeliverKeyMessage(t, ch);
+    }
+}
+
+void RouteMouseButton(TWinControl* Window, unsigned Msg, TPoint ScreenPos, TShiftState Shift)
+{
+    syncPointer(ScreenPos, Shift);
+    TWinControl* target = mouseWindow(Window);
+    if (!target)
+        return;
+    const TPoint p = target->ScreenToClient(ScreenPos);
+    target->Perform(Msg, ShiftStateToKeys(Shift), PointToSmallPoint(p));
+}
+
+void RouteMouseMove(TWinControl* Window, TPoint ScreenPos, TShiftState Shift)
+{
+    syncPointer(ScreenPos, Shift);
+    TWeakRef<TWinControl> window(Window);
+    const bool captured = GetCaptureControl() != nullptr;
+    if (!captured) {
+        updateHover(Window, ScreenPos);
+        if (TWinControl* w = window.Get())
+            w->Perform(WM_SETCURSOR, intptr_t(w->Widget()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    }
+    TWinControl* target = mouseWindow(window.Get());
+    if (!target)
+        return;
+    const TPoint p = target->ScreenToClient(ScreenPos);
+    target->Perform(WM_MOUSEMOVE, ShiftStateToKeys(Shift), PointToSmallPoint(p));
+}
+
+void RouteMouseWheel(TWinControl* Window, TPoint ScreenPos, int Delta, TShiftState Shift, bool Horizontal)
+{
+    syncPointer(ScreenPos, Shift);
+    TWinControl* target = mouseWindow(Window);
+    if (!target)
+        return;
+    target->Perform(Horizontal ? WM_MOUSEHWHEEL : WM_MOUSEWHEEL, MAKEWPARAM(int(ShiftStateToKeys(Shift)), Delta),
+                    MAKELPARAM(ScreenPos.X, ScreenPos.Y));
+}
+
+void RouteMouseEnter(TWinControl* Window, TPoint ScreenPos)
+{
+    InputState().SetCursorPos(ScreenPos);
+    if (!GetCaptureControl())
+        updateHover(Window, ScreenPos);
+}
+
+void RouteMouseLeave(TWinControl* Window)
+{
+    if (GetCaptureControl())
+        return;
+    TControl* hovered = InputState().ControlUnderCursor();
+    if (!hovered || !Window)
+        return;
+    if (hovered != Window && hovered->Parent() != Window)
+        return;
+    if (hovered != Window && dynamic_cast<TWinControl*>(hovered))
+        return;
+    InputState().SetControlUnderCursor(nullptr);
+    hovered->Perform(CM_MOUSELEAVE);
+}
+
+TWinControl* WindowAtPos(TWinControl* Root, TPoint ScreenPos)
+{
+    if (!Root)
+        return nullptr;
+    TWinControl* w = Root;
+    for (;;) {
+        const TPoint p = w->ScreenToClient(ScreenPos);
+        TControl* child = nullptr;
+        // The topmost visible windowed child under the point, enabled or not.
+        for (int i = w->ControlCount() - 1; i >= 0; --i) {
+            TControl* c = w->Controls(i);
+            if (dynamic_cast<TWinControl*>(c) && c->Visible() && c->BoundsRect().Contains(p)) {
+                child = c;
+                break;
+            }
+        }
+        if (!child)
+            break;
+        w = static_cast<TWinControl*>(child);
+    }
+    while (w && !enabledUpTheChain(w))
+        w = w->Parent();
+    return w;
+}
