@@ -11,6 +11,8 @@
 #include <array>
 #include <functional>
 
+#include "platform/grids/grid_base_types.h"
+#include "platform/gui/classes.h"
 #include "platform/gui/graphics.h"
 #include "platform/rtl/object.h"
 #include "platform/rtl/set.h"
@@ -293,9 +295,14 @@ using TSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, 
 using TImageChangeEvent = std::function<void(TObject* Sender, int Acol, int Arow)>;
 using TIsDesigningEvent = std::function<void(TObject* Sender, bool& IsDesigning)>;
 
-// The cell-draw, cell-colour and alignment events (TCustomCellDrawEvent,
-// TGridColorEvent, TGridAlignEvent) take the platform grid's draw state and
-// alignment, and are declared with the string grid.
+// Cell drawing, colour and alignment questions (the row comes first in the
+// last two).
+using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
+                                                TGridDrawState AState, TRect ARect, bool Printing)>;
+using TGridColorEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, TGridDrawState AState, TBrush* ABrush, TFont* AFont)>;
+using TGridAlignEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign)>;
 
 // Declared with the column grid.
 using TColumnPopupEvent = std::function<void(TObject* Sender, int ACol, int ARow, TPopupMenu* PopupMenu)>;

@@ -9,6 +9,10 @@
 #include "platform/rtl/set.h"
 #include "platform/rtl/strings.h"
 
+// Horizontal alignment of a text in its box.
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+using TAlignment::taLeftJustify, TAlignment::taRightJustify, TAlignment::taCenter;
+
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 // An object whose state can be copied from another of a compatible class.
