@@ -580,6 +580,21 @@ private:
 
 // ---- TCustomForm: a top-level window and the root of the focus -------------------------------
 
+// The answer a modal form (or a message box) ends with.
+using TModalResult = int;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = 1;
+constexpr TModalResult mrCancel = 2;
+constexpr TModalResult mrAbort = 3;
+constexpr TModalResult mrRetry = 4;
+constexpr TModalResult mrIgnore = 5;
+constexpr TModalResult mrYes = 6;
+constexpr TModalResult mrNo = 7;
+constexpr TModalResult mrAll = 8;
+constexpr TModalResult mrNoToAll = 9;
+constexpr TModalResult mrYesToAll = 10;
+constexpr TModalResult mrClose = 11;
+
 class TCustomForm : public TWinControl {
 public:
     explicit TCustomForm(TComponent* AOwner);
@@ -610,6 +625,10 @@ public:
     void DefocusControl(TWinControl* Control, bool Removing);
     // Hides the form; closing the main form ends the application.
     virtual void Close();
+    // While the form is shown modally, setting a result other than mrNone
+    // ends the modal show with it (a button's ModalResult sets it on click).
+    TModalResult ModalResult() const { return modalResult_; }
+    virtual void SetModalResult(TModalResult Value) { modalResult_ = Value; }
 
     TNotifyEvent OnActivate;
     TNotifyEvent OnDeactivate;
@@ -641,6 +660,7 @@ private:
     bool keyPreview_ = false;
     bool active_ = false;
     int focusCount_ = 0;
+    TModalResult modalResult_ = mrNone;
 };
 
 // The form a control sits on (its top-level ancestor when that is a form).
