@@ -78,6 +78,9 @@ const std::vector<TAdded_Lang_Text> Added_Lang_Texts = {
     {1121, "number of variables not valid: "},
     {1122, "Error!! The EtherCAT variable image is larger than 131072 bytes: "},
     {1123, "Error!! The configuration image cannot be written: "},
+    {1124, "Error!! The ESI file cannot be written: "},
+    {1125, "Error!! Communication parameters: a character the ESI file cannot hold: "},
+    {1126, "the name holds a character the ESI file cannot hold: "},
 };
 
 void Load_Default_Lang()
