@@ -81,6 +81,10 @@ void TControl::SetParent(TWinControl* AParent)
 {
     if (parent_ == AParent)
         return;
+    if (AParent)
+        AParent = AParent->ParentForChild(this);
+    if (parent_ == AParent)
+        return;
     if (AParent == this)
         throw EInvalidOperation(QStringLiteral("A control cannot have itself as its parent"));
     if (parent_)

@@ -371,6 +371,13 @@ public:
     TControl* ControlAtPos(TPoint P, bool AllowDisabled, bool AllowWinControls = false) const;
     // Sends the message to every child until one sets Result.
     void Broadcast(TMessage& Message);
+    // The control a child given to SetParent(this) really goes into: this
+    // control, or a container inside it (a category panel's surface).
+    virtual TWinControl* ParentForChild(TControl* Child)
+    {
+        (void)Child;
+        return this;
+    }
     // Sends Msg to every child.
     void NotifyControls(unsigned Msg);
 
@@ -502,6 +509,9 @@ protected:
     virtual void CMDialogKey(TMessage& Message);
     virtual void CMDialogChar(TMessage& Message);
     virtual void CMWantSpecialKey(TMessage& Message);
+    // The form's focused control changed (LParam: the control): passed on
+    // to every child, so that buttons can show which one Enter would click.
+    virtual void CMFocusChanged(TMessage& Message);
     void CMEnabledChanged(TMessage& Message) override;
     void CMVisibleChanged(TMessage& Message) override;
     void CMColorChanged(TMessage& Message) override;

@@ -585,6 +585,7 @@ void TWinControl::Dispatch(TMessage& Message)
     case CM_DIALOGKEY: CMDialogKey(Message); break;
     case CM_DIALOGCHAR: CMDialogChar(Message); break;
     case CM_WANTSPECIALKEY: CMWantSpecialKey(Message); break;
+    case CM_FOCUSCHANGED: CMFocusChanged(Message); break;
     default: TControl::Dispatch(Message); break;
     }
 }
@@ -594,6 +595,8 @@ void TWinControl::WMKillFocus(TMessage& Message) { DefaultHandler(Message); }
 void TWinControl::WMGetDlgCode(TMessage& Message) { DefaultHandler(Message); }
 void TWinControl::WMDestroy(TMessage& Message) { DefaultHandler(Message); }
 void TWinControl::CMWantSpecialKey(TMessage& Message) { Message.Result = 0; }
+
+void TWinControl::CMFocusChanged(TMessage& Message) { Broadcast(Message); }
 
 void TWinControl::WMCommand(TMessage& Message)
 {
