@@ -8,12 +8,12 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 #include <QWheelEvent>
 
 #include <map>
 
 #include "platform/gui/application.h"
+#include "platform/gui/hintwindow.h"
 #include "platform/gui/input_route.h"
 #include "platform/gui/input_state.h"
 
@@ -81,7 +81,7 @@ bool showHint(TWinControl* Control, QHelpEvent* E)
     if (!c)
         c = Control;
     if (!Application.ShowHint() || !c->ShowHint() || c->Hint().isEmpty()) {
-        QToolTip::hideText();
+        HideApplicationHint();
         return true;
     }
     THintInfo info;
@@ -93,10 +93,10 @@ bool showHint(TWinControl* Control, QHelpEvent* E)
     info.HideTimeout = Application.HintHidePause();
     info.HintStr = shortHint(c->Hint());
     if (c->Perform(CM_HINTSHOW, 0, intptr_t(&info)) != 0 || info.HintStr.isEmpty()) {
-        QToolTip::hideText();
+        HideApplicationHint();
         return true;
     }
-    QToolTip::showText(E->globalPos(), info.HintStr, Control->Widget(), QRect(), info.HideTimeout);
+    ActivateApplicationHint(info);
     return true;
 }
 
@@ -154,6 +154,8 @@ bool TranslateQtEvent(TWinControl* Control, QEvent* Event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick: {
+        if (Event->type() != QEvent::MouseButtonRelease)
+            HideApplicationHint();
         if (!widget->isEnabled())
             return false;
         auto* e = static_cast<QMouseEvent*>(Event);
@@ -191,9 +193,11 @@ bool TranslateQtEvent(TWinControl* Control, QEvent* Event)
         return false;
     }
     case QEvent::Leave:
+        HideApplicationHint();
         RouteMouseLeave(Control);
         return false;
     case QEvent::KeyPress: {
+        HideApplicationHint();
         auto* e = static_cast<QKeyEvent*>(Event);
         TWinControl* target = KeyboardTarget(Control);
         const TKeyStroke stroke = strokeOf(e);

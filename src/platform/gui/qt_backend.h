@@ -15,7 +15,7 @@
 //   QPaintEvent                            -> WM_ERASEBKGND, WM_PAINT (QPainter* in WParam)
 //   QResizeEvent / QMoveEvent by Qt        -> the control's bounds, WM_SIZE
 //   QCloseEvent of a form                  -> WM_CLOSE
-//   QEvent::ToolTip                        -> CM_HINTSHOW, then QToolTip
+//   QEvent::ToolTip                        -> CM_HINTSHOW, then the hint window (hintwindow.h)
 //   focus in by a click or Tab in Qt       -> the layer's SetFocus
 //   window activation                      -> the form becomes active
 //

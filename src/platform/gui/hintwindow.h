@@ -1,0 +1,51 @@
+#pragma once
+// The hint window: the small top-level window that shows a control's hint.
+//
+// When the pointer rests on a control whose ShowHint is on (Qt's tool-tip
+// request), the backend asks the control (CM_HINTSHOW, which may change the
+// text, the position, the colour or refuse) and then shows the text in the
+// application's hint window, an instance of the hint window class (THintWindow
+// unless SetHintWindowClass installs a subclass, e.g. one that draws
+// formatted hints). The window hides after THintInfo::HideTimeout ms, when
+// the pointer leaves the control, on a click or a key.
+#include <functional>
+
+#include "platform/gui/controls.h"
+#include "platform/gui/timers.h"
+
+class THintWindow : public TCustomControl {
+public:
+    explicit THintWindow(TComponent* AOwner);
+    ~THintWindow() override;
+
+    // The screen rectangle (at 0, 0) the hint needs: its text wrapped at
+    // MaxWidth, plus the frame and margins.
+    virtual TRect CalcHintRect(int MaxWidth, const String& AHint, void* AData);
+    // Shows the hint at Rect (screen coordinates).
+    virtual void ActivateHint(const TRect& Rect, const String& AHint);
+    virtual void ActivateHintData(const TRect& Rect, const String& AHint, void* AData);
+    // Hides the window.
+    virtual void ReleaseHandle();
+    // True while the window is shown.
+    bool IsHintShowing() const;
+    // Hides the window after Ms milliseconds (0: stays).
+    void SetHideTimeout(unsigned Ms);
+
+protected:
+    void Paint() override;
+
+private:
+    TTimer* hideTimer_;
+};
+
+using THintWindowClass = std::function<THintWindow*(TComponent* AOwner)>;
+
+// Installs the class of the application's hint window (an empty function:
+// THintWindow); the current window is replaced at the next hint.
+void SetHintWindowClass(THintWindowClass Class);
+// The application's hint window (created when first needed).
+THintWindow* ApplicationHintWindow();
+// Shows Info's text at Info.HintPos in the application's hint window.
+void ActivateApplicationHint(const THintInfo& Info);
+// Hides the application's hint window (when there is one).
+void HideApplicationHint();
