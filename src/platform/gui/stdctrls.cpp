@@ -30,6 +30,26 @@ void focusOnClick(TWinControl* C)
     }
 }
 
+// Event filter of a control that wraps a stock Qt widget: Qt paints it, and
+// mouse input becomes messages first (focus, OnMouseDown ...) and then
+// reaches the widget (caret, drop-down list); everything else only as
+// messages.
+bool wrappedWidgetEvent(TWinControl* C, QEvent* Event)
+{
+    switch (Event->type()) {
+    case QEvent::Paint:
+        return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        TranslateQtEvent(C, Event);
+        return false;
+    default:
+        return TranslateQtEvent(C, Event);
+    }
+}
+
 // CR LF, CR or LF -> LF.
 String toLF(String S)
 {
@@ -532,22 +552,7 @@ void TCustomEdit::Change()
         OnChange(this);
 }
 
-bool TCustomEdit::WidgetEvent(QEvent* Event)
-{
-    switch (Event->type()) {
-    case QEvent::Paint:
-        return false;  // Qt paints the field, AfterPaint the border
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-        // The messages first (focus, OnMouseDown ...), then Qt places the caret.
-        TranslateQtEvent(this, Event);
-        return false;
-    default:
-        return TranslateQtEvent(this, Event);
-    }
-}
+bool TCustomEdit::WidgetEvent(QEvent* Event) { return wrappedWidgetEvent(this, Event); }
 
 void TCustomEdit::DefaultHandler(TMessage& Message)
 {
@@ -736,21 +741,7 @@ TPoint TMemo::CaretPos() const
 
 int TMemo::TopLine() const { return editor_->verticalScrollBar() ? editor_->verticalScrollBar()->value() : 0; }
 
-bool TMemo::WidgetEvent(QEvent* Event)
-{
-    switch (Event->type()) {
-    case QEvent::Paint:
-        return false;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-        TranslateQtEvent(this, Event);
-        return false;
-    default:
-        return TranslateQtEvent(this, Event);
-    }
-}
+bool TMemo::WidgetEvent(QEvent* Event) { return wrappedWidgetEvent(this, Event); }
 
 void TMemo::DefaultHandler(TMessage& Message)
 {
@@ -1161,22 +1152,7 @@ void TComboBox::ItemsChanged(TControlStrings::TChange Change, int Index)
     combo_->update();
 }
 
-bool TComboBox::WidgetEvent(QEvent* Event)
-{
-    switch (Event->type()) {
-    case QEvent::Paint:
-        return false;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-        // The messages first, then Qt opens the list.
-        TranslateQtEvent(this, Event);
-        return false;
-    default:
-        return TranslateQtEvent(this, Event);
-    }
-}
+bool TComboBox::WidgetEvent(QEvent* Event) { return wrappedWidgetEvent(this, Event); }
 
 void TComboBox::DefaultHandler(TMessage& Message)
 {
