@@ -81,6 +81,7 @@ const std::vector<TAdded_Lang_Text> Added_Lang_Texts = {
     {1124, "Error!! The ESI file cannot be written: "},
     {1125, "Error!! Communication parameters: a character the ESI file cannot hold: "},
     {1126, "the name holds a character the ESI file cannot hold: "},
+    {1127, "Error!! The communication parameters cannot be saved: "},
 };
 
 void Load_Default_Lang()
