@@ -1,27 +1,17 @@
-// The configurator's entry. Until the main window exists this shows an empty
-// placeholder window after setting up the program-wide state.
+// The configurator's entry: creates every dialog once, the main window first
+// (its creation sets up the program-wide state beside the executable), and
+// runs the message loop until the main window is closed. The program reads
+// no arguments.
 #include <QApplication>
-#include <QMainWindow>
 
-#include "app/core/Settings.h"
-#include "app/core/UComon.h"
-#include "app/core/ULanguage.h"
-#include "platform/os/files.h"
+#include "app/shell/Program_Start.h"
+#include "platform/gui/application.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    Init_Program_State(Executable_Dir());
-    Force_Directories(Master_Dir);
-    Force_Directories(Projects_Dir);
-    Force_Directories(Language_Dir);
-    Read_Settings();
-    Load_Language();
-    QMainWindow window;
-    window.setWindowTitle(SW_Code + QStringLiteral(" - ") + SW_Desc);
-    window.resize(640, 480);
-    window.show();
-    const int rc = app.exec();
-    Save_Setting();
-    return rc;
+    Application.Initialize();
+    Create_Forms(&Application);
+    Application.Run();
+    return 0;
 }

@@ -82,6 +82,7 @@ const std::vector<TAdded_Lang_Text> Added_Lang_Texts = {
     {1125, "Error!! Communication parameters: a character the ESI file cannot hold: "},
     {1126, "the name holds a character the ESI file cannot hold: "},
     {1127, "Error!! The communication parameters cannot be saved: "},
+    {1128, "Error!! The settings file cannot be written: "},
 };
 
 void Load_Default_Lang()

@@ -89,7 +89,8 @@ const ButtonRow Rows[] = {
     DIALOG("FSoftOptions", "Btn_Cancel", 313),
     DIALOG("FSoftOptions", "Btn_Prev", 307),
     DIALOG("FSoftOptions", "Btn_Next", 308),
-    {"FSoftOptions", "Btn_Check_Update", 311, nullptr, Dlg, DlgH, DlgG, DlgG, taCenter, bsEncarta, Cut::Both},
+    // Wider than the other dialog buttons, so that its caption fits.
+    {"FSoftOptions", "Btn_Check_Update", 311, nullptr, 190, DlgH, DlgG, DlgG, taCenter, bsEncarta},
     // Communication parameters.
     DIALOG("FParGen", "Btn_OK", 402),
     DIALOG("FParGen", "Btn_Cancel", 403),

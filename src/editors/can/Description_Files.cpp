@@ -1,0 +1,3 @@
+#include "editors/can/Description_Files.h"
+
+bool Write_EDS_File(const String&) { return false; }

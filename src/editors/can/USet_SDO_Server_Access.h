@@ -1,0 +1,15 @@
+#pragma once
+// The CANopen SDO server access editor (TFSet_SDO_Server_Access). Not built
+// yet: the dialog exists with its caption, so that it is created at start with
+// the others and follows language changes.
+#include "platform/gui/forms.h"
+
+class TFSet_SDO_Server_Access : public TForm {
+public:
+    explicit TFSet_SDO_Server_Access(TComponent* AOwner);
+
+    // Applies the dialog's texts from the text table: the caption (text 2800).
+    void Set_Lang();
+};
+
+extern TFSet_SDO_Server_Access* FSet_SDO_Server_Access;

@@ -1,0 +1,18 @@
+#include "editors/ethernet/UOPC_UA_Scan_Server.h"
+
+#include "app/core/ULanguage.h"
+#include "app/look/Dialog_Look.h"
+
+TFOPC_UA_Scan_Server* FOPC_UA_Scan_Server = nullptr;
+
+TFOPC_UA_Scan_Server::TFOPC_UA_Scan_Server(TComponent* AOwner) : TForm(AOwner)
+{
+    BeginLoading();
+    Setup_Dialog_Form(*this, QStringLiteral("FOPC_UA_Scan_Server"));
+    SetClientWidth(449);
+    SetClientHeight(200);
+    Set_Lang();
+    Loaded();
+}
+
+void TFOPC_UA_Scan_Server::Set_Lang() { SetCaption(Lang_Text(4400)); }
