@@ -1,0 +1,1614 @@
+// TCustomGrid: dimensions, position and selection, geometry, keys and mouse,
+// the in-place editor. Painting and the scroll bars: grid_paint.cpp; the
+// string grid's cells: grid_strings.cpp.
+#include "platform/grids/grids.h"
+
+#include <QChildEvent>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QWheelEvent>
+#include <QWidget>
+
+#include <algorithm>
+
+#include "platform/grids/grid_axis.h"
+#include "platform/grids/inplace_edit.h"
+#include "platform/gui/application.h"
+#include "platform/gui/input_state.h"
+#include "platform/gui/qt_backend.h"
+
+namespace {
+
+// The timer of the mouse states that scroll while the pointer is outside
+// (selecting, moving a column or row).
+constexpr uintptr_t MoveTimerID = 1;
+constexpr unsigned MoveTimerInterval = 60;
+
+const QString SIndexOutOfRange = QStringLiteral("Grid index out of range");
+const QString SFixedColTooBig = QStringLiteral("Fixed column count must be less than column count");
+const QString SFixedRowTooBig = QStringLiteral("Fixed row count must be less than row count");
+
+// Where a cell index ends up when the column (row) at From moves to To.
+int MoveAdjust(int Pos, int From, int To)
+{
+    if (Pos == From)
+        return To;
+    if (From < To && Pos > From && Pos <= To)
+        return Pos - 1;
+    if (From > To && Pos >= To && Pos < From)
+        return Pos + 1;
+    return Pos;
+}
+
+template <typename T>
+void MoveItem(std::vector<T>& V, int From, int To)
+{
+    if (From < To)
+        std::rotate(V.begin() + From, V.begin() + From + 1, V.begin() + To + 1);
+    else if (From > To)
+        std::rotate(V.begin() + To, V.begin() + From, V.begin() + From + 1);
+}
+
+bool IsMouseEvent(QEvent::Type T)
+{
+    return T == QEvent::MouseButtonPress || T == QEvent::MouseButtonRelease || T == QEvent::MouseButtonDblClick ||
+           T == QEvent::MouseMove;
+}
+
+// Mouse and wheel events of the widget covering the client area: its own
+// coordinates are client coordinates.
+class TViewportInput : public QObject {
+public:
+    TViewportInput(TCustomGrid* Grid, QWidget* Viewport) : QObject(Viewport), grid_(Grid), viewport_(Viewport)
+    {
+        Viewport->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override
+    {
+        if (Watched != viewport_ || !grid_)
+            return false;
+        const QEvent::Type t = Event->type();
+        if (IsMouseEvent(t) || t == QEvent::Wheel || t == QEvent::ToolTip)
+            return TranslateQtEvent(grid_.Get(), Event);
+        return false;
+    }
+
+private:
+    TWeakRef<TCustomGrid> grid_;
+    QWidget* viewport_;
+};
+
+}  // namespace
+
+// ---- construction -------------------------------------------------------------------------------
+
+TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner)
+{
+    SetControlStyle(TControlStyle{csCaptureMouse, csOpaque, csDoubleClicks, csAcceptsControls});
+    viewport_ = new QWidget(Widget());
+    viewport_->setFocusPolicy(Qt::NoFocus);
+    viewport_->setMouseTracking(true);
+    new TViewportInput(this, viewport_);
+    colWidths_.assign(5, defaultColWidth_);
+    rowHeights_.assign(5, defaultRowHeight_);
+    tabStops_.assign(5, true);
+    colExtent_ = 5;
+    SetTabStop(true);
+    SetColor(clWindow);
+    SetBounds(Left(), Top(), 320, 120);
+    UpdateScrollRange();
+}
+
+TCustomGrid::~TCustomGrid()
+{
+    StopBarTracking();
+    KillTimer(this, MoveTimerID);
+}
+
+void TCustomGrid::CheckIndex(int ACol, int ARow) const
+{
+    if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount())
+        throw EInvalidGridOperation(SIndexOutOfRange);
+}
+
+// ---- dimensions ----------------------------------------------------------------------------------
+
+void TCustomGrid::SetColCount(int Value)
+{
+    Value = std::max(Value, 1);
+    if (fixedCols_ >= Value)
+        SetFixedCols(Value - 1);
+    if (Value != ColCount())
+        ChangeSize(Value, RowCount());
+}
+
+void TCustomGrid::SetRowCount(int Value)
+{
+    Value = std::max(Value, 1);
+    if (fixedRows_ >= Value)
+        SetFixedRows(Value - 1);
+    if (Value != RowCount())
+        ChangeSize(ColCount(), Value);
+}
+
+void TCustomGrid::ChangeSize(int NewColCount, int NewRowCount)
+{
+    const int oldCols = ColCount(), oldRows = RowCount();
+    TWeakRef<TCustomGrid> self(this);
+    // The editor's cell may go: its text is stored while the cell exists.
+    if (editCol_ >= NewColCount || editRow_ >= NewRowCount) {
+        HideEdit(true);
+        editorMode_ = false;
+    }
+    if (NewRowCount < oldRows)
+        DropCells({0, NewRowCount, std::max(colExtent_, oldCols) - 1, oldRows - 1});
+    if (!self)
+        return;
+    colWidths_.resize(size_t(NewColCount), defaultColWidth_);
+    tabStops_.resize(size_t(NewColCount), true);
+    rowHeights_.resize(size_t(NewRowCount), defaultRowHeight_);
+    colExtent_ = std::max(colExtent_, NewColCount);
+    ResizeData(NewColCount, NewRowCount);
+    auto clampCoord = [&](TGridCoord& C) {
+        C.X = std::clamp(C.X, fixedCols_, NewColCount - 1);
+        C.Y = std::clamp(C.Y, fixedRows_, NewRowCount - 1);
+    };
+    clampCoord(current_);
+    clampCoord(anchor_);
+    LayoutChanged();
+    if (!self)
+        return;
+    SizeChanged(oldCols, oldRows);
+}
+
+void TCustomGrid::SetFixedCols(int Value)
+{
+    if (Value < 0)
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    if (Value >= ColCount())
+        throw EInvalidGridOperation(SFixedColTooBig);
+    if (Value == fixedCols_)
+        return;
+    fixedCols_ = Value;
+    ResetTopLeft();
+}
+
+void TCustomGrid::SetFixedRows(int Value)
+{
+    if (Value < 0)
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    if (Value >= RowCount())
+        throw EInvalidGridOperation(SFixedRowTooBig);
+    if (Value == fixedRows_)
+        return;
+    fixedRows_ = Value;
+    ResetTopLeft();
+}
+
+void TCustomGrid::ResetTopLeft()
+{
+    TWeakRef<TCustomGrid> self(this);
+    HideEdit(true);
+    if (!self)
+        return;
+    if (!options_.Contains(goAlwaysShowEditor))
+        editorMode_ = false;
+    const TGridCoord old = topLeft_;
+    topLeft_ = {fixedCols_, fixedRows_};
+    current_ = topLeft_;
+    anchor_ = topLeft_;
+    UpdateScrollRange();
+    Widget()->update();
+    if (!self)
+        return;
+    if (!(old == topLeft_))
+        TopLeftChanged();
+    if (self && editorMode_)
+        UpdateEdit();
+}
+
+void TCustomGrid::SetDefaultColWidth(int Value)
+{
+    Value = std::max(Value, 0);
+    defaultColWidth_ = Value;
+    std::fill(colWidths_.begin(), colWidths_.end(), Value);
+    LayoutChanged();
+    ColWidthsChanged();
+}
+
+void TCustomGrid::SetDefaultRowHeight(int Value)
+{
+    Value = std::max(Value, 0);
+    defaultRowHeight_ = Value;
+    std::fill(rowHeights_.begin(), rowHeights_.end(), Value);
+    LayoutChanged();
+    RowHeightsChanged();
+}
+
+int TCustomGrid::ColWidths(int Index) const
+{
+    if (Index < 0 || Index >= ColCount())
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    return colWidths_[size_t(Index)];
+}
+
+void TCustomGrid::SetColWidths(int Index, int Value)
+{
+    if (Index < 0 || Index >= ColCount())
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    Value = std::max(Value, 0);
+    if (colWidths_[size_t(Index)] == Value)
+        return;
+    colWidths_[size_t(Index)] = Value;
+    LayoutChanged();
+    ColWidthsChanged();
+}
+
+int TCustomGrid::RowHeights(int Index) const
+{
+    if (Index < 0 || Index >= RowCount())
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    return rowHeights_[size_t(Index)];
+}
+
+void TCustomGrid::SetRowHeights(int Index, int Value)
+{
+    if (Index < 0 || Index >= RowCount())
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    Value = std::max(Value, 0);
+    if (rowHeights_[size_t(Index)] == Value)
+        return;
+    rowHeights_[size_t(Index)] = Value;
+    LayoutChanged();
+    RowHeightsChanged();
+}
+
+void TCustomGrid::SetGridLineWidth(int Value)
+{
+    Value = std::max(Value, 0);
+    if (Value == gridLineWidth_)
+        return;
+    gridLineWidth_ = Value;
+    LayoutChanged();
+}
+
+void TCustomGrid::SetDefaultDrawing(bool Value)
+{
+    if (Value == defaultDrawing_)
+        return;
+    defaultDrawing_ = Value;
+    Widget()->update();
+}
+
+void TCustomGrid::SetOptions(TGridOptions Value)
+{
+    if (Value.Contains(goRowSelect))
+        Value.Exclude(goAlwaysShowEditor);
+    if (Value == options_)
+        return;
+    options_ = Value;
+    TWeakRef<TCustomGrid> self(this);
+    if (!Value.Contains(goEditing) || Value.Contains(goRowSelect)) {
+        if (editorMode_)
+            HideEditor();
+    } else if (Value.Contains(goAlwaysShowEditor) && !editorMode_) {
+        ShowEditor();
+    }
+    if (self)
+        LayoutChanged();
+}
+
+void TCustomGrid::SetFixedColor(TColor Value)
+{
+    if (Value == fixedColor_)
+        return;
+    fixedColor_ = Value;
+    Widget()->update();
+}
+
+void TCustomGrid::SetBorderStyle(TBorderStyle Value)
+{
+    if (Value != bsNone)
+        Value = bsSingle;
+    if (Value == borderStyle_)
+        return;
+    borderStyle_ = Value;
+    LayoutChanged();
+    Realign();
+}
+
+void TCustomGrid::SetScrollBars(TScrollStyle Value)
+{
+    if (Value == scrollBars_)
+        return;
+    scrollBars_ = Value;
+    LayoutChanged();
+}
+
+bool TCustomGrid::TabStops(int Index) const
+{
+    if (Index < 0 || Index >= ColCount())
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    return tabStops_[size_t(Index)];
+}
+
+void TCustomGrid::SetTabStops(int Index, bool Value)
+{
+    if (Index < 0 || Index >= ColCount())
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    tabStops_[size_t(Index)] = Value;
+}
+
+// ---- geometry -----------------------------------------------------------------------------------
+
+int TCustomGrid::BorderWidth() const { return borderStyle_ == bsNone ? 0 : 2; }
+
+TRect TCustomGrid::ClientRect() const
+{
+    const int bw = BorderWidth();
+    int w = Width() - 2 * bw, h = Height() - 2 * bw;
+    if (vbar_.Shown)
+        w -= GetSystemMetrics(SM_CXVSCROLL);
+    if (hbar_.Shown)
+        h -= GetSystemMetrics(SM_CYHSCROLL);
+    return Rect(0, 0, std::max(0, w), std::max(0, h));
+}
+
+TPoint TCustomGrid::ClientOrigin() const
+{
+    const TPoint p = TCustomControl::ClientOrigin();
+    return {p.X + BorderWidth(), p.Y + BorderWidth()};
+}
+
+int TCustomGrid::ColGap(int ACol) const
+{
+    if (colWidths_[size_t(ACol)] == 0)
+        return 0;
+    const bool on = options_.Contains(ACol < fixedCols_ ? goFixedVertLine : goVertLine);
+    return on ? gridLineWidth_ : 0;
+}
+
+int TCustomGrid::RowGap(int ARow) const
+{
+    if (rowHeights_[size_t(ARow)] == 0)
+        return 0;
+    const bool on = options_.Contains(ARow < fixedRows_ ? goFixedHorzLine : goHorzLine);
+    return on ? gridLineWidth_ : 0;
+}
+
+TCustomGrid::TAxis TCustomGrid::HorzAxis() const
+{
+    TAxis a;
+    a.Sizes = &colWidths_;
+    a.Fixed = fixedCols_;
+    a.First = topLeft_.X;
+    a.FixedGap = options_.Contains(goFixedVertLine) ? gridLineWidth_ : 0;
+    a.Gap = options_.Contains(goVertLine) ? gridLineWidth_ : 0;
+    a.Extent = ClientWidth();
+    return a;
+}
+
+TCustomGrid::TAxis TCustomGrid::VertAxis() const
+{
+    TAxis a;
+    a.Sizes = &rowHeights_;
+    a.Fixed = fixedRows_;
+    a.First = topLeft_.Y;
+    a.FixedGap = options_.Contains(goFixedHorzLine) ? gridLineWidth_ : 0;
+    a.Gap = options_.Contains(goHorzLine) ? gridLineWidth_ : 0;
+    a.Extent = ClientHeight();
+    return a;
+}
+
+TRect TCustomGrid::CellRect(int ACol, int ARow) const
+{
+    int x = 0, y = 0;
+    if (!HorzAxis().Start(ACol, x) || !VertAxis().Start(ARow, y))
+        return {};
+    return Rect(x, y, x + colWidths_[size_t(ACol)], y + rowHeights_[size_t(ARow)]);
+}
+
+void TCustomGrid::MouseToCell(int X, int Y, int& ACol, int& ARow) const
+{
+    const TGridCoord c = MouseCoord(X, Y);
+    ACol = c.X;
+    ARow = c.Y;
+}
+
+TGridCoord TCustomGrid::MouseCoord(int X, int Y) const { return {HorzAxis().At(X), VertAxis().At(Y)}; }
+
+int TCustomGrid::VisibleColCount() const
+{
+    const TAxis a = HorzAxis();
+    return std::max(0, a.LastFullVisible() - a.First + 1);
+}
+
+int TCustomGrid::VisibleRowCount() const
+{
+    const TAxis a = VertAxis();
+    return std::max(0, a.LastFullVisible() - a.First + 1);
+}
+
+int TCustomGrid::MaxLeftCol() const { return HorzAxis().MaxFirst(); }
+
+int TCustomGrid::MaxTopRow() const { return VertAxis().MaxFirst(); }
+
+void TCustomGrid::CalcDrawInfo(TGridDrawInfo& DrawInfo) const
+{
+    auto fill = [](const TAxis& A, TGridAxisDrawInfo& I) {
+        I.FixedLineWidth = A.FixedGap;
+        I.EffectiveLineWidth = A.Gap;
+        I.FixedBoundary = std::min(A.FixedExtent(), A.Extent);
+        I.GridExtent = A.Extent;
+        I.GridBoundary = std::min(A.GridBoundary(), A.Extent);
+        I.FixedCellCount = A.Fixed;
+        I.FirstGridCell = A.First;
+        I.GridCellCount = A.Count();
+        I.LastFullVisibleCell = A.LastFullVisible();
+        int p = A.FixedExtent();
+        for (int i = A.First; i <= I.LastFullVisibleCell; ++i)
+            p += A.Ext(i);
+        I.FullVisBoundary = std::min(p, A.Extent);
+    };
+    fill(HorzAxis(), DrawInfo.Horz);
+    fill(VertAxis(), DrawInfo.Vert);
+}
+
+void TCustomGrid::LayoutChanged()
+{
+    UpdateScrollRange();
+    PlaceEditor();
+    Widget()->update();
+}
+
+// ---- position and selection ---------------------------------------------------------------------
+
+void TCustomGrid::SetCol(int Value)
+{
+    if (Value != current_.X)
+        FocusCell(Value, current_.Y, true);
+}
+
+void TCustomGrid::SetRow(int Value)
+{
+    if (Value != current_.Y)
+        FocusCell(current_.X, Value, true);
+}
+
+void TCustomGrid::SetLeftCol(int Value) { MoveTopLeft(Value, topLeft_.Y); }
+
+void TCustomGrid::SetTopRow(int Value) { MoveTopLeft(topLeft_.X, Value); }
+
+TGridRect TCustomGrid::Selection() const
+{
+    TGridRect r = GridRect(current_, anchor_);
+    if (options_.Contains(goRowSelect)) {
+        r.Left = fixedCols_;
+        r.Right = ColCount() - 1;
+    }
+    return r;
+}
+
+void TCustomGrid::SetSelection(const TGridRect& Value)
+{
+    auto clampCoord = [this](TGridCoord C) {
+        C.X = std::clamp(C.X, fixedCols_, ColCount() - 1);
+        C.Y = std::clamp(C.Y, fixedRows_, RowCount() - 1);
+        return C;
+    };
+    SetCurrentSilently(clampCoord(Value.BottomRight()), clampCoord(Value.TopLeft()));
+}
+
+void TCustomGrid::SetCurrentSilently(TGridCoord NewCurrent, TGridCoord NewAnchor)
+{
+    const TGridRect oldSel = Selection();
+    const TGridCoord oldCur = current_;
+    if (!(NewCurrent == current_)) {
+        TWeakRef<TCustomGrid> self(this);
+        HideEdit(true);
+        if (!self)
+            return;
+        if (!options_.Contains(goAlwaysShowEditor))
+            editorMode_ = false;
+    }
+    current_ = NewCurrent;
+    anchor_ = NewAnchor;
+    InvalidateCell(oldCur.X, oldCur.Y);
+    InvalidateCell(current_.X, current_.Y);
+    SelectionMoved(oldSel);
+}
+
+void TCustomGrid::SelectionMoved(const TGridRect& OldSel)
+{
+    const TGridRect sel = Selection();
+    if (sel == OldSel)
+        return;
+    InvalidateGridRect(OldSel);
+    InvalidateGridRect(sel);
+}
+
+void TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show)
+{
+    CheckIndex(ACol, ARow);
+    ACol = std::max(ACol, fixedCols_);
+    ARow = std::max(ARow, fixedRows_);
+    TWeakRef<TCustomGrid> self(this);
+    if (!SelectCell(ACol, ARow) || !self)
+        return;
+    const TGridCoord cur{ACol, ARow};
+    const bool anchorToo = MoveAnchor || !options_.Contains(goRangeSelect);
+    SetCurrentSilently(cur, anchorToo ? cur : anchor_);
+    if (!self)
+        return;
+    if (Show)
+        ClampInView(current_);
+    if (self && editorMode_)
+        UpdateEdit();
+}
+
+void TCustomGrid::MoveAnchor(const TGridCoord& NewAnchor)
+{
+    if (!options_.Contains(goRangeSelect)) {
+        MoveColRow(NewAnchor.X, NewAnchor.Y, true, true);
+        return;
+    }
+    const TGridRect oldSel = Selection();
+    anchor_.X = std::clamp(NewAnchor.X, fixedCols_, ColCount() - 1);
+    anchor_.Y = std::clamp(NewAnchor.Y, fixedRows_, RowCount() - 1);
+    ClampInView(anchor_);
+    SelectionMoved(oldSel);
+}
+
+void TCustomGrid::ClampInView(const TGridCoord& Coord)
+{
+    const int left = HorzAxis().FirstToShow(Coord.X, topLeft_.X);
+    const int top = VertAxis().FirstToShow(Coord.Y, topLeft_.Y);
+    MoveTopLeft(left, top);
+}
+
+void TCustomGrid::MoveTopLeft(int ALeft, int ATop)
+{
+    ALeft = std::clamp(ALeft, fixedCols_, std::max(fixedCols_, MaxLeftCol()));
+    ATop = std::clamp(ATop, fixedRows_, std::max(fixedRows_, MaxTopRow()));
+    if (ALeft == topLeft_.X && ATop == topLeft_.Y)
+        return;
+    topLeft_ = {ALeft, ATop};
+    UpdateScrollPos();
+    Widget()->update();
+    PlaceEditor();
+    TopLeftChanged();
+}
+
+// ---- moving columns and rows ------------------------------------------------------------------
+
+void TCustomGrid::MoveColumn(int FromIndex, int ToIndex)
+{
+    CheckIndex(FromIndex, 0);
+    CheckIndex(ToIndex, 0);
+    if (FromIndex == ToIndex)
+        return;
+    TWeakRef<TCustomGrid> self(this);
+    HideEdit(true);
+    if (!self)
+        return;
+    MoveItem(colWidths_, FromIndex, ToIndex);
+    std::vector<bool> stops(tabStops_.begin(), tabStops_.end());
+    MoveItem(stops, FromIndex, ToIndex);
+    tabStops_ = stops;
+    MoveColumnData(FromIndex, ToIndex);
+    current_.X = std::max(MoveAdjust(current_.X, FromIndex, ToIndex), fixedCols_);
+    anchor_.X = std::max(MoveAdjust(anchor_.X, FromIndex, ToIndex), fixedCols_);
+    LayoutChanged();
+    ColumnMoved(FromIndex, ToIndex);
+    if (self && editorMode_)
+        UpdateEdit();
+}
+
+void TCustomGrid::MoveRow(int FromIndex, int ToIndex)
+{
+    CheckIndex(0, FromIndex);
+    CheckIndex(0, ToIndex);
+    if (FromIndex == ToIndex)
+        return;
+    TWeakRef<TCustomGrid> self(this);
+    HideEdit(true);
+    if (!self)
+        return;
+    MoveItem(rowHeights_, FromIndex, ToIndex);
+    MoveRowData(FromIndex, ToIndex);
+    current_.Y = std::max(MoveAdjust(current_.Y, FromIndex, ToIndex), fixedRows_);
+    anchor_.Y = std::max(MoveAdjust(anchor_.Y, FromIndex, ToIndex), fixedRows_);
+    LayoutChanged();
+    RowMoved(FromIndex, ToIndex);
+    if (self && editorMode_)
+        UpdateEdit();
+}
+
+void TCustomGrid::DeleteColumn(int ACol)
+{
+    CheckIndex(ACol, 0);
+    const int last = ColCount() - 1;
+    MoveColumn(ACol, last);
+    if (last == 0)
+        return;
+    // The deleted column's cells go, also from the kept columns.
+    DropCells({last, 0, last, RowCount() - 1});
+    ClearColumnData(last);
+    SetColCount(last);
+}
+
+void TCustomGrid::DeleteRow(int ARow)
+{
+    CheckIndex(0, ARow);
+    MoveRow(ARow, RowCount() - 1);
+    SetRowCount(RowCount() - 1);
+}
+
+void TCustomGrid::InsertColumn(int ACol)
+{
+    if (ACol < 0 || ACol > ColCount())
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    const int added = ColCount();
+    const bool kept = added < colExtent_;
+    SetColCount(added + 1);
+    if (kept) {
+        DropCells({added, 0, added, RowCount() - 1});
+        ClearColumnData(added);
+    }
+    MoveColumn(added, ACol);
+}
+
+void TCustomGrid::InsertRow(int ARow)
+{
+    if (ARow < 0 || ARow > RowCount())
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    SetRowCount(RowCount() + 1);
+    MoveRow(RowCount() - 1, ARow);
+}
+
+// ---- notifications ------------------------------------------------------------------------------
+
+bool TCustomGrid::SelectCell(int ACol, int ARow)
+{
+    bool can = true;
+    if (OnSelectCell)
+        OnSelectCell(this, ACol, ARow, can);
+    return can;
+}
+
+void TCustomGrid::TopLeftChanged()
+{
+    if (OnTopLeftChanged)
+        OnTopLeftChanged(this);
+}
+
+void TCustomGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
+{
+    if (OnDrawCell)
+        OnDrawCell(this, ACol, ARow, ARect, AState);
+}
+
+void TCustomGrid::ColWidthsChanged() {}
+
+void TCustomGrid::RowHeightsChanged() {}
+
+void TCustomGrid::ColumnMoved(int FromIndex, int ToIndex)
+{
+    if (OnColumnMoved)
+        OnColumnMoved(this, FromIndex, ToIndex);
+}
+
+void TCustomGrid::RowMoved(int FromIndex, int ToIndex)
+{
+    if (OnRowMoved)
+        OnRowMoved(this, FromIndex, ToIndex);
+}
+
+void TCustomGrid::SizeChanged(int OldColCount, int OldRowCount)
+{
+    (void)OldColCount;
+    (void)OldRowCount;
+}
+
+// ---- keys ---------------------------------------------------------------------------------------
+
+void TCustomGrid::KeyDown(Word& Key, TShiftState Shift)
+{
+    TWeakRef<TCustomGrid> self(this);
+    TCustomControl::KeyDown(Key, Shift);
+    if (!self || Key == 0)
+        return;
+    const bool ctrl = Shift.Contains(ssCtrl);
+    const bool rowSelect = options_.Contains(goRowSelect);
+    TGridCoord cur = current_;
+    TGridCoord tl = topLeft_;
+    const int pageH = std::max(1, VisibleRowCount());
+    const int pageW = std::max(1, VisibleColCount());
+    bool moveAnchor = !(Shift.Contains(ssShift) && options_.Contains(goRangeSelect));
+    // One cell on, over hidden (size 0) cells; nowhere when only hidden
+    // cells lie that way.
+    auto step = [](int& Pos, int Step, const std::vector<int>& Sizes, int Fixed, int Origin) {
+        Pos = Origin + Step;
+        while (Pos >= Fixed && Pos < int(Sizes.size()) && Sizes[size_t(Pos)] == 0)
+            Pos += Step;
+        if (Pos < Fixed || Pos >= int(Sizes.size()))
+            Pos = Origin;
+    };
+    switch (Key) {
+    case VK_UP:
+        if (ctrl)
+            --tl.Y;
+        else
+            step(cur.Y, -1, rowHeights_, fixedRows_, current_.Y);
+        break;
+    case VK_DOWN:
+        if (ctrl)
+            ++tl.Y;
+        else
+            step(cur.Y, 1, rowHeights_, fixedRows_, current_.Y);
+        break;
+    case VK_LEFT:
+        if (rowSelect)
+            tl.X -= ctrl ? pageW : 1;
+        else if (ctrl) {
+            cur.X -= pageW;
+            tl.X -= pageW;
+        } else
+            step(cur.X, -1, colWidths_, fixedCols_, current_.X);
+        break;
+    case VK_RIGHT:
+        if (rowSelect)
+            tl.X += ctrl ? pageW : 1;
+        else if (ctrl) {
+            cur.X += pageW;
+            tl.X += pageW;
+        } else
+            step(cur.X, 1, colWidths_, fixedCols_, current_.X);
+        break;
+    case VK_PRIOR:
+        if (ctrl)
+            cur.Y = topLeft_.Y;
+        else {
+            cur.Y -= pageH;
+            tl.Y -= pageH;
+        }
+        break;
+    case VK_NEXT:
+        if (ctrl)
+            cur.Y = std::max(topLeft_.Y, VertAxis().LastFullVisible());
+        else {
+            cur.Y += pageH;
+            tl.Y += pageH;
+        }
+        break;
+    case VK_HOME:
+        if (ctrl)
+            cur = {fixedCols_, fixedRows_};
+        else if (rowSelect)
+            cur.Y = fixedRows_;
+        else
+            cur.X = fixedCols_;
+        break;
+    case VK_END:
+        if (ctrl)
+            cur = {ColCount() - 1, RowCount() - 1};
+        else if (rowSelect)
+            cur.Y = RowCount() - 1;
+        else
+            cur.X = ColCount() - 1;
+        break;
+    case VK_TAB:
+        if (!options_.Contains(goTabs) || Shift.Contains(ssAlt))
+            return;
+        {
+            const bool back = Shift.Contains(ssShift);
+            // Cell by cell through the rows, round the grid, to the next
+            // column that is a tab stop (or back to the current column).
+            do {
+                if (back) {
+                    if (--cur.X < fixedCols_) {
+                        cur.X = ColCount() - 1;
+                        if (--cur.Y < fixedRows_)
+                            cur.Y = RowCount() - 1;
+                    }
+                } else {
+                    if (++cur.X >= ColCount()) {
+                        cur.X = fixedCols_;
+                        if (++cur.Y >= RowCount())
+                            cur.Y = fixedRows_;
+                    }
+                }
+            } while ((!tabStops_[size_t(cur.X)] || colWidths_[size_t(cur.X)] == 0) && cur.X != current_.X);
+            moveAnchor = true;
+        }
+        break;
+    case VK_F2:
+        if (options_.Contains(goEditing)) {
+            ShowEditor();
+            if (self && editor_ && editCol_ >= 0)
+                editor_->Deselect();
+        }
+        return;
+    case VK_ESCAPE:
+        if (editorMode_)
+            EditorCancel();
+        return;
+    default:
+        return;
+    }
+    cur.X = std::clamp(cur.X, fixedCols_, ColCount() - 1);
+    cur.Y = std::clamp(cur.Y, fixedRows_, RowCount() - 1);
+    if (cur == current_) {
+        MoveTopLeft(tl.X, tl.Y);
+        return;
+    }
+    // One scroll at most: the page step and the move into view together.
+    if (!SelectCell(cur.X, cur.Y)) {
+        if (self)
+            MoveTopLeft(tl.X, tl.Y);
+        return;
+    }
+    if (!self)
+        return;
+    SetCurrentSilently(cur, moveAnchor || !options_.Contains(goRangeSelect) ? cur : anchor_);
+    if (!self)
+        return;
+    TAxis h = HorzAxis(), v = VertAxis();
+    tl.X = std::clamp(tl.X, fixedCols_, std::max(fixedCols_, h.MaxFirst()));
+    tl.Y = std::clamp(tl.Y, fixedRows_, std::max(fixedRows_, v.MaxFirst()));
+    MoveTopLeft(h.FirstToShow(cur.X, tl.X), v.FirstToShow(cur.Y, tl.Y));
+    if (self && editorMode_)
+        UpdateEdit();
+}
+
+void TCustomGrid::KeyPress(QChar& Key)
+{
+    TWeakRef<TCustomGrid> self(this);
+    TCustomControl::KeyPress(Key);
+    if (!self)
+        return;
+    if (Key.unicode() == 13 && !options_.Contains(goAlwaysShowEditor)) {
+        if (editorMode_)
+            HideEditor();
+        else if (options_.Contains(goEditing))
+            ShowEditor();
+        Key = QChar();
+    }
+}
+
+void TCustomGrid::KeyUp(Word& Key, TShiftState Shift) { TCustomControl::KeyUp(Key, Shift); }
+
+void TCustomGrid::WMChar(TMessage& Message)
+{
+    const char16_t ch = char16_t(Message.CharCode());
+    if (options_.Contains(goEditing) && !options_.Contains(goRowSelect) && (ch == 8 || (ch >= 32 && ch != 127))) {
+        ShowEditorChar(QChar(ch));
+        return;
+    }
+    TCustomControl::WMChar(Message);
+}
+
+void TCustomGrid::WMGetDlgCode(TMessage& Message)
+{
+    Message.Result = DLGC_WANTARROWS;
+    if (options_.Contains(goRowSelect))
+        return;
+    if (options_.Contains(goTabs))
+        Message.Result |= DLGC_WANTTAB;
+    if (options_.Contains(goEditing))
+        Message.Result |= DLGC_WANTCHARS;
+}
+
+// ---- mouse --------------------------------------------------------------------------------------
+
+TGridCoord TCustomGrid::CellAtClamped(int X, int Y) const
+{
+    auto along = [](const TAxis& A, int P) {
+        const int fixedEnd = A.FixedExtent();
+        if (P < fixedEnd)
+            return A.First;
+        // Past the end: the last cell shown whole, so that a drag scrolls
+        // one cell per tick of the move timer.
+        const int at = A.At(P);
+        if (at < 0)
+            return std::max(A.First, A.LastFullVisible());
+        return std::clamp(at, A.First, std::max(A.First, A.LastVisible()));
+    };
+    return {along(HorzAxis(), X), along(VertAxis(), Y)};
+}
+
+void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TWeakRef<TCustomGrid> self(this);
+    if (!ComponentState().Contains(TComponentStateItem::csDesigning) && CanFocus() && !Focused()) {
+        SetFocus();
+        if (!self)
+            return;
+        // The focus may have gone on into the editor (goAlwaysShowEditor).
+        TWinControl* focused = GetFocusedControl();
+        if (focused != this && (!focused || focused != editor_.Get())) {
+            SetMouseCapture(false);
+            return;
+        }
+    }
+    const TGridCoord hit = MouseCoord(X, Y);
+    const bool dataCell = hit.X >= fixedCols_ && hit.Y >= fixedRows_;
+    const bool onCurrent = dataCell && hit == current_;
+    if (Button == mbLeft && Shift.Contains(ssDouble)) {
+        DblClick();
+        if (self && onCurrent && options_.Contains(goEditing))
+            ShowEditor();
+    } else if (Button == mbLeft) {
+        if (!onCurrent && editCol_ >= 0 && !options_.Contains(goAlwaysShowEditor))
+            HideEditor();
+        if (!self)
+            return;
+        TGridDrawInfo info;
+        TGridState state = gsNormal;
+        int index = -1, pos = 0, ofs = 0;
+        CalcSizingState(X, Y, state, index, pos, ofs, info);
+        if (!self)
+            return;
+        if (state == gsColSizing || state == gsRowSizing) {
+            gridState_ = state;
+            sizingIndex_ = index;
+            sizingPos_ = pos;
+            sizingOfs_ = ofs;
+            InvalidateFeedback();
+        } else if (dataCell) {
+            if (options_.Contains(goEditing)) {
+                if (onCurrent)
+                    ShowEditor();
+                else
+                    MoveColRow(hit.X, hit.Y, true, true);
+                if (self)
+                    Click();
+            } else {
+                gridState_ = gsSelecting;
+                SetTimer(this, MoveTimerID, MoveTimerInterval);
+                if (Shift.Contains(ssShift))
+                    MoveAnchor(hit);
+                else
+                    MoveColRow(hit.X, hit.Y, true, true);
+            }
+        } else if (options_.Contains(goRowMoving) && hit.X >= 0 && hit.X < fixedCols_ && hit.Y >= fixedRows_) {
+            gridState_ = gsRowMoving;
+            moveIndex_ = movePos_ = hit.Y;
+            SetTimer(this, MoveTimerID, MoveTimerInterval);
+        } else if (options_.Contains(goColMoving) && hit.Y >= 0 && hit.Y < fixedRows_ && hit.X >= fixedCols_) {
+            gridState_ = gsColMoving;
+            moveIndex_ = movePos_ = hit.X;
+            SetTimer(this, MoveTimerID, MoveTimerInterval);
+        }
+    }
+    if (self)
+        TCustomControl::MouseDown(Button, Shift, X, Y);
+}
+
+void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y)
+{
+    switch (gridState_) {
+    case gsSelecting: {
+        const TGridCoord c = CellAtClamped(X, Y);
+        if (c.X >= fixedCols_ && c.Y >= fixedRows_ && !(c == anchor_))
+            MoveAnchor(c);
+        break;
+    }
+    case gsColSizing:
+    case gsRowSizing: {
+        const TAxis a = gridState_ == gsColSizing ? HorzAxis() : VertAxis();
+        int start = 0;
+        const int p = (gridState_ == gsColSizing ? X : Y) + sizingOfs_;
+        sizingPos_ = a.Start(sizingIndex_, start) ? std::max(p, start) : p;
+        InvalidateFeedback();
+        break;
+    }
+    case gsColMoving:
+    case gsRowMoving: {
+        const TGridCoord c = CellAtClamped(X, Y);
+        const int pos = gridState_ == gsColMoving ? c.X : c.Y;
+        if (pos != movePos_) {
+            movePos_ = pos;
+            InvalidateFeedback();
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    TCustomControl::MouseMove(Shift, X, Y);
+}
+
+void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TWeakRef<TCustomGrid> self(this);
+    if (Button == mbLeft) {
+        const TGridState state = gridState_;
+        switch (state) {
+        case gsSelecting:
+            MouseMove(Shift, X, Y);
+            KillTimer(this, MoveTimerID);
+            // A subclass may have ended the state (and clicked) meanwhile.
+            if (self && gridState_ == gsSelecting) {
+                gridState_ = gsNormal;
+                Click();
+            }
+            break;
+        case gsColSizing:
+        case gsRowSizing: {
+            gridState_ = gsNormal;
+            InvalidateFeedback();
+            const TAxis a = state == gsColSizing ? HorzAxis() : VertAxis();
+            int start = 0;
+            if (a.Start(sizingIndex_, start) || sizingIndex_ < a.Count()) {
+                const int size = sizingPos_ - start;
+                if (size > 1) {
+                    if (state == gsColSizing)
+                        SetColWidths(sizingIndex_, size);
+                    else
+                        SetRowHeights(sizingIndex_, size);
+                }
+            }
+            break;
+        }
+        case gsColMoving:
+        case gsRowMoving:
+            KillTimer(this, MoveTimerID);
+            gridState_ = gsNormal;
+            InvalidateFeedback();
+            if (movePos_ != moveIndex_) {
+                if (state == gsColMoving)
+                    MoveColumn(moveIndex_, movePos_);
+                else
+                    MoveRow(moveIndex_, movePos_);
+            }
+            break;
+        default:
+            break;
+        }
+        if (self)
+            gridState_ = gsNormal;
+    }
+    if (self)
+        TCustomControl::MouseUp(Button, Shift, X, Y);
+}
+
+void TCustomGrid::AutoScrollStep()
+{
+    const TPoint p = ScreenToClient(GetCursorPos());
+    const TAxis h = HorzAxis(), v = VertAxis();
+    int dx = 0, dy = 0;
+    if (p.X < h.FixedExtent())
+        dx = -1;
+    else if (p.X >= h.Extent)
+        dx = 1;
+    if (p.Y < v.FixedExtent())
+        dy = -1;
+    else if (p.Y >= v.Extent)
+        dy = 1;
+    TWeakRef<TCustomGrid> self(this);
+    switch (gridState_) {
+    case gsSelecting:
+        if (dx == 0 && dy == 0)
+            return;
+        MoveTopLeft(topLeft_.X + dx, topLeft_.Y + dy);
+        if (self)
+            MoveAnchor(CellAtClamped(p.X, p.Y));
+        break;
+    case gsColMoving:
+        if (dx != 0)
+            MoveTopLeft(topLeft_.X + dx, topLeft_.Y);
+        if (self)
+            MouseMove(InputState().ShiftState(), p.X, p.Y);
+        break;
+    case gsRowMoving:
+        if (dy != 0)
+            MoveTopLeft(topLeft_.X, topLeft_.Y + dy);
+        if (self)
+            MouseMove(InputState().ShiftState(), p.X, p.Y);
+        break;
+    default:
+        KillTimer(this, MoveTimerID);
+        break;
+    }
+}
+
+void TCustomGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs,
+                                  TGridDrawInfo& FixedInfo)
+{
+    State = gsNormal;
+    Index = -1;
+    SizingPos = 0;
+    SizingOfs = 0;
+    CalcDrawInfo(FixedInfo);
+    const TAxis h = HorzAxis(), v = VertAxis();
+    if (X < 0 || Y < 0 || X >= h.Extent || Y >= v.Extent)
+        return;
+    // Near the right edge of a column, in the fixed rows (the right-most
+    // match, so that a column of width 0 can be pulled open again).
+    auto near = [&](const TAxis& Along, int P, TGridState S) {
+        Along.ForEachVisible([&](int i, int start) {
+            const int border = start + Along.Size(i);
+            if (P >= border - 3 && P <= border + Along.GapOf(i) + 2) {
+                State = S;
+                Index = i;
+                SizingPos = border;
+                SizingOfs = border - P;
+            }
+        });
+    };
+    if (options_.Contains(goColSizing) && Y < v.FixedExtent())
+        near(h, X, gsColSizing);
+    if (State == gsNormal && options_.Contains(goRowSizing) && X < h.FixedExtent())
+        near(v, Y, gsRowSizing);
+}
+
+bool TCustomGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
+{
+    if (TCustomControl::DoMouseWheelDown(Shift, MousePos))
+        return true;
+    if (current_.Y < RowCount() - 1)
+        SetRow(current_.Y + 1);
+    return true;
+}
+
+bool TCustomGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
+{
+    if (TCustomControl::DoMouseWheelUp(Shift, MousePos))
+        return true;
+    if (current_.Y > fixedRows_)
+        SetRow(current_.Y - 1);
+    return true;
+}
+
+// ---- window messages ---------------------------------------------------------------------------
+
+void TCustomGrid::WndProc(TMessage& Message)
+{
+    const int bw = BorderWidth();
+    switch (Message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        // The frame and the scroll bars: not the client area.
+        if (barTrack_.Bar < 0 && gridState_ == gsNormal && !ClientRect().Contains(Message.Pos())) {
+            const TPoint p{Message.XPos() + bw, Message.YPos() + bw};
+            if (BarRect(SB_VERT).Contains(p) && vbar_.Shown)
+                BarButtonDown(SB_VERT, p);
+            else if (BarRect(SB_HORZ).Contains(p) && hbar_.Shown)
+                BarButtonDown(SB_HORZ, p);
+            return;
+        }
+        break;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        if (barTrack_.Bar >= 0)
+            return;
+        if (gridState_ == gsNormal && !MouseCapture() && !ClientRect().Contains(Message.Pos()))
+            return;
+        break;
+    case WM_MOUSEMOVE:
+        if (barTrack_.Bar >= 0) {
+            BarMouseMove({Message.XPos() + bw, Message.YPos() + bw});
+            return;
+        }
+        if (gridState_ == gsNormal && !MouseCapture() && !ClientRect().Contains(Message.Pos()))
+            return;
+        break;
+    case WM_LBUTTONUP:
+        if (barTrack_.Bar >= 0) {
+            BarButtonUp();
+            return;
+        }
+        if (gridState_ == gsNormal && !MouseCapture() && !ClientRect().Contains(Message.Pos()))
+            return;
+        break;
+    default:
+        break;
+    }
+    TCustomControl::WndProc(Message);
+}
+
+void TCustomGrid::WMTimer(TMessage& Message)
+{
+    if (Message.TimerID() == MoveTimerID) {
+        AutoScrollStep();
+        return;
+    }
+    TCustomControl::WMTimer(Message);
+}
+
+void TCustomGrid::WMCancelMode(TMessage& Message)
+{
+    KillTimer(this, MoveTimerID);
+    if (gridState_ != gsNormal) {
+        gridState_ = gsNormal;
+        InvalidateFeedback();
+    }
+    StopBarTracking();
+    TCustomControl::WMCancelMode(Message);
+}
+
+void TCustomGrid::WMSetCursor(TMessage& Message)
+{
+    if (Widget() && Message.WParam == intptr_t(Widget()) && int16_t(Message.LParamLo()) == HTCLIENT) {
+        TGridState state = gridState_;
+        const TPoint p = ScreenToClient(GetCursorPos());
+        if (state == gsNormal && barTrack_.Bar < 0 && ClientRect().Contains(p)) {
+            TGridDrawInfo info;
+            int index = 0, pos = 0, ofs = 0;
+            CalcSizingState(p.X, p.Y, state, index, pos, ofs, info);
+        }
+        if (state == gsColSizing || state == gsRowSizing) {
+            Widget()->setCursor(CursorToQt(state == gsColSizing ? crHSplit : crVSplit));
+            Message.Result = 1;
+            return;
+        }
+    }
+    TCustomControl::WMSetCursor(Message);
+}
+
+void TCustomGrid::WMSetFocus(TMessage& Message)
+{
+    TCustomControl::WMSetFocus(Message);
+    InvalidateCell(current_.X, current_.Y);
+    InvalidateGridRect(Selection());
+    const bool fromEditor = editor_ && editor_->Widget() && Message.WParam == intptr_t(editor_->Widget());
+    if (!fromEditor && editorMode_)
+        UpdateEdit();
+}
+
+void TCustomGrid::WMKillFocus(TMessage& Message)
+{
+    TCustomControl::WMKillFocus(Message);
+    InvalidateCell(current_.X, current_.Y);
+    InvalidateGridRect(Selection());
+}
+
+void TCustomGrid::WMSize(TMessage& Message)
+{
+    UpdateScrollRange();
+    PlaceEditor();
+    Widget()->update();
+    TCustomControl::WMSize(Message);
+}
+
+void TCustomGrid::AlignControls(TControl* AControl, TRect& Rect)
+{
+    FixupChildWidgets();
+    TCustomControl::AlignControls(AControl, Rect);
+}
+
+void TCustomGrid::CMFontChanged(TMessage& Message)
+{
+    TCustomControl::CMFontChanged(Message);
+    Widget()->update();
+}
+
+void TCustomGrid::CMColorChanged(TMessage& Message)
+{
+    TCustomControl::CMColorChanged(Message);
+    if (editor_)
+        editor_->SetColor(Color());
+    Widget()->update();
+}
+
+void TCustomGrid::CMEnabledChanged(TMessage& Message)
+{
+    TCustomControl::CMEnabledChanged(Message);
+    Widget()->update();
+}
+
+void TCustomGrid::DoEnter() { TCustomControl::DoEnter(); }
+
+void TCustomGrid::DoExit()
+{
+    TWeakRef<TCustomGrid> self(this);
+    TCustomControl::DoExit();
+    if (self && !options_.Contains(goAlwaysShowEditor) && editorMode_) {
+        editorMode_ = false;
+        HideEdit(false);
+    }
+}
+
+void TCustomGrid::Resize() { TCustomControl::Resize(); }
+
+void TCustomGrid::CreateWnd()
+{
+    TCustomControl::CreateWnd();
+    UpdateScrollRange();
+}
+
+void TCustomGrid::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TCustomControl::Notification(AComponent, Operation);
+}
+
+void TCustomGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+void TCustomGrid::Loaded()
+{
+    TCustomControl::Loaded();
+    UpdateScrollRange();
+}
+
+bool TCustomGrid::WidgetEvent(QEvent* Event)
+{
+    const QEvent::Type t = Event->type();
+    if (t == QEvent::ChildAdded) {
+        // A child control's widget is moved into the client area at the next
+        // alignment; this catches widgets added otherwise.
+        auto* ce = static_cast<QChildEvent*>(Event);
+        if (ce->child()->isWidgetType() && ce->child() != viewport_.data()) {
+            QPointer<QWidget> vp = viewport_;
+            TWeakRef<TCustomGrid> self(this);
+            QMetaObject::invokeMethod(
+                vp, [self] { if (TCustomGrid* g = self.Get()) g->FixupChildWidgets(); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+    const QPointF shift(BorderWidth(), BorderWidth());
+    if (IsMouseEvent(t)) {
+        auto* e = static_cast<QMouseEvent*>(Event);
+        QMouseEvent mapped(t, e->position() - shift, e->scenePosition(), e->globalPosition(), e->button(),
+                           e->buttons(), e->modifiers());
+        return TranslateQtEvent(this, &mapped);
+    }
+    if (t == QEvent::Wheel) {
+        auto* e = static_cast<QWheelEvent*>(Event);
+        QWheelEvent mapped(e->position() - shift, e->globalPosition(), e->pixelDelta(), e->angleDelta(), e->buttons(),
+                           e->modifiers(), e->phase(), e->inverted());
+        return TranslateQtEvent(this, &mapped);
+    }
+    if (t == QEvent::ToolTip) {
+        auto* e = static_cast<QHelpEvent*>(Event);
+        QHelpEvent mapped(t, e->pos() - shift.toPoint(), e->globalPos());
+        return TranslateQtEvent(this, &mapped);
+    }
+    return TCustomControl::WidgetEvent(Event);
+}
+
+void TCustomGrid::FixupChildWidgets()
+{
+    if (!viewport_)
+        return;
+    for (int i = 0; i < ControlCount(); ++i) {
+        auto* w = dynamic_cast<TWinControl*>(Controls(i));
+        QWidget* qw = w ? w->Widget() : nullptr;
+        if (!qw || qw->parentWidget() == viewport_.data())
+            continue;
+        const bool shown = !qw->isHidden();
+        qw->setParent(viewport_);
+        qw->setGeometry(w->Left(), w->Top(), w->Width(), w->Height());
+        if (shown)
+            qw->show();
+    }
+}
+
+void TCustomGrid::UpdateViewport()
+{
+    if (!viewport_)
+        return;
+    const TRect c = ClientRect();
+    const int bw = BorderWidth();
+    const QRect g(bw, bw, c.Width(), c.Height());
+    if (viewport_->geometry() != g)
+        viewport_->setGeometry(g);
+    if (viewport_->isHidden())
+        viewport_->show();
+}
+
+// ---- scaling ------------------------------------------------------------------------------------
+
+void TCustomGrid::ChangeScale(int M, int D)
+{
+    if (M == D || D == 0)
+        return;
+    ScaleControl(M, D);
+    ScaleColRowSizes(M, D);
+}
+
+void TCustomGrid::ScaleControl(int M, int D)
+{
+    SetBounds(MulDiv(Left(), M, D), MulDiv(Top(), M, D), MulDiv(Width(), M, D), MulDiv(Height(), M, D));
+    if (!ParentFont())
+        Font().SetHeight(MulDiv(Font().Height(), M, D));
+}
+
+void TCustomGrid::ScaleColRowSizes(int M, int D)
+{
+    defaultColWidth_ = MulDiv(defaultColWidth_, M, D);
+    defaultRowHeight_ = MulDiv(defaultRowHeight_, M, D);
+    for (int& w : colWidths_)
+        w = std::max(0, MulDiv(w, M, D));
+    for (int& h : rowHeights_)
+        h = std::max(0, MulDiv(h, M, D));
+    TWeakRef<TCustomGrid> self(this);
+    LayoutChanged();
+    ColWidthsChanged();
+    if (self)
+        RowHeightsChanged();
+}
+
+// ---- the in-place editor -----------------------------------------------------------------------
+
+TInplaceEdit* TCustomGrid::InplaceEditor() const { return editor_.Get(); }
+
+TInplaceEdit* TCustomGrid::CreateEditor() { return new TInplaceEdit(this); }
+
+bool TCustomGrid::CanEditShow()
+{
+    if (!options_.Contains(goEditing) || options_.Contains(goRowSelect) || !editorMode_)
+        return false;
+    if (ComponentState().Contains(TComponentStateItem::csDesigning) || !HandleAllocated())
+        return false;
+    if (options_.Contains(goAlwaysShowEditor))
+        return true;
+    TWinControl* focused = GetFocusedControl();
+    return focused == this || (focused && focused == editor_.Get());
+}
+
+String TCustomGrid::GetEditText(int ACol, int ARow)
+{
+    String value;
+    if (OnGetEditText)
+        OnGetEditText(this, ACol, ARow, value);
+    return value;
+}
+
+void TCustomGrid::SetEditText(int ACol, int ARow, const String& Value)
+{
+    if (OnSetEditText)
+        OnSetEditText(this, ACol, ARow, Value);
+}
+
+String TCustomGrid::GetEditMask(int ACol, int ARow)
+{
+    String value;
+    if (OnGetEditMask)
+        OnGetEditMask(this, ACol, ARow, value);
+    return value;
+}
+
+void TCustomGrid::SetEditorMode(bool Value)
+{
+    if (Value) {
+        ShowEditor();
+        if (editor_ && editCol_ >= 0)
+            editor_->Deselect();
+    } else {
+        HideEditor();
+    }
+}
+
+void TCustomGrid::ShowEditor()
+{
+    editorMode_ = true;
+    UpdateEdit();
+}
+
+void TCustomGrid::HideEditor()
+{
+    editorMode_ = false;
+    HideEdit(true);
+}
+
+void TCustomGrid::ShowEditorChar(QChar Ch)
+{
+    TWeakRef<TCustomGrid> self(this);
+    ShowEditor();
+    if (self && editor_ && editCol_ >= 0)
+        PostMessage(editor_.Get(), WM_CHAR, Ch.unicode(), 0);
+}
+
+void TCustomGrid::UpdateEdit()
+{
+    TWeakRef<TCustomGrid> self(this);
+    if (!CanEditShow() || !self)
+        return;
+    if (!editor_) {
+        TInplaceEdit* e = CreateEditor();
+        if (!self || !e)
+            return;
+        editor_ = TWeakRef<TInplaceEdit>(e);
+        e->SetGrid(this);
+        e->SetColor(Color());
+        e->SetParent(this);
+        FixupChildWidgets();
+    }
+    if (editCol_ != current_.X || editRow_ != current_.Y) {
+        HideEdit(false);
+        if (!self || !editor_)
+            return;
+        editCol_ = current_.X;
+        editRow_ = current_.Y;
+        editor_->UpdateContents();
+        if (!self || !editor_)
+            return;
+        editor_->SelectAll();
+    }
+    PlaceEditor();
+    if (editor_ && !editor_->Visible())
+        editor_->Show();
+    if (self && editor_ && Focused() && editor_->CanFocus())
+        editor_->SetFocus();
+}
+
+void TCustomGrid::PlaceEditor()
+{
+    if (!editor_ || editCol_ < 0)
+        return;
+    editor_->Move(CellRect(editCol_, editRow_));
+}
+
+void TCustomGrid::HideEdit(bool RestoreFocus)
+{
+    if (!editor_ || editCol_ < 0)
+        return;
+    TWeakRef<TCustomGrid> self(this);
+    UpdateText();
+    if (!self || !editor_)
+        return;
+    const bool hadFocus = editor_->Focused();
+    editCol_ = -1;
+    editRow_ = -1;
+    if (hadFocus && RestoreFocus && CanFocus())
+        SetFocus();
+    if (self && editor_)
+        editor_->Hide();
+}
+
+void TCustomGrid::UpdateText()
+{
+    if (!editor_ || editCol_ < 0 || inSetEditText_)
+        return;
+    inSetEditText_ = true;
+    struct Reset {
+        TWeakRef<TCustomGrid> g;
+        ~Reset()
+        {
+            if (TCustomGrid* p = g.Get())
+                p->inSetEditText_ = false;
+        }
+    } reset{TWeakRef<TCustomGrid>(this)};
+    SetEditText(editCol_, editRow_, editor_->EditValue());
+}
+
+void TCustomGrid::InvalidateEditor()
+{
+    if (editor_ && editCol_ >= 0)
+        editor_->UpdateContents();
+}
+
+void TCustomGrid::EditorCancel()
+{
+    if (!editor_ || editCol_ < 0) {
+        if (!options_.Contains(goAlwaysShowEditor))
+            editorMode_ = false;
+        return;
+    }
+    editor_->RestoreOriginal();
+    if (options_.Contains(goAlwaysShowEditor)) {
+        UpdateText();
+        if (editor_)
+            editor_->SelectAll();
+    } else {
+        HideEditor();
+    }
+}
+
+void TCustomGrid::CellContentChanged(int ACol, int ARow)
+{
+    InvalidateCell(ACol, ARow);
+    if (!inSetEditText_ && ACol == editCol_ && ARow == editRow_)
+        InvalidateEditor();
+}
