@@ -1,7 +1,5 @@
 #include "app/core/Program_Runner.h"
 
-const char* const Update_Program_Name = "Ethernet_Update";
-
 Process_Result Start_Program(const String& NomeSW, const String& Parameter, int Tipo, int Timeout_Ms,
                              const std::function<void()>& On_Poll)
 {

@@ -10,9 +10,6 @@
 // The wait used by the device update: 150 s.
 constexpr int Start_Program_Timeout_Ms = 150000;
 
-// Name of the external update program beside the executable.
-extern const char* const Update_Program_Name;
-
 // Starts NomeSW with the command-line text Parameter (blanks separate
 // arguments, double quotes group them) and waits for its end, at most
 // Timeout_Ms. Tipo (0 = normal window, else hidden) has no meaning here.

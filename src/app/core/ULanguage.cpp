@@ -83,6 +83,7 @@ const std::vector<TAdded_Lang_Text> Added_Lang_Texts = {
     {1126, "the name holds a character the ESI file cannot hold: "},
     {1127, "Error!! The communication parameters cannot be saved: "},
     {1128, "Error!! The settings file cannot be written: "},
+    {1129, "Error!! The update program cannot be started: "},
 };
 
 void Load_Default_Lang()
