@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 
 #include "app/core/Settings.h"
-#include "loopback_server.h"
+#include "support/loopback_server.h"
 #include "shell_fixture.h"
 
 namespace {
