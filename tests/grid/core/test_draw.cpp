@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "grid/core/grid_draw.h"
+#include "pixel_surface.h"
 
 namespace {
 
-constexpr TColor Back = RGBColor(1, 2, 3);  // the untouched background
 constexpr TColor C1 = RGBColor(200, 10, 10);
 constexpr TColor C2 = RGBColor(10, 200, 10);
 constexpr TColor C3 = RGBColor(10, 10, 200);
@@ -14,33 +14,6 @@ constexpr TColor C4 = RGBColor(250, 250, 0);
 constexpr TColor C5 = RGBColor(0, 250, 250);
 constexpr TColor C6 = RGBColor(250, 0, 250);
 constexpr TColor C7 = RGBColor(120, 60, 30);
-
-// A bitmap filled with Back, drawn on through its canvas.
-class Surface {
-public:
-    Surface(int W, int H) : bmp_(W, H)
-    {
-        bmp_.Canvas().Brush().SetColor(Back);
-        bmp_.Canvas().FillRect(TRect{0, 0, W, H});
-    }
-    TCanvas& C() { return bmp_.Canvas(); }
-    TColor At(int X, int Y) { return ColorToRGB(bmp_.Canvas().Pixels(X, Y)); }
-    TBitmap& Bitmap() { return bmp_; }
-
-private:
-    TBitmap bmp_;
-};
-
-struct PixelCase {
-    int x, y;
-    TColor color;
-};
-
-void expectPixels(Surface& S, std::initializer_list<PixelCase> Cases, const char* What)
-{
-    for (const PixelCase& c : Cases)
-        EXPECT_EQ(S.At(c.x, c.y), ColorToRGB(c.color)) << What << " at (" << c.x << "," << c.y << ")";
-}
 
 int red(TColor C) { return GetRValue(C); }
 

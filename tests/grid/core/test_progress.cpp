@@ -5,10 +5,10 @@
 #include <cmath>
 
 #include "grid/core/grid_progress.h"
+#include "pixel_surface.h"
 
 namespace {
 
-constexpr TColor Back = RGBColor(1, 2, 3);
 constexpr TColor Bar = RGBColor(200, 10, 10);
 constexpr TColor Rest = RGBColor(10, 200, 10);
 constexpr TColor Frame = RGBColor(10, 10, 200);
@@ -18,31 +18,6 @@ constexpr TColor L1 = RGBColor(250, 0, 250);
 constexpr TColor L2 = RGBColor(120, 60, 30);
 constexpr TColor L3 = RGBColor(30, 60, 120);
 constexpr TColor Empty = RGBColor(255, 255, 255);
-
-class Surface {
-public:
-    Surface(int W, int H) : bmp_(W, H)
-    {
-        bmp_.Canvas().Brush().SetColor(Back);
-        bmp_.Canvas().FillRect(TRect{0, 0, W, H});
-    }
-    TCanvas& C() { return bmp_.Canvas(); }
-    TColor At(int X, int Y) { return ColorToRGB(bmp_.Canvas().Pixels(X, Y)); }
-
-private:
-    TBitmap bmp_;
-};
-
-struct PixelCase {
-    int x, y;
-    TColor color;
-};
-
-void expectPixels(Surface& S, std::initializer_list<PixelCase> Cases, const std::string& What)
-{
-    for (const PixelCase& c : Cases)
-        EXPECT_EQ(S.At(c.x, c.y), c.color) << What << " at (" << c.x << "," << c.y << ")";
-}
 
 // The columns of row Y, from X0 up to X1 excluded, that hold Color.
 std::vector<int> columnsOf(Surface& S, TColor Color, int Y, int X0, int X1)
