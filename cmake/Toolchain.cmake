@@ -10,7 +10,7 @@ if(CCACHE_PROGRAM)
   set(VYN_PCH_FLAGS -fpch-preprocess)
 endif()
 
-add_compile_options(-Wall -Wextra ${VYN_PCH_FLAGS})
+add_compile_options(-Wall -Wextra -Winvalid-pch ${VYN_PCH_FLAGS})
 
 option(VYN_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 if(VYN_SANITIZE)

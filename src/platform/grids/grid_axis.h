@@ -7,6 +7,11 @@
 
 #include "platform/grids/grids.h"
 
+// The timer of the mouse states that scroll while the pointer is outside
+// (selecting, moving a column or row).
+inline constexpr uintptr_t MoveTimerID = 1;
+inline constexpr unsigned MoveTimerInterval = 60;
+
 struct TCustomGrid::TAxis {
     const std::vector<int>* Sizes = nullptr;
     int Fixed = 0;     // fixed cells
