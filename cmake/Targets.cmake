@@ -1,5 +1,7 @@
 # Helpers that keep the per-folder CMakeLists short.
 
+include(GoogleTest)
+
 # Headers precompiled into every target that uses Qt.
 set(VYN_QT_PCH
   <QString> <QStringList> <QByteArray> <QList> <QHash> <QDir> <QFileInfo>
@@ -14,7 +16,9 @@ function(vyn_library name)
   target_precompile_headers(${name} PRIVATE ${VYN_QT_PCH})
 endfunction()
 
-# vyn_test(name SOURCES ... DEPS ...): one GoogleTest executable, one CTest entry.
+# vyn_test(name SOURCES ... DEPS ...): one GoogleTest executable; every test
+# case in it is a CTest entry of its own (found by listing the cases when
+# ctest runs), so that a skipped case is reported as skipped.
 function(vyn_test name)
   cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
@@ -22,8 +26,10 @@ function(vyn_test name)
   target_precompile_headers(${name} PRIVATE ${VYN_QT_PCH} <gtest/gtest.h>)
   target_compile_definitions(${name} PRIVATE VYN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
-    TIMEOUT 600)
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
+    PROPERTIES
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+      TIMEOUT 300)
 endfunction()
