@@ -1,5 +1,7 @@
 # Helpers that keep the per-folder CMakeLists short.
 
+include(GoogleTest)
+
 # Two precompiled headers for the whole build, made once and reused by every
 # target (a header per target filled the build folder with gigabytes of
 # identical copies): vyn_pch for the libraries, the program and the
@@ -31,7 +33,9 @@ function(vyn_library name)
   vyn_use_pch(${name})
 endfunction()
 
-# vyn_test(name SOURCES ... DEPS ...): one GoogleTest executable, one CTest entry.
+# vyn_test(name SOURCES ... DEPS ...): one GoogleTest executable; every test
+# case in it is a CTest entry of its own (found by listing the cases when
+# ctest runs), so that a skipped case is reported as skipped.
 function(vyn_test name)
   cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
@@ -39,8 +43,10 @@ function(vyn_test name)
   target_precompile_headers(${name} REUSE_FROM vyn_test_pch)
   target_compile_definitions(${name} PRIVATE VYN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
-    TIMEOUT 600)
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
+    PROPERTIES
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+      TIMEOUT 300)
 endfunction()

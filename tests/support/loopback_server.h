@@ -1,8 +1,12 @@
 #pragma once
 // A one-connection HTTP server on 127.0.0.1 for the version check: reads the
-// request head, then sends Answer (or, when Silent, nothing, holding the line
-// until it is destroyed) and closes. Closed_Port() gives a port nobody
-// listens on.
+// request head, then sends Answer (after Delay; when Silent, never, holding
+// the line until it is destroyed) and closes. The port is the one the system
+// gave the listening socket, so tests running at the same time never meet.
+//
+// Closed_Loopback_Port holds a port on 127.0.0.1 that refuses connections: a
+// bound socket that does not listen, kept until it is destroyed, so no other
+// test can take the port meanwhile.
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -13,22 +17,43 @@
 #include <atomic>
 #include <chrono>
 #include <mutex>
+#include <stdexcept>
 #include <thread>
+
+namespace loopback_detail {
+
+// A TCP socket bound to 127.0.0.1 on a port the system chooses.
+inline int Bound_Socket(uint16_t& Port)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        throw std::runtime_error("no socket for the loopback server");
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof a;
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) != 0) {
+        ::close(fd);
+        throw std::runtime_error("cannot bind a port on 127.0.0.1");
+    }
+    Port = ntohs(a.sin_port);
+    return fd;
+}
+
+}  // namespace loopback_detail
 
 class Loopback_Server {
 public:
-    explicit Loopback_Server(QByteArray Answer, bool Silent = false) : answer_(std::move(Answer)), silent_(Silent)
+    explicit Loopback_Server(QByteArray Answer, bool Silent = false)
+        : Loopback_Server(std::move(Answer), std::chrono::milliseconds(0), Silent)
     {
-        fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        socklen_t len = sizeof a;
-        ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len);
-        port_ = ntohs(a.sin_port);
-        ::listen(fd_, 1);
-        thread_ = std::thread([this] { Serve(); });
+    }
+    // Answers only after Delay: a client with a shorter read time-out must
+    // give up before it.
+    Loopback_Server(QByteArray Answer, std::chrono::milliseconds Delay)
+        : Loopback_Server(std::move(Answer), Delay, false)
+    {
     }
     ~Loopback_Server()
     {
@@ -47,21 +72,18 @@ public:
         return request_;
     }
 
-    // A port on 127.0.0.1 that refuses connections.
-    static uint16_t Closed_Port()
+private:
+    Loopback_Server(QByteArray Answer, std::chrono::milliseconds Delay, bool Silent)
+        : answer_(std::move(Answer)), delay_(Delay), silent_(Silent)
     {
-        const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        socklen_t len = sizeof a;
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-        ::close(fd);
-        return ntohs(a.sin_port);
+        fd_ = loopback_detail::Bound_Socket(port_);
+        if (::listen(fd_, 1) != 0) {
+            ::close(fd_);
+            throw std::runtime_error("cannot listen on 127.0.0.1");
+        }
+        thread_ = std::thread([this] { Serve(); });
     }
 
-private:
     void Serve()
     {
         const int c = ::accept(fd_, nullptr, nullptr);
@@ -79,15 +101,16 @@ private:
             std::lock_guard<std::mutex> lock(mutex_);
             request_ = head;
         }
-        if (!silent_)
+        const auto until = std::chrono::steady_clock::now() + delay_;
+        while (!done_ && (silent_ || std::chrono::steady_clock::now() < until))
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (!done_)
             ::send(c, answer_.constData(), size_t(answer_.size()), MSG_NOSIGNAL);
-        else
-            while (!done_)
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
         ::close(c);
     }
 
     QByteArray answer_;
+    std::chrono::milliseconds delay_;
     bool silent_;
     int fd_ = -1;
     uint16_t port_ = 0;
@@ -95,4 +118,18 @@ private:
     QByteArray request_;
     std::atomic<bool> done_{false};
     std::thread thread_;
+};
+
+class Closed_Loopback_Port {
+public:
+    Closed_Loopback_Port() { fd_ = loopback_detail::Bound_Socket(port_); }
+    ~Closed_Loopback_Port() { ::close(fd_); }
+    Closed_Loopback_Port(const Closed_Loopback_Port&) = delete;
+    Closed_Loopback_Port& operator=(const Closed_Loopback_Port&) = delete;
+
+    uint16_t Port() const { return port_; }
+
+private:
+    int fd_ = -1;
+    uint16_t port_ = 0;
 };

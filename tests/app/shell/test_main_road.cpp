@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "config/dialogs/UBoot.h"
+#include "config/image/image_support.h"
 #include "config/image/USaveBincc.h"
 #include "config/pargen/UParGen.h"
 #include "ethercat/model/EtherCAT_Files.h"
@@ -156,9 +157,20 @@ TEST_F(MainRoadTest, NewConfigurationToDeviceUpdateAndTheAddressIsRemembered)
     EXPECT_TRUE(boxes.Shown().empty());
     ASSERT_FALSE(modal.Shown().empty());
     EXPECT_EQ(modal.Shown().back().Name, "FBoot");
-    // The images of the configuration.
+    // The images of the configuration; bank2.bin worked out by hand from the
+    // road's variables and groups.
     EXPECT_EQ(dir.read("PROJECTS/Road/bin/bank1.bin").size(), Bank1_Size);
-    EXPECT_GE(dir.read("PROJECTS/Road/bin/bank2.bin").size(), Bank2_Empty_Size);
+    QByteArray bank2 = Bank2_Empty(H("80 0F 00 CC 88 13 FF 00 00 00 00 80 00 00"), 1, 0, 0);
+    Put(bank2, 28, H("02 00 01 00"));
+    Put(bank2, 0x28,
+        Rec(6, 2, 1, 0, 0, 0, 0, 0x840CF, 5, 0x840AD) + Rec(1, 1, 1, 0, 2, 1, 0, 0x840D1, 5, 0x840B3));
+    Put(bank2, 0x2028, Rec(4, 4, 0, 0, 0, 0, 0, 0, 6, 0x840B9));
+    Put(bank2, 0x4028, LE32(0x840C0));
+    Put(bank2, 0x4068, LE32(0x840C7));
+    Put(bank2, 0x40A8, H("01 01"));
+    bank2 += QByteArray("Speed\0Ready\0Target\0Inputs\0Outputs\0", 34);
+    bank2 += H("00 00  00");  // the initial values of Speed (two bytes) and Ready
+    EXPECT_TRUE(Same_Bytes(dir.read("PROJECTS/Road/bin/bank2.bin"), bank2));
     // The device was pinged at the loopback address only.
     ASSERT_FALSE(sent_to.empty());
     for (uint32_t a : sent_to)

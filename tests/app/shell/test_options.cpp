@@ -333,8 +333,9 @@ TEST_F(ShellTest, TheVersionCheckAnswerTable)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::unique_ptr<Loopback_Server> server;
+        const Closed_Loopback_Port closed;
         if (c.refused) {
-            Version_Check_Target().Port = Loopback_Server::Closed_Port();
+            Version_Check_Target().Port = closed.Port();
         } else {
             server = std::make_unique<Loopback_Server>(c.answer, c.silent);
             Version_Check_Target().Port = server->Port();

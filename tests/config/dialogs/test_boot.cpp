@@ -182,6 +182,29 @@ TEST_F(BootDialogTest, AnsweringDeviceWritesJobStoresChoicesAndStartsUpdater)
     job.Read_Back = false;
     EXPECT_EQ(Read("Ethernet_Update.xml"), Update_Job_Xml(job));
     EXPECT_EQ(Read("started.txt"), "started\nstarted\n");
+
+    // The largest octet, also written with a leading zero.
+    const struct {
+        std::array<const char*, 4> Octets;
+        uint32_t Address;
+        const char* Text;
+    } ends[] = {
+        {{"255", "0", "0", "0"}, 0xFF000000u, "255.0.0.0"},
+        {{"0", "0255", "00", "255"}, 0x00FF00FFu, "0.255.0.255"},
+    };
+    for (const auto& e : ends) {
+        SCOPED_TRACE(e.Text);
+        log = {};
+        Show([&] {
+            Set_Address(e.Octets[0], e.Octets[1], e.Octets[2], e.Octets[3]);
+            TestKit::MessageBoxScript boxes;  // no box at all
+            form->Btn_Update->Click();
+            clock.Advance(50);
+        });
+        EXPECT_EQ(log.Address, e.Address);
+        EXPECT_EQ(log.Payload, QByteArray(e.Text));
+        EXPECT_EQ(Last_IP_Address, e.Text);
+    }
 }
 
 // Failures: the message, what was sent, and that nothing is stored or written.
@@ -200,6 +223,9 @@ TEST_F(BootDialogTest, FailuresStoreNothing)
         {"socket cannot open", TAnswer::Fail_Open, {"127", "0", "0", "1"}, mtError, 1237, false},
         {"send fails", TAnswer::Fail_Send, {"127", "0", "0", "1"}, mtError, 1237, true},
         {"octet above 255", TAnswer::Always, {"127", "0", "0", "256"}, mtError, 1237, false},
+        {"octet above 255 after a zero", TAnswer::Always, {"127", "0256", "0", "1"}, mtError, 1237, false},
+        {"octet 2^32, which 32 bits wrap to 0", TAnswer::Always, {"127", "0", "0", "4294967296"}, mtError, 1237,
+         false},
         {"letters", TAnswer::Always, {"gw", "0", "0", "1"}, mtError, 1237, false},
         {"empty octet", TAnswer::Always, {"127", "", "0", "1"}, mtError, 1237, false},
         {"sign", TAnswer::Always, {"127", "+0", "0", "1"}, mtError, 1237, false},

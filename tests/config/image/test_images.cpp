@@ -220,6 +220,39 @@ TEST_F(ImageTest, TheInitialValueTable)
     b2 += H("01  FF  FF FF FF FF  00 00 C0 3F  41 42 00 00  0A 0B 00  00  00 00 C0 3F");
     EXPECT_EQ(im.Bank2.size(), 16579);
     EXPECT_TRUE(Same_Bytes(im.Bank2, b2));
+
+    // Both ends of every integer type, and strings exactly as long as their
+    // Length: one row each, its value the last bytes of the image.
+    const struct {
+        const char* Type;
+        const char* Length;
+        QByteArray Init;
+        QByteArray Bytes;
+    } ends[] = {
+        {"Int8", "1", "-128", H("80")},
+        {"Int8", "1", "127", H("7F")},
+        {"Int16", "2", "-32768", H("00 80")},
+        {"Int16", "2", "32767", H("FF 7F")},
+        {"Int32", "4", "-2147483648", H("00 00 00 80")},
+        {"Int32", "4", "2147483647", H("FF FF FF 7F")},
+        {"UInt8", "1", "0", H("00")},
+        {"UInt8", "1", "255", H("FF")},
+        {"UInt16", "2", "0", H("00 00")},
+        {"UInt16", "2", "65535", H("FF FF")},
+        {"UInt32", "4", "0", H("00 00 00 00")},
+        {"UInt32", "4", "4294967295", H("FF FF FF FF")},
+        {"String", "1", "Z", "Z"},
+        {"String", "4", "ABCD", "ABCD"},
+        {"String", "255", QByteArray(255, 'x'), QByteArray(255, 'x')},
+    };
+    for (const auto& e : ends) {
+        SCOPED_TRACE(std::string(e.Type) + " " + e.Init.left(12).toStdString());
+        const TBank_Images one =
+            compile(nullptr, Slave_Xml(Var_Row("Y", e.Type, e.Length, "", e.Init.constData(), 0, 0), ""));
+        ASSERT_EQ(one.Bank2.size(), 16557 + e.Bytes.size());
+        EXPECT_EQ(U32(one.Bank2, 0x28 + 20), 0x840ADu) << "where the value is";
+        EXPECT_EQ(one.Bank2.right(e.Bytes.size()).toHex(' '), e.Bytes.toHex(' '));
+    }
 }
 
 TEST_F(ImageTest, VariablesAndGroupsTogether)

@@ -1,6 +1,8 @@
 // How the push button looks in each state and style, by pixels (no caption,
 // so that no pixel depends on a font).
 #include <cstdlib>
+#include <map>
+#include <string>
 
 #include "button_fixture.h"
 #include "support/temp_dir.h"
@@ -339,6 +341,7 @@ TEST_F(OtherStyles, RendersSampleButtons)
                               {"step_pressed", bsEncarta, true, true, true}};
     TempDir dir;
     const char* keep = std::getenv("VYN_RENDER_DIR");
+    std::map<std::string, int> dark;  // dark pixels of each picture
     for (const Sample& s : samples) {
         button->SetBounds(10, 10, s.Step ? 170 : 110, s.Step ? 36 : 28);
         button->Font().SetName("Verdana");
@@ -358,11 +361,22 @@ TEST_F(OtherStyles, RendersSampleButtons)
             MoveOff();
         if (s.Press)
             TestKit::MouseDown(button, 5, 5);
-        ASSERT_TRUE(TestKit::RenderToPng(form, dir.file(QString(s.File) + ".png")));
+        const QString path = dir.file(QString(s.File) + ".png");
+        ASSERT_TRUE(TestKit::RenderToPng(form, path));
         if (keep)
             TestKit::RenderToPng(form, QString::fromLocal8Bit(keep) + "/lbbutton_" + s.File + ".png");
+        // The file holds the button with its caption drawn in dark text.
+        const QImage shot = QImage(path).copy(button->Left(), button->Top(), button->Width(), button->Height());
+        int text = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                text += qGray(shot.pixel(x, y)) < 100;
+        EXPECT_GT(text, 20) << s.File;
+        dark[s.File] = text;
         if (s.Press)
             TestKit::MouseUp(button, 500, 500);
         sink->SetFocus();
     }
+    // Pressed, the encarta style draws its caption bold.
+    EXPECT_GT(dark["encarta_pressed"], dark["encarta_hot"]);
 }

@@ -70,6 +70,9 @@ TEST_F(EsiSchemaTest, WrittenFilesValidate)
          {{"Y", "Int16", "2", QString::fromUtf8("Drehzahl ü/min")}, {"Y", "Bool", "1", QString::fromUtf8("故障 & <x>")}},
          {{"Y", "String", "8", QString::fromUtf8("Ελληνικά \"q\" 🌡")}, {"Y", "Bool", "1", ""}}},
     };
+    // Every case is written and read back everywhere; only the schema
+    // validation needs the schema folder.
+    bool no_schema = false;
     for (const auto& c : cases) {
         QFile::remove(dir.file("ParGen.xml"));
         if (!c.ParGen.isEmpty())
@@ -82,10 +85,11 @@ TEST_F(EsiSchemaTest, WrittenFilesValidate)
         EXPECT_TRUE(Read_Esi(out, f)) << c.What;
         bool skip = false;
         EXPECT_TRUE(Validate_Against_Schema(out, skip)) << c.What;
-        if (skip)
-            GTEST_SKIP() << "the ESI schema is not at " << Schema_Dir().toStdString()
-                         << ": schema validation skipped";
+        no_schema = no_schema || skip;
     }
+    if (no_schema)
+        GTEST_SKIP() << "the ESI schema is not at " << Schema_Dir().toStdString()
+                     << ": every file was written and read back, the schema validation was skipped";
 }
 
 // The check itself finds a file that breaks the schema.

@@ -208,7 +208,26 @@ TEST_F(PaintTest, DemoPicture)
         QFile::copy(path, copy);
     }
     const QImage image(path);
-    EXPECT_EQ(image.size(), QSize(560, 300));
+    ASSERT_EQ(image.size(), QSize(560, 300));
+    // What the picture shows, sampled 4 to 6 pixels inside a cell's bottom
+    // right corner (the border moves the cells by a pixel or two, the text
+    // stands at the top left): the fixed cells, the selection, a plain cell,
+    // and the text of a column header.
+    auto inside = [&](int ACol, int ARow) {
+        const TRect r = grid->CellRect(ACol, ARow);
+        return Pixel(image, r.Right - 6, r.Bottom - 4);
+    };
+    EXPECT_EQ(inside(0, 5), ColorToRGB(clBtnFace)) << "fixed column";
+    EXPECT_EQ(inside(5, 0), ColorToRGB(clBtnFace)) << "fixed row";
+    EXPECT_EQ(inside(3, 4), ColorToRGB(clHighlight)) << "selected cell";
+    EXPECT_EQ(inside(4, 6), ColorToRGB(clHighlight)) << "the selection's anchor";
+    EXPECT_EQ(inside(6, 8), ColorToRGB(clWindow)) << "plain cell";
+    const TRect header = grid->CellRect(1, 0);
+    int dark = 0;
+    for (int y = header.Top + 2; y < header.Bottom - 2; ++y)
+        for (int x = header.Left + 2; x < header.Left + 40; ++x)
+            dark += qGray(image.pixel(x, y)) < 100;
+    EXPECT_GT(dark, 10) << "the text \"Col 1\"";
     // The editor sits on the current cell.
     EXPECT_EQ(grid->InplaceEditor()->BoundsRect(), grid->CellRect(2, 3));
     EXPECT_EQ(grid->InplaceEditor()->Text(), "20342");

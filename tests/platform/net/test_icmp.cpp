@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <unistd.h>
+
 #include <chrono>
+#include <string>
 #include <thread>
 
 #include "platform/net/icmp.h"
@@ -46,6 +50,20 @@ TEST(IcmpChecksum, KnownPackets)
     EXPECT_EQ(Icmp_Checksum(QByteArray("\x01", 1)), 0xFEFF);  // odd length pads with zero
 }
 
+// What a kind of socket needs, for the reason of a skip.
+std::string what_it_needs(TEcho_Kind kind)
+{
+    QFile f("/proc/sys/net/ipv4/ping_group_range");
+    const QByteArray range = f.open(QIODevice::ReadOnly) ? f.readAll().simplified().replace('\t', ' ') : "?";
+    const std::string ping = "a group of the process (now " + std::to_string(::getegid()) +
+                             ") inside net.ipv4.ping_group_range (now \"" + range.toStdString() + "\")";
+    switch (kind) {
+    case TEcho_Kind::Raw_Socket: return "a raw ICMP socket needs root (or CAP_NET_RAW)";
+    case TEcho_Kind::Ping_Socket: return "an ICMP ping socket needs " + ping;
+    default: return "ICMP needs root (or CAP_NET_RAW), or " + ping;
+    }
+}
+
 // Pings the loopback address with one kind of socket; skips when the kind
 // is not permitted here.
 void ping_loopback(TEcho_Kind kind)
@@ -53,7 +71,7 @@ void ping_loopback(TEcho_Kind kind)
     auto socket = Make_Icmp_Echo_Socket(kind);
     String error;
     if (!socket->Open(error))
-        GTEST_SKIP() << "ICMP not permitted here: " << error.toStdString();
+        GTEST_SKIP() << what_it_needs(kind) << ": " << error.toStdString();
     const uint32_t loopback = 0x7F000001;
     const QByteArray payload(32, 'x');
     ASSERT_TRUE(socket->Send(loopback, 7, payload, error)) << error.toStdString();
@@ -85,7 +103,7 @@ TEST(IcmpEcho, AnyKindOpensWhereEitherIsPermitted)
     auto socket = Make_Icmp_Echo_Socket();
     String error;
     if (!socket->Open(error))
-        GTEST_SKIP() << "ICMP not permitted here: " << error.toStdString();
+        GTEST_SKIP() << what_it_needs(TEcho_Kind::Any) << ": " << error.toStdString();
     EXPECT_NE(Icmp_Socket_Kind(*socket), TEcho_Kind::Any);
     EXPECT_GE(socket->Handle(), 0);
 }

@@ -20,6 +20,38 @@ public slots:
 
 namespace {
 
+// Sends http, https and file URLs to a sink for the life of the object.
+class UrlHandlers {
+public:
+    explicit UrlHandlers(UrlSink* Sink)
+    {
+        for (const char* scheme : kSchemes)
+            QDesktopServices::setUrlHandler(scheme, Sink, "open");
+    }
+    ~UrlHandlers()
+    {
+        for (const char* scheme : kSchemes)
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+    UrlHandlers(const UrlHandlers&) = delete;
+    UrlHandlers& operator=(const UrlHandlers&) = delete;
+
+private:
+    static constexpr const char* kSchemes[] = {"http", "https", "file"};
+};
+
+// Makes Dir the current directory for the life of the object.
+class CurrentDirectory {
+public:
+    explicit CurrentDirectory(const String& Dir) : old_(QDir::currentPath()) { EXPECT_TRUE(QDir::setCurrent(Dir)); }
+    ~CurrentDirectory() { QDir::setCurrent(old_); }
+    CurrentDirectory(const CurrentDirectory&) = delete;
+    CurrentDirectory& operator=(const CurrentDirectory&) = delete;
+
+private:
+    String old_;
+};
+
 TEST(ShellOpen, GoesThroughTheInstalledOpener)
 {
     auto owned = std::make_unique<Recording_Shell_Opener>(false);
@@ -43,21 +75,19 @@ TEST(ShellOpen, DesktopOpenerPassesUrlsAndFiles)
     TempDir dir;
     dir.write("manual.pdf", "x");
     UrlSink sink;
-    for (const char* scheme : {"http", "https", "file"})
-        QDesktopServices::setUrlHandler(scheme, &sink, "open");
-    const String oldCwd = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    {
+        // Both are undone however the block is left.
+        const UrlHandlers handlers(&sink);
+        const CurrentDirectory cwd(dir.path());
 
-    Desktop_Shell_Opener opener;
-    EXPECT_TRUE(opener.Open("https://example.com/page?x=1"));
-    EXPECT_TRUE(opener.Open("www.example.com"));
-    EXPECT_TRUE(opener.Open(dir.file("a b.pdf")));
-    EXPECT_TRUE(opener.Open("manual.pdf"));  // relative to the current directory
-    EXPECT_FALSE(opener.Open(""));
-
-    QDir::setCurrent(oldCwd);
-    for (const char* scheme : {"http", "https", "file"})
-        QDesktopServices::unsetUrlHandler(scheme);
+        Desktop_Shell_Opener opener;
+        EXPECT_TRUE(opener.Open("https://example.com/page?x=1"));
+        EXPECT_TRUE(opener.Open("www.example.com"));
+        EXPECT_TRUE(opener.Open(dir.file("a b.pdf")));
+        EXPECT_TRUE(opener.Open("manual.pdf"));  // relative to the current directory
+        EXPECT_FALSE(opener.Open(""));
+    }
+    EXPECT_NE(QDir::currentPath(), dir.path());
 
     ASSERT_EQ(sink.urls.size(), 4);
     EXPECT_EQ(sink.urls[0], QUrl("https://example.com/page?x=1"));

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -296,15 +297,16 @@ TEST(XmlRefuse, SaveRefusesLoadedControlCharactersAndKeepsTheOldFile)
     EXPECT_THROW(doc.SaveToString(), EConvertError);
 }
 
-// Root writes anywhere: for a permission failure this thread acts as user
-// "nobody" until the end of the scope. The raw system call changes the
-// calling thread only, unlike seteuid(), which changes the whole process.
+// A read-only directory refuses an ordinary user, but root writes anywhere:
+// run as root, this thread acts as user "nobody" until the end of the scope
+// (the raw system call changes the calling thread only, unlike seteuid(),
+// which changes the whole process). An ordinary user has nothing to drop.
 class AsUnprivileged {
 public:
     AsUnprivileged()
     {
         if (::geteuid() != 0)
-            ok_ = dropped_ = ::syscall(SYS_setresuid, -1, 65534, -1) == 0;
+            ok_ = true;
         else
             ok_ = dropped_ = ::syscall(SYS_setresuid, -1, 65534, -1) == 0;
     }
@@ -313,11 +315,37 @@ public:
         if (dropped_)
             ::syscall(SYS_setresuid, -1, 0, -1);
     }
+    AsUnprivileged(const AsUnprivileged&) = delete;
+    AsUnprivileged& operator=(const AsUnprivileged&) = delete;
     bool ok() const { return ok_; }
+    // Whether this thread can create a file in Dir (the file is removed again).
+    static bool CanWrite(const String& Dir)
+    {
+        const QByteArray probe = (Dir + "/probe").toLocal8Bit();
+        const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        if (fd < 0)
+            return false;
+        ::close(fd);
+        ::unlink(probe.constData());
+        return true;
+    }
 
 private:
     bool ok_ = false;
     bool dropped_ = false;
+};
+
+// Gives a directory its write permission back when the scope ends, however
+// it ends, so that it can be removed.
+class WritableAgain {
+public:
+    explicit WritableAgain(String Dir) : dir_(std::move(Dir)) {}
+    ~WritableAgain() { ::chmod(dir_.toLocal8Bit().constData(), 0755); }
+    WritableAgain(const WritableAgain&) = delete;
+    WritableAgain& operator=(const WritableAgain&) = delete;
+
+private:
+    String dir_;
 };
 
 TEST(XmlSave, FailureRaisesAndLeavesTheOldFileIntact)
@@ -335,14 +363,16 @@ TEST(XmlSave, FailureRaisesAndLeavesTheOldFileIntact)
     ASSERT_TRUE(QDir().mkpath(ro));
     dir.write("ro/f.xml", "<old/>");
     ASSERT_EQ(::chmod(dir.path().toLocal8Bit().constData(), 0755), 0);
+    const WritableAgain restore(ro);
     ASSERT_EQ(::chmod(ro.toLocal8Bit().constData(), 0555), 0);
     {
         AsUnprivileged guard;
         if (!guard.ok())
-            GTEST_SKIP() << "cannot drop privileges";
+            GTEST_SKIP() << "running as root, and the thread cannot become user nobody (65534): "
+                            "a read-only directory does not stop root";
+        ASSERT_FALSE(AsUnprivileged::CanWrite(ro)) << "the directory must refuse the writer";
         EXPECT_THROW(doc.SaveToFile(ro + "/f.xml"), EFileError);
     }
-    ::chmod(ro.toLocal8Bit().constData(), 0755);
     EXPECT_EQ(dir.read("ro/f.xml"), "<old/>");
     EXPECT_EQ(QDir(ro).entryList(QDir::Files | QDir::Hidden), QStringList({"f.xml"}));  // no temporary left
 }
