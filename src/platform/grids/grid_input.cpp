@@ -34,6 +34,19 @@ void TCustomGrid::KeyDown(Word& Key, TShiftState Shift)
         if (Pos < Fixed || Pos >= int(Sizes.size()))
             Pos = Origin;
     };
+    // The first (last) cell that is not hidden; Origin when every one is.
+    auto firstShown = [](const std::vector<int>& Sizes, int Fixed, int Origin) {
+        for (int i = Fixed; i < int(Sizes.size()); ++i)
+            if (Sizes[size_t(i)] != 0)
+                return i;
+        return Origin;
+    };
+    auto lastShown = [](const std::vector<int>& Sizes, int Fixed, int Origin) {
+        for (int i = int(Sizes.size()) - 1; i >= Fixed; --i)
+            if (Sizes[size_t(i)] != 0)
+                return i;
+        return Origin;
+    };
     switch (Key) {
     case VK_UP:
         if (ctrl)
@@ -83,19 +96,19 @@ void TCustomGrid::KeyDown(Word& Key, TShiftState Shift)
         break;
     case VK_HOME:
         if (ctrl)
-            cur = {fixedCols_, fixedRows_};
+            cur = {firstShown(colWidths_, fixedCols_, cur.X), firstShown(rowHeights_, fixedRows_, cur.Y)};
         else if (rowSelect)
-            cur.Y = fixedRows_;
+            cur.Y = firstShown(rowHeights_, fixedRows_, cur.Y);
         else
-            cur.X = fixedCols_;
+            cur.X = firstShown(colWidths_, fixedCols_, cur.X);
         break;
     case VK_END:
         if (ctrl)
-            cur = {ColCount() - 1, RowCount() - 1};
+            cur = {lastShown(colWidths_, fixedCols_, cur.X), lastShown(rowHeights_, fixedRows_, cur.Y)};
         else if (rowSelect)
-            cur.Y = RowCount() - 1;
+            cur.Y = lastShown(rowHeights_, fixedRows_, cur.Y);
         else
-            cur.X = ColCount() - 1;
+            cur.X = lastShown(colWidths_, fixedCols_, cur.X);
         break;
     case VK_TAB:
         if (!options_.Contains(goTabs) || Shift.Contains(ssAlt))
