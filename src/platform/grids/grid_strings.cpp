@@ -135,6 +135,20 @@ void TStringGrid::MoveColumnData(int FromIndex, int ToIndex)
 
 void TStringGrid::MoveRowData(int FromIndex, int ToIndex) { MoveItem(rows_, FromIndex, ToIndex); }
 
+void TStringGrid::InsertRowData(int At, int Count) { rows_.insert(rows_.begin() + At, size_t(Count), nullptr); }
+
+void TStringGrid::DeleteRowData(int At, int Count) { rows_.erase(rows_.begin() + At, rows_.begin() + At + Count); }
+
+void TStringGrid::ExchangeRowData(int A, int B) { rows_[size_t(A)].swap(rows_[size_t(B)]); }
+
+void TStringGrid::PermuteRowData(const std::vector<int>& Order)
+{
+    std::vector<std::unique_ptr<TRowData>> rows(rows_.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        rows[i] = std::move(rows_[size_t(Order[i])]);
+    rows_.swap(rows);
+}
+
 void TStringGrid::ResizeData(int NewColCount, int NewRowCount)
 {
     (void)NewColCount;
