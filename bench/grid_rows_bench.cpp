@@ -28,7 +28,7 @@ const std::vector<Row>& Data()
 {
     static const std::vector<Row> data = [] {
         std::mt19937 rng(15);
-        std::vector<Row> d(size_t(Rows), Row(size_t(Cols)));
+        std::vector<Row> d(static_cast<size_t>(Rows), Row(static_cast<size_t>(Cols)));
         for (int r = 0; r < Rows; ++r)
             for (int c = 0; c < Cols; ++c)
                 d[size_t(r)][size_t(c)] =

@@ -108,7 +108,7 @@ void TCustomGrid::PermuteRows(const std::vector<int>& Order)
     const int rows = RowCount();
     if (Order.size() != size_t(rows))
         throw EInvalidGridOperation(SBadRowOrder);
-    std::vector<int> newIndex(size_t(rows), -1);
+    std::vector<int> newIndex(static_cast<size_t>(rows), -1);
     bool identity = true;
     for (int i = 0; i < rows; ++i) {
         const int from = Order[size_t(i)];
@@ -119,7 +119,7 @@ void TCustomGrid::PermuteRows(const std::vector<int>& Order)
     }
     if (identity || !BeginRowChange())
         return;
-    std::vector<int> heights(size_t(rows));
+    std::vector<int> heights(static_cast<size_t>(rows));
     for (int i = 0; i < rows; ++i)
         heights[size_t(i)] = rowHeights_[size_t(Order[size_t(i)])];
     rowHeights_.swap(heights);

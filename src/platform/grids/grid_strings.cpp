@@ -1,5 +1,6 @@
 // TStringGrid: the cell store, and the row and column views.
 #include <algorithm>
+#include <iterator>
 
 #include "platform/grids/grids.h"
 #include "platform/rtl/stringlist.h"
@@ -135,7 +136,11 @@ void TStringGrid::MoveColumnData(int FromIndex, int ToIndex)
 
 void TStringGrid::MoveRowData(int FromIndex, int ToIndex) { MoveItem(rows_, FromIndex, ToIndex); }
 
-void TStringGrid::InsertRowData(int At, int Count) { rows_.insert(rows_.begin() + At, size_t(Count), nullptr); }
+void TStringGrid::InsertRowData(int At, int Count)
+{
+    std::vector<std::unique_ptr<TRowData>> empty(static_cast<size_t>(Count));
+    rows_.insert(rows_.begin() + At, std::make_move_iterator(empty.begin()), std::make_move_iterator(empty.end()));
+}
 
 void TStringGrid::DeleteRowData(int At, int Count) { rows_.erase(rows_.begin() + At, rows_.begin() + At + Count); }
 
