@@ -27,7 +27,7 @@ test: build
 	  sh $(CURDIR)/cmake/report_skipped.sh .; exit $$rc; }
 
 bench: build
-	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; "$$b" || exit 1; done
+	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b" || exit 1; done
 
 asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVYN_SANITIZE=ON

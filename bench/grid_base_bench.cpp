@@ -4,17 +4,17 @@
 // - 1,000 rows inserted and 1,000 deleted in the middle
 //                                 vs. the same on a vector of row pointers;
 // - painting one screen scrolled to the end
-//                                 vs. QPainter::drawText of the same cells.
+//                                 vs. QPainter fills of the same cells and
+//                                   lines (and the raised edges of the fixed
+//                                   cells) and drawText of their texts.
 // The grid's overhead over each baseline should stay small (under 2x).
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
 #include <memory>
 #include <vector>
 
+#include "bench_main.h"
 #include "platform/grids/grids.h"
 
 namespace {
@@ -54,7 +54,7 @@ void BM_Fill_Grid(benchmark::State& State)
         benchmark::DoNotOptimize(g.Cells(Cols - 1, Rows - 1));
     }
 }
-BENCHMARK(BM_Fill_Grid)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Fill_Grid)->Unit(benchmark::kMillisecond)->Apply(Repeated);
 
 void BM_Fill_Baseline_VectorOfQString(benchmark::State& State)
 {
@@ -66,7 +66,7 @@ void BM_Fill_Baseline_VectorOfQString(benchmark::State& State)
         benchmark::DoNotOptimize(cells.back());
     }
 }
-BENCHMARK(BM_Fill_Baseline_VectorOfQString)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Fill_Baseline_VectorOfQString)->Unit(benchmark::kMillisecond)->Apply(Repeated);
 
 void BM_InsertDelete_Grid(benchmark::State& State)
 {
@@ -80,7 +80,7 @@ void BM_InsertDelete_Grid(benchmark::State& State)
         benchmark::DoNotOptimize(g.RowCount());
     }
 }
-BENCHMARK(BM_InsertDelete_Grid)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InsertDelete_Grid)->Unit(benchmark::kMillisecond)->Apply(Repeated);
 
 void BM_InsertDelete_Baseline_RowPointers(benchmark::State& State)
 {
@@ -97,7 +97,7 @@ void BM_InsertDelete_Baseline_RowPointers(benchmark::State& State)
         benchmark::DoNotOptimize(rows.size());
     }
 }
-BENCHMARK(BM_InsertDelete_Baseline_RowPointers)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InsertDelete_Baseline_RowPointers)->Unit(benchmark::kMillisecond)->Apply(Repeated);
 
 struct PaintFixture {
     TStringGrid Grid{nullptr};
@@ -118,7 +118,7 @@ void BM_PaintScrolledToEnd_Grid(benchmark::State& State)
         f.Grid.Perform(WM_PAINT, intptr_t(&p));
     }
 }
-BENCHMARK(BM_PaintScrolledToEnd_Grid)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintScrolledToEnd_Grid)->Unit(benchmark::kMicrosecond)->Apply(Repeated);
 
 void BM_PaintScrolledToEnd_Baseline_DrawText(benchmark::State& State)
 {
@@ -127,14 +127,15 @@ void BM_PaintScrolledToEnd_Baseline_DrawText(benchmark::State& State)
     // The cells the grid shows: the fixed row and column and the scrollable
     // ones from the top-left cell.
     struct Cell {
-        QPoint At;
+        QRect R;
         QString Text;
+        bool Fixed;
     };
     std::vector<Cell> cells;
     auto cellsOf = [&](int C, int R) {
         const TRect r = g.CellRect(C, R);
         if (!(r == TRect{}))
-            cells.push_back({QPoint(r.Left + 2, r.Top + 2), g.Cells(C, R)});
+            cells.push_back({r.ToQt(), g.Cells(C, R), C < g.FixedCols() || R < g.FixedRows()});
     };
     auto rowOf = [&](int R) {
         for (int c = 0; c < g.ColCount(); ++c)
@@ -146,24 +147,33 @@ void BM_PaintScrolledToEnd_Baseline_DrawText(benchmark::State& State)
         rowOf(r);
     const QFont font = g.Font().ToQFont();
     const int ascent = QFontMetrics(font).ascent();
+    const QColor face = ToQColor(clBtnFace), window = ToQColor(clWindow), black = ToQColor(clBlack);
+    const QColor silver = ToQColor(clSilver), light = ToQColor(clBtnHighlight), shadow = ToQColor(clBtnShadow);
+    const QColor text = ToQColor(clWindowText);
+    const int lineWidth = g.GridLineWidth();
     for (auto _ : State) {
         QPainter p(&f.Image);
         p.setFont(font);
-        for (const Cell& c : cells)
-            p.drawText(c.At + QPoint(0, ascent), c.Text);
+        p.setPen(text);
+        for (const Cell& c : cells) {
+            const QRect& r = c.R;
+            p.fillRect(r, c.Fixed ? face : window);
+            p.drawText(QPoint(r.left() + 2, r.top() + 2 + ascent), c.Text);
+            if (c.Fixed) {
+                p.fillRect(QRect(r.left(), r.top(), r.width(), 1), light);
+                p.fillRect(QRect(r.left(), r.top(), 1, r.height()), light);
+                p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), shadow);
+                p.fillRect(QRect(r.right(), r.top(), 1, r.height()), shadow);
+            }
+            // The lines right of and below the cell.
+            p.fillRect(QRect(r.right() + 1, r.top(), lineWidth, r.height() + lineWidth), c.Fixed ? black : silver);
+            p.fillRect(QRect(r.left(), r.bottom() + 1, r.width(), lineWidth), c.Fixed ? black : silver);
+        }
     }
     State.counters["cells"] = double(cells.size());
 }
-BENCHMARK(BM_PaintScrolledToEnd_Baseline_DrawText)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintScrolledToEnd_Baseline_DrawText)->Unit(benchmark::kMicrosecond)->Apply(Repeated);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VYN_BENCH_MAIN()

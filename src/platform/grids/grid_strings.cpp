@@ -1,5 +1,6 @@
 // TStringGrid: the cell store, and the row and column views.
 #include <algorithm>
+#include <iterator>
 
 #include "platform/grids/grids.h"
 #include "platform/rtl/stringlist.h"
@@ -134,6 +135,24 @@ void TStringGrid::MoveColumnData(int FromIndex, int ToIndex)
 }
 
 void TStringGrid::MoveRowData(int FromIndex, int ToIndex) { MoveItem(rows_, FromIndex, ToIndex); }
+
+void TStringGrid::InsertRowData(int At, int Count)
+{
+    std::vector<std::unique_ptr<TRowData>> empty(static_cast<size_t>(Count));
+    rows_.insert(rows_.begin() + At, std::make_move_iterator(empty.begin()), std::make_move_iterator(empty.end()));
+}
+
+void TStringGrid::DeleteRowData(int At, int Count) { rows_.erase(rows_.begin() + At, rows_.begin() + At + Count); }
+
+void TStringGrid::ExchangeRowData(int A, int B) { rows_[size_t(A)].swap(rows_[size_t(B)]); }
+
+void TStringGrid::PermuteRowData(const std::vector<int>& Order)
+{
+    std::vector<std::unique_ptr<TRowData>> rows(rows_.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        rows[i] = std::move(rows_[size_t(Order[i])]);
+    rows_.swap(rows);
+}
 
 void TStringGrid::ResizeData(int NewColCount, int NewRowCount)
 {

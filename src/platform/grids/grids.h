@@ -182,6 +182,24 @@ public:
     virtual void InsertColumn(int ACol);
     virtual void InsertRow(int ARow);
 
+    // ---- rows in bulk. A row carries its height and the subclass's cell
+    // data (a string grid's texts and objects); the current cell and the
+    // anchor stay on their rows. Bad arguments raise EInvalidGridOperation
+    // and change nothing; a call that changes nothing notifies nothing.
+    // Count rows of DefaultRowHeight before row At (0 .. RowCount); one
+    // SizeChanged.
+    void InsertRows(int At, int Count);
+    // The Count rows from At; the grid keeps at least one row (a fixed count
+    // not below the new count is lowered to count - 1). DropCells reports
+    // the rows first, then one SizeChanged.
+    void DeleteRows(int At, int Count);
+    // Rows A and B change places, in constant time; one repaint, no
+    // RowMoved.
+    void ExchangeRows(int A, int B);
+    // Row i becomes the old row Order[i]: Order holds each of 0 .. RowCount
+    // - 1 once. Linear time; one repaint, no RowMoved.
+    void PermuteRows(const std::vector<int>& Order);
+
     // ---- the in-place editor
     bool EditorMode() const { return editorMode_; }
     void SetEditorMode(bool Value);
@@ -266,6 +284,13 @@ protected:
     virtual void ResizeData(int NewColCount, int NewRowCount) { (void)NewColCount, (void)NewRowCount; }
     // Forget every cell of the column (a deleted column's kept cells).
     virtual void ClearColumnData(int ACol) { (void)ACol; }
+    // The rows in bulk (InsertRows ...), arguments already checked: Count
+    // empty rows before At; the Count rows from At (reported by DropCells);
+    // rows A and B exchanged; row i becomes the old row Order[i].
+    virtual void InsertRowData(int At, int Count) { (void)At, (void)Count; }
+    virtual void DeleteRowData(int At, int Count) { (void)At, (void)Count; }
+    virtual void ExchangeRowData(int A, int B) { (void)A, (void)B; }
+    virtual void PermuteRowData(const std::vector<int>& Order) { (void)Order; }
     // ---- editing
     virtual TInplaceEdit* CreateEditor();
     virtual bool CanEditShow();
@@ -389,6 +414,11 @@ private:
     void EditorCancel();
     void ResetTopLeft();
     void ChangeSize(int NewColCount, int NewRowCount);
+    // The bulk row operations, after their checks (grid_rows.cpp): the
+    // editor's text is stored and the editor hidden (false: the grid went);
+    // then the layout is recomputed and the editor shown again.
+    bool BeginRowChange();
+    void EndRowChange(bool Notify, int OldRowCount);
     void CheckIndex(int ACol, int ARow) const;
     void InvalidateFeedback();
     void InvalidateBar(int Bar);
@@ -500,6 +530,10 @@ protected:
     void MoveRowData(int FromIndex, int ToIndex) override;
     void ResizeData(int NewColCount, int NewRowCount) override;
     void ClearColumnData(int ACol) override;
+    void InsertRowData(int At, int Count) override;
+    void DeleteRowData(int At, int Count) override;
+    void ExchangeRowData(int A, int B) override;
+    void PermuteRowData(const std::vector<int>& Order) override;
 
 private:
     struct TRowData {

@@ -11,9 +11,10 @@
 
 // ---- font, pen, brush -------------------------------------------------------------------
 
-void TFont::Changed()
+void TFont::Changed(bool ShapeChanged)
 {
-    cache_.reset();
+    if (ShapeChanged)
+        measure_.reset();
     if (OnChange)
         OnChange(this);
 }
@@ -29,7 +30,6 @@ void TFont::Changed()
 
 VYN_SETTER(TFont, Name, const String&)
 VYN_SETTER(TFont, Height, int)
-VYN_SETTER(TFont, Color, TColor)
 VYN_SETTER(TFont, Style, TFontStyles)
 VYN_SETTER(TFont, Orientation, int)
 VYN_SETTER(TFont, Pitch, TFontPitch)
@@ -41,6 +41,14 @@ VYN_SETTER(TBrush, Color, TColor)
 VYN_SETTER(TBrush, Style, TBrushStyle)
 #undef VYN_SETTER
 
+void TFont::SetColor(TColor Value)
+{
+    if (d_.Color == Value)
+        return;
+    d_.Color = Value;
+    Changed(false);
+}
+
 int TFont::Size() const { return -MulDiv(d_.Height, 72, ScreenPixelsPerInch); }
 
 void TFont::SetSize(int Value) { SetHeight(-MulDiv(Value, ScreenPixelsPerInch, 72)); }
@@ -50,22 +58,28 @@ void TFont::Assign(const TPersistent& Source)
     if (auto* f = dynamic_cast<const TFont*>(&Source)) {
         if (d_ == f->d_)
             return;
+        const bool shape = !d_.SameShape(f->d_);
         d_ = f->d_;
-        Changed();
+        if (shape)
+            measure_ = f->measure_;
+        Changed(false);
         return;
     }
     TPersistent::Assign(Source);
 }
 
-QFont TFont::ToQFont() const
+QFont TFont::ToQFont() const { return Measure().Font(); }
+
+const TFontMeasure& TFont::Measure() const
 {
-    if (!cache_) {
-        cache_ = MakeQFont(d_.Name, d_.Height, d_.Style.Contains(fsBold), d_.Style.Contains(fsItalic),
-                           d_.Style.Contains(fsUnderline), d_.Style.Contains(fsStrikeOut), d_.Quality);
-        if (d_.Pitch == TFontPitch::fpFixed && !QFontInfo(*cache_).fixedPitch())
-            cache_->setFamily(QString::fromLatin1(DefaultMonoFamily));
+    if (!measure_ || measure_->Generation() != FontMapGeneration()) {
+        QFont f = MakeQFont(d_.Name, d_.Height, d_.Style.Contains(fsBold), d_.Style.Contains(fsItalic),
+                            d_.Style.Contains(fsUnderline), d_.Style.Contains(fsStrikeOut), d_.Quality);
+        if (d_.Pitch == TFontPitch::fpFixed && !QFontInfo(f).fixedPitch())
+            f.setFamily(QString::fromLatin1(DefaultMonoFamily));
+        measure_ = std::make_shared<const TFontMeasure>(f);
     }
-    return *cache_;
+    return *measure_;
 }
 
 void TPen::SetWidth(int Value)
@@ -824,11 +838,10 @@ void TCanvas::SetPixels(int X, int Y, TColor Color)
 
 void TCanvas::DrawTextCell(QPainter& P, int X, int Y, const String& Text, bool Opaque)
 {
-    const QFont f = font_.ToQFont();
-    const QFontMetrics m(f);
+    const TFontMeasure& m = font_.Measure();
     P.setCompositionMode(QPainter::CompositionMode_SourceOver);
     P.setBackgroundMode(Qt::TransparentMode);  // the cell is filled here, not by Qt
-    P.setFont(f);
+    P.setFont(m.Font());
     const bool rotated = font_.Orientation() % 3600 != 0;
     if (rotated) {
         P.save();
@@ -837,9 +850,9 @@ void TCanvas::DrawTextCell(QPainter& P, int X, int Y, const String& Text, bool O
         X = Y = 0;
     }
     if (Opaque)
-        P.fillRect(QRect(X, Y, m.horizontalAdvance(Text), m.height()), ToQColor(BkColor()));
+        P.fillRect(QRect(X, Y, m.Width(Text), m.Height()), ToQColor(BkColor()));
     P.setPen(ToQColor(font_.Color()));
-    P.drawText(QPoint(X, Y + m.ascent()), Text);
+    P.drawText(QPoint(X, Y + m.Ascent()), Text);
     if (rotated)
         P.restore();
 }
@@ -866,13 +879,13 @@ void TCanvas::TextRect(const TRect& R, int X, int Y, const String& Text)
     p->restore();
 }
 
-int TCanvas::TextWidth(const String& Text) { return QFontMetrics(font_.ToQFont()).horizontalAdvance(Text); }
+int TCanvas::TextWidth(const String& Text) { return font_.Measure().Width(Text); }
 
-int TCanvas::TextHeight(const String&) { return QFontMetrics(font_.ToQFont()).height(); }
+int TCanvas::TextHeight(const String&) { return font_.Measure().Height(); }
 
 TSize TCanvas::TextExtent(const String& Text) { return {TextWidth(Text), TextHeight(Text)}; }
 
-int TCanvas::AveCharWidth() { return QFontMetrics(font_.ToQFont()).averageCharWidth(); }
+int TCanvas::AveCharWidth() { return font_.Measure().AverageCharWidth(); }
 
 // ---- pictures
 

@@ -70,11 +70,14 @@ public:
 
     // The font to draw with, through the font map (fonts.h).
     QFont ToQFont() const;
+    // Its measures, made once per font state (the colour is not part of
+    // it) and shared with the fonts assigned from this one.
+    const TFontMeasure& Measure() const;
 
     TNotifyEvent OnChange;
 
 private:
-    mutable std::optional<QFont> cache_;
+    mutable std::shared_ptr<const TFontMeasure> measure_;
     struct Data {
         String Name = "Tahoma";
         int Height = -11;
@@ -84,8 +87,15 @@ private:
         TFontPitch Pitch = TFontPitch::fpDefault;
         TFontQuality Quality = TFontQuality::fqDefault;
         bool operator==(const Data&) const = default;
+        // Everything but the colour: what the QFont is made of.
+        bool SameShape(const Data& O) const
+        {
+            return Name == O.Name && Height == O.Height && Style == O.Style && Orientation == O.Orientation &&
+                   Pitch == O.Pitch && Quality == O.Quality;
+        }
     };
-    void Changed();
+    // ShapeChanged: the QFont and its measures are made again.
+    void Changed(bool ShapeChanged = true);
     Data d_;
 };
 

@@ -29,7 +29,7 @@ struct Prepared {
 // "&&" gives "&"; "&x" gives x, underlined; a trailing "&" is dropped.
 Prepared processPrefixes(const QString& Text, bool Prefixes)
 {
-    if (!Prefixes)
+    if (!Prefixes || !Text.contains(u'&'))
         return {Text, {}};
     Prepared p;
     p.Text.reserve(Text.size());
@@ -55,16 +55,17 @@ struct Line {
 
 class Measurer {
 public:
-    Measurer(const QFontMetrics& M, bool ExpandTabs, int TabWidth) : m_(M), tabs_(ExpandTabs), tabWidth_(TabWidth) {}
+    Measurer(const TFontMeasure& M, bool ExpandTabs, int TabWidth) : m_(M), tabs_(ExpandTabs), tabWidth_(TabWidth) {}
 
+    const TFontMeasure& Measure() const { return m_; }
     int Width(const QString& S) const
     {
         if (!tabs_ || !S.contains(u'\t'))
-            return m_.horizontalAdvance(S);
+            return m_.Width(S);
         int x = 0;
         const QStringList parts = S.split(u'\t');
         for (qsizetype i = 0; i < parts.size(); ++i) {
-            x += m_.horizontalAdvance(parts[i]);
+            x += m_.Width(parts[i]);
             if (i + 1 < parts.size())
                 x = tabWidth_ > 0 ? (x / tabWidth_ + 1) * tabWidth_ : x;
         }
@@ -74,7 +75,7 @@ public:
     int TabWidth() const { return tabWidth_; }
 
 private:
-    const QFontMetrics& m_;
+    const TFontMeasure& m_;
     bool tabs_;
     int tabWidth_;
 };
@@ -131,9 +132,23 @@ void ellipsize(Line& L, int MaxWidth, const Measurer& M, bool Force = false)
     static const QString dots = QStringLiteral("...");
     if (!Force && M.Width(L.Text) <= MaxWidth)
         return;
-    qsizetype k = L.Kept >= 0 ? L.Kept : L.Text.size();
-    while (k > 0 && M.Width(L.Text.left(k) + dots) > MaxWidth)
-        --k;
+    // The longest start that fits with the dots; the cuts of whole lines
+    // are remembered (the same cell is drawn again and again), the texts
+    // tried on the way are measured without filling the width cache.
+    const bool tabs = M.Tabs() && L.Text.contains(u'\t');
+    const bool remember = L.Kept < 0 && !tabs;
+    qsizetype k = remember ? M.Measure().FindEllipsisCut(L.Text, MaxWidth) : -1;
+    if (k < 0) {
+        k = L.Kept < 0 ? L.Text.size() : L.Kept;
+        auto width = [&](qsizetype n) {
+            const QString s = L.Text.left(n) + dots;
+            return tabs ? M.Width(s) : M.Measure().Metrics().horizontalAdvance(s);
+        };
+        while (k > 0 && width(k) > MaxWidth)
+            --k;
+        if (remember)
+            M.Measure().StoreEllipsisCut(L.Text, MaxWidth, int(k));
+    }
     L.Text = L.Text.left(k) + dots;
     L.Kept = int(k);
 }
@@ -147,10 +162,9 @@ int TCanvas::DrawText(TRect& R, const String& Text, unsigned Flags)
         tabChars = int((Flags >> 8) & 0xFF);
         Flags &= ~0xFF00u;
     }
-    const QFont font = font_.ToQFont();
-    const QFontMetrics m(font);
-    const int lineHeight = m.height() + ((Flags & DT_EXTERNALLEADING) ? m.leading() : 0);
-    const Measurer measure(m, Flags & DT_EXPANDTABS, tabChars * m.averageCharWidth());
+    const TFontMeasure& m = font_.Measure();
+    const int lineHeight = m.Height() + ((Flags & DT_EXTERNALLEADING) ? m.Leading() : 0);
+    const Measurer measure(m, Flags & DT_EXPANDTABS, tabChars * m.AverageCharWidth());
     const bool singleLine = Flags & DT_SINGLELINE;
     const bool calc = Flags & DT_CALCRECT;
     const bool ellipsis = Flags & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS);
@@ -222,7 +236,7 @@ int TCanvas::DrawText(TRect& R, const String& Text, unsigned Flags)
         p->setClipRect(R.ToQt(), Qt::IntersectClip);
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
     p->setBackgroundMode(Qt::TransparentMode);
-    p->setFont(font);
+    p->setFont(m.Font());
     if (Flags & DT_RTLREADING)
         p->setLayoutDirection(Qt::RightToLeft);
     const QColor textColor = ToQColor(font_.Color());
@@ -246,13 +260,13 @@ int TCanvas::DrawText(TRect& R, const String& Text, unsigned Flags)
                 int dx = 0;
                 const QStringList parts = l.Text.split(u'\t');
                 for (qsizetype i = 0; i < parts.size(); ++i) {
-                    p->drawText(QPoint(x + dx, y + m.ascent()), parts[i]);
-                    dx += m.horizontalAdvance(parts[i]);
+                    p->drawText(QPoint(x + dx, y + m.Ascent()), parts[i]);
+                    dx += m.Width(parts[i]);
                     if (measure.TabWidth() > 0)
                         dx = (dx / measure.TabWidth() + 1) * measure.TabWidth();
                 }
             } else {
-                p->drawText(QPoint(x, y + m.ascent()), l.Text);
+                p->drawText(QPoint(x, y + m.Ascent()), l.Text);
             }
         }
         if (underline) {
@@ -261,8 +275,8 @@ int TCanvas::DrawText(TRect& R, const String& Text, unsigned Flags)
                 if (i < 0 || i >= (l.Kept >= 0 ? l.Kept : l.Text.size()))
                     continue;
                 const int x0 = measure.Width(l.Text.left(i)), x1 = measure.Width(l.Text.left(i + 1));
-                p->fillRect(QRect(x + x0, y + m.ascent() + std::max(1, m.underlinePos()), x1 - x0,
-                                  std::max(1, m.lineWidth())),
+                p->fillRect(QRect(x + x0, y + m.Ascent() + std::max(1, m.UnderlinePos()), x1 - x0,
+                                  std::max(1, m.LineWidth())),
                             textColor);
             }
         }
@@ -276,7 +290,7 @@ int TCanvas::DrawText(TRect& R, const String& Text, unsigned Flags)
 
 std::vector<int> TCanvas::TextCharPositions(const String& Text)
 {
-    const QFontMetrics m(font_.ToQFont());
+    const QFontMetrics& m = font_.Measure().Metrics();
     std::vector<int> out;
     out.reserve(size_t(Text.size()) + 1);
     for (qsizetype i = 0; i <= Text.size(); ++i)

@@ -32,7 +32,15 @@ bool installed(const QString& family)
     return *it;
 }
 
+int& generation()
+{
+    static int value = 0;
+    return value;
+}
+
 }  // namespace
+
+int FontMapGeneration() { return generation(); }
 
 String MapFontFamily(const String& Name)
 {
@@ -46,6 +54,7 @@ String MapFontFamily(const String& Name)
 
 void SetFontSubstitute(const String& From, const String& To)
 {
+    ++generation();
     if (To.isEmpty())
         substitutes().remove(From.toLower());
     else
@@ -79,4 +88,36 @@ QFont MakeQFont(const String& Name, int Height, bool Bold, bool Italic, bool Und
         f.setPixelSize(std::max(1, int(std::lround(Height * 100.0 / (cell > 0 ? cell : 100.0)))));
     }
     return f;
+}
+
+TFontMeasure::TFontMeasure(const QFont& Font)
+    : font_(Font), metrics_(Font), generation_(FontMapGeneration()), ascent_(metrics_.ascent()),
+      height_(metrics_.height()), leading_(metrics_.leading()), averageCharWidth_(metrics_.averageCharWidth()),
+      underlinePos_(metrics_.underlinePos()), lineWidth_(metrics_.lineWidth())
+{
+}
+
+int TFontMeasure::Width(const QString& Text) const
+{
+    if (Text.isEmpty())
+        return 0;
+    if (auto it = widths_.constFind(Text); it != widths_.constEnd())
+        return *it;
+    if (widths_.size() >= MaxCachedWidths)
+        widths_.clear();
+    const int w = metrics_.horizontalAdvance(Text);
+    widths_.insert(Text, w);
+    return w;
+}
+
+int TFontMeasure::FindEllipsisCut(const QString& Text, int MaxWidth) const
+{
+    return cuts_.value(std::pair(Text, MaxWidth), -1);
+}
+
+void TFontMeasure::StoreEllipsisCut(const QString& Text, int MaxWidth, int Kept) const
+{
+    if (cuts_.size() >= MaxCachedWidths)
+        cuts_.clear();
+    cuts_.insert(std::pair(Text, MaxWidth), Kept);
 }

@@ -3,6 +3,8 @@
 // pinned family, and every font is rendered with the same fixed settings, so
 // text metrics and pixels are the same on every machine.
 #include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 
 #include "platform/rtl/strings.h"
 
@@ -26,6 +28,8 @@ String MapFontFamily(const String& Name);
 
 // Adds or replaces one entry of the map (From -> To); an empty To removes it.
 void SetFontSubstitute(const String& From, const String& To);
+// Counts the changes of the map: a font made before a change is made again.
+int FontMapGeneration();
 
 enum class TFontQuality { fqDefault, fqDraft, fqProof, fqNonAntialiased, fqAntialiased, fqClearType, fqClearTypeNatural };
 
@@ -35,3 +39,41 @@ enum class TFontQuality { fqDefault, fqDraft, fqProof, fqNonAntialiased, fqAntia
 // fqNonAntialiased and fqDraft draw without antialiasing; the rest smooth.
 QFont MakeQFont(const String& Name, int Height, bool Bold = false, bool Italic = false, bool Underline = false,
                 bool StrikeOut = false, TFontQuality Quality = TFontQuality::fqDefault);
+
+// What one font measures, made once per font state and kept while the font
+// does not change: the line metrics and the widths of the texts measured so
+// far. Every number is the one QFontMetrics gives for the same font.
+class TFontMeasure {
+public:
+    explicit TFontMeasure(const QFont& Font);
+
+    const QFont& Font() const { return font_; }
+    const QFontMetrics& Metrics() const { return metrics_; }
+    // The map generation the font was made under.
+    int Generation() const { return generation_; }
+    int Ascent() const { return ascent_; }
+    int Height() const { return height_; }
+    int Leading() const { return leading_; }
+    int AverageCharWidth() const { return averageCharWidth_; }
+    int UnderlinePos() const { return underlinePos_; }
+    int LineWidth() const { return lineWidth_; }
+    // QFontMetrics::horizontalAdvance, remembered per text (up to
+    // MaxCachedWidths texts; then the cache starts afresh).
+    int Width(const QString& Text) const;
+
+    // Remembered results of end-ellipsis cuts (DrawText): how many leading
+    // characters of Text stay before "..." in MaxWidth pixels; -1 when not
+    // known yet.
+    int FindEllipsisCut(const QString& Text, int MaxWidth) const;
+    void StoreEllipsisCut(const QString& Text, int MaxWidth, int Kept) const;
+
+    static constexpr int MaxCachedWidths = 4096;
+
+private:
+    QFont font_;
+    QFontMetrics metrics_;
+    int generation_;
+    int ascent_, height_, leading_, averageCharWidth_, underlinePos_, lineWidth_;
+    mutable QHash<QString, int> widths_;
+    mutable QHash<std::pair<QString, int>, int> cuts_;
+};

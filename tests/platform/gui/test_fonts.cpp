@@ -3,8 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QFontMetrics>
+
+#include <functional>
+#include <set>
 
 #include "platform/gui/canvas.h"
+#include "test_canvas_util.h"
 
 TEST(FontMap, ClassicFacesMapToThePinnedFamilies)
 {
@@ -112,4 +117,118 @@ TEST(Font, MetricsDependOnlyOnTheFontFile)
     EXPECT_EQ(c.AveCharWidth(), 6);
     c.Font().SetName("Courier New");
     EXPECT_EQ(c.TextWidth("iiiii"), c.TextWidth("WWWWW"));
+}
+
+namespace {
+
+// What a font measures, made afresh from its state (nothing remembered).
+struct Fresh {
+    int Width, Height, Average;
+};
+Fresh MeasureFresh(const TFont& F, const String& Text)
+{
+    TFont copy;
+    copy.SetName(F.Name());
+    copy.SetHeight(F.Height());
+    copy.SetStyle(F.Style());
+    copy.SetPitch(F.Pitch());
+    copy.SetQuality(F.Quality());
+    const QFontMetrics m(copy.ToQFont());
+    return {m.horizontalAdvance(Text), m.height(), m.averageCharWidth()};
+}
+
+}  // namespace
+
+TEST(FontMeasure, RememberedMeasuresFollowEveryChangeOfTheFont)
+{
+    TCanvas c;
+    TFont other;
+    other.SetName("Courier New");
+    other.SetHeight(-15);
+    struct Step {
+        const char* Name;
+        std::function<void()> Change;
+    };
+    const std::vector<Step> steps = {
+        {"default", [] {}},
+        {"size", [&] { c.Font().SetSize(14); }},
+        {"bold", [&] { c.Font().SetStyle({fsBold}); }},
+        {"italic instead", [&] { c.Font().SetStyle({fsItalic}); }},
+        {"height", [&] { c.Font().SetHeight(18); }},
+        {"name", [&] { c.Font().SetName("DejaVu Serif"); }},
+        {"fixed pitch", [&] { c.Font().SetPitch(TFontPitch::fpFixed); }},
+        {"colour only", [&] { c.Font().SetColor(clRed); }},
+        {"assigned", [&] { c.Font().Assign(other); }},
+        {"back to the default", [&] { c.Font().Assign(TFont()); }},
+        {"a mapped face", [&] { c.Font().SetName("Fancy Face"); }},
+        {"the map changes under it", [&] { SetFontSubstitute("Fancy Face", "DejaVu Sans Mono"); }},
+        {"and again", [&] { SetFontSubstitute("Fancy Face", "DejaVu Serif"); }},
+    };
+    std::set<int> widths;
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.Name);
+        s.Change();
+        for (const String& text : {String("Hello"), String("WWW iii ..."), String()}) {
+            // Twice: the second answer comes from what was remembered.
+            for (int round = 0; round < 2; ++round) {
+                const Fresh f = MeasureFresh(c.Font(), text);
+                EXPECT_EQ(c.TextWidth(text), f.Width) << text.toStdString();
+                EXPECT_EQ(c.TextHeight(text), f.Height);
+                EXPECT_EQ(c.AveCharWidth(), f.Average);
+            }
+        }
+        widths.insert(c.TextWidth("WWW iii ..."));
+    }
+    SetFontSubstitute("Fancy Face", "");
+    EXPECT_GE(widths.size(), 7u) << "the steps change the measures";
+    // A font assigned from another shares its measures until one changes.
+    TFont a, b;
+    b.SetColor(clRed);
+    b.Assign(a);
+    a.Measure();
+    b.Assign(other);
+    b.Assign(a);
+    EXPECT_EQ(&b.Measure(), &a.Measure());
+}
+
+TEST(FontMeasure, EllipsisCutsDrawTheSameAsAFreshCanvas)
+{
+    // One canvas draws every case twice (the second time from what it
+    // remembered), a fresh canvas each case once: the pixels agree.
+    auto warm = WhiteBitmap(120, 24);
+    struct Case {
+        int Height;
+        TFontStyles Style;
+        String Text;
+        int Width;
+    };
+    const std::vector<Case> cases = {
+        {-11, {}, "Hello wide world", 60},   {-11, {}, "Hello wide world", 40}, {-11, {}, "Hello wide world", 200},
+        {-15, {}, "Hello wide world", 60},   {-15, {fsBold}, "Hello wide world", 60},
+        {-11, {}, "Tab\there and there", 50}, {-11, {}, "&Prefix text here", 50},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.Text.toStdString() + " in " + std::to_string(k.Width));
+        auto fresh = WhiteBitmap(120, 24);
+        for (TBitmap* b : {warm.get(), fresh.get()}) {
+            TCanvas& cv = b->Canvas();
+            cv.Brush().SetStyle(bsSolid);
+            cv.Brush().SetColor(clWhite);
+            cv.FillRect(Rect(0, 0, 120, 24));
+            cv.Font().SetHeight(k.Height);
+            cv.Font().SetStyle(k.Style);
+            cv.Font().SetColor(clBlack);
+            cv.Brush().SetStyle(bsClear);
+            const unsigned flags = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_EXPANDTABS;
+            cv.DrawText(Rect(2, 0, 2 + k.Width, 24), k.Text, flags);
+            if (b == warm.get()) {
+                cv.Brush().SetStyle(bsSolid);
+                cv.Brush().SetColor(clWhite);
+                cv.FillRect(Rect(0, 0, 120, 24));
+                cv.Brush().SetStyle(bsClear);
+                cv.DrawText(Rect(2, 0, 2 + k.Width, 24), k.Text, flags);
+            }
+        }
+        EXPECT_EQ(warm->Image(), fresh->Image());
+    }
 }

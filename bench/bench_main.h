@@ -1,0 +1,30 @@
+#pragma once
+// What every benchmark of the project shares: each measurement is repeated
+// five times and reported as its mean, median, spread and minimum (the
+// minimum is the figure to compare, it is the least disturbed by other
+// work on the machine); Qt runs offscreen.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <algorithm>
+#include <vector>
+
+inline void Repeated(benchmark::internal::Benchmark* B)
+{
+    B->Repetitions(5)->ReportAggregatesOnly(true)->ComputeStatistics(
+        "min", [](const std::vector<double>& V) { return *std::min_element(V.begin(), V.end()); });
+}
+
+#define VYN_BENCH_MAIN()                                   \
+    int main(int argc, char** argv)                        \
+    {                                                      \
+        qputenv("QT_QPA_PLATFORM", "offscreen");           \
+        QApplication app(argc, argv);                      \
+        benchmark::Initialize(&argc, argv);                \
+        if (benchmark::ReportUnrecognizedArguments(argc, argv)) \
+            return 1;                                      \
+        benchmark::RunSpecifiedBenchmarks();               \
+        benchmark::Shutdown();                             \
+        return 0;                                          \
+    }
