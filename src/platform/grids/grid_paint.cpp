@@ -1,5 +1,5 @@
-// TCustomGrid: painting, invalidation, the frame and the scroll bars with
-// their scroll messages.
+// TCustomGrid: painting, invalidation, the frame, and the scroll bars (the
+// frame's own TScrollBar controls) with their scroll messages.
 #include <QPaintEngine>
 #include <QPainter>
 #include <QWidget>
@@ -17,22 +17,6 @@ namespace {
 // Lines between normal cells and between fixed cells.
 constexpr TColor LineColor = clSilver;
 constexpr TColor FixedLineColor = clBlack;
-
-// Auto-repeat of a pressed scroll-bar arrow or page: a tick every 100 ms,
-// the first repeat at the fourth.
-constexpr unsigned BarRepeatInterval = 100;
-constexpr int BarRepeatDelayTicks = 4;
-
-int BarCode(int Part)
-{
-    switch (Part) {
-    case 1: return SB_LINEUP;
-    case 2: return SB_PAGEUP;
-    case 4: return SB_PAGEDOWN;
-    case 5: return SB_LINEDOWN;
-    default: return SB_ENDSCROLL;
-    }
-}
 
 int ScrollRange(const TScrollInfo& I) { return I.Max - I.Min - std::max(I.Page - 1, 0); }
 
@@ -248,29 +232,11 @@ void TCustomGrid::PaintFeedback()
     }
 }
 
-void TCustomGrid::WMPaint(TMessage& Message)
-{
-    auto* painter = reinterpret_cast<QPainter*>(Message.WParam);
-    if (!painter)
-        return;
-    Perform(WM_NCPAINT, Message.WParam);
-    const int bw = BorderWidth();
-    const TRect client = ClientRect();
-    painter->save();
-    painter->translate(bw, bw);
-    painter->setClipRect(client.ToQt(), Qt::IntersectClip);
-    PaintWindow(painter);
-    PaintControls(painter);
-    painter->restore();
-}
-
 void TCustomGrid::WMEraseBkgnd(TMessage& Message)
 {
     auto* painter = reinterpret_cast<QPainter*>(Message.WParam);
-    if (painter && Color() != clNone) {
-        const TRect c = ClientRect();
-        painter->fillRect(QRect(BorderWidth(), BorderWidth(), c.Width(), c.Height()), ToQColor(Color()));
-    }
+    if (painter && Color() != clNone)
+        painter->fillRect(ClientRect().ToQt(), ToQColor(Color()));
     Message.Result = 1;
 }
 
@@ -285,11 +251,8 @@ void TCustomGrid::WMNCPaint(TMessage& Message)
         TRect r = Rect(0, 0, Width(), Height());
         DrawEdge(cv, r, EDGE_SUNKEN, BF_RECT);
     }
-    if (vbar_.Shown)
-        PaintBar(cv, SB_VERT);
-    if (hbar_.Shown)
-        PaintBar(cv, SB_HORZ);
-    if (vbar_.Shown && hbar_.Shown) {
+    // The corner between the two bars.
+    if (vShown_ && hShown_) {
         const TRect v = BarRect(SB_VERT), h = BarRect(SB_HORZ);
         cv.Brush().SetStyle(bsSolid);
         cv.Brush().SetColor(clBtnFace);
@@ -303,8 +266,16 @@ QImage TCustomGrid::PaintToImage()
     QImage image(std::max(1, Width()), std::max(1, Height()), QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    Perform(WM_ERASEBKGND, intptr_t(&painter));
-    Perform(WM_PAINT, intptr_t(&painter));
+    PaintHandler(&painter);
+    for (TScrollBar* bar : {hbar_, vbar_}) {
+        if (!bar->Visible())
+            continue;
+        painter.save();
+        painter.translate(bar->Left(), bar->Top());
+        painter.setClipRect(QRect(0, 0, bar->Width(), bar->Height()), Qt::IntersectClip);
+        bar->PaintHandler(&painter);
+        painter.restore();
+    }
     return image;
 }
 
@@ -341,7 +312,7 @@ void TCustomGrid::InvalidateRect(const TRect& Rect, bool Erase)
     TRect r;
     if (!IntersectRect(r, Rect, ClientRect()))
         return;
-    w->update(r.ToQt().translated(BorderWidth(), BorderWidth()));
+    InvalidateClientRect(r);
 }
 
 void TCustomGrid::InvalidateCell(int ACol, int ARow)
@@ -402,12 +373,6 @@ void TCustomGrid::InvalidateFeedback()
         Widget()->update();
 }
 
-void TCustomGrid::InvalidateBar(int Bar)
-{
-    if (Widget())
-        Widget()->update(BarRect(Bar).ToQt());
-}
-
 // ---- scroll bars --------------------------------------------------------------------------------
 
 void TCustomGrid::UpdateScrollRange()
@@ -415,28 +380,27 @@ void TCustomGrid::UpdateScrollRange()
     if (updatingScrollRange_)
         return;
     updatingScrollRange_ = true;
-    const bool oldH = hbar_.Shown, oldV = vbar_.Shown;
+    const bool oldH = hShown_, oldV = vShown_;
     const bool wantH = scrollBars_ == ssHorizontal || scrollBars_ == ssBoth;
     const bool wantV = scrollBars_ == ssVertical || scrollBars_ == ssBoth;
     // A vertical bar narrows the client area, which may then need a
     // horizontal one, and the other way round.
-    hbar_.Shown = vbar_.Shown = false;
+    hShown_ = vShown_ = false;
     for (int pass = 0; pass < 3; ++pass) {
-        vbar_.Shown = wantV && MaxTopRow() > fixedRows_;
-        hbar_.Shown = wantH && MaxLeftCol() > fixedCols_;
+        vShown_ = wantV && MaxTopRow() > fixedRows_;
+        hShown_ = wantH && MaxLeftCol() > fixedCols_;
     }
-    for (TScrollBarState* b : {&hbar_, &vbar_}) {
-        b->Info.Min = 0;
-        b->Info.Max = GRID_SCROLL_MAX;
-        b->Info.Page = 0;
+    for (TScrollBar* b : {hbar_, vbar_}) {
+        TScrollInfo i = b->ScrollInfo();
+        i.Min = 0;
+        i.Max = GRID_SCROLL_MAX;
+        i.Page = 0;
+        b->SetScrollInfo(i);
     }
     updatingScrollRange_ = false;
-    UpdateViewport();
-    if (oldH != hbar_.Shown || oldV != vbar_.Shown) {
-        Realign();
-        if (Widget())
-            Widget()->update();
-    }
+    PlaceBars();
+    if (oldH != hShown_ || oldV != vShown_)
+        ClientAreaChanged();
     TWeakRef<TCustomGrid> self(this);
     MoveTopLeft(topLeft_.X, topLeft_.Y);
     if (self)
@@ -445,36 +409,28 @@ void TCustomGrid::UpdateScrollRange()
 
 void TCustomGrid::UpdateScrollPos()
 {
-    auto update = [this](TScrollBarState& B, int Bar, int First, int Fixed, int MaxFirst) {
-        const int range = ScrollRange(B.Info);
-        const int pos =
-            MaxFirst > Fixed && range > 0 ? B.Info.Min + MulDiv(First - Fixed, range, MaxFirst - Fixed) : B.Info.Min;
-        if (pos != B.Info.Pos) {
-            B.Info.Pos = pos;
-            InvalidateBar(Bar);
+    auto update = [](TScrollBar* B, int First, int Fixed, int MaxFirst) {
+        TScrollInfo i = B->ScrollInfo();
+        const int range = ScrollRange(i);
+        const int pos = MaxFirst > Fixed && range > 0 ? i.Min + MulDiv(First - Fixed, range, MaxFirst - Fixed) : i.Min;
+        if (pos != i.Pos) {
+            i.Pos = pos;
+            B->SetScrollInfo(i);
         }
     };
-    update(hbar_, SB_HORZ, topLeft_.X, fixedCols_, MaxLeftCol());
-    update(vbar_, SB_VERT, topLeft_.Y, fixedRows_, MaxTopRow());
+    update(hbar_, topLeft_.X, fixedCols_, MaxLeftCol());
+    update(vbar_, topLeft_.Y, fixedRows_, MaxTopRow());
 }
 
-void TCustomGrid::GetScrollInfo(int Bar, TScrollInfo& Info) const { Info = (Bar == SB_VERT ? vbar_ : hbar_).Info; }
+void TCustomGrid::GetScrollInfo(int Bar, TScrollInfo& Info) const { Info = this->Bar(Bar)->ScrollInfo(); }
 
-void TCustomGrid::SetScrollInfo(int Bar, const TScrollInfo& Info)
-{
-    TScrollBarState& b = Bar == SB_VERT ? vbar_ : hbar_;
-    b.Info = Info;
-    b.Info.Max = std::max(b.Info.Max, b.Info.Min);
-    b.Info.Page = std::max(0, b.Info.Page);
-    b.Info.Pos = std::clamp(b.Info.Pos, b.Info.Min, b.Info.Min + std::max(0, ScrollRange(b.Info)));
-    InvalidateBar(Bar);
-}
+void TCustomGrid::SetScrollInfo(int Bar, const TScrollInfo& Info) { this->Bar(Bar)->SetScrollInfo(Info); }
 
-int TCustomGrid::GetScrollPos(int Bar) const { return (Bar == SB_VERT ? vbar_ : hbar_).Info.Pos; }
+int TCustomGrid::GetScrollPos(int Bar) const { return this->Bar(Bar)->ScrollInfo().Pos; }
 
 void TCustomGrid::SetScrollPos(int Bar, int Pos)
 {
-    TScrollInfo i = (Bar == SB_VERT ? vbar_ : hbar_).Info;
+    TScrollInfo i = this->Bar(Bar)->ScrollInfo();
     i.Pos = Pos;
     SetScrollInfo(Bar, i);
 }
@@ -485,224 +441,44 @@ void TCustomGrid::ShowScrollBar(int Bar, bool Show)
     for (int b : {SB_HORZ, SB_VERT}) {
         if (Bar != b && Bar != SB_BOTH)
             continue;
-        TScrollBarState& s = b == SB_VERT ? vbar_ : hbar_;
-        changed = changed || s.Shown != Show;
-        s.Shown = Show;
+        bool& shown = b == SB_VERT ? vShown_ : hShown_;
+        changed = changed || shown != Show;
+        shown = Show;
     }
     if (!changed)
         return;
-    UpdateViewport();
-    Realign();
+    PlaceBars();
+    ClientAreaChanged();
     PlaceEditor();
-    if (Widget())
-        Widget()->update();
 }
 
 void TCustomGrid::EnableScrollBar(int Bar, bool Enable)
 {
-    for (int b : {SB_HORZ, SB_VERT}) {
-        if (Bar != b && Bar != SB_BOTH)
-            continue;
-        (b == SB_VERT ? vbar_ : hbar_).Enabled = Enable;
-        InvalidateBar(b);
-    }
+    for (int b : {SB_HORZ, SB_VERT})
+        if (Bar == b || Bar == SB_BOTH)
+            this->Bar(b)->SetEnabled(Enable);
 }
 
-bool TCustomGrid::ScrollBarEnabled(int Bar) const { return (Bar == SB_VERT ? vbar_ : hbar_).Enabled; }
+bool TCustomGrid::ScrollBarEnabled(int Bar) const { return this->Bar(Bar)->Enabled(); }
 
 TRect TCustomGrid::BarRect(int Bar) const
 {
     const int bw = BorderWidth();
     const TRect c = ClientRect();
     if (Bar == SB_VERT)
-        return Bounds(bw + c.Width(), bw, vbar_.Shown ? GetSystemMetrics(SM_CXVSCROLL) : 0, c.Height());
-    return Bounds(bw, bw + c.Height(), c.Width(), hbar_.Shown ? GetSystemMetrics(SM_CYHSCROLL) : 0);
+        return Bounds(bw + c.Width(), bw, vShown_ ? GetSystemMetrics(SM_CXVSCROLL) : 0, c.Height());
+    return Bounds(bw, bw + c.Height(), c.Width(), hShown_ ? GetSystemMetrics(SM_CYHSCROLL) : 0);
 }
 
-void TCustomGrid::BarGeometry(int Bar, int& ArrowSize, int& ThumbStart, int& ThumbSize, int UsePos) const
+void TCustomGrid::PlaceBars()
 {
-    const TScrollBarState& b = Bar == SB_VERT ? vbar_ : hbar_;
-    const TRect r = BarRect(Bar);
-    const int length = Bar == SB_VERT ? r.Height() : r.Width();
-    const int thick = Bar == SB_VERT ? r.Width() : r.Height();
-    ArrowSize = std::min(thick, length / 2);
-    const int track = length - 2 * ArrowSize;
-    const int range = ScrollRange(b.Info);
-    ThumbStart = ArrowSize;
-    ThumbSize = 0;
-    if (!b.Enabled || range <= 0 || track < 8)
-        return;
-    ThumbSize = b.Info.Page > 0 ? std::max(8, MulDiv(track, b.Info.Page, b.Info.Max - b.Info.Min + 1)) : thick;
-    ThumbSize = std::min(ThumbSize, track);
-    ThumbStart = ArrowSize + MulDiv(std::clamp(UsePos - b.Info.Min, 0, range), track - ThumbSize, range);
-}
-
-TCustomGrid::TBarPart TCustomGrid::BarHit(int Bar, TPoint WindowPos, int* ThumbStart) const
-{
-    const TRect r = BarRect(Bar);
-    if (!r.Contains(WindowPos))
-        return TBarPart::None;
-    const TScrollBarState& b = Bar == SB_VERT ? vbar_ : hbar_;
-    int arrow = 0, start = 0, size = 0;
-    BarGeometry(Bar, arrow, start, size, b.Info.Pos);
-    if (ThumbStart)
-        *ThumbStart = start;
-    const int along = Bar == SB_VERT ? WindowPos.Y - r.Top : WindowPos.X - r.Left;
-    const int length = Bar == SB_VERT ? r.Height() : r.Width();
-    if (along < arrow)
-        return TBarPart::LineUp;
-    if (along >= length - arrow)
-        return TBarPart::LineDown;
-    if (size == 0)
-        return TBarPart::None;
-    if (along < start)
-        return TBarPart::PageUp;
-    if (along < start + size)
-        return TBarPart::Thumb;
-    return TBarPart::PageDown;
-}
-
-int TCustomGrid::BarPosFromPixel(int Bar, int Pixel) const
-{
-    const TScrollBarState& b = Bar == SB_VERT ? vbar_ : hbar_;
-    const TRect r = BarRect(Bar);
-    const int length = Bar == SB_VERT ? r.Height() : r.Width();
-    int arrow = 0, start = 0, size = 0;
-    BarGeometry(Bar, arrow, start, size, b.Info.Pos);
-    const int free = length - 2 * arrow - size;
-    const int range = ScrollRange(b.Info);
-    if (free <= 0 || range <= 0)
-        return b.Info.Min;
-    return b.Info.Min + MulDiv(std::clamp(Pixel - arrow, 0, free), range, free);
-}
-
-void TCustomGrid::PaintBar(TCanvas& Canvas, int Bar)
-{
-    const TScrollBarState& b = Bar == SB_VERT ? vbar_ : hbar_;
-    const TRect r = BarRect(Bar);
-    const bool vert = Bar == SB_VERT;
-    const bool tracking = barTrack_.Bar == Bar;
-    int arrow = 0, start = 0, size = 0;
-    BarGeometry(Bar, arrow, start, size,
-                tracking && barTrack_.Part == TBarPart::Thumb ? barTrack_.TrackPos : b.Info.Pos);
-    const int length = vert ? r.Height() : r.Width();
-    auto part = [&](int From, int To) {
-        return vert ? Rect(r.Left, r.Top + From, r.Right, r.Top + To)
-                    : Rect(r.Left + From, r.Top, r.Left + To, r.Bottom);
-    };
-    const bool active = b.Enabled && ScrollRange(b.Info) > 0;
-    const unsigned inactive = active ? 0 : DFCS_INACTIVE;
-    auto pushed = [&](TBarPart P) { return tracking && barTrack_.Part == P ? DFCS_PUSHED : 0u; };
-    DrawFrameControl(Canvas, part(0, arrow), DFC_SCROLL,
-                     (vert ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | inactive | pushed(TBarPart::LineUp));
-    DrawFrameControl(Canvas, part(length - arrow, length), DFC_SCROLL,
-                     (vert ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | inactive | pushed(TBarPart::LineDown));
-    Canvas.Brush().SetStyle(bsSolid);
-    Canvas.Brush().SetColor(clScrollBar);
-    Canvas.FillRect(part(arrow, length - arrow));
-    if (size == 0)
-        return;
-    Canvas.Brush().SetColor(cl3DDkShadow);
-    if (tracking && barTrack_.Part == TBarPart::PageUp)
-        Canvas.FillRect(part(arrow, start));
-    if (tracking && barTrack_.Part == TBarPart::PageDown)
-        Canvas.FillRect(part(start + size, length - arrow));
-    TRect thumb = part(start, start + size);
-    Canvas.Brush().SetColor(clBtnFace);
-    Canvas.FillRect(thumb);
-    DrawEdge(Canvas, thumb, EDGE_RAISED, BF_RECT);
-}
-
-void TCustomGrid::SendScroll(int Bar, int Code, int Pos)
-{
-    Perform(Bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(Code, Pos), 0);
-}
-
-void TCustomGrid::BarButtonDown(int Bar, TPoint WindowPos)
-{
-    TScrollBarState& b = Bar == SB_VERT ? vbar_ : hbar_;
-    if (!b.Enabled)
-        return;
-    int thumbStart = 0;
-    const TBarPart part = BarHit(Bar, WindowPos, &thumbStart);
-    if (part == TBarPart::None)
-        return;
-    StopBarTracking();
-    barTrack_.Bar = Bar;
-    barTrack_.Part = part;
-    SetMouseCapture(true);
-    if (part == TBarPart::Thumb) {
-        const TRect r = BarRect(Bar);
-        const int along = Bar == SB_VERT ? WindowPos.Y - r.Top : WindowPos.X - r.Left;
-        barTrack_.GrabOffset = along - thumbStart;
-        barTrack_.TrackPos = b.Info.Pos;
-        b.Info.TrackPos = b.Info.Pos;
-    } else {
-        TWeakRef<TCustomGrid> self(this);
-        SendScroll(Bar, BarCode(int(part)), 0);
-        if (!self)
-            return;
-        barTrack_.Repeat =
-            TTimerService::Instance().Start(BarRepeatInterval, [self] {
-                if (TCustomGrid* g = self.Get())
-                    g->BarRepeat();
-            });
+    for (int b : {SB_HORZ, SB_VERT}) {
+        TScrollBar* bar = this->Bar(b);
+        const bool shown = b == SB_VERT ? vShown_ : hShown_;
+        if (shown)
+            bar->SetBoundsRect(BarRect(b));
+        bar->SetVisible(shown);
     }
-    InvalidateBar(Bar);
-}
-
-void TCustomGrid::BarRepeat()
-{
-    if (barTrack_.Bar < 0 || barTrack_.Part == TBarPart::Thumb)
-        return;
-    if (++barTrack_.Ticks < BarRepeatDelayTicks)
-        return;
-    const TPoint c = ScreenToClient(GetCursorPos());
-    const TPoint p{c.X + BorderWidth(), c.Y + BorderWidth()};
-    if (BarHit(barTrack_.Bar, p) == barTrack_.Part)
-        SendScroll(barTrack_.Bar, BarCode(int(barTrack_.Part)), 0);
-    InvalidateBar(barTrack_.Bar);
-}
-
-void TCustomGrid::BarMouseMove(TPoint WindowPos)
-{
-    if (barTrack_.Part != TBarPart::Thumb)
-        return;
-    const int bar = barTrack_.Bar;
-    const TRect r = BarRect(bar);
-    const int along = bar == SB_VERT ? WindowPos.Y - r.Top : WindowPos.X - r.Left;
-    const int pos = BarPosFromPixel(bar, along - barTrack_.GrabOffset);
-    if (pos == barTrack_.TrackPos)
-        return;
-    barTrack_.TrackPos = pos;
-    (bar == SB_VERT ? vbar_ : hbar_).Info.TrackPos = pos;
-    InvalidateBar(bar);
-    SendScroll(bar, SB_THUMBTRACK, pos);
-}
-
-void TCustomGrid::BarButtonUp()
-{
-    const TBarTracking t = barTrack_;
-    if (barTrack_.Repeat)
-        TTimerService::Instance().Stop(barTrack_.Repeat);
-    barTrack_.Repeat = 0;
-    TWeakRef<TCustomGrid> self(this);
-    if (t.Part == TBarPart::Thumb)
-        SendScroll(t.Bar, SB_THUMBPOSITION, t.TrackPos);
-    if (!self)
-        return;
-    barTrack_ = TBarTracking();
-    SetMouseCapture(false);
-    SendScroll(t.Bar, SB_ENDSCROLL, 0);
-    if (self)
-        InvalidateBar(t.Bar);
-}
-
-void TCustomGrid::StopBarTracking()
-{
-    if (barTrack_.Repeat)
-        TTimerService::Instance().Stop(barTrack_.Repeat);
-    barTrack_ = TBarTracking();
 }
 
 void TCustomGrid::WMHScroll(TMessage& Message)
@@ -727,14 +503,14 @@ void TCustomGrid::ScrollMessage(int Bar, int Code, int Pos)
 {
     const bool vert = Bar == SB_VERT;
     const TAxis a = vert ? VertAxis() : HorzAxis();
-    const TScrollBarState& b = vert ? vbar_ : hbar_;
+    const TScrollInfo& b = this->Bar(Bar)->ScrollInfo();
     const int maxFirst = std::max(a.Fixed, a.MaxFirst());
     const int page = std::max(1, a.LastFullVisible() - a.First + 1);
     auto fromPos = [&](int P) {
-        const int range = ScrollRange(b.Info);
+        const int range = ScrollRange(b);
         if (range <= 0)
             return a.Fixed;
-        return a.Fixed + MulDiv(std::clamp(P - b.Info.Min, 0, range), maxFirst - a.Fixed, range);
+        return a.Fixed + MulDiv(std::clamp(P - b.Min, 0, range), maxFirst - a.Fixed, range);
     };
     int first = a.First;
     switch (Code) {

@@ -3,11 +3,6 @@
 // the scroll bars: grid_paint.cpp; the string grid's cells: grid_strings.cpp.
 #include "platform/grids/grids.h"
 
-#include <QChildEvent>
-#include <QHelpEvent>
-#include <QMouseEvent>
-#include <QPointer>
-#include <QWheelEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -45,37 +40,6 @@ void MoveItem(std::vector<T>& V, int From, int To)
         std::rotate(V.begin() + To, V.begin() + From, V.begin() + From + 1);
 }
 
-bool IsMouseEvent(QEvent::Type T)
-{
-    return T == QEvent::MouseButtonPress || T == QEvent::MouseButtonRelease || T == QEvent::MouseButtonDblClick ||
-           T == QEvent::MouseMove;
-}
-
-// Mouse and wheel events of the widget covering the client area: its own
-// coordinates are client coordinates.
-class TViewportInput : public QObject {
-public:
-    TViewportInput(TCustomGrid* Grid, QWidget* Viewport) : QObject(Viewport), grid_(Grid), viewport_(Viewport)
-    {
-        Viewport->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* Watched, QEvent* Event) override
-    {
-        if (Watched != viewport_ || !grid_)
-            return false;
-        const QEvent::Type t = Event->type();
-        if (IsMouseEvent(t) || t == QEvent::Wheel || t == QEvent::ToolTip)
-            return TranslateQtEvent(grid_.Get(), Event);
-        return false;
-    }
-
-private:
-    TWeakRef<TCustomGrid> grid_;
-    QWidget* viewport_;
-};
-
 }  // namespace
 
 // ---- construction -------------------------------------------------------------------------------
@@ -83,10 +47,15 @@ private:
 TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner)
 {
     SetControlStyle(TControlStyle{csCaptureMouse, csOpaque, csDoubleClicks, csAcceptsControls});
-    viewport_ = new QWidget(Widget());
-    viewport_->setFocusPolicy(Qt::NoFocus);
-    viewport_->setMouseTracking(true);
-    new TViewportInput(this, viewport_);
+    for (TScrollBar** bar : {&hbar_, &vbar_}) {
+        auto* b = new TScrollBar(nullptr);
+        b->SetName(bar == &vbar_ ? QStringLiteral("VertScrollBar") : QStringLiteral("HorzScrollBar"));
+        b->SetKind(bar == &vbar_ ? sbVertical : sbHorizontal);
+        b->SetVisible(false);
+        b->SetScrollInfo({0, GRID_SCROLL_MAX, 0, 0, 0});
+        InsertNonClientControl(b);
+        *bar = b;
+    }
     colWidths_.assign(5, defaultColWidth_);
     rowHeights_.assign(5, defaultRowHeight_);
     tabStops_.assign(5, true);
@@ -97,11 +66,7 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner)
     UpdateScrollRange();
 }
 
-TCustomGrid::~TCustomGrid()
-{
-    StopBarTracking();
-    KillTimer(this, MoveTimerID);
-}
+TCustomGrid::~TCustomGrid() { KillTimer(this, MoveTimerID); }
 
 void TCustomGrid::CheckIndex(int ACol, int ARow) const
 {
@@ -312,7 +277,7 @@ void TCustomGrid::SetBorderStyle(TBorderStyle Value)
         return;
     borderStyle_ = Value;
     LayoutChanged();
-    Realign();
+    ClientAreaChanged();
 }
 
 void TCustomGrid::SetScrollBars(TScrollStyle Value)
@@ -341,21 +306,15 @@ void TCustomGrid::SetTabStops(int Index, bool Value)
 
 int TCustomGrid::BorderWidth() const { return borderStyle_ == bsNone ? 0 : 2; }
 
-TRect TCustomGrid::ClientRect() const
+TRect TCustomGrid::ClientAreaInWindow() const
 {
     const int bw = BorderWidth();
     int w = Width() - 2 * bw, h = Height() - 2 * bw;
-    if (vbar_.Shown)
+    if (vShown_)
         w -= GetSystemMetrics(SM_CXVSCROLL);
-    if (hbar_.Shown)
+    if (hShown_)
         h -= GetSystemMetrics(SM_CYHSCROLL);
-    return Rect(0, 0, std::max(0, w), std::max(0, h));
-}
-
-TPoint TCustomGrid::ClientOrigin() const
-{
-    const TPoint p = TCustomControl::ClientOrigin();
-    return {p.X + BorderWidth(), p.Y + BorderWidth()};
+    return Bounds(bw, bw, std::max(0, w), std::max(0, h));
 }
 
 int TCustomGrid::ColGap(int ACol) const
@@ -710,55 +669,6 @@ void TCustomGrid::SizeChanged(int OldColCount, int OldRowCount)
 
 // ---- window messages ---------------------------------------------------------------------------
 
-void TCustomGrid::WndProc(TMessage& Message)
-{
-    const int bw = BorderWidth();
-    switch (Message.Msg) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        // The frame and the scroll bars: not the client area.
-        if (barTrack_.Bar < 0 && gridState_ == gsNormal && !ClientRect().Contains(Message.Pos())) {
-            const TPoint p{Message.XPos() + bw, Message.YPos() + bw};
-            if (BarRect(SB_VERT).Contains(p) && vbar_.Shown)
-                BarButtonDown(SB_VERT, p);
-            else if (BarRect(SB_HORZ).Contains(p) && hbar_.Shown)
-                BarButtonDown(SB_HORZ, p);
-            return;
-        }
-        break;
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-        if (barTrack_.Bar >= 0)
-            return;
-        if (gridState_ == gsNormal && !MouseCapture() && !ClientRect().Contains(Message.Pos()))
-            return;
-        break;
-    case WM_MOUSEMOVE:
-        if (barTrack_.Bar >= 0) {
-            BarMouseMove({Message.XPos() + bw, Message.YPos() + bw});
-            return;
-        }
-        if (gridState_ == gsNormal && !MouseCapture() && !ClientRect().Contains(Message.Pos()))
-            return;
-        break;
-    case WM_LBUTTONUP:
-        if (barTrack_.Bar >= 0) {
-            BarButtonUp();
-            return;
-        }
-        if (gridState_ == gsNormal && !MouseCapture() && !ClientRect().Contains(Message.Pos()))
-            return;
-        break;
-    default:
-        break;
-    }
-    TCustomControl::WndProc(Message);
-}
-
 void TCustomGrid::WMTimer(TMessage& Message)
 {
     if (Message.TimerID() == MoveTimerID) {
@@ -775,7 +685,6 @@ void TCustomGrid::WMCancelMode(TMessage& Message)
         gridState_ = gsNormal;
         InvalidateFeedback();
     }
-    StopBarTracking();
     TCustomControl::WMCancelMode(Message);
 }
 
@@ -784,7 +693,7 @@ void TCustomGrid::WMSetCursor(TMessage& Message)
     if (Widget() && Message.WParam == intptr_t(Widget()) && int16_t(Message.LParamLo()) == HTCLIENT) {
         TGridState state = gridState_;
         const TPoint p = ScreenToClient(GetCursorPos());
-        if (state == gsNormal && barTrack_.Bar < 0 && ClientRect().Contains(p)) {
+        if (state == gsNormal && ClientRect().Contains(p)) {
             TGridDrawInfo info;
             int index = 0, pos = 0, ofs = 0;
             CalcSizingState(p.X, p.Y, state, index, pos, ofs, info);
@@ -821,12 +730,6 @@ void TCustomGrid::WMSize(TMessage& Message)
     PlaceEditor();
     Widget()->update();
     TCustomControl::WMSize(Message);
-}
-
-void TCustomGrid::AlignControls(TControl* AControl, TRect& Rect)
-{
-    FixupChildWidgets();
-    TCustomControl::AlignControls(AControl, Rect);
 }
 
 void TCustomGrid::CMFontChanged(TMessage& Message)
@@ -883,72 +786,6 @@ void TCustomGrid::Loaded()
 {
     TCustomControl::Loaded();
     UpdateScrollRange();
-}
-
-bool TCustomGrid::WidgetEvent(QEvent* Event)
-{
-    const QEvent::Type t = Event->type();
-    if (t == QEvent::ChildAdded) {
-        // A child control's widget is moved into the client area at the next
-        // alignment; this catches widgets added otherwise.
-        auto* ce = static_cast<QChildEvent*>(Event);
-        if (ce->child()->isWidgetType() && ce->child() != viewport_.data()) {
-            QPointer<QWidget> vp = viewport_;
-            TWeakRef<TCustomGrid> self(this);
-            QMetaObject::invokeMethod(
-                vp, [self] { if (TCustomGrid* g = self.Get()) g->FixupChildWidgets(); }, Qt::QueuedConnection);
-        }
-        return false;
-    }
-    const QPointF shift(BorderWidth(), BorderWidth());
-    if (IsMouseEvent(t)) {
-        auto* e = static_cast<QMouseEvent*>(Event);
-        QMouseEvent mapped(t, e->position() - shift, e->scenePosition(), e->globalPosition(), e->button(),
-                           e->buttons(), e->modifiers());
-        return TranslateQtEvent(this, &mapped);
-    }
-    if (t == QEvent::Wheel) {
-        auto* e = static_cast<QWheelEvent*>(Event);
-        QWheelEvent mapped(e->position() - shift, e->globalPosition(), e->pixelDelta(), e->angleDelta(), e->buttons(),
-                           e->modifiers(), e->phase(), e->inverted());
-        return TranslateQtEvent(this, &mapped);
-    }
-    if (t == QEvent::ToolTip) {
-        auto* e = static_cast<QHelpEvent*>(Event);
-        QHelpEvent mapped(t, e->pos() - shift.toPoint(), e->globalPos());
-        return TranslateQtEvent(this, &mapped);
-    }
-    return TCustomControl::WidgetEvent(Event);
-}
-
-void TCustomGrid::FixupChildWidgets()
-{
-    if (!viewport_)
-        return;
-    for (int i = 0; i < ControlCount(); ++i) {
-        auto* w = dynamic_cast<TWinControl*>(Controls(i));
-        QWidget* qw = w ? w->Widget() : nullptr;
-        if (!qw || qw->parentWidget() == viewport_.data())
-            continue;
-        const bool shown = !qw->isHidden();
-        qw->setParent(viewport_);
-        qw->setGeometry(w->Left(), w->Top(), w->Width(), w->Height());
-        if (shown)
-            qw->show();
-    }
-}
-
-void TCustomGrid::UpdateViewport()
-{
-    if (!viewport_)
-        return;
-    const TRect c = ClientRect();
-    const int bw = BorderWidth();
-    const QRect g(bw, bw, c.Width(), c.Height());
-    if (viewport_->geometry() != g)
-        viewport_->setGeometry(g);
-    if (viewport_->isHidden())
-        viewport_->show();
 }
 
 // ---- scaling ------------------------------------------------------------------------------------
@@ -1067,7 +904,6 @@ void TCustomGrid::UpdateEdit()
         e->SetGrid(this);
         e->SetColor(Color());
         e->SetParent(this);
-        FixupChildWidgets();
     }
     if (editCol_ != current_.X || editRow_ != current_.Y) {
         HideEdit(false);

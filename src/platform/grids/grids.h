@@ -12,7 +12,6 @@
 // editor hooks, the scroll messages) are written down in docs/BASE_GRID.md.
 #include <QFont>
 #include <QImage>
-#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -32,16 +31,6 @@ class TStringGrid;
 // Misuse of a grid: an index out of range, a fixed count not below the count.
 class EInvalidGridOperation : public Exception {
     using Exception::Exception;
-};
-
-// The state of one of the grid's scroll bars. Max is included; Page 0 gives
-// a square thumb that does not show a page size.
-struct TScrollInfo {
-    int Min = 0;
-    int Max = 0;
-    int Page = 0;
-    int Pos = 0;
-    int TrackPos = 0;
 };
 
 // The range the grid gives its scroll bars: the scroll position of the
@@ -98,7 +87,7 @@ public:
     void SetOptions(TGridOptions Value);
     TColor FixedColor() const { return fixedColor_; }
     void SetFixedColor(TColor Value);
-    // bsSingle: a 2-pixel sunken frame outside the client area; bsNone.
+    // bsSingle: a 2-pixel sunken frame around the client area; bsNone.
     TBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TBorderStyle Value);
     TScrollStyle ScrollBars() const { return scrollBars_; }
@@ -143,15 +132,18 @@ public:
     void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
     TGridCoord MouseCoord(int X, int Y) const;
     void CalcDrawInfo(TGridDrawInfo& DrawInfo) const;
-    // Inside the border, without the scroll bars; client (0, 0) is the
-    // top-left pixel inside the border.
-    TRect ClientRect() const override;
-    TPoint ClientOrigin() const override;
+    // The client area lies inside the border, without the scroll bars
+    // (ClientAreaInWindow); client (0, 0) is the top-left pixel inside the
+    // border.
     int BorderWidth() const;
     // Columns that may hold cells: the largest ColCount the grid had.
     int StoredColCount() const { return colExtent_; }
-    bool HorzScrollBarVisible() const { return hbar_.Shown; }
-    bool VertScrollBarVisible() const { return vbar_.Shown; }
+    bool HorzScrollBarVisible() const { return hShown_; }
+    bool VertScrollBarVisible() const { return vShown_; }
+    // The grid's own bars (parts of its frame); their messages come to the
+    // grid as WM_HSCROLL / WM_VSCROLL with LParam 0.
+    TScrollBar* HorzScrollBar() const { return hbar_; }
+    TScrollBar* VertScrollBar() const { return vbar_; }
 
     // ---- the scroll bars (Bar: SB_HORZ or SB_VERT)
     void GetScrollInfo(int Bar, TScrollInfo& Info) const;
@@ -237,7 +229,6 @@ public:
 
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void Loaded() override;
-    bool WidgetEvent(QEvent* Event) override;
     // ScaleControl (bounds and font), then ScaleColRowSizes. An override
     // that keeps the sizes of the columns and rows calls ScaleControl only.
     virtual void ChangeScale(int M, int D);
@@ -340,9 +331,10 @@ protected:
     int MaxLeftCol() const;
     int MaxTopRow() const;
 
+    // Inside the border, without the scroll bars.
+    TRect ClientAreaInWindow() const override;
+
     // ---- messages
-    void WndProc(TMessage& Message) override;
-    void WMPaint(TMessage& Message) override;
     void WMEraseBkgnd(TMessage& Message) override;
     // WParam: the QPainter* in window coordinates (the frame included).
     void WMNCPaint(TMessage& Message) override;
@@ -356,27 +348,12 @@ protected:
     void WMHScroll(TMessage& Message) override;
     void WMVScroll(TMessage& Message) override;
     void WMCancelMode(TMessage& Message) override;
-    void AlignControls(TControl* AControl, TRect& Rect) override;
     void CMFontChanged(TMessage& Message) override;
     void CMColorChanged(TMessage& Message) override;
     void CMEnabledChanged(TMessage& Message) override;
 
 private:
     struct TAxis;
-    struct TScrollBarState {
-        TScrollInfo Info{0, GRID_SCROLL_MAX, 0, 0, 0};
-        bool Shown = false;
-        bool Enabled = true;
-    };
-    enum class TBarPart { None, LineUp, PageUp, Thumb, PageDown, LineDown };
-    struct TBarTracking {
-        int Bar = -1;
-        TBarPart Part = TBarPart::None;
-        int GrabOffset = 0;
-        int TrackPos = 0;
-        TTimerService::THandle Repeat = 0;
-        int Ticks = 0;
-    };
 
     TAxis HorzAxis() const;
     TAxis VertAxis() const;
@@ -386,23 +363,13 @@ private:
     void PaintCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
     void PaintGridLines(int ACol, int ARow, const TRect& ARect);
     void PaintFeedback();
-    void PaintFrame(QPainter& Painter);
-    void PaintBar(TCanvas& Canvas, int Bar);
     TRect BarRect(int Bar) const;  // window coordinates
-    TBarPart BarHit(int Bar, TPoint WindowPos, int* ThumbStart = nullptr) const;
-    void BarGeometry(int Bar, int& ArrowSize, int& ThumbStart, int& ThumbSize, int UsePos) const;
-    int BarPosFromPixel(int Bar, int Pixel) const;
-    void BarButtonDown(int Bar, TPoint WindowPos);
-    void BarMouseMove(TPoint WindowPos);
-    void BarButtonUp();
-    void BarRepeat();
-    void SendScroll(int Bar, int Code, int Pos);
+    TScrollBar* Bar(int Which) const { return Which == SB_VERT ? vbar_ : hbar_; }
+    void PlaceBars();
     void ScrollMessage(int Bar, int Code, int Pos);
     TRect PaintArea() const;
     void UpdateScrollRange();
     void UpdateScrollPos();
-    void UpdateViewport();
-    void FixupChildWidgets();
     void LayoutChanged();
     void SetCurrentSilently(TGridCoord NewCurrent, TGridCoord NewAnchor);
     void SelectionMoved(const TGridRect& OldSel);
@@ -421,10 +388,7 @@ private:
     void EndRowChange(bool Notify, int OldRowCount);
     void CheckIndex(int ACol, int ARow) const;
     void InvalidateFeedback();
-    void InvalidateBar(int Bar);
-    void StopBarTracking();
 
-    QPointer<QWidget> viewport_;
     std::vector<int> colWidths_;
     std::vector<int> rowHeights_;
     std::vector<bool> tabStops_;
@@ -454,10 +418,11 @@ private:
     int editCol_ = -1;
     int editRow_ = -1;
     bool inSetEditText_ = false;
-    // Scroll bars.
-    TScrollBarState hbar_;
-    TScrollBarState vbar_;
-    TBarTracking barTrack_;
+    // Scroll bars (freed with the grid's frame).
+    TScrollBar* hbar_ = nullptr;
+    TScrollBar* vbar_ = nullptr;
+    bool hShown_ = false;
+    bool vShown_ = false;
     bool updatingScrollRange_ = false;
     int colExtent_ = 0;
     // DrawCellText's font, kept from cell to cell.

@@ -134,7 +134,8 @@ TPoint TControl::ClientOrigin() const
 {
     if (!parent_)
         return {left_, top_};
-    const TPoint p = parent_->ClientOrigin();
+    // A part of the parent's frame is placed in its window coordinates.
+    const TPoint p = nonClient_ ? parent_->WindowOrigin() : parent_->ClientOrigin();
     return {p.X + left_, p.Y + top_};
 }
 
@@ -176,7 +177,7 @@ void TControl::UpdateAnchorRules()
     if (boundsFromAlign_)
         return;
     anchorsRecorded_ = false;
-    if (!parent_ || isLoadingTree(this))
+    if (!parent_ || nonClient_ || isLoadingTree(this))
         return;
     const int pw = parent_->ClientWidth(), ph = parent_->ClientHeight();
     // A parent without a size yet: the distances are taken when it gets one.
@@ -594,8 +595,8 @@ void TControl::CMHintShow(TMessage& Message) { Message.Result = 0; }
 
 void TControl::InvalidateControl(bool IsVisible, bool)
 {
-    if (IsVisible && parent_ && parent_->Widget())
-        parent_->Widget()->update(BoundsRect().ToQt());
+    if (IsVisible && parent_)
+        parent_->InvalidateClientRect(BoundsRect());
 }
 
 void TControl::Invalidate() { InvalidateControl(visible_, false); }
@@ -614,7 +615,7 @@ void TControl::Repaint()
 
 void TControl::BringToFront()
 {
-    if (!parent_)
+    if (!parent_ || nonClient_)
         return;
     if (auto* w = dynamic_cast<TWinControl*>(this)) {
         auto& v = parent_->windows_;
@@ -632,7 +633,7 @@ void TControl::BringToFront()
 
 void TControl::SendToBack()
 {
-    if (!parent_)
+    if (!parent_ || nonClient_)
         return;
     if (auto* w = dynamic_cast<TWinControl*>(this)) {
         auto& v = parent_->windows_;
@@ -656,7 +657,7 @@ void TControl::Resize()
 
 void TControl::RequestAlign()
 {
-    if (parent_ && !boundsFromAlign_)
+    if (parent_ && !boundsFromAlign_ && !nonClient_)
         parent_->AlignControl(this);
 }
 

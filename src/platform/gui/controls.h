@@ -152,6 +152,10 @@ public:
     virtual void SetClientSize(int AWidth, int AHeight);
     // Screen position of the client area's (0, 0).
     virtual TPoint ClientOrigin() const;
+    // True for a part of its parent's non-client frame (a window's own
+    // scroll bar, TWinControl::InsertNonClientControl): placed in the
+    // parent's window coordinates, not among its Controls.
+    bool IsNonClient() const { return nonClient_; }
     TPoint ClientToScreen(TPoint P) const;
     TPoint ScreenToClient(TPoint P) const;
 
@@ -305,6 +309,7 @@ private:
     void ButtonUp(TMessage& Message, TMouseButton Button);
 
     TWinControl* parent_ = nullptr;
+    bool nonClient_ = false;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     TAlign align_ = alNone;
     TAnchors anchors_{akLeft, akTop};
@@ -408,6 +413,40 @@ public:
     // Raises EInvalidOperation when the control cannot have the focus.
     virtual void SetFocus();
 
+    // ---- the client area
+    // The window (Width x Height, the widget) may keep a non-client frame (a
+    // border, its own scroll bars) around the client area, as a scroll
+    // area keeps its viewport. Client (0, 0) is the first pixel inside the
+    // frame; ClientRect, ClientOrigin, the children's bounds, mouse messages
+    // and painting are all in client coordinates. A subclass with a frame
+    // overrides ClientAreaInWindow and calls ClientAreaChanged when it
+    // changes; everything else follows.
+    TRect ClientRect() const final;
+    TPoint ClientOrigin() const final;
+    // Where client (0, 0) lies in the window.
+    TPoint ClientOffset() const { return ClientAreaInWindow().TopLeft(); }
+    // Screen position of the window's (0, 0), the frame's top-left.
+    TPoint WindowOrigin() const { return TControl::ClientOrigin(); }
+    // The widget the children's widgets live in and whose mouse input is
+    // client input: the window's widget, or (once the window has a frame) a
+    // widget covering the client area.
+    QWidget* ClientWidget() const { return clientWidget_ ? clientWidget_.data() : widget_.data(); }
+    // Repaints a client rectangle.
+    void InvalidateClientRect(const TRect& R);
+    // Paints the window with Painter in window coordinates: WM_NCPAINT (the
+    // frame), then WM_ERASEBKGND and WM_PAINT with the painter moved to the
+    // client area and clipped to it. Qt paint events and offscreen
+    // rendering both come here.
+    void PaintHandler(QPainter* Painter);
+
+    // ---- the non-client frame's own controls (a window's scroll bars)
+    // AControl becomes a part of this window's frame: its bounds are in
+    // window coordinates, its widget lies beside the client widget, it is
+    // not among Controls (no alignment, no tab order, not scrolled) and it
+    // is freed with this control. WindowAtPos finds it.
+    void InsertNonClientControl(TWinControl* AControl);
+    const std::vector<TWinControl*>& NonClientControls() const { return nonClientControls_; }
+
     // ---- the window
     // The QWidget; creates the window (CreateWnd) first if needed.
     QWidget* Handle();
@@ -446,6 +485,15 @@ protected:
 
     // Takes ownership of AWidget (a subclass's own QWidget class).
     TWinControl(TComponent* AOwner, QWidget* AWidget);
+
+    // The client area in window coordinates; the base: the whole window.
+    virtual TRect ClientAreaInWindow() const;
+    // What ClientAreaInWindow answers changed (a border or a scroll bar came
+    // or went): the client widget follows, the children are realigned and
+    // the window is repainted.
+    void ClientAreaChanged();
+    // Only the client widget follows (for a subclass inside its own alignment).
+    void UpdateClientWidget();
 
     // The window now exists: called once, when the control is first shown,
     // placed in a parent whose window exists, or asked for its Handle.
@@ -523,7 +571,8 @@ private:
     void CreateHandle();
     // Shows or hides the widget as the model says.
     void UpdateWidgetVisibility();
-    // Applies the model's bounds to the widget.
+    // Applies the model's bounds to the widget (and the client area to the
+    // client widget).
     void UpdateWidgetGeometry();
     // The widget was moved or resized by Qt (a top-level window by the user).
     void WidgetGeometryChanged(const QRect& Geometry);
@@ -538,6 +587,8 @@ private:
 
     QPointer<QWidget> widget_;
     TWidgetAdapter* adapter_ = nullptr;
+    QPointer<QWidget> clientWidget_;
+    std::vector<TWinControl*> nonClientControls_;
     bool handleAllocated_ = false;
     std::vector<TControl*> graphics_;
     std::vector<TWinControl*> windows_;

@@ -1,7 +1,7 @@
 // TForm, the modal show, and the scrolling containers.
 #include "platform/gui/forms.h"
 
-#include <QScrollBar>
+#include <QPainter>
 #include <QWidget>
 #include <QWindow>
 
@@ -9,6 +9,7 @@
 
 #include "platform/gui/application.h"
 #include "platform/gui/input_state.h"
+#include "platform/gui/stdctrls.h"
 
 namespace {
 
@@ -348,10 +349,8 @@ int TControlScrollBar::Size() const
 
 int TControlScrollBar::MaxPosition() const
 {
-    const int bw = control_.BorderWidth();
     const TRect c = control_.ClientRect();
-    const int extent = kind_ == sbVertical ? c.Height() - 2 * bw : c.Width() - 2 * bw;
-    return std::max(0, range_ - extent);
+    return std::max(0, range_ - (kind_ == sbVertical ? c.Height() : c.Width()));
 }
 
 void TControlScrollBar::SetPosition(int Value) { control_.ScrollTo(kind_, Value); }
@@ -366,12 +365,7 @@ void TControlScrollBar::SetRange(int Value)
     control_.UpdateScrollBars();
 }
 
-void TControlScrollBar::SetTracking(bool Value)
-{
-    tracking_ = Value;
-    if (bar_)
-        bar_->setTracking(Value);
-}
+void TControlScrollBar::SetTracking(bool Value) { tracking_ = Value; }
 
 void TControlScrollBar::SetVisible(bool Value)
 {
@@ -383,9 +377,12 @@ void TControlScrollBar::SetVisible(bool Value)
 
 void TControlScrollBar::ScrollMessage(int Code, int ThumbPos)
 {
-    const int bw = control_.BorderWidth();
     const TRect c = control_.ClientRect();
-    const int page = std::max(1, (kind_ == sbVertical ? c.Height() : c.Width()) - 2 * bw);
+    const int page = std::max(1, kind_ == sbVertical ? c.Height() : c.Width());
+    // While the user drags the thumb, its position is the bar's own (the
+    // message carries only 16 bits).
+    if (bar_ && bar_->Tracking() && (Code == SB_THUMBTRACK || Code == SB_THUMBPOSITION))
+        ThumbPos = bar_->ScrollInfo().TrackPos;
     int pos = position_;
     switch (Code) {
     case SB_LINEUP: pos -= increment_; break;
@@ -407,40 +404,29 @@ void TControlScrollBar::ScrollMessage(int Code, int ThumbPos)
 
 void TControlScrollBar::UpdateBar()
 {
-    QWidget* host = control_.Widget();
-    if (!host)
+    if (!control_.Widget())
         return;
     if (!bar_) {
-        bar_ = new QScrollBar(kind_ == sbVertical ? Qt::Vertical : Qt::Horizontal, host);
-        bar_->setFocusPolicy(Qt::NoFocus);
-        bar_->setTracking(tracking_);
-        bar_->hide();
-        QObject::connect(bar_, &QScrollBar::valueChanged, bar_, [this](int Value) {
-            if (Value != position_)
-                control_.ScrollTo(kind_, Value);
-        });
+        if (!shown_)
+            return;
+        bar_ = new TScrollBar(nullptr);
+        bar_->SetKind(kind_);
+        bar_->SetVisible(false);
+        control_.InsertNonClientControl(bar_);
+    }
+    if (!shown_) {
+        bar_->SetVisible(false);
+        return;
     }
     const int bw = control_.BorderWidth();
     const TRect c = control_.ClientRect();
-    const int size = Size();
-    if (!shown_) {
-        bar_->hide();
-        return;
-    }
-    const QSignalBlocker block(bar_);
-    const int extent = std::max(1, (kind_ == sbVertical ? c.Height() : c.Width()) - 2 * bw);
-    bar_->setRange(0, MaxPosition());
-    bar_->setPageStep(extent);
-    bar_->setSingleStep(increment_);
-    bar_->setValue(position_);
+    const int extent = kind_ == sbVertical ? c.Height() : c.Width();
+    bar_->SetScrollInfo({0, std::max(0, range_ - 1), std::max(1, extent), position_, position_});
     if (kind_ == sbVertical)
-        bar_->setGeometry(control_.Width() - bw - size, bw, size,
-                          control_.Height() - 2 * bw - (control_.horz_.shown_ ? control_.horz_.Size() : 0));
+        bar_->SetBounds(bw + c.Width(), bw, Size(), c.Height());
     else
-        bar_->setGeometry(bw, control_.Height() - bw - size,
-                          control_.Width() - 2 * bw - (control_.vert_.shown_ ? control_.vert_.Size() : 0), size);
-    bar_->show();
-    bar_->raise();
+        bar_->SetBounds(bw, bw + c.Height(), c.Width(), Size());
+    bar_->SetVisible(true);
 }
 
 // ---- TScrollingWinControl -----------------------------------------------------------------------
@@ -451,21 +437,27 @@ TScrollingWinControl::TScrollingWinControl(TComponent* AOwner)
     SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls});
 }
 
-TScrollingWinControl::~TScrollingWinControl()
-{
-    for (TControlScrollBar* bar : {&horz_, &vert_})
-        if (bar->bar_)
-            bar->bar_->blockSignals(true);
-}
+TScrollingWinControl::~TScrollingWinControl() = default;
 
-TRect TScrollingWinControl::ClientRect() const
+TRect TScrollingWinControl::ClientAreaInWindow() const
 {
-    int w = Width(), h = Height();
+    const int bw = BorderWidth();
+    int w = Width() - 2 * bw, h = Height() - 2 * bw;
     if (vert_.shown_)
         w -= vert_.Size();
     if (horz_.shown_)
         h -= horz_.Size();
-    return Rect(0, 0, std::max(0, w), std::max(0, h));
+    return Bounds(bw, bw, std::max(0, w), std::max(0, h));
+}
+
+void TScrollingWinControl::WMNCPaint(TMessage& Message)
+{
+    auto* painter = reinterpret_cast<QPainter*>(Message.WParam);
+    if (painter && vert_.shown_ && horz_.shown_) {
+        const TRect c = ClientAreaInWindow();
+        painter->fillRect(QRect(c.Right, c.Bottom, vert_.Size(), horz_.Size()), ToQColor(clBtnFace));
+    }
+    TCustomControl::WMNCPaint(Message);
 }
 
 void TScrollingWinControl::SetAutoScroll(bool Value)
@@ -478,10 +470,9 @@ void TScrollingWinControl::SetAutoScroll(bool Value)
 
 void TScrollingWinControl::AdjustClientRect(TRect& Rect)
 {
-    const int bw = BorderWidth();
-    const int w = std::max(Rect.Width() - 2 * bw, horz_.range_);
-    const int h = std::max(Rect.Height() - 2 * bw, vert_.range_);
-    Rect = Bounds(Rect.Left + bw - horz_.position_, Rect.Top + bw - vert_.position_, w, h);
+    const int w = std::max(Rect.Width(), horz_.range_);
+    const int h = std::max(Rect.Height(), vert_.range_);
+    Rect = Bounds(Rect.Left - horz_.position_, Rect.Top - vert_.position_, w, h);
 }
 
 void TScrollingWinControl::AlignControls(TControl* AControl, TRect& Rect)
@@ -508,8 +499,7 @@ void TScrollingWinControl::UpdateScrollBars()
     updatingBars_ = true;
     const int bw = BorderWidth();
     if (autoScroll_) {
-        // The extent of the children, in unscrolled coordinates from the
-        // inner edge of the border.
+        // The extent of the children, in unscrolled client coordinates.
         int right = 0, bottom = 0;
         for (int i = 0; i < ControlCount(); ++i) {
             TControl* c = Controls(i);
@@ -517,9 +507,9 @@ void TScrollingWinControl::UpdateScrollBars()
                 continue;
             const TAlign a = c->Align();
             if (a == alNone || a == alCustom || a == alTop)
-                bottom = std::max(bottom, c->Top() + c->Height() + vert_.position_ - bw);
+                bottom = std::max(bottom, c->Top() + c->Height() + vert_.position_);
             if (a == alNone || a == alCustom || a == alLeft)
-                right = std::max(right, c->Left() + c->Width() + horz_.position_ - bw);
+                right = std::max(right, c->Left() + c->Width() + horz_.position_);
         }
         horz_.range_ = right;
         vert_.range_ = bottom;
@@ -532,8 +522,14 @@ void TScrollingWinControl::UpdateScrollBars()
         v = vert_.visible_ && vert_.range_ > fullH - (h ? horz_.Size() : 0);
         h = horz_.visible_ && horz_.range_ > fullW - (v ? vert_.Size() : 0);
     }
+    const bool changed = vert_.shown_ != v || horz_.shown_ != h;
     vert_.shown_ = v;
     horz_.shown_ = h;
+    if (changed) {
+        // The client area grew or shrank.
+        UpdateClientWidget();
+        Invalidate();
+    }
     // Clamp the positions to the new ranges.
     for (TControlScrollBar* bar : {&horz_, &vert_}) {
         const int maxPos = bar->MaxPosition();
@@ -563,8 +559,9 @@ void TScrollingWinControl::ScrollTo(TScrollBarKind Kind, int NewPosition)
     else
         ScrollBy(delta, 0);
     if (bar.bar_) {
-        const QSignalBlocker block(bar.bar_);
-        bar.bar_->setValue(NewPosition);
+        TScrollInfo i = bar.bar_->ScrollInfo();
+        i.Pos = NewPosition;
+        bar.bar_->SetScrollInfo(i);
     }
 }
 
@@ -594,16 +591,15 @@ void TScrollingWinControl::ScrollInView(TControl* Control)
         return;
     TPoint p = Control->ClientToScreen({0, 0});
     p = ScreenToClient(p);
-    const int bw = BorderWidth();
     const TRect c = ClientRect();
-    if (p.Y < bw)
-        vert_.SetPosition(vert_.position_ + p.Y - bw);
-    else if (p.Y + Control->Height() > c.Height() - bw)
-        vert_.SetPosition(vert_.position_ + std::min(p.Y - bw, p.Y + Control->Height() - (c.Height() - bw)));
-    if (p.X < bw)
-        horz_.SetPosition(horz_.position_ + p.X - bw);
-    else if (p.X + Control->Width() > c.Width() - bw)
-        horz_.SetPosition(horz_.position_ + std::min(p.X - bw, p.X + Control->Width() - (c.Width() - bw)));
+    if (p.Y < 0)
+        vert_.SetPosition(vert_.position_ + p.Y);
+    else if (p.Y + Control->Height() > c.Height())
+        vert_.SetPosition(vert_.position_ + std::min(p.Y, p.Y + Control->Height() - c.Height()));
+    if (p.X < 0)
+        horz_.SetPosition(horz_.position_ + p.X);
+    else if (p.X + Control->Width() > c.Width())
+        horz_.SetPosition(horz_.position_ + std::min(p.X, p.X + Control->Width() - c.Width()));
 }
 
 void TScrollingWinControl::WMHScroll(TMessage& Message)
@@ -677,14 +673,19 @@ void TScrollBox::SetBorderStyle(TBorderStyle Value)
     if (borderStyle_ == Value)
         return;
     borderStyle_ = Value;
-    Realign();
-    Invalidate();
+    ClientAreaChanged();
+    UpdateScrollBars();
 }
 
-void TScrollBox::Paint()
+void TScrollBox::WMNCPaint(TMessage& Message)
 {
-    if (borderStyle_ != bsSingle)
+    TScrollingWinControl::WMNCPaint(Message);
+    auto* painter = reinterpret_cast<QPainter*>(Message.WParam);
+    if (!painter || borderStyle_ != bsSingle)
         return;
+    TCanvas cv;
+    cv.SetPainter(painter);
     TRect r = Rect(0, 0, Width(), Height());
-    DrawEdge(Canvas(), r, EDGE_SUNKEN, BF_RECT);
+    DrawEdge(cv, r, EDGE_SUNKEN, BF_RECT);
+    cv.SetPainter(nullptr);
 }

@@ -16,7 +16,7 @@
 
 #include "platform/gui/controls.h"
 
-class QScrollBar;
+class TScrollBar;
 
 // ---- enumerations -----------------------------------------------------------------------------
 
@@ -153,7 +153,9 @@ using TScrollBarKind::sbHorizontal, TScrollBarKind::sbVertical;
 // One scroll bar of a scrolling control. Position is how far the contents
 // are scrolled (0..Range - the client extent); Range is the extent of the
 // contents (measured from the children while the control's AutoScroll is
-// on). The bar shows while Visible and the contents do not fit.
+// on). The bar shows while Visible and the contents do not fit; on screen it
+// is a TScrollBar in the control's frame, whose messages come to the control
+// as WM_HSCROLL / WM_VSCROLL with LParam 0.
 class TControlScrollBar {
 public:
     TControlScrollBar(TScrollingWinControl& Control, TScrollBarKind Kind);
@@ -193,12 +195,13 @@ private:
     bool tracking_ = true;
     bool visible_ = true;
     bool shown_ = false;
-    QScrollBar* bar_ = nullptr;
+    TScrollBar* bar_ = nullptr;
 };
 
 // A container whose contents can be larger than its client area.
 // Scrolling moves the children (ScrollBy); aligned children are laid out in
-// the scrolled area. The wheel scrolls GetWheelScrollLines lines of the
+// the scrolled area. The border and the bars are the control's non-client
+// frame: client (0, 0) is the first pixel inside the border. The wheel scrolls GetWheelScrollLines lines of the
 // vertical bar per notch when the contents do not fit (else the parent gets
 // it).
 class TScrollingWinControl : public TCustomControl {
@@ -216,12 +219,13 @@ public:
     // Scrolls so that Control is visible.
     void ScrollInView(TControl* Control);
 
-    // The area inside the border without the scroll bars.
-    TRect ClientRect() const override;
-
 protected:
-    // Width of the border drawn inside the bounds (0 here).
+    // Width of the border around the client area (0 here).
     virtual int BorderWidth() const { return 0; }
+    // Inside the border, without the scroll bars.
+    TRect ClientAreaInWindow() const override;
+    // The corner between the two bars.
+    void WMNCPaint(TMessage& Message) override;
     void AdjustClientRect(TRect& Rect) override;
     void AlignControls(TControl* AControl, TRect& Rect) override;
     void WMHScroll(TMessage& Message) override;
@@ -245,7 +249,7 @@ private:
 };
 
 // A plain scrolling container; BorderStyle bsSingle draws a sunken frame
-// inside its bounds (aligned children stay clear of it).
+// around the client area.
 class TScrollBox : public TScrollingWinControl {
 public:
     explicit TScrollBox(TComponent* AOwner);
@@ -255,7 +259,7 @@ public:
 
 protected:
     int BorderWidth() const override { return borderStyle_ == bsSingle ? 2 : 0; }
-    void Paint() override;
+    void WMNCPaint(TMessage& Message) override;
 
 private:
     TBorderStyle borderStyle_ = bsSingle;

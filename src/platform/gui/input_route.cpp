@@ -44,6 +44,20 @@ TWinControl* mouseWindow(TWinControl* Window)
     return Window;
 }
 
+// A point on the window's non-client frame (inside the window, outside its
+// client area) while nothing holds the capture: no client input there.
+bool onFrame(const TWinControl* Window, TPoint ScreenPos)
+{
+    if (GetCaptureControl())
+        return false;
+    const TPoint w = Window->WindowOrigin();
+    const TPoint p{ScreenPos.X - w.X, ScreenPos.Y - w.Y};
+    if (!Rect(0, 0, Window->Width(), Window->Height()).Contains(p))
+        return false;
+    const TPoint c = Window->ScreenToClient(ScreenPos);
+    return !Window->ClientRect().Contains(c);
+}
+
 void syncPointer(TPoint ScreenPos, TShiftState Shift)
 {
     TInputState& s = InputState();
@@ -155,7 +169,7 @@ void RouteMouseButton(TWinControl* Window, unsigned Msg, TPoint ScreenPos, TShif
 {
     syncPointer(ScreenPos, Shift);
     TWinControl* target = mouseWindow(Window);
-    if (!target)
+    if (!target || onFrame(target, ScreenPos))
         return;
     const TPoint p = target->ScreenToClient(ScreenPos);
     target->Perform(Msg, ShiftStateToKeys(Shift), PointToSmallPoint(p));
@@ -172,7 +186,7 @@ void RouteMouseMove(TWinControl* Window, TPoint ScreenPos, TShiftState Shift)
             w->Perform(WM_SETCURSOR, intptr_t(w->Widget()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     }
     TWinControl* target = mouseWindow(window.Get());
-    if (!target)
+    if (!target || onFrame(target, ScreenPos))
         return;
     const TPoint p = target->ScreenToClient(ScreenPos);
     target->Perform(WM_MOUSEMOVE, ShiftStateToKeys(Shift), PointToSmallPoint(p));
@@ -218,6 +232,15 @@ TWinControl* WindowAtPos(TWinControl* Root, TPoint ScreenPos)
     for (;;) {
         const TPoint p = w->ScreenToClient(ScreenPos);
         TControl* child = nullptr;
+        // The frame's own controls (scroll bars), in window coordinates.
+        const TPoint o = w->ClientOffset();
+        for (TWinControl* c : w->NonClientControls())
+            if (c->Visible() && c->BoundsRect().Contains({p.X + o.X, p.Y + o.Y}))
+                child = c;
+        if (child) {
+            w = static_cast<TWinControl*>(child);
+            break;
+        }
         // The topmost visible windowed child under the point, enabled or not.
         for (int i = w->ControlCount() - 1; i >= 0; --i) {
             TControl* c = w->Controls(i);

@@ -33,6 +33,13 @@ std::map<TCursor, QCursor>& customCursors()
 
 TPoint toPoint(const QPointF& P) { return {int(std::floor(P.x())), int(std::floor(P.y()))}; }
 
+// A point of the control's widget (window coordinates) on the screen.
+TPoint windowToScreen(const TWinControl* Control, const QPointF& P)
+{
+    const TPoint o = Control->WindowOrigin(), p = toPoint(P);
+    return {o.X + p.X, o.Y + p.Y};
+}
+
 unsigned buttonMessage(Qt::MouseButton Button, QEvent::Type Type)
 {
     unsigned base;
@@ -76,7 +83,7 @@ String shortHint(const String& Hint)
 
 bool showHint(TWinControl* Control, QHelpEvent* E)
 {
-    const TPoint local = toPoint(E->pos());
+    const TPoint local = Control->ScreenToClient(windowToScreen(Control, E->pos()));
     TControl* c = Control->ControlAtPos(local, false);
     if (!c)
         c = Control;
@@ -106,8 +113,8 @@ bool showHint(TWinControl* Control, QHelpEvent* E)
 
 TQtWidget::TQtWidget(QWidget* Parent) : QWidget(Parent) {}
 
-TWidgetAdapter::TWidgetAdapter(TWinControl* Control, QWidget* Widget)
-    : QObject(Widget), control_(Control), widget_(Widget)
+TWidgetAdapter::TWidgetAdapter(TWinControl* Control, QWidget* Widget, TRole Role)
+    : QObject(Widget), control_(Control), widget_(Widget), role_(Role)
 {
     adapters().insert(Widget, this);
     Widget->installEventFilter(this);
@@ -136,11 +143,52 @@ TWinControl* TWidgetAdapter::ControlOf(const QWidget* Widget)
     return a ? a->control_ : nullptr;
 }
 
+TWidgetAdapter* TWidgetAdapter::AdapterOf(const QWidget* Widget) { return adapters().value(Widget, nullptr); }
+
 bool TWidgetAdapter::eventFilter(QObject* Watched, QEvent* Event)
 {
     if (bypass_ || !control_ || Watched != widget_)
         return false;
+    if (role_ == ClientArea)
+        return ClientAreaEvent(Event);
     return control_->WidgetEvent(Event);
+}
+
+bool TWidgetAdapter::ClientAreaEvent(QEvent* Event)
+{
+    // The client widget paints nothing (the window paints its client area)
+    // and passes its input on in the window's coordinates. Enter and leave
+    // are the window's: moving between the frame and the client area is no
+    // leaving.
+    const QPoint shift = widget_->pos();
+    switch (Event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: {
+        auto* e = static_cast<QMouseEvent*>(Event);
+        QMouseEvent mapped(e->type(), e->position() + shift, e->scenePosition(), e->globalPosition(), e->button(),
+                           e->buttons(), e->modifiers());
+        const bool eaten = control_->WidgetEvent(&mapped);
+        Event->setAccepted(mapped.isAccepted());
+        return eaten;
+    }
+    case QEvent::Wheel: {
+        auto* e = static_cast<QWheelEvent*>(Event);
+        QWheelEvent mapped(e->position() + shift, e->globalPosition(), e->pixelDelta(), e->angleDelta(), e->buttons(),
+                           e->modifiers(), e->phase(), e->inverted());
+        const bool eaten = control_->WidgetEvent(&mapped);
+        Event->setAccepted(mapped.isAccepted());
+        return eaten;
+    }
+    case QEvent::ToolTip: {
+        auto* e = static_cast<QHelpEvent*>(Event);
+        QHelpEvent mapped(QEvent::ToolTip, e->pos() + shift, e->globalPos());
+        return control_->WidgetEvent(&mapped);
+    }
+    default:
+        return false;
+    }
 }
 
 // ---- events -----------------------------------------------------------------------------------
@@ -162,7 +210,7 @@ bool TranslateQtEvent(TWinControl* Control, QEvent* Event)
         const unsigned msg = buttonMessage(e->button(), e->type());
         if (msg == 0)
             return true;
-        const TPoint screen = Control->ClientToScreen(toPoint(e->position()));
+        const TPoint screen = windowToScreen(Control, e->position());
         RouteMouseButton(Control, msg, screen, ShiftStateFromQt(e->modifiers(), e->buttons()));
         return true;
     }
@@ -170,7 +218,7 @@ bool TranslateQtEvent(TWinControl* Control, QEvent* Event)
         if (!widget->isEnabled())
             return false;
         auto* e = static_cast<QMouseEvent*>(Event);
-        const TPoint screen = Control->ClientToScreen(toPoint(e->position()));
+        const TPoint screen = windowToScreen(Control, e->position());
         RouteMouseMove(Control, screen, ShiftStateFromQt(e->modifiers(), e->buttons()));
         return true;
     }
@@ -178,7 +226,7 @@ bool TranslateQtEvent(TWinControl* Control, QEvent* Event)
         if (!widget->isEnabled())
             return false;
         auto* e = static_cast<QWheelEvent*>(Event);
-        const TPoint screen = Control->ClientToScreen(toPoint(e->position()));
+        const TPoint screen = windowToScreen(Control, e->position());
         const QPoint delta = e->angleDelta();
         const TShiftState shift = ShiftStateFromQt(e->modifiers(), e->buttons());
         if (delta.y() != 0)
@@ -189,7 +237,7 @@ bool TranslateQtEvent(TWinControl* Control, QEvent* Event)
     }
     case QEvent::Enter: {
         auto* e = static_cast<QEnterEvent*>(Event);
-        RouteMouseEnter(Control, Control->ClientToScreen(toPoint(e->position())));
+        RouteMouseEnter(Control, windowToScreen(Control, e->position()));
         return false;
     }
     case QEvent::Leave:
@@ -237,8 +285,7 @@ bool TranslateQtEvent(TWinControl* Control, QEvent* Event)
         return false;
     case QEvent::Paint: {
         QPainter painter(widget);
-        Control->Perform(WM_ERASEBKGND, intptr_t(&painter));
-        Control->Perform(WM_PAINT, intptr_t(&painter));
+        Control->PaintHandler(&painter);
         return true;
     }
     case QEvent::Resize:

@@ -12,12 +12,19 @@
 //   QEvent::Enter / Leave                  -> CM_MOUSEENTER / CM_MOUSELEAVE
 //   QKeyEvent press                        -> [CN_KEYDOWN] WM_KEYDOWN, [CN_CHAR] WM_CHAR ...
 //   QKeyEvent release                      -> [CN_KEYUP] WM_KEYUP
-//   QPaintEvent                            -> WM_ERASEBKGND, WM_PAINT (QPainter* in WParam)
+//   QPaintEvent                            -> WM_NCPAINT, WM_ERASEBKGND, WM_PAINT (PaintHandler)
 //   QResizeEvent / QMoveEvent by Qt        -> the control's bounds, WM_SIZE
 //   QCloseEvent of a form                  -> WM_CLOSE
 //   QEvent::ToolTip                        -> CM_HINTSHOW, then the hint window (hintwindow.h)
 //   focus in by a click or Tab in Qt       -> the layer's SetFocus
 //   window activation                      -> the form becomes active
+//
+// Positions are window coordinates of the control's widget (its frame) and
+// become client coordinates on the way (minus ClientOffset). A control with
+// a non-client frame has a second widget covering its client area (the
+// client widget, where the children's widgets live); its adapter hands the
+// client widget's mouse, wheel and hint events on as if they had reached the
+// frame's widget, so WidgetEvent sees one window.
 //
 // Mouse input of a disabled widget is left to Qt, which passes it to the
 // parent widget. Keys go to the layer's focused control of the window's form
@@ -42,7 +49,8 @@ protected:
 
 class TWidgetAdapter : public QObject {
 public:
-    TWidgetAdapter(TWinControl* Control, QWidget* Widget);
+    enum TRole { Window, ClientArea };
+    TWidgetAdapter(TWinControl* Control, QWidget* Widget, TRole Role = Window);
     ~TWidgetAdapter() override;
 
     TWinControl* Control() const { return control_; }
@@ -52,15 +60,19 @@ public:
     // wrapping a stock Qt widget hands events to Qt's handling this way.
     bool SendUnfiltered(QEvent* Event);
 
-    // The control whose widget (or widget's adapter) this is.
+    // The control whose widget (or client widget) this is.
     static TWinControl* ControlOf(const QWidget* Widget);
+    static TWidgetAdapter* AdapterOf(const QWidget* Widget);
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
+    bool ClientAreaEvent(QEvent* Event);
+
     TWinControl* control_;
     QWidget* widget_;
+    TRole role_;
     bool bypass_ = false;
 };
 

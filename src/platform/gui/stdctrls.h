@@ -1,6 +1,6 @@
 #pragma once
 // The standard controls: item lists, TLabel, TEdit, TMemo, TComboBox,
-// TButton, TCheckBox, TRadioButton, TGroupBox and TListBox.
+// TButton, TCheckBox, TRadioButton, TGroupBox, TListBox and TScrollBar.
 //
 // Which programmatic changes fire events (the platform's rule, the same for
 // every control; docs/ARCHITECTURE.md lists it):
@@ -617,4 +617,110 @@ private:
     TListBoxStyle style_ = lbStandard;
     bool tracking_ = false;
     QScrollBar* bar_ = nullptr;
+};
+
+// ---- TScrollBar -------------------------------------------------------------------------------
+
+// The state of a scroll bar. Max is included; Page 0 gives a square thumb
+// that does not show a page size. The largest position is Max - Page + 1
+// (Max when Page is 0).
+struct TScrollInfo {
+    int Min = 0;
+    int Max = 0;
+    int Page = 0;
+    int Pos = 0;
+    int TrackPos = 0;
+};
+
+enum class TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom,
+                         scEndScroll };
+using TScrollCode::scLineUp, TScrollCode::scLineDown, TScrollCode::scPageUp, TScrollCode::scPageDown,
+    TScrollCode::scPosition, TScrollCode::scTrack, TScrollCode::scTop, TScrollCode::scBottom,
+    TScrollCode::scEndScroll;
+
+using TScrollEvent = std::function<void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos)>;
+
+// A scroll bar: two arrows, the track and the thumb, painted by the layer.
+// The mouse on it sends the platform's scroll messages, WM_HSCROLL or
+// WM_VSCROLL (by Kind) with LOWORD(WParam) the code and HIWORD the position:
+// - press on an arrow: SB_LINEUP / SB_LINEDOWN; held, again after 400 ms,
+//   then every 100 ms (the timer service);
+// - press on the track: SB_PAGEUP / SB_PAGEDOWN, repeated the same way
+//   while the thumb has not reached the pointer;
+// - dragging the thumb: SB_THUMBTRACK with the position at every change,
+//   SB_THUMBPOSITION at the release;
+// - every release: SB_ENDSCROLL last.
+// Standing alone (a child control), the bar sends them to its parent with
+// LParam its widget; the parent reflects them back (CN_HSCROLL/CN_VSCROLL),
+// and the bar fires OnScroll, moves Position (SmallChange per line,
+// LargeChange per page) and fires OnChange. As a part of a window's frame
+// (TWinControl::InsertNonClientControl: a grid's or a scroll box's own
+// bars) it sends them to that window with LParam 0 and leaves its position
+// to the window (SetScrollInfo), as the window's own bars do.
+// Presses on the bar never take the focus.
+class TScrollBar : public TCustomControl {
+public:
+    explicit TScrollBar(TComponent* AOwner);
+    ~TScrollBar() override;
+
+    TScrollBarKind Kind() const { return kind_; }
+    void SetKind(TScrollBarKind Value);
+    int Min() const { return info_.Min; }
+    void SetMin(int Value) { SetParams(info_.Pos, Value, info_.Max); }
+    int Max() const { return info_.Max; }
+    void SetMax(int Value) { SetParams(info_.Pos, info_.Min, Value); }
+    int Position() const { return info_.Pos; }
+    // Clamped to Min .. the largest position; OnChange when it changes.
+    void SetPosition(int Value) { SetParams(Value, info_.Min, info_.Max); }
+    void SetParams(int APosition, int AMin, int AMax);
+    int PageSize() const { return info_.Page; }
+    void SetPageSize(int Value);
+    int SmallChange() const { return smallChange_; }
+    void SetSmallChange(int Value) { smallChange_ = Value; }
+    int LargeChange() const { return largeChange_; }
+    void SetLargeChange(int Value) { largeChange_ = Value; }
+
+    // The whole state at once (the window's bars), without OnChange.
+    const TScrollInfo& ScrollInfo() const { return info_; }
+    void SetScrollInfo(const TScrollInfo& Info);
+    // True while the user holds the bar (an arrow, the track or the thumb).
+    bool Tracking() const { return part_ != TPart::None; }
+
+    TNotifyEvent OnChange;
+    TScrollEvent OnScroll;
+
+protected:
+    // OnScroll; the handler may change ScrollPos.
+    virtual void Scroll(TScrollCode ScrollCode, int& ScrollPos);
+    virtual void Change();
+    void Paint() override;
+    void WndProc(TMessage& Message) override;
+    void Dispatch(TMessage& Message) override;
+    void WMCancelMode(TMessage& Message) override;
+
+private:
+    enum class TPart { None, LineUp, PageUp, Thumb, PageDown, LineDown };
+    int Length() const;
+    int Thickness() const;
+    int Along(TPoint P) const;
+    int MaxPos() const;
+    void Geometry(int& ArrowSize, int& ThumbStart, int& ThumbSize, int UsePos) const;
+    TPart HitTest(TPoint P, int* ThumbStart = nullptr) const;
+    int PosFromPixel(int Pixel) const;
+    void ButtonDown(TPoint P);
+    void MouseMoved(TPoint P);
+    void ButtonUp();
+    void Repeat();
+    void StopTracking();
+    void Send(int Code, int Pos);
+    void DoScroll(TMessage& Message);
+
+    TScrollBarKind kind_ = sbHorizontal;
+    TScrollInfo info_{0, 100, 0, 0, 0};
+    int smallChange_ = 1;
+    int largeChange_ = 1;
+    TPart part_ = TPart::None;
+    int grabOffset_ = 0;
+    uint64_t repeat_ = 0;
+    int ticks_ = 0;
 };

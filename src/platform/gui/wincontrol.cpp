@@ -46,6 +46,16 @@ TWinControl::~TWinControl()
     // The adapter is a child of the widget: gone if Qt deleted the widget.
     if (widget_ && adapter_)
         adapter_->Detach();
+    if (clientWidget_)
+        if (TWidgetAdapter* a = TWidgetAdapter::AdapterOf(clientWidget_))
+            a->Detach();
+    // The frame's own controls go with it.
+    while (!nonClientControls_.empty()) {
+        TWinControl* c = nonClientControls_.back();
+        RemoveControl(c);
+        c->BeforeDestruction();
+        delete c;
+    }
     // Children go first, top of the z-order first.
     while (ControlCount() > 0) {
         TControl* c = Controls(ControlCount() - 1);
@@ -88,7 +98,7 @@ void TWinControl::InsertControl(TControl* AControl)
         windows_.push_back(win);
         tabList_.push_back(win);
         if (win->widget_ && widget_)
-            win->widget_->setParent(widget_);
+            win->widget_->setParent(ClientWidget());
     } else {
         graphics_.push_back(AControl);
     }
@@ -107,10 +117,43 @@ void TWinControl::InsertControl(TControl* AControl)
     AlignControl(AControl);
 }
 
+void TWinControl::InsertNonClientControl(TWinControl* AControl)
+{
+    if (!AControl || (AControl->parent_ == this && AControl->nonClient_))
+        return;
+    if (AControl->ContainsControl(this))
+        throw EInvalidOperation(QStringLiteral("A control cannot have one of its children as its parent"));
+    if (AControl->parent_)
+        AControl->parent_->RemoveControl(AControl);
+    AControl->parent_ = this;
+    AControl->nonClient_ = true;
+    nonClientControls_.push_back(AControl);
+    if (AControl->widget_ && widget_)
+        AControl->widget_->setParent(widget_);
+    AControl->UpdateWidgetGeometry();
+    AControl->UpdateWidgetVisibility();
+    if (handleAllocated_)
+        AControl->CreateHandle();
+}
+
 void TWinControl::RemoveControl(TControl* AControl)
 {
     if (!AControl || AControl->parent_ != this)
         return;
+    if (AControl->nonClient_) {
+        auto* win = static_cast<TWinControl*>(AControl);
+        nonClientControls_.erase(std::remove(nonClientControls_.begin(), nonClientControls_.end(), win),
+                                 nonClientControls_.end());
+        if (GetCaptureControl() == win)
+            SetCaptureControl(nullptr);
+        if (win->widget_) {
+            win->widget_->hide();
+            win->widget_->setParent(nullptr);
+        }
+        AControl->parent_ = nullptr;
+        AControl->nonClient_ = false;
+        return;
+    }
     if (auto* win = dynamic_cast<TWinControl*>(AControl)) {
         win->RemoveFocus(true);
         windows_.erase(std::remove(windows_.begin(), windows_.end(), win), windows_.end());
@@ -341,6 +384,88 @@ void TWinControl::UpdateWidgetGeometry()
     const QRect g(Left(), Top(), Width(), Height());
     if (widget_->geometry() != g)
         widget_->setGeometry(g);
+    UpdateClientWidget();
+}
+
+// ---- the client area ------------------------------------------------------------------------------
+
+TRect TWinControl::ClientAreaInWindow() const { return Rect(0, 0, Width(), Height()); }
+
+TRect TWinControl::ClientRect() const
+{
+    const TRect a = ClientAreaInWindow();
+    return Rect(0, 0, std::max(0, a.Width()), std::max(0, a.Height()));
+}
+
+TPoint TWinControl::ClientOrigin() const
+{
+    const TPoint w = WindowOrigin(), o = ClientOffset();
+    return {w.X + o.X, w.Y + o.Y};
+}
+
+void TWinControl::UpdateClientWidget()
+{
+    if (!widget_)
+        return;
+    const TRect a = ClientAreaInWindow();
+    if (!clientWidget_) {
+        // Without a frame the window's widget is the client widget.
+        if (a == Rect(0, 0, Width(), Height()))
+            return;
+        auto* client = new QWidget(widget_);
+        client->setFocusPolicy(Qt::NoFocus);
+        client->setMouseTracking(true);
+        client->setObjectName(QStringLiteral("client"));
+        new TWidgetAdapter(this, client, TWidgetAdapter::ClientArea);
+        clientWidget_ = client;
+        // The children's widgets move in, keeping their z-order.
+        for (TWinControl* w : windows_) {
+            if (!w->widget_)
+                continue;
+            const bool shown = !w->widget_->isHidden();
+            w->widget_->setParent(client);
+            w->widget_->setGeometry(w->Left(), w->Top(), w->Width(), w->Height());
+            w->widget_->setVisible(shown);
+        }
+        client->lower();
+        client->show();
+    }
+    const QRect g(a.Left, a.Top, std::max(0, a.Width()), std::max(0, a.Height()));
+    if (clientWidget_->geometry() != g)
+        clientWidget_->setGeometry(g);
+}
+
+void TWinControl::ClientAreaChanged()
+{
+    UpdateClientWidget();
+    Realign();
+    Invalidate();
+}
+
+void TWinControl::InvalidateClientRect(const TRect& R)
+{
+    if (!widget_)
+        return;
+    const TPoint o = ClientOffset();
+    widget_->update(R.ToQt().translated(o.X, o.Y));
+}
+
+void TWinControl::PaintHandler(QPainter* Painter)
+{
+    if (!Painter)
+        return;
+    Perform(WM_NCPAINT, intptr_t(Painter));
+    const TRect a = ClientAreaInWindow();
+    const bool framed = a != Rect(0, 0, Width(), Height());
+    if (framed) {
+        Painter->save();
+        Painter->translate(a.Left, a.Top);
+        Painter->setClipRect(QRect(0, 0, a.Width(), a.Height()), Qt::IntersectClip);
+    }
+    Perform(WM_ERASEBKGND, intptr_t(Painter));
+    Perform(WM_PAINT, intptr_t(Painter));
+    if (framed)
+        Painter->restore();
 }
 
 void TWinControl::UpdateWidgetVisibility()
@@ -385,7 +510,8 @@ void TWinControl::CreateHandle()
         handleAllocated_ = true;
         CreateWnd();
     }
-    const std::vector<TWinControl*> children = windows_;
+    std::vector<TWinControl*> children = nonClientControls_;
+    children.insert(children.end(), windows_.begin(), windows_.end());
     for (TWinControl* w : children)
         w->CreateHandle();
 }
@@ -397,7 +523,8 @@ void TWinControl::DestroyHandle()
     if (!handleAllocated_)
         return;
     Perform(WM_DESTROY);
-    const std::vector<TWinControl*> children = windows_;
+    std::vector<TWinControl*> children = nonClientControls_;
+    children.insert(children.end(), windows_.begin(), windows_.end());
     for (TWinControl* w : children)
         w->DestroyHandle();
     handleAllocated_ = false;

@@ -133,7 +133,8 @@ TEST_F(ContainerTest, ScrollBoxScrollsItsChildren)
     EXPECT_TRUE(box->VertScrollBar().IsScrollBarVisible());
     EXPECT_FALSE(box->HorzScrollBar().IsScrollBarVisible());
     box->ScrollInView(far);
-    EXPECT_EQ(far->Top() + far->Height(), 100 - 2);  // inside the border
+    EXPECT_EQ(far->Top() + far->Height(), box->ClientHeight());  // client area: inside the border
+    EXPECT_EQ(box->ClientHeight(), 100 - 4);
     box->Perform(WM_VSCROLL, SB_TOP);
     EXPECT_EQ(far->Top(), 250);
     box->Perform(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 40));
