@@ -49,7 +49,8 @@ inline std::vector<QByteArray> Split(const uint8_t* Data, size_t Size, int Count
 inline const QString& Dir()
 {
     static QTemporaryDir dir;
-    return dir.path();
+    static const QString path = dir.path();
+    return path;
 }
 
 // Writes the bytes to Name in that directory and returns the path.

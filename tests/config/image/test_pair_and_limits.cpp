@@ -101,7 +101,8 @@ TEST(FloatInitialValue, TheLargestSingleIsAccepted)
         TBank_Images out;
         const TCompile_Result r = Compile_Banks(par, slave, dir.file("none.xml"), out);
         EXPECT_EQ(r.Ok, c.Bits != 0) << c.Init << ": " << r.Message.toStdString();
-        if (r.Ok && c.Bits != 0)
+        if (r.Ok && c.Bits != 0) {
             EXPECT_EQ(U32(out.Bank2, out.Bank2.size() - 4), c.Bits) << c.Init;
+        }
     }
 }

@@ -24,8 +24,9 @@ protected:
         dir.write("out.xml", "old content");
         const TESI_Result esi = Build_EtherCAT_ESI_File(dir.file("out.xml"), dir.file("ParGen.xml"),
                                                         dir.file("EtherCAT_Slave.xml"));
-        if (!esi.Ok)
+        if (!esi.Ok) {
             EXPECT_EQ(dir.read("out.xml"), "old content");
+        }
         TBank_Images images;
         const TCompile_Result image = Compile_Banks(dir.file("ParGen.xml"), dir.file("EtherCAT_Slave.xml"),
                                                     dir.file("EtherCAT_Slave_Group.xml"), images);
