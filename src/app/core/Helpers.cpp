@@ -107,8 +107,12 @@ bool Str_To_Float_Sep(const String& S, QChar Sep, float& V)
         t.replace(u',', u'.');
     else
         t.replace(u'.', u',');
+    // Refused is only what rounds to infinity: from FLT_MAX plus half a unit
+    // in the last place (2^128 - 2^103) on. "3.4028235e38", the usual text
+    // of FLT_MAX, lies below that and reads as FLT_MAX.
+    static const double kFloatOverflow = std::ldexp(2.0 - std::ldexp(1.0, -24), 127);
     double d;
-    if (TryStrToFloat(t, d, Sep) && std::fabs(d) <= FLT_MAX) {
+    if (TryStrToFloat(t, d, Sep) && std::fabs(d) < kFloatOverflow) {
         V = static_cast<float>(d);
         return true;
     }

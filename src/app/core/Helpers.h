@@ -29,7 +29,8 @@ QChar Get_Decimal_Separator();
 // Accepts a number typed with either separator: both are turned into Sep and
 // the text is read with Sep as the decimal separator (trimmed, optional
 // sign, optional fraction and exponent). On failure V is 1.0 and the result
-// false; values beyond the 32-bit float range fail too.
+// false; values that round to infinity as a 32-bit float fail too
+// ("3.4028235e38" reads as the largest float).
 bool Str_To_Float_Sep(const String& S, QChar Sep, float& V);
 
 // ---- OPC UA code tables -------------------------------------------------------------

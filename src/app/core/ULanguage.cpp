@@ -84,6 +84,8 @@ const std::vector<TAdded_Lang_Text> Added_Lang_Texts = {
     {1127, "Error!! The communication parameters cannot be saved: "},
     {1128, "Error!! The settings file cannot be written: "},
     {1129, "Error!! The update program cannot be started: "},
+    {1140, "the Length makes the process data larger than 2147483647 bytes: "},
+    {1141, "Error!! The EtherCAT process data do not fit below address #x10000 of the slave controller: "},
 };
 
 void Load_Default_Lang()

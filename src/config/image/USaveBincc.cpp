@@ -103,7 +103,7 @@ private:
     uint8_t Octet(const String& Key) const;
     int64_t Number(const String& Key, int64_t Max) const;
     void Store_Octets(int Offset, const char* Key_Prefix);
-    void Store_Name(int Offset, int Max_Chars, const String& Key);
+    void Store_Name(int Offset, int Max_Chars, const String& Key, const String& Name);
 
     uint8_t Bank1[Bank1_Size] = {};
     TBank2_Header Header;
@@ -142,14 +142,15 @@ void TBank_Compiler::Store_Octets(int Offset, const char* Key_Prefix)
 }
 
 // At most Max_Chars characters, one byte each; the field's last byte stays 0.
-void TBank_Compiler::Store_Name(int Offset, int Max_Chars, const String& Key)
+// The whole name must pass the device-name check the dialog applies.
+void TBank_Compiler::Store_Name(int Offset, int Max_Chars, const String& Key, const String& Name)
 {
-    const String name = Copy(Text(Key), 1, Max_Chars);
-    for (int i = 0; i < name.size(); ++i) {
-        if (name[i].unicode() > 0xFF)
-            Bad_Value(Key, 1109);
+    String error;
+    if (!Check_Device_Name(Key, Name, error))
+        throw Exception(error);
+    const String name = Copy(Name, 1, Max_Chars);
+    for (int i = 0; i < name.size(); ++i)
         Bank1[Offset + i] = uint8_t(name[i].unicode());
-    }
 }
 
 void TBank_Compiler::Init_Bank1_Defaults()
@@ -184,16 +185,21 @@ void TBank_Compiler::Read_ParGen_Bank1(const String& Path)
     Set_SW_Version_Bank1();
     auto on = [&](const char* Key) { return Text(Key) == QLatin1String("1"); };
 
-    Store_Name(0x514, 31, "Eth_Conn_Device_Name");
+    Store_Name(0x514, 31, "Eth_Conn_Device_Name", Text("Eth_Conn_Device_Name"));
     Put16(Bank1 + 0x4E8, (on("Eth_Conn_DHCP_Cable") ? 1 : 0) | (on("Eth_Conn_DHCP_WiFi") ? 2 : 0));
     if (on("Eth_Conn_Enable_DNS")) {
         Store_Octets(0x58C, "Eth_Conn_Primary_DNS");
         Store_Octets(0x53C, "Eth_Conn_Secondary_DNS");
     }
     Hex_To_Eeprom_Config(Text("EtherCAT_Slave_Eeprom_Config"));
-    Header.Revision = uint32_t(Number("EtherCAT_Slave_Revision_Number", UINT32_MAX));
-    Store_Name(0x050, 15, "EtherCAT_Slave_Name");
-    Header.Node_Address = uint16_t(Number("EtherCAT_Slave_Node_Address", 0xFFFF));
+    // The identity is read as the ESI writer reads it.
+    TEtherCAT_Slave_Identity id;
+    String error;
+    if (!Read_EtherCAT_Slave_Identity(ParGen, TParGen_Reader::Compiler, id, error))
+        throw Exception(error);
+    Header.Revision = id.Revision_Number;
+    Store_Name(0x050, 15, "EtherCAT_Slave_Name", id.Name);
+    Header.Node_Address = id.Node_Address;
     Header.Clear_Data = on("EtherCAT_Slave_Clear_Data") ? 1 : 0;
     Store_Octets(0x028, "Modbus_TCP_Slave_IP");
     Store_Octets(0x02C, "Modbus_TCP_Slave_SM");
@@ -316,9 +322,13 @@ void TBank_Compiler::Read_EtherCAT_Bank2(uint32_t Base, const String& Slave_Path
     std::vector<TGroup> groups[2];
     int64_t N = Base + Bank2_Empty_Size;  // next name
     int64_t D = N;                         // next initial value, after every name
+    int bytes[2] = {0, 0};
     for (int d = 0; d < 2; ++d) {
         String error;
-        if (!EtherCAT_Entries(vars.Rows(dirs[d]), dirs[d], entries[d], error))
+        if (!EtherCAT_Entries(vars.Rows(dirs[d]), dirs[d], entries[d], error, &bytes[d]))
+            throw Exception(error);
+        // The process image must fit the slave controller, as the ESI file describes it.
+        if (d == 1 && !Check_Sync_Managers(bytes[0], bytes[1], error))
             throw Exception(error);
         for (const TEtherCAT_Entry& e : entries[d])
             if (const qsizetype n = e.Var->Name.toUtf8().size(); n > 0)
@@ -457,8 +467,8 @@ TCompile_Result Compile_Banks(const String& ParGen_Path, const String& Slave_Pat
 TCompile_Result Write_Bank_Files(const String& Bin_Dir, const TBank_Images& Images)
 {
     try {
-        WriteFileAtomic(Path_Join(Bin_Dir, "bank1.bin"), Images.Bank1);
-        WriteFileAtomic(Path_Join(Bin_Dir, "bank2.bin"), Images.Bank2);
+        // A pair: the device must never get a new bank1 beside an old bank2.
+        WriteFilesAtomic({{Path_Join(Bin_Dir, "bank1.bin"), Images.Bank1}, {Path_Join(Bin_Dir, "bank2.bin"), Images.Bank2}});
     } catch (const EFileError& e) {
         return {false, Lang_Text(1123) + e.Message()};
     }

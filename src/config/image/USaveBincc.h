@@ -65,8 +65,9 @@ struct TBank_Images {
 // Images is left as it was.
 TCompile_Result Compile_Banks(const String& ParGen_Path, const String& Slave_Path, const String& Group_Path,
                               TBank_Images& Images);
-// Writes Bin_Dir/bank1.bin and Bin_Dir/bank2.bin, each atomically; the
-// directory is not created. Reports the first file that cannot be written.
+// Writes Bin_Dir/bank1.bin and Bin_Dir/bank2.bin as a pair: both are new, or
+// both are as they were; the directory is not created. Reports the file
+// that cannot be written.
 TCompile_Result Write_Bank_Files(const String& Bin_Dir, const TBank_Images& Images);
 
 // The device-update step's two entries. Compile_Configuration compiles

@@ -144,3 +144,48 @@ void TParGen::Save(const String& Path) const
     }
     doc.SaveToFile(Path);
 }
+
+// ---- values the device images and the ESI file share ----------------------------------
+
+int Device_Name_Bad_Char(const String& Name)
+{
+    for (const QChar c : Name)
+        if (c.unicode() < 0x20 || c.unicode() > 0xFF)
+            return c.unicode();
+    return -1;
+}
+
+bool Check_Device_Name(const String& Key, const String& Name, String& Error)
+{
+    const int c = Device_Name_Bad_Char(Name);
+    if (c < 0)
+        return true;
+    // Above U+00FF the device cannot store it; below U+0020 the ESI file cannot hold it.
+    Error = Lang_Text(c > 0xFF ? 1109 : 1125) + Key + " = \"" + Name + "\" (U+" + IntToHex(c, 4) + ")";
+    return false;
+}
+
+bool Read_EtherCAT_Slave_Identity(const TParGen& ParGen, TParGen_Reader Reader, TEtherCAT_Slave_Identity& Identity,
+                                  String& Error)
+{
+    auto number = [&](const char* Key, int64_t Max, int64_t& Value) {
+        const String text = ParGen.Value(Key, Reader);
+        if (TryStrToInt64(text, Value) && Value >= 0 && Value <= Max)
+            return true;
+        Error = Lang_Text(1108) + Key + " = \"" + text + "\"";
+        return false;
+    };
+    TEtherCAT_Slave_Identity id;
+    int64_t revision = 0, node = 0;
+    if (!number("EtherCAT_Slave_Revision_Number", UINT32_MAX, revision))
+        return false;
+    id.Name = ParGen.Value("EtherCAT_Slave_Name", Reader);
+    if (!Check_Device_Name("EtherCAT_Slave_Name", id.Name, Error))
+        return false;
+    if (!number("EtherCAT_Slave_Node_Address", 0xFFFF, node))
+        return false;
+    id.Revision_Number = uint32_t(revision);
+    id.Node_Address = uint16_t(node);
+    Identity = id;
+    return true;
+}

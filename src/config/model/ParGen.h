@@ -11,6 +11,7 @@
 #include <QHash>
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "platform/rtl/strings.h"
@@ -90,3 +91,28 @@ private:
     String error_;
     QHash<String, String> texts_;
 };
+
+// ---- values the device images and the ESI file share ----------------------------------
+
+// The first character of a name that the device cannot hold: one byte per
+// character (up to U+00FF) and nothing below U+0020, which the ESI file
+// cannot hold either. -1 when there is none.
+int Device_Name_Bad_Char(const String& Name);
+// Checks a name the device stores (the slave name, the device name): false
+// with the message naming the key, the value and the character otherwise.
+// The dialog, the compiler and the ESI writer all refuse through here.
+bool Check_Device_Name(const String& Key, const String& Name, String& Error);
+
+// The slave's identity as the compiler writes it into bank2.bin and the ESI
+// writer into the description: one reading, one set of refusals, so the two
+// can never describe different devices.
+struct TEtherCAT_Slave_Identity {
+    String Name;                 // EtherCAT_Slave_Name as it stands
+    uint32_t Revision_Number = 0;  // EtherCAT_Slave_Revision_Number: the integer rule, 0..4294967295
+    uint16_t Node_Address = 0;     // EtherCAT_Slave_Node_Address: the integer rule, 0..65535
+};
+// Reads the three keys with Reader's defaults for missing ones. False, with
+// a message naming the key and its value, for a number that is not one or
+// does not fit, or a name Check_Device_Name refuses.
+bool Read_EtherCAT_Slave_Identity(const TParGen& ParGen, TParGen_Reader Reader, TEtherCAT_Slave_Identity& Identity,
+                                  String& Error);

@@ -130,6 +130,17 @@ bool Show_Error(int Text)
     return false;
 }
 
+// A name the device stores: the compiler's own check, the field named by
+// its label.
+bool Device_Name_Valid(const TEdit* Edit, int Label_Text)
+{
+    String error;
+    if (Check_Device_Name(Trim(Lang_Text(Label_Text)), Edit->Text(), error))
+        return true;
+    MessageDlg(error, mtError, TMsgDlgButtons{mbOK});
+    return false;
+}
+
 }  // namespace
 
 TFParGen* FParGen = nullptr;
@@ -472,6 +483,8 @@ void TFParGen::On_Click(TObject* Sender)
 
 bool TFParGen::Controllo_Dati()
 {
+    if (!Device_Name_Valid(E_EthConn_Device_Name, 1545))
+        return false;
     if (CB_EthConn_Enable_DNS->Checked()) {
         for (int i = 0; i < 4; ++i)
             if (!Octet_Valid(E_EthConn_Pri_DNS_IP[size_t(i)]))
@@ -484,6 +497,8 @@ bool TFParGen::Controllo_Dati()
         return Show_Error(412);
     if (Trim(E_EtherCAT_Slave_Name->Text()).isEmpty())
         return Show_Error(411);
+    if (!Device_Name_Valid(E_EtherCAT_Slave_Name, 415))
+        return false;
     if (const int64_t v = Number(E_EtherCAT_Slave_Node_Address); v < 1 || v > 192)
         return Show_Error(989);
     for (int i = 0; i < 4; ++i)

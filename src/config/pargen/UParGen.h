@@ -10,7 +10,9 @@
 //   then the defaults), so edits not confirmed with OK are lost.
 // - OK validates (Controllo_Dati: the first failing check shows its message
 //   and the dialog stays open) and rewrites the whole file; Cancel, Esc and
-//   closing the window leave it untouched.
+//   closing the window leave it untouched. The device name and the slave
+//   name go through Check_Device_Name, the compiler's own check, with the
+//   field's label in the message.
 // - A "." typed into an octet edit is swallowed and moves the focus along
 //   the chains primary DNS 1-4, secondary DNS 1-4 and IP 1-4, mask 1-4,
 //   gateway 1-4.

@@ -20,8 +20,6 @@ namespace {
 
 const char* const kBit = "BIT";
 const char* const kSlave_Name_Key = "EtherCAT_Slave_Name";
-const char* const kRevision_Key = "EtherCAT_Slave_Revision_Number";
-const char* const kNode_Address_Key = "EtherCAT_Slave_Node_Address";
 
 String Hex(int64_t Value, int Digits) { return IntToHex(Value, Digits); }
 
@@ -171,13 +169,6 @@ void TESI_Writer::Pdos(const std::vector<TEtherCAT_Rule>& Rules, bool Rx)
         Close(4, element);
 }
 
-// ParGen.xml's revision number: an unsigned 32-bit number, anything else 0.
-uint32_t Revision_Number(const String& Text)
-{
-    int64_t v;
-    return TryStrToInt64(Text, v) && v >= 0 && v <= int64_t(UINT32_MAX) ? uint32_t(v) : 0;
-}
-
 }  // namespace
 
 String ESI_Icon_Hex() { return QLatin1String(ESI_Icon_Hex_Text); }
@@ -222,7 +213,7 @@ String ESI_Data_Type(const String& Type, int Length, int& Bits)
 
 String Node_Address_Text(uint16_t Node_Address) { return Hex(Node_Address & 0xFF, 2) + Hex(Node_Address >> 8, 2); }
 
-int64_t Outputs_Start_Address(int StoM_Bytes) { return (0x1000 + 3 * int64_t(StoM_Bytes) + 3) / 4 * 4; }
+int64_t Outputs_Start_Address(int StoM_Bytes) { return Outputs_SM_Address(StoM_Bytes); }
 
 TESI_Result Load_EtherCAT_ESI_Data(const String& ParGen_Path, const String& Slave_Path, TEtherCAT_ESI_Data& Data)
 {
@@ -230,20 +221,27 @@ TESI_Result Load_EtherCAT_ESI_Data(const String& ParGen_Path, const String& Slav
     const TParGen par = TParGen::Load(ParGen_Path);
     if (par.Status() == TParGen::Malformed)
         return {false, par.Error()};
-    d.Slave_Name = par.Value(kSlave_Name_Key, TParGen_Reader::ESI_Writer);
-    d.Revision_Number = Revision_Number(par.Value(kRevision_Key, TParGen_Reader::ESI_Writer));
-    d.Node_Address = uint16_t(StrToIntDef(par.Value(kNode_Address_Key, TParGen_Reader::ESI_Writer), 1));
+    // The identity is read as the image compiler reads it.
+    TEtherCAT_Slave_Identity id;
+    if (String error; !Read_EtherCAT_Slave_Identity(par, TParGen_Reader::ESI_Writer, id, error))
+        return {false, error};
+    d.Slave_Name = id.Name;
+    d.Revision_Number = id.Revision_Number;
+    d.Node_Address = id.Node_Address;
     d.Node_Address_Text = Node_Address_Text(d.Node_Address);
 
     TEtherCAT_Variables vars;
     if (const TEtherCAT_Read_Result r = Read_EtherCAT_Slave(Slave_Path, vars); r.Failed())
         return {false, r.Message};
+    int mtos_bytes = 0;
     for (TEtherCAT_Dir dir : {TEtherCAT_Dir::StoM, TEtherCAT_Dir::MtoS}) {
         std::vector<TEtherCAT_Entry> entries;
         String error;
         int size = 0;
         if (!EtherCAT_Entries(vars.Rows(dir), dir, entries, error, &size))
             return {false, error};
+        if (dir == TEtherCAT_Dir::MtoS)
+            mtos_bytes = size;
         std::vector<TEtherCAT_Rule>& rules = dir == TEtherCAT_Dir::StoM ? d.StoM : d.MtoS;
         for (const TEtherCAT_Entry& e : entries) {
             TEtherCAT_Rule r;
@@ -258,6 +256,9 @@ TESI_Result Load_EtherCAT_ESI_Data(const String& ParGen_Path, const String& Slav
         if (dir == TEtherCAT_Dir::StoM)
             d.StoM_Bytes = size;
     }
+    // The sync managers must fit the slave controller, as the compiler demands.
+    if (String error; !Check_Sync_Managers(d.StoM_Bytes, mtos_bytes, error))
+        return {false, error};
     Data = std::move(d);
     return {true, String()};
 }

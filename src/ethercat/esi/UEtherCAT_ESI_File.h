@@ -88,15 +88,16 @@ struct TESI_Result {
 };
 
 // Fills Data from the two files (each may be missing: the defaults apply and
-// there are no entries). ParGen.xml gives EtherCAT_Slave_Name (text as it
-// stands), EtherCAT_Slave_Revision_Number (an unsigned 32-bit number; any
-// other text: 0) and EtherCAT_Slave_Node_Address (an integer kept modulo
-// 65536; not a number: 1). The variable file gives one rule per row whose
-// Enable is "Y", through the layout model: an unknown type, an Array or
-// String length outside 1..255, a stored Position or BitStart that differs
-// from the layout, more than 256 entries, or a file that cannot be read
-// fails with a message naming the file or the row. On failure Data is left
-// as it was.
+// there are no entries). ParGen.xml gives the slave's name, revision number
+// and node address through Read_EtherCAT_Slave_Identity, the reading the
+// image compiler uses: a revision that is not 0..4294967295, a node address
+// that is not 0..65535 or a name the device cannot hold fails with a message
+// naming the key. The variable file gives one rule per row whose Enable is
+// "Y", through the layout model: an unknown type, an Array or String length
+// outside 1..255, a stored Position or BitStart that differs from the layout,
+// more than 256 entries, sync managers that do not fit below #x10000
+// (Check_Sync_Managers), or a file that cannot be read fails with a message
+// naming the file, the row or the sizes. On failure Data is left as it was.
 TESI_Result Load_EtherCAT_ESI_Data(const String& ParGen_Path, const String& Slave_Path, TEtherCAT_ESI_Data& Data);
 
 // The lines of the file, without line ends. Raises Exception naming the

@@ -1,8 +1,11 @@
 #include "ethercat/model/EtherCAT_Layout.h"
 
+#include <climits>
+#include <cstdint>
 #include <cstring>
 
 #include "app/core/ULanguage.h"
+#include "platform/rtl/exceptions.h"
 
 namespace {
 
@@ -67,17 +70,23 @@ bool Length_Rule(const String& Type, String& Length, bool& Read_Only)
 
 int Layout_Length(const String& Length) { return std::max(StrToIntDef(Length, 0), 0); }
 
-int Type_Bytes(const TEtherCAT_Type* T, const String& Length)
+int64_t Type_Bytes(const TEtherCAT_Type* T, const String& Length)
 {
     if (T && T->Size > 0)
         return T->Size;
-    return Layout_Length(Length) + (T && T->Code == 9 ? 1 : 0);
+    return int64_t(Layout_Length(Length)) + (T && T->Code == 9 ? 1 : 0);
 }
 
 std::vector<TLayout_Slot> Calc_Position_Bit(const std::vector<TLayout_Row>& Rows, int* Size)
 {
     std::vector<TLayout_Slot> places(Rows.size());
-    int P = 0, B = 0;
+    int64_t P = 0;
+    int B = 0;
+    auto refuse = [&](size_t r) {
+        throw EConvertError(Lang_Text(1110) + " " + Lang_Text(1111) + " " + IntToStr(int(r) + 1) + ": " +
+                            Lang_Text(1140) + Quoted(Rows[r].Length));
+    };
+    size_t lastSized = 0;  // the last row that took bytes
     bool R = false;  // inside a run of Bool bits
     for (size_t r = 0; r < Rows.size(); ++r) {
         const TLayout_Row& row = Rows[r];
@@ -90,7 +99,9 @@ std::vector<TLayout_Slot> Calc_Position_Bit(const std::vector<TLayout_Row>& Rows
         const TEtherCAT_Type* t = Find_EtherCAT_Type(row.Type);
         if (Is_Bool(t)) {
             R = true;
-            s.Position = P;
+            if (P > INT32_MAX)
+                refuse(lastSized);
+            s.Position = int(P);
             s.Bit = B;
             if (++B == 8) {
                 B = 0;
@@ -101,12 +112,17 @@ std::vector<TLayout_Slot> Calc_Position_Bit(const std::vector<TLayout_Row>& Rows
                 ++P;  // close the partly used byte
             R = false;
             B = 0;
-            s.Position = P;
+            if (P > INT32_MAX)
+                refuse(lastSized);
+            s.Position = int(P);
             P += Type_Bytes(t, row.Length);
+            lastSized = r;
         }
     }
+    if (P + (B > 0 ? 1 : 0) > INT32_MAX)
+        refuse(lastSized);
     if (Size)
-        *Size = P + (B > 0 ? 1 : 0);
+        *Size = int(P + (B > 0 ? 1 : 0));
     return places;
 }
 
@@ -152,6 +168,23 @@ String EtherCAT_Row_Message(int Header, TEtherCAT_Dir Dir, int Row, const String
 }
 
 String Quoted(const String& Value) { return "\"" + Value + "\""; }
+
+int64_t Outputs_SM_Address(int64_t StoM_Bytes) { return (0x1000 + 3 * StoM_Bytes + 3) / 4 * 4; }
+
+int64_t Sync_Managers_End(int64_t StoM_Bytes, int64_t MtoS_Bytes)
+{
+    return Outputs_SM_Address(StoM_Bytes) + 3 * MtoS_Bytes;
+}
+
+bool Check_Sync_Managers(int64_t StoM_Bytes, int64_t MtoS_Bytes, String& Error)
+{
+    const int64_t end = Sync_Managers_End(StoM_Bytes, MtoS_Bytes);
+    if (end <= 0x10000)
+        return true;
+    Error = Lang_Text(1141) + "[" + Lang_Text(1034) + "] " + IntToStr(StoM_Bytes) + ", [" + Lang_Text(1035) + "] " +
+            IntToStr(MtoS_Bytes) + " (#x" + IntToHex(end, 4) + ")";
+    return false;
+}
 
 bool EtherCAT_Entries(const std::vector<TEtherCAT_Var>& Rows, TEtherCAT_Dir Dir, std::vector<TEtherCAT_Entry>& Entries,
                       String& Error, int* Size)

@@ -36,7 +36,8 @@ int Layout_Length(const String& Length);
 // Bytes a row of that type takes in the exchange area: the size of a fixed
 // type, Length for Array, Length + 1 (the terminating byte) for String, and
 // Length for a text none of the ten name. Bool is packed as bits instead.
-int Type_Bytes(const TEtherCAT_Type* T, const String& Length);
+// In 64 bits: a String of Length 2147483647 takes 2147483648 bytes.
+int64_t Type_Bytes(const TEtherCAT_Type* T, const String& Length);
 
 // ---- position and bit packing ----------------------------------------------------
 
@@ -57,6 +58,9 @@ struct TLayout_Slot {
 // byte; a disabled row gets 0/0 and neither takes space nor breaks a bit
 // run; the walk stops at the first row whose Type is empty after trimming.
 // Size receives the bytes the table takes (a partly used last byte counts).
+// Positions are summed in 64 bits; a table whose positions or size would pass
+// 2147483647 is refused with EConvertError naming the first row that does
+// not fit and its Length.
 std::vector<TLayout_Slot> Calc_Position_Bit(const std::vector<TLayout_Row>& Rows, int* Size = nullptr);
 
 // ---- group assignment -----------------------------------------------------------------
@@ -97,6 +101,18 @@ struct TEtherCAT_Entry {
 // Size receives the bytes of the direction.
 bool EtherCAT_Entries(const std::vector<TEtherCAT_Var>& Rows, TEtherCAT_Dir Dir, std::vector<TEtherCAT_Entry>& Entries,
                       String& Error, int* Size = nullptr);
+
+// ---- sync managers ------------------------------------------------------------------------
+
+// The slave controller's process-data sync managers: Inputs (slave to master)
+// at #x1000 and Outputs (master to slave) right after three buffers of the
+// inputs, rounded up to a multiple of 4; each takes three buffers of its
+// direction's bytes. Both must end at or below #x10000, the controller's
+// 16-bit address space.
+int64_t Outputs_SM_Address(int64_t StoM_Bytes);
+int64_t Sync_Managers_End(int64_t StoM_Bytes, int64_t MtoS_Bytes);
+// False, with a message naming both sizes, when they do not fit.
+bool Check_Sync_Managers(int64_t StoM_Bytes, int64_t MtoS_Bytes, String& Error);
 
 // A message about one direction: the header text Header, the direction in
 // brackets, then Detail ("Error!! EtherCAT variables [Slave To Master] ...").

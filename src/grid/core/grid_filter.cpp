@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
+#include <vector>
 #include <optional>
 #include <unordered_map>
 
@@ -51,93 +53,110 @@ bool asNumber(const String& Text, double& Value, const TGridFormatSettings& FS)
     return TryStrToFloat(NormalizeNumberText(Text, FS), Value, u'.') && !ParseDateTimeText(Text, dummy, FS);
 }
 
-// <0, 0, >0 as the value compares with the operand: as numbers, else as
-// dates, else as texts.
-int compareWithOperand(const String& Value, const String& Operand, const TGridFormatSettings& FS)
-{
-    double x, y;
-    if (asNumber(Value, x, FS) && asNumber(Operand, y, FS))
-        return x < y ? -1 : x > y ? 1 : 0;
-    TDateTime dx, dy;
-    if (ParseDateTimeText(Value, dx, FS) && ParseDateTimeText(Operand, dy, FS))
-        return dx < dy ? -1 : dx > dy ? 1 : 0;
-    return Value.left(MaxOperand).compare(Operand.left(MaxOperand), Qt::CaseSensitive);
-}
+// A comparison operand, read once: its text and what it reads as.
+struct Operand {
+    String Text;
+    bool IsNumber = false;
+    double Number = 0;
+    bool IsDate = false;
+    TDateTime Date = 0;
+    std::vector<int8_t> Cmp;  // by value start: -1, 0, 1; 2 not yet compared
+};
 
-// One condition against one value. A "*" of the pattern tries the rest of
-// the pattern, as a condition of its own, against every suffix of the value;
-// those tries are pairs of a pattern suffix and a value suffix, so their
-// answers are kept and each pair is evaluated once.
+// One condition against one value.
+//
+// A "*" of the pattern tries the rest of the pattern, as a condition of its
+// own (comparisons included), against every suffix of the value. The rests
+// that can be tried are the positions right after a run of stars; the walk
+// from one of them reaches only the next run. So the answers are computed
+// level by level from the last run back to the first, for every value
+// suffix: a level costs its pattern piece times the value length, the whole
+// match at most pattern x value, without recursion and without copying
+// pattern or value.
 class SingleMatcher {
 public:
     SingleMatcher(const String& Condition, const String& Value, const TGridFormatSettings& FS)
-        : cond_(Condition), value_(Value), fs_(FS)
+        : c_(Condition), v_(Value), fs_(FS), pn_(Length(Condition)), vn_(Length(Value))
     {
+        nextGt_.assign(size_t(pn_) + 1, -1);
+        nextLt_.assign(size_t(pn_) + 1, -1);
+        for (int i = pn_ - 1; i >= 0; --i) {
+            nextGt_[size_t(i)] = c_[i] == u'>' ? i : nextGt_[size_t(i) + 1];
+            nextLt_[size_t(i)] = c_[i] == u'<' ? i : nextLt_[size_t(i) + 1];
+        }
+        lastBang_ = int(c_.lastIndexOf(u'!'));
+        lastCaret_ = int(c_.lastIndexOf(u'^'));
+        lastAmp_ = int(c_.lastIndexOf(u'&'));
     }
 
-    bool Match(int PStart, int VStart)
+    bool Match()
     {
-        const int64_t key = int64_t(PStart) * (Length(value_) + 1) + VStart;
-        if (PStart > 0 || VStart > 0) {
-            const auto it = memo_.find(key);
-            if (it != memo_.end())
-                return it->second;
+        // The positions after each run of stars, in order.
+        std::vector<int> levels;
+        for (int i = 0; i < pn_; ++i)
+            if (c_[i] == u'*' && (i + 1 == pn_ || c_[i + 1] != u'*'))
+                levels.push_back(i + 1);
+        std::vector<uint8_t> next;  // any match of the next level from each value start on
+        std::vector<uint8_t> here(size_t(vn_) + 1);
+        for (auto it = levels.rbegin(); it != levels.rend(); ++it) {
+            for (int v = vn_; v >= 0; --v)
+                here[size_t(v)] = evaluate(*it, v, next) || (v < vn_ && here[size_t(v) + 1]);
+            next.swap(here);
+            here.resize(size_t(vn_) + 1);
         }
-        const bool r = evaluate(cond_.mid(PStart), value_.mid(VStart), PStart, VStart);
-        memo_[key] = r;
-        return r;
+        return evaluate(0, 0, next);
     }
 
 private:
-    bool evaluate(const String& C, const String& V, int PStart, int VStart)
+    // The condition from pattern position P against the value from V.
+    bool evaluate(int P, int V, const std::vector<uint8_t>& Next)
     {
         bool gt = true, lt = true;
         bool hasGT = false, hasLT = false;
-        const int gtPos = C.indexOf(u'>');
-        const int ltPos = C.indexOf(u'<');
+        const int gtPos = nextGt_[size_t(P)];
+        const int ltPos = nextLt_[size_t(P)];
         if (gtPos >= 0) {
-            const bool orEqual = gtPos + 1 < Length(C) && C[gtPos + 1] == u'=';
-            const int cmp = compareWithOperand(V, readOperand(C, gtPos + 1 + (orEqual ? 1 : 0), true), fs_);
+            const bool orEqual = gtPos + 1 < pn_ && c_[gtPos + 1] == u'=';
+            const int cmp = compare(gtPos + 1 + (orEqual ? 1 : 0), true, V);
             gt = orEqual ? cmp >= 0 : cmp > 0;
             hasGT = true;
         }
         if (ltPos >= 0) {
-            const bool orEqual = ltPos + 1 < Length(C) && C[ltPos + 1] == u'=';
-            const int cmp = compareWithOperand(V, readOperand(C, ltPos + 1 + (orEqual ? 1 : 0), false), fs_);
+            const bool orEqual = ltPos + 1 < pn_ && c_[ltPos + 1] == u'=';
+            const int cmp = compare(ltPos + 1 + (orEqual ? 1 : 0), false, V);
             lt = orEqual ? cmp <= 0 : cmp < 0;
             hasLT = true;
         }
-        if (C.contains(u'!')) {
+        if (lastBang_ >= P) {
             if (gtPos < 0)
                 hasGT = true;
             if (ltPos < 0)
                 hasLT = true;
         }
-        if (C.contains(u'^') && (hasGT || hasLT))
+        if (lastCaret_ >= P && (hasGT || hasLT))
             return lt || gt;
-        if (C.contains(u'&') && hasGT && hasLT)
+        if (lastAmp_ >= P && hasGT && hasLT)
             return lt && gt;
         if (gtPos >= 0 && gt)
             return true;
         if (ltPos >= 0 && lt)
             return true;
-        return wildcard(C, V, PStart, VStart);
+        return wildcard(P, V, Next);
     }
 
-    bool wildcard(const String& P, const String& V, int PStart, int VStart)
+    bool wildcard(int P, int V, const std::vector<uint8_t>& Next) const
     {
-        const int pn = Length(P), vn = Length(V);
         bool negate = false;
         bool result = false;
-        int pi = 0, vi = 0;
+        int pi = P, vi = V;
         for (;;) {
-            if (pi >= pn && vi >= vn) {
+            if (pi >= pn_ && vi >= vn_) {
                 result = true;
                 break;
             }
-            if (pi >= pn)
+            if (pi >= pn_)
                 break;
-            const QChar c = P[pi];
+            const QChar c = c_[pi];
             if (c == u'!') {
                 negate = true;
                 ++pi;
@@ -148,17 +167,11 @@ private:
                 continue;
             }
             if (c == u'*') {
-                while (pi < pn && P[pi] == u'*')
-                    ++pi;
-                // The shortest suffix first, the whole remaining value last.
-                for (int k = vn; k >= vi; --k)
-                    if (Match(PStart + pi, VStart + k)) {
-                        result = true;
-                        break;
-                    }
+                // The rest after the stars against any suffix from vi on.
+                result = Next[size_t(vi)] != 0;
                 break;
             }
-            if (vi >= vn || (c != u'?' && c != V[vi]))
+            if (vi >= vn_ || (c != u'?' && c != v_[vi]))
                 break;
             ++pi;
             ++vi;
@@ -166,62 +179,239 @@ private:
         return negate ? !result : result;
     }
 
-    const String& cond_;
-    const String& value_;
+    // The value from V compared with the operand that starts at Start; every
+    // pair is compared once. A value suffix is parsed as a number or a date
+    // only when the operand is one and the suffix holds nothing else.
+    int compare(int Start, bool KeepQuotedBlanks, int V)
+    {
+        Operand& o = operand(Start, KeepQuotedBlanks);
+        int8_t& r = o.Cmp[size_t(V)];
+        if (r != 2)
+            return r;
+        const QStringView value = QStringView(v_).mid(V);
+        int result = 2;
+        if (o.IsNumber && numberCharsFrom(V)) {
+            double x;
+            if (asNumber(value.toString(), x, fs_))
+                result = x < o.Number ? -1 : x > o.Number ? 1 : 0;
+        }
+        if (result == 2 && o.IsDate && dateCharsFrom(V)) {
+            TDateTime d;
+            if (ParseDateTimeText(value.toString(), d, fs_))
+                result = d < o.Date ? -1 : d > o.Date ? 1 : 0;
+        }
+        if (result == 2) {
+            const int t = value.left(MaxOperand).compare(QStringView(o.Text).left(MaxOperand), Qt::CaseSensitive);
+            result = t < 0 ? -1 : t > 0 ? 1 : 0;
+        }
+        r = int8_t(result);
+        return result;
+    }
+
+    Operand& operand(int Start, bool KeepQuotedBlanks)
+    {
+        auto& slot = operands_[int64_t(Start) * 2 + (KeepQuotedBlanks ? 1 : 0)];
+        if (!slot) {
+            slot = std::make_unique<Operand>();
+            slot->Text = readOperand(c_, Start, KeepQuotedBlanks);
+            slot->IsNumber = asNumber(slot->Text, slot->Number, fs_);
+            slot->IsDate = ParseDateTimeText(slot->Text, slot->Date, fs_);
+            slot->Cmp.assign(size_t(vn_) + 1, 2);
+        }
+        return *slot;
+    }
+
+    // The value from V on holds only characters a number can be written with.
+    bool numberCharsFrom(int V)
+    {
+        if (numberFrom_.empty())
+            numberFrom_ = charsFrom([&](QChar c) {
+                return (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.' || c == u'e' || c == u'E' ||
+                       c.unicode() <= 0x20 || c == fs_.DecimalSeparator || c == fs_.ThousandSeparator;
+            });
+        return numberFrom_[size_t(V)];
+    }
+    // ... only characters a date and time can be written with.
+    bool dateCharsFrom(int V)
+    {
+        if (dateFrom_.empty())
+            dateFrom_ = charsFrom([&](QChar c) {
+                const char16_t u = c.unicode();
+                return (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F') ||
+                       u == u'x' || u == u'X' || u == u'$' || u == u'+' || u == u'-' || u <= 0x20 ||
+                       c == fs_.DateSeparator || c == fs_.TimeSeparator;
+            });
+        return dateFrom_[size_t(V)];
+    }
+    template <class Pred>
+    std::vector<uint8_t> charsFrom(Pred Allowed) const
+    {
+        std::vector<uint8_t> r(size_t(vn_) + 1, 1);
+        for (int i = vn_ - 1; i >= 0; --i)
+            r[size_t(i)] = r[size_t(i) + 1] && Allowed(v_[i]);
+        return r;
+    }
+
+    const String& c_;
+    const String& v_;
     const TGridFormatSettings& fs_;
-    std::unordered_map<int64_t, bool> memo_;
+    const int pn_, vn_;
+    std::vector<int> nextGt_, nextLt_;
+    int lastBang_, lastCaret_, lastAmp_;
+    std::unordered_map<int64_t, std::unique_ptr<Operand>> operands_;
+    std::vector<uint8_t> numberFrom_, dateFrom_;
 };
 
-// nullopt: a group that is not closed.
-std::optional<bool> matchExpression(const String& Expression, const String& Value, bool CaseSensitive,
-                                    const TGridFormatSettings& FS)
-{
-    String e = RemoveBlanksOutsideQuotes(Trim(Expression));
-    if (e.startsWith(u'='))
-        e.remove(0, 1);
-
-    bool result = true;
-    QChar previous;  // null: no operator yet
-    auto combine = [&](bool Part) {
-        if (previous.isNull())
-            result = Part;
-        else if (previous == u'&')
-            result = result && Part;
-        else if (previous != u'(')
-            result = result || Part;
-    };
-    for (;;) {
-        int p;
-        const QChar op = FindOperatorOutsideQuotes(QStringLiteral("(;^&|"), e, p);
-        if (op.isNull())
-            break;
-        bool part;
-        if (e.startsWith(u'(')) {
-            const int close = ClosingParenPos(e);
-            if (close == 0)
-                return std::nullopt;
-            const std::optional<bool> group = matchExpression(Copy(e, 2, close - 2), Value, CaseSensitive, FS);
-            if (!group)
-                return std::nullopt;
-            part = *group;
-            Delete(e, 1, close);
-        } else {
-            part = MatchCondition(Copy(e, 1, p - 1), Value, CaseSensitive, FS);
-            Delete(e, 1, p);
+// The expression is read once, left to right, with a stack of open groups
+// instead of recursion. A group's text is read as an expression of its own:
+// trimmed, without a leading "=", and its blanks outside double quotes (as
+// counted from the group's start) dropped as well, so a blank survives only
+// when it stands inside quotes as every enclosing level counts them.
+class ExpressionMatcher {
+public:
+    ExpressionMatcher(const String& Expression, const String& Value, bool CaseSensitive,
+                      const TGridFormatSettings& FS)
+        : e_(Trim(Expression)), value_(CaseSensitive ? Value : AnsiUpperCase(Value)), case_(CaseSensitive), fs_(FS)
+    {
+        const int n = Length(e_);
+        quotes_.assign(size_t(n) + 1, 0);
+        close_.assign(size_t(n), -1);
+        std::vector<int> open;
+        for (int i = 0; i < n; ++i) {
+            quotes_[size_t(i) + 1] = quotes_[size_t(i)] + (e_[i] == u'"' ? 1 : 0);
+            if (e_[i] == u'(') {
+                open.push_back(i);
+            } else if (e_[i] == u')' && !open.empty()) {
+                close_[size_t(open.back())] = i;
+                open.pop_back();
+            }
         }
-        combine(part);
-        previous = op;
     }
-    combine(MatchCondition(e, Value, CaseSensitive, FS));
-    return result;
-}
+
+    // nullopt: a group that is not closed.
+    std::optional<bool> Match()
+    {
+        std::vector<Frame> stack;
+        stack.push_back(frame(0, Length(e_), 1));
+        for (;;) {
+            Frame& f = stack.back();
+            int opAt = -1;
+            int quotes = 0;
+            for (int i = f.Pos; i < f.End; ++i) {
+                if (!exists(f, i))
+                    continue;
+                const QChar c = e_[i];
+                if (c == u'"')
+                    ++quotes;
+                else if (quotes % 2 == 0 && (c == u'(' || c == u';' || c == u'^' || c == u'&' || c == u'|')) {
+                    opAt = i;
+                    break;
+                }
+            }
+            if (opAt >= 0) {
+                if (e_[opAt] == u'(' && firstExisting(f) == opAt) {
+                    const int close = close_[size_t(opAt)];
+                    if (close < 0 || close >= f.End)
+                        return std::nullopt;
+                    f.Pos = close + 1;
+                    stack.push_back(frame(opAt + 1, close, f.Keep));
+                    continue;
+                }
+                combine(f, condition(f, f.Pos, opAt), e_[opAt]);
+                f.Pos = opAt + 1;
+                continue;
+            }
+            combine(f, condition(f, f.Pos, f.End), QChar());
+            const bool groupResult = f.Result;
+            stack.pop_back();
+            if (stack.empty())
+                return groupResult;
+            // The group counts as a part after the operator "(".
+            Frame& parent = stack.back();
+            parent.Combine(groupResult);
+            parent.Previous = u'(';
+        }
+    }
+
+private:
+    struct Frame {
+        int Pos = 0, End = 0;
+        int Keep = -1;  // quote parity at which a blank is kept; -1: none is
+        bool Result = true;
+        QChar Previous;  // null: no operator yet
+
+        void Combine(bool Part)
+        {
+            if (Previous.isNull())
+                Result = Part;
+            else if (Previous == u'&')
+                Result = Result && Part;
+            else if (Previous != u'(')
+                Result = Result || Part;
+        }
+    };
+
+    // The level for Begin..End: trimmed, a leading "=" dropped.
+    Frame frame(int Begin, int End, int ParentKeep)
+    {
+        while (Begin < End && e_[Begin].unicode() <= 0x20)
+            ++Begin;
+        while (End > Begin && e_[End - 1].unicode() <= 0x20)
+            --End;
+        Frame f;
+        const int own = (quotes_[size_t(Begin)] + 1) % 2;
+        f.Keep = ParentKeep == own ? own : -1;
+        if (Begin < End && e_[Begin] == u'=')
+            ++Begin;
+        f.Pos = Begin;
+        f.End = End;
+        return f;
+    }
+
+    bool exists(const Frame& F, int I) const
+    {
+        return e_[I] != u' ' || quotes_[size_t(I)] % 2 == F.Keep;
+    }
+
+    int firstExisting(const Frame& F) const
+    {
+        for (int i = F.Pos; i < F.End; ++i)
+            if (exists(F, i))
+                return i;
+        return -1;
+    }
+
+    void combine(Frame& F, bool Part, QChar Op)
+    {
+        F.Combine(Part);
+        if (!Op.isNull())
+            F.Previous = Op;
+    }
+
+    bool condition(const Frame& F, int From, int To) const
+    {
+        String c;
+        c.reserve(To - From);
+        for (int i = From; i < To; ++i)
+            if (exists(F, i))
+                c += e_[i];
+        return MatchSingleCondition(case_ ? c : AnsiUpperCase(c), value_, fs_);
+    }
+
+    const String e_;
+    const String value_;
+    const bool case_;
+    const TGridFormatSettings& fs_;
+    std::vector<int> quotes_;  // double quotes before each position
+    std::vector<int> close_;   // the ")" that closes each "(", -1 when none
+};
 
 }  // namespace
 
 bool MatchFilterExpression(const String& Expression, const String& Value, bool CaseSensitive,
                            const TGridFormatSettings& FS)
 {
-    return matchExpression(Expression, Value, CaseSensitive, FS).value_or(false);
+    return ExpressionMatcher(Expression, Value, CaseSensitive, FS).Match().value_or(false);
 }
 
 bool MatchCondition(const String& Condition, const String& Value, bool CaseSensitive, const TGridFormatSettings& FS)
@@ -233,8 +423,7 @@ bool MatchCondition(const String& Condition, const String& Value, bool CaseSensi
 
 bool MatchSingleCondition(const String& Condition, const String& Value, const TGridFormatSettings& FS)
 {
-    SingleMatcher m(Condition, Value, FS);
-    return m.Match(0, 0);
+    return SingleMatcher(Condition, Value, FS).Match();
 }
 
 QChar FindOperatorOutsideQuotes(const String& Operators, const String& Text, int& Pos)

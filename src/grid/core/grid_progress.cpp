@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "grid/core/grid_text.h"
+#include "platform/gui/bitmap.h"
 
 namespace {
 
@@ -189,9 +191,11 @@ void DrawVynProgressBar(TCanvas& Canvas, const TRect& Rect, int Percent, const T
 
 // ---- pie ------------------------------------------------------------------------------------------
 
-void DrawProgressPie(TCanvas& Canvas, const TRect& Rect, TColor Color, int Percent, bool /*Printing*/)
+namespace {
+
+// The circle and the two radii of a pie, in grey.
+void pieOutline(TCanvas& Canvas, const TRect& Rect, int Percent)
 {
-    Percent = std::clamp(Percent, 0, 100);
     setPen(Canvas, RGBColor(0x80, 0x80, 0x80));
     Canvas.Ellipse(Rect);
     const int w = Rect.Right - Rect.Left, h = Rect.Bottom - Rect.Top;
@@ -201,10 +205,69 @@ void DrawProgressPie(TCanvas& Canvas, const TRect& Rect, TColor Color, int Perce
     const double a = Percent / 100.0 * 2 * std::numbers::pi;
     Canvas.LineTo(cx + static_cast<int>(Round(std::sin(a) * (w + 1) * 0.5)),
                   cy - static_cast<int>(Round(std::cos(a) * (h + 1) * 0.5)));
+}
+
+}  // namespace
+
+void DrawProgressPie(TCanvas& Canvas, const TRect& Rect, TColor Color, int Percent, bool Printing)
+{
+    Percent = std::clamp(Percent, 0, 100);
+    const TColor ellipseBrush = Canvas.Brush().Color();
+    const TBrushStyle ellipseStyle = Canvas.Brush().Style();
+    pieOutline(Canvas, Rect, Percent);
     setBrush(Canvas, Color);
-    // The sector from twelve o'clock clockwise (negative sweep).
-    if (Percent != 0)
-        Canvas.Sector(Rect, 90.0, -3.6 * Percent);
+    if (Percent == 0)
+        return;
+    const int w = Rect.Right - Rect.Left, h = Rect.Bottom - Rect.Top;
+    if (w <= 0 || h <= 0)
+        return;
+    const TPoint seed{Rect.Left + w / 2 + 1, Printing ? Rect.Top - 2 : Rect.Top + 2};
+
+    // Flood fill from the seed up to the grey border. The outline is drawn
+    // once more on a scratch bitmap (which any surface can be, a printer's
+    // too) with a margin that holds the printing seed; the region found
+    // there is painted onto the canvas row by row, with an explicit stack.
+    constexpr int M = 3;
+    TBitmap scratch(w + 2 * M, h + 2 * M);
+    TCanvas& s = scratch.Canvas();
+    s.Brush().SetColor(clWhite);
+    s.Brush().SetStyle(bsSolid);
+    s.FillRect(TRect{0, 0, w + 2 * M, h + 2 * M});
+    s.Brush().SetColor(ellipseBrush);
+    s.Brush().SetStyle(ellipseStyle);
+    pieOutline(s, TRect{M, M, M + w, M + h}, Percent);
+
+    const int sw = w + 2 * M, sh = h + 2 * M;
+    const int dx = Rect.Left - M, dy = Rect.Top - M;  // scratch to canvas
+    const TColor border = ColorToRGB(RGBColor(0x80, 0x80, 0x80));
+    std::vector<uint8_t> in(size_t(sw) * size_t(sh), 0);  // 1: to be filled
+    std::vector<TPoint> todo{{seed.X - dx, seed.Y - dy}};
+    while (!todo.empty()) {
+        const TPoint p = todo.back();
+        todo.pop_back();
+        if (p.X < 0 || p.Y < 0 || p.X >= sw || p.Y >= sh)
+            continue;
+        uint8_t& mark = in[size_t(p.Y) * size_t(sw) + size_t(p.X)];
+        if (mark || ColorToRGB(s.Pixels(p.X, p.Y)) == border)
+            continue;
+        mark = 1;
+        todo.push_back({p.X + 1, p.Y});
+        todo.push_back({p.X - 1, p.Y});
+        todo.push_back({p.X, p.Y + 1});
+        todo.push_back({p.X, p.Y - 1});
+    }
+    for (int y = 0; y < sh; ++y)
+        for (int x = 0; x < sw;) {
+            if (!in[size_t(y) * size_t(sw) + size_t(x)]) {
+                ++x;
+                continue;
+            }
+            int end = x;
+            while (end < sw && in[size_t(y) * size_t(sw) + size_t(end)])
+                ++end;
+            Canvas.FillRect(TRect{x + dx, y + dy, end + dx, y + dy + 1});
+            x = end;
+        }
 }
 
 // ---- range indicator ---------------------------------------------------------------------------

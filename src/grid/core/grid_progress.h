@@ -54,8 +54,11 @@ void DrawProgressBar(TCanvas& Canvas, const TRect& Rect, TColor BarColor, TColor
 // The levelled bar: one colour chosen by the level reached, or (Stacked) up
 // to three bands; smooth or in blocks of 7 pixels with 2-pixel gaps.
 void DrawVynProgressBar(TCanvas& Canvas, const TRect& Rect, int Percent, const TProgressDrawParams& Params);
-// A grey circle with the twelve o'clock radius; the sector up to Percent,
-// clockwise, is filled in Color.
+// A grey circle with the twelve o'clock radius and the radius at Percent
+// (clockwise); the part right of the twelve o'clock radius up to the other
+// one is flood-filled in Color from just right of the first radius, two
+// pixels below the top (two pixels above it when Printing). The brush is
+// left in Color.
 void DrawProgressPie(TCanvas& Canvas, const TRect& Rect, TColor Color, int Percent, bool Printing);
 // A bar from the middle of Rect (less 2 pixels on every side), to the left
 // for a negative Value, whose length is Value's share of Range. ShowValue

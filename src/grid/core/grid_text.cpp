@@ -304,18 +304,17 @@ TDateTime IncDateParts(int16_t YearStep, int16_t MonthStep, int16_t DayStep, dou
     if (YearStep != 0) {
         y += YearStep;
     } else {
-        const int months = (m - 1) + MonthStep;
-        int yearShift = months / 12;
-        int month0 = months % 12;
-        if (month0 < 0) {
-            month0 += 12;
-            --yearShift;
+        // One wrap at most: a step that leaves the month out of range still
+        // after it raises, as does a day the target month lacks.
+        m += MonthStep;
+        if (m < 1) {
+            m += 12;
+            --y;
+        } else if (m > 12) {
+            m -= 12;
+            ++y;
         }
-        y += yearShift;
-        m = month0 + 1;
     }
-    if (y >= 1 && y <= 9999)
-        d = std::min(d, DaysInMonth(y, m));
     return EncodeDate(y, m, d);
 }
 
@@ -610,6 +609,7 @@ String ToMixedCase(const String& Text)
     String out;
     out.reserve(n);
     bool capital = true;
+    int firstMc = -1;  // where the first " Mc" written so far ends (1-based), -1 while there is none
     for (int i = 1; i <= n; ++i) {
         const QChar c = Text[i - 1];
         if (IsWordBreakChar(c)) {
@@ -621,14 +621,18 @@ String ToMixedCase(const String& Text)
         } else {
             out += c.toLower();
         }
-        // The rules look at what has been written so far: "Mc" and " Mc"
-        // capitalise the next letter, and so do " I" and " II" at the end.
-        if (i == 2 && out == QStringLiteral("Mc"))
+        // The rules look at what has been written so far: "Mc" and the first
+        // " Mc" capitalise the next letter, and so do " I" and " II" at the end.
+        auto endsWith = [&](const char16_t* Tail, int Len) {
+            return i >= Len && QStringView(out).mid(i - Len, Len) == QStringView(Tail, Len);
+        };
+        if (firstMc < 0 && endsWith(u" Mc", 3))
+            firstMc = i;
+        if (i == 2 && endsWith(u"Mc", 2))
             capital = true;
-        else if (i > 2 && out.indexOf(QStringLiteral(" Mc")) + 3 == i)
+        else if (i > 2 && firstMc == i)
             capital = true;
-        else if (i > n - 3 && ((i >= 2 && out.mid(i - 2, 2) == QStringLiteral(" I")) ||
-                               (i >= 3 && out.mid(i - 3, 3) == QStringLiteral(" II"))))
+        else if (i > n - 3 && (endsWith(u" I", 2) || endsWith(u" II", 3)))
             capital = true;
     }
     return out;

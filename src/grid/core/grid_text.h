@@ -96,8 +96,10 @@ bool TryFormatNumber(const String& Fmt, double Value, String& Result);
 TDateTime ParseShortDateUS(const String& Text);
 TDateTime ParseShortDateEU(const String& Text);
 // Continues a date series: only a day step adds it; only a year step or only
-// a month step moves the year or month (months wrap into years, the day is
-// cut to the target month's length); anything else adds Step.
+// a month step moves the year or month, keeping the day (a month below 1 or
+// above 12 wraps once into the year before or after); anything else adds
+// Step. A day the target month lacks, or a month still out of range after
+// the one wrap, raises EConvertError.
 TDateTime IncDateParts(int16_t YearStep, int16_t MonthStep, int16_t DayStep, double Step, TDateTime Date);
 
 // ---- CSV quoting ---------------------------------------------------------------------------

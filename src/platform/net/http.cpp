@@ -149,6 +149,12 @@ THttp_Response Http_Get(const THttp_Request& Request)
         }
     }
 
+    return Parse_Http_Answer(answer);
+}
+
+THttp_Response Parse_Http_Answer(const QByteArray& answer)
+{
+    THttp_Response r;
     const qsizetype head_end = answer.indexOf("\r\n\r\n");
     const qsizetype line_end = answer.indexOf("\r\n");
     const QByteArray status_line = answer.left(line_end < 0 ? answer.size() : line_end);

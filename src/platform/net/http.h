@@ -32,5 +32,9 @@ struct THttp_Request {
 // headers, and reads until the server closes. Never raises.
 THttp_Response Http_Get(const THttp_Request& Request);
 
+// The answer as read up to the server's close: the status line, the head
+// and the body of a 2xx answer. Never raises.
+THttp_Response Parse_Http_Answer(const QByteArray& Answer);
+
 // Percent-encodes a query value (letters, digits and -_.~ stay).
 QByteArray Url_Encode(const String& Value);

@@ -94,25 +94,10 @@ public:
                 break;  // nothing more waiting (or an error: treated as no reply)
             if (ntohl(from.sin_addr.s_addr) != Address)
                 continue;
-            const unsigned char* icmp = buf;
-            ssize_t size = n;
-            if (kind_ == TEcho_Kind::Raw_Socket) {
-                // A raw socket hands over the IP header too.
-                if (size < 20)
-                    continue;
-                const int ihl = (buf[0] & 0x0F) * 4;
-                if (size < ihl)
-                    continue;
-                icmp += ihl;
-                size -= ihl;
-            }
-            if (size < 8 || icmp[0] != kEchoReply || icmp[1] != 0)
+            int bytes = 0;
+            if (!Echo_Reply_Matches(buf, size_t(n), kind_ == TEcho_Kind::Raw_Socket, identifier_, Sequence, bytes))
                 continue;
-            const uint16_t seq = uint16_t(icmp[6] << 8 | icmp[7]);
-            const uint16_t id = uint16_t(icmp[4] << 8 | icmp[5]);
-            if (seq != Sequence || (kind_ == TEcho_Kind::Raw_Socket && id != identifier_))
-                continue;
-            Data_Bytes = int(size - 8);
+            Data_Bytes = bytes;
             found = true;
         }
         return found;
@@ -164,6 +149,30 @@ TEcho_Kind Icmp_Socket_Kind(const TEcho_Socket& Socket)
 {
     const auto* s = dynamic_cast<const TIcmp_Socket*>(&Socket);
     return s ? s->Kind() : TEcho_Kind::Any;
+}
+
+bool Echo_Reply_Matches(const unsigned char* Packet, size_t Size, bool Raw, uint16_t Identifier, uint16_t Sequence,
+                        int& Data_Bytes)
+{
+    const unsigned char* icmp = Packet;
+    if (Raw) {
+        // A raw socket hands over the IP header too.
+        if (Size < 20)
+            return false;
+        const size_t ihl = size_t(Packet[0] & 0x0F) * 4;
+        if (Size < ihl)
+            return false;
+        icmp += ihl;
+        Size -= ihl;
+    }
+    if (Size < 8 || icmp[0] != kEchoReply || icmp[1] != 0)
+        return false;
+    const uint16_t seq = uint16_t(icmp[6] << 8 | icmp[7]);
+    const uint16_t id = uint16_t(icmp[4] << 8 | icmp[5]);
+    if (seq != Sequence || (Raw && id != Identifier))
+        return false;
+    Data_Bytes = int(Size - 8);
+    return true;
 }
 
 uint16_t Icmp_Checksum(const QByteArray& Bytes)

@@ -41,5 +41,11 @@ std::unique_ptr<TEcho_Socket> Make_Icmp_Echo_Socket(TEcho_Kind Kind = TEcho_Kind
 // The kind an opened real socket turned out to be (for tests and messages).
 TEcho_Kind Icmp_Socket_Kind(const TEcho_Socket& Socket);
 
+// The filter every received packet goes through: true when it is an echo
+// reply with Sequence (and, from a raw socket, which hands over the IP
+// header first, with our Identifier); Data_Bytes gets its payload length.
+bool Echo_Reply_Matches(const unsigned char* Packet, size_t Size, bool Raw, uint16_t Identifier, uint16_t Sequence,
+                        int& Data_Bytes);
+
 // The Internet checksum of ICMP (one's complement sum of 16-bit words).
 uint16_t Icmp_Checksum(const QByteArray& Bytes);

@@ -14,7 +14,10 @@ namespace {
 
 // Comments are kept so that a load/save round trip keeps them; an element
 // holding only blanks keeps them as its text.
-constexpr unsigned kParseFlags = pugi::parse_default | pugi::parse_comments | pugi::parse_ws_pcdata_single;
+// References are replaced by resolveReferences, not by the parser, which
+// would end a value at a reference to U+0000.
+constexpr unsigned kParseFlags =
+    (pugi::parse_default & ~pugi::parse_escapes) | pugi::parse_comments | pugi::parse_ws_pcdata_single;
 constexpr unsigned kFormatFlags = pugi::format_raw | pugi::format_no_declaration;
 
 String fromUtf8(const char* s)
@@ -93,24 +96,40 @@ QByteArray checkedComment(const String& text, pugi::xml_node where)
     return utf8;
 }
 
-// Before saving: every value in the tree must be representable.
-void checkTree(pugi::xml_node node)
+// The node after N in document order within Top (pre-order), descending
+// into children only when Descend; null at the end. Every walk over a tree
+// goes through here rather than recursing, so the depth of a file read from
+// disk never reaches the call stack.
+pugi::xml_node nextInTree(pugi::xml_node n, pugi::xml_node top, bool descend)
 {
-    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+    if (descend && n.first_child())
+        return n.first_child();
+    while (n && n != top) {
+        if (n.next_sibling())
+            return n.next_sibling();
+        n = n.parent();
+    }
+    return pugi::xml_node();
+}
+
+// Before saving: every value in the tree must be representable.
+void checkTree(pugi::xml_node top)
+{
+    for (pugi::xml_node child = top.first_child(); child;
+         child = nextInTree(child, top, child.type() == pugi::node_element)) {
         switch (child.type()) {
         case pugi::node_element:
             for (pugi::xml_attribute a = child.first_attribute(); a; a = a.next_attribute())
                 if (forbiddenChar(a.value(), std::strlen(a.value())) >= 0)  // the message only when needed
                     refuseForbidden(QByteArray(a.value()), child,
                                     QStringLiteral("attribute \"%1\"").arg(fromUtf8(a.name())));
-            checkTree(child);
             break;
         case pugi::node_pcdata:
         case pugi::node_cdata:
-            refuseForbidden(QByteArray(child.value()), node, QStringLiteral("text"));
+            refuseForbidden(QByteArray(child.value()), child.parent(), QStringLiteral("text"));
             break;
         case pugi::node_comment:
-            checkedComment(fromUtf8(child.value()), node);
+            checkedComment(fromUtf8(child.value()), child.parent());
             break;
         default:
             break;
@@ -118,14 +137,166 @@ void checkTree(pugi::xml_node node)
     }
 }
 
-void collectText(pugi::xml_node node, std::string& out)
+void collectText(pugi::xml_node top, std::string& out)
 {
-    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+    for (pugi::xml_node child = top.first_child(); child;
+         child = nextInTree(child, top, child.type() == pugi::node_element))
         if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
             out += child.value();
-        else if (child.type() == pugi::node_element)
-            collectText(child, out);
+}
+
+// Removes every child of N, deepest first: pugixml frees a subtree
+// recursively, so each node is taken away only once it is a leaf.
+void removeChildren(pugi::xml_node n)
+{
+    pugi::xml_node cur = n;
+    for (;;) {
+        while (cur.first_child())
+            cur = cur.first_child();
+        if (cur == n)
+            return;
+        pugi::xml_node parent = cur.parent();
+        parent.remove_child(cur);
+        cur = parent;
     }
+}
+
+// ---- characters a document may hold ------------------------------------------------
+
+// XML 1.0's Char production.
+bool isXmlChar(uint32_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
+           (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+void appendUtf8(std::string& out, uint32_t c)
+{
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+// A character that XML does not allow, written into the text itself (the
+// bytes before parsing): its code point and byte offset, or false.
+bool rawForbidden(const QByteArray& utf8, uint32_t& code, qsizetype& offset)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(utf8.constData());
+    const qsizetype n = utf8.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i] < 0x20 && p[i] != '\t' && p[i] != '\n' && p[i] != '\r') {
+            code = p[i];
+            offset = i;
+            return true;
+        }
+        if (p[i] == 0xEF && i + 2 < n && p[i + 1] == 0xBF && (p[i + 2] == 0xBE || p[i + 2] == 0xBF)) {
+            code = p[i + 2] == 0xBE ? 0xFFFE : 0xFFFF;
+            offset = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Replaces the entity and character references of a value as the reader
+// keeps them (parsed without escapes, so that a reference to U+0000 cannot
+// end the value early). The five predefined entities and "&#N;" / "&#xN;"
+// are replaced, anything else after "&" stays as written. False, with the
+// code point, for a reference to a character XML does not allow.
+bool decodeReferences(const char* s, std::string& out, uint32_t& bad)
+{
+    out.clear();
+    for (const char* p = s; *p;) {
+        if (*p != '&') {
+            out += *p++;
+            continue;
+        }
+        static const struct {
+            const char* Name;
+            char Ch;
+        } named[] = {{"&lt;", '<'}, {"&gt;", '>'}, {"&amp;", '&'}, {"&apos;", '\''}, {"&quot;", '"'}};
+        bool done = false;
+        for (const auto& e : named) {
+            const size_t len = std::strlen(e.Name);
+            if (std::strncmp(p, e.Name, len) == 0) {
+                out += e.Ch;
+                p += len;
+                done = true;
+                break;
+            }
+        }
+        if (done)
+            continue;
+        if (p[1] == '#') {
+            const bool hex = p[2] == 'x';
+            const char* q = p + (hex ? 3 : 2);
+            uint64_t v = 0;
+            int digits = 0;
+            for (;; ++q, ++digits) {
+                int d;
+                if (*q >= '0' && *q <= '9')
+                    d = *q - '0';
+                else if (hex && *q >= 'a' && *q <= 'f')
+                    d = *q - 'a' + 10;
+                else if (hex && *q >= 'A' && *q <= 'F')
+                    d = *q - 'A' + 10;
+                else
+                    break;
+                v = std::min<uint64_t>(v * (hex ? 16 : 10) + uint64_t(d), 0x110000);
+            }
+            if (digits > 0 && *q == ';') {
+                if (!isXmlChar(uint32_t(v))) {
+                    bad = uint32_t(v);
+                    return false;
+                }
+                appendUtf8(out, uint32_t(v));
+                p = q + 1;
+                continue;
+            }
+        }
+        out += *p++;
+    }
+    return true;
+}
+
+// After parsing: the references of every text and attribute value replaced,
+// refusing what XML does not allow. Empty when all is well, else the reason.
+String resolveReferences(pugi::xml_document& doc)
+{
+    std::string decoded;
+    uint32_t bad = 0;
+    auto refused = [&](pugi::xml_node where) {
+        return QStringLiteral("a reference to character U+%1 that XML does not allow (in %2)")
+            .arg(String::number(bad, 16).toUpper().rightJustified(4, u'0'), elementPath(where));
+    };
+    for (pugi::xml_node n = doc.first_child(); n; n = nextInTree(n, doc, n.type() == pugi::node_element)) {
+        if (n.type() == pugi::node_element) {
+            for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+                if (!std::strchr(a.value(), '&'))
+                    continue;
+                if (!decodeReferences(a.value(), decoded, bad))
+                    return refused(n);
+                a.set_value(decoded.c_str());
+            }
+        } else if (n.type() == pugi::node_pcdata && std::strchr(n.value(), '&')) {
+            if (!decodeReferences(n.value(), decoded, bad))
+                return refused(n.parent());
+            n.set_value(decoded.c_str());
+        }
+    }
+    return String();
 }
 
 // pugixml writes CR and LF of text content as they are: the file would then
@@ -235,7 +406,7 @@ void XmlNode::SetText(const String& value)
     pugi::xml_node n = changeable(node_, "SetText");
     const QByteArray utf8 = value.toUtf8();
     refuseForbidden(utf8, n, QStringLiteral("text"));
-    n.remove_children();
+    removeChildren(n);
     if (!utf8.isEmpty())
         n.append_child(pugi::node_pcdata).set_value(utf8.constData());
 }
@@ -353,7 +524,7 @@ XmlNode XmlNode::AddComment(const String& text)
 
 void XmlNode::RemoveAllChildren()
 {
-    changeable(node_, "RemoveAllChildren").remove_children();
+    removeChildren(changeable(node_, "RemoveAllChildren"));
 }
 
 // ---- XmlDocument ----------------------------------------------------------------
@@ -365,19 +536,35 @@ XmlDocument& XmlDocument::operator=(XmlDocument&&) noexcept = default;
 
 namespace {
 
+// A document holding a character XML does not allow, written as such or as
+// a reference, is not well-formed either.
 bool parse(pugi::xml_document& doc, const QByteArray& utf8, const String& source, String* error)
 {
+    auto fail = [&](const String& what, qsizetype offset) {
+        doc.reset();
+        if (error) {
+            const qsizetype at = std::clamp<qsizetype>(offset, 0, utf8.size());
+            *error = QStringLiteral("%1: %2 (line %3)").arg(source, what).arg(utf8.left(at).count('\n') + 1);
+        }
+        return false;
+    };
+    uint32_t code;
+    qsizetype offset;
+    if (rawForbidden(utf8, code, offset))
+        return fail(QStringLiteral("character U+%1 that XML does not allow")
+                        .arg(String::number(code, 16).toUpper().rightJustified(4, u'0')),
+                    offset);
     const pugi::xml_parse_result result =
         doc.load_buffer(utf8.constData(), size_t(utf8.size()), kParseFlags, pugi::encoding_utf8);
-    if (result)
-        return true;
-    doc.reset();
-    if (error) {
-        const qsizetype offset = std::clamp<qsizetype>(result.offset, 0, utf8.size());
-        const qsizetype line = utf8.left(offset).count('\n') + 1;
-        *error = QStringLiteral("%1: %2 (line %3)").arg(source, QLatin1String(result.description())).arg(line);
+    if (!result)
+        return fail(QLatin1String(result.description()), result.offset);
+    if (const String why = resolveReferences(doc); !why.isEmpty()) {
+        doc.reset();
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(source, why);
+        return false;
     }
-    return false;
+    return true;
 }
 
 }  // namespace
@@ -422,8 +609,10 @@ void XmlDocument::Clear()
 XmlNode XmlDocument::CreateRoot(const String& name)
 {
     const QByteArray utf8 = checkedName(name, pugi::xml_node());
-    if (pugi::xml_node old = doc_->document_element())
+    if (pugi::xml_node old = doc_->document_element()) {
+        removeChildren(old);
         doc_->remove_child(old);
+    }
     return XmlNode(doc_->append_child(utf8.constData()).internal_object());
 }
 

@@ -146,14 +146,9 @@ TEST_F(EsiTest, IdentityFromTheParameters)
         {"<EtherCAT_Slave_Revision_Number>4294967295</EtherCAT_Slave_Revision_Number>", "#xFFFFFFFF", nullptr, nullptr},
         {"<EtherCAT_Slave_Revision_Number>2147483648</EtherCAT_Slave_Revision_Number>", "#x80000000", nullptr, nullptr},
         {"<EtherCAT_Slave_Revision_Number>$1f</EtherCAT_Slave_Revision_Number>", "#x1F", nullptr, nullptr},
-        {"<EtherCAT_Slave_Revision_Number>abc</EtherCAT_Slave_Revision_Number>", "#x00", nullptr, nullptr},
-        {"<EtherCAT_Slave_Revision_Number>-1</EtherCAT_Slave_Revision_Number>", "#x00", nullptr, nullptr},
-        {"<EtherCAT_Slave_Revision_Number>4294967296</EtherCAT_Slave_Revision_Number>", "#x00", nullptr, nullptr},
         {"<EtherCAT_Slave_Node_Address>192</EtherCAT_Slave_Node_Address>", nullptr, "800F00CC8813ff00C00000800000", nullptr},
         {"<EtherCAT_Slave_Node_Address>4660</EtherCAT_Slave_Node_Address>", nullptr, "800F00CC8813ff00341200800000", nullptr},
-        {"<EtherCAT_Slave_Node_Address>node</EtherCAT_Slave_Node_Address>", nullptr, "800F00CC8813ff00010000800000", nullptr},
-        {"<EtherCAT_Slave_Node_Address>65537</EtherCAT_Slave_Node_Address>", nullptr, "800F00CC8813ff00010000800000", nullptr},
-        {"<EtherCAT_Slave_Node_Address>-1</EtherCAT_Slave_Node_Address>", nullptr, "800F00CC8813ff00FFFF00800000", nullptr},
+        {"<EtherCAT_Slave_Node_Address>65535</EtherCAT_Slave_Node_Address>", nullptr, "800F00CC8813ff00FFFF00800000", nullptr},
         {"<EtherCAT_Slave_Name></EtherCAT_Slave_Name>", nullptr, nullptr, ""},
         {"<EtherCAT_Slave_Name> Gate way </EtherCAT_Slave_Name>", nullptr, nullptr, " Gate way "},
     };
@@ -195,11 +190,16 @@ TEST_F(EsiTest, NamesAreWrittenAsCharacterData)
 
 TEST_F(EsiTest, ANameXmlCannotHoldRefusesTheWrite)
 {
-    // The slave name, with the key, the text and the character.
-    for (const char* c : {"1", "9", "31"}) {
+    // The slave name, with the key, the text and the character. A character
+    // XML does not allow at all makes ParGen.xml itself malformed.
+    for (const char* c : {"9", "10", "13"}) {
         const QString m = refused({}, {}, QString("<EtherCAT_Slave_Name>Slave&#%1;A</EtherCAT_Slave_Name>").arg(c));
         EXPECT_EQ(m, Lang_Text(1125) + "EtherCAT_Slave_Name = \"Slave" + QChar(QString(c).toInt()) + "A\" (U+" +
                          QString("%1").arg(QString(c).toInt(), 4, 16, QChar('0')).toUpper() + ")");
+    }
+    for (const char* c : {"1", "31"}) {
+        const QString m = refused({}, {}, QString("<EtherCAT_Slave_Name>Slave&#%1;A</EtherCAT_Slave_Name>").arg(c));
+        EXPECT_TRUE(m.startsWith(Lang_Text(1106))) << m.toStdString();
     }
 
     // A variable name: the direction and the row.

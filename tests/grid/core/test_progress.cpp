@@ -243,6 +243,31 @@ TEST(ProgressPie, Sector)
     }
 }
 
+// The fill stops at the grey twelve o'clock radius: the column of the
+// radius is grey, the one right of it filled, the one left of it not.
+TEST(ProgressPie, FloodFillsRightOfTheRadiusUpToTheBorder)
+{
+    const TColor fill = RGBColor(200, 0, 0);
+    const TColor grey = RGBColor(0x80, 0x80, 0x80);
+    auto pie = [&](int Percent, bool Printing, const TRect& R, int Size) {
+        auto s = std::make_unique<Surface>(Size, Size);
+        s->C().Brush().SetColor(clWhite);
+        DrawProgressPie(s->C(), R, fill, Percent, Printing);
+        return s;
+    };
+    auto quarter = pie(25, false, TRect{0, 0, 20, 20}, 24);
+    expectPixels(*quarter, {{10, 3, grey}, {10, 8, grey}, {11, 3, fill}, {9, 3, clWhite}, {15, 9, fill},
+                            {15, 11, clWhite}, {9, 12, clWhite}},
+                 "25%");
+    EXPECT_EQ(ColorToRGB(quarter->C().Brush().Color()), fill);
+    auto half = pie(50, false, TRect{0, 0, 20, 20}, 24);
+    expectPixels(*half, {{10, 14, grey}, {11, 14, fill}, {9, 14, clWhite}, {9, 3, clWhite}, {11, 3, fill}}, "50%");
+
+    // Printing starts two pixels above the top: the fill is outside the circle.
+    auto printed = pie(25, true, TRect{2, 2, 22, 22}, 28);
+    expectPixels(*printed, {{3, 3, fill}, {13, 0, fill}, {14, 6, clWhite}, {26, 26, Back}}, "printing");
+}
+
 TEST(RangeIndicator, BarFromTheMiddle)
 {
     // Rect 44 x 20 less 2: x 2..41, the middle at 22.
