@@ -9,7 +9,8 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := qt6-base-dev libpugixml-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev cmake ninja-build ccache g++ fonts-dejavu-core libxml2-utils
+            libbenchmark-dev cmake ninja-build ccache g++ fonts-dejavu-core libxml2-utils \
+            xvfb openbox
 
 .PHONY: run test bench asan deps configure build
 

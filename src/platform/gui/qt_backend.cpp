@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QHash>
-#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,7 +12,6 @@
 #include <map>
 
 #include "platform/gui/application.h"
-#include "platform/gui/hintwindow.h"
 #include "platform/gui/input_route.h"
 #include "platform/gui/input_state.h"
 
@@ -65,39 +63,6 @@ TKeyStroke strokeOf(const QKeyEvent* E)
     if (!ctrlOnly && !E->text().isEmpty())
         s.Text = E->text();
     return s;
-}
-
-// The part of a hint before '|'.
-String shortHint(const String& Hint)
-{
-    const int bar = int(Hint.indexOf(QLatin1Char('|')));
-    return bar < 0 ? Hint : Hint.left(bar);
-}
-
-bool showHint(TWinControl* Control, QHelpEvent* E)
-{
-    const TPoint local = toPoint(E->pos());
-    TControl* c = Control->ControlAtPos(local, false);
-    if (!c)
-        c = Control;
-    if (!Application.ShowHint() || !c->ShowHint() || c->Hint().isEmpty()) {
-        HideApplicationHint();
-        return true;
-    }
-    THintInfo info;
-    info.HintControl = c;
-    info.CursorPos = c == Control ? local : TPoint{local.X - c->Left(), local.Y - c->Top()};
-    info.CursorRect = c->ClientRect();
-    info.HintPos = c->ClientToScreen({info.CursorPos.X, info.CursorPos.Y + 20});
-    info.HintColor = Application.HintColor();
-    info.HideTimeout = Application.HintHidePause();
-    info.HintStr = shortHint(c->Hint());
-    if (c->Perform(CM_HINTSHOW, 0, intptr_t(&info)) != 0 || info.HintStr.isEmpty()) {
-        HideApplicationHint();
-        return true;
-    }
-    ActivateApplicationHint(info);
-    return true;
 }
 
 }  // namespace
@@ -154,8 +119,6 @@ bool TranslateQtEvent(TWinControl* Control, QEvent* Event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick: {
-        if (Event->type() != QEvent::MouseButtonRelease)
-            HideApplicationHint();
         if (!widget->isEnabled())
             return false;
         auto* e = static_cast<QMouseEvent*>(Event);
@@ -193,11 +156,9 @@ bool TranslateQtEvent(TWinControl* Control, QEvent* Event)
         return false;
     }
     case QEvent::Leave:
-        HideApplicationHint();
         RouteMouseLeave(Control);
         return false;
     case QEvent::KeyPress: {
-        HideApplicationHint();
         auto* e = static_cast<QKeyEvent*>(Event);
         TWinControl* target = KeyboardTarget(Control);
         const TKeyStroke stroke = strokeOf(e);
@@ -255,7 +216,8 @@ bool TranslateQtEvent(TWinControl* Control, QEvent* Event)
         }
         return false;
     case QEvent::ToolTip:
-        return showHint(Control, static_cast<QHelpEvent*>(Event));
+        // Hints run on the layer's own clock (Application.HintMouseMessage).
+        return true;
     default:
         return false;
     }
