@@ -216,6 +216,8 @@ void TApplication::ActivateHint(TPoint CursorPos)
         ActivateApplicationHint(info);
         return;
     }
+    // Refused (or nothing to say): a hint still up from before goes.
+    HideHint();
     if (info.ReshowTimeout > 0 && hintControl_.Get())
         StartHintTimer(info.ReshowTimeout, THintTimerMode::Show);
     else
