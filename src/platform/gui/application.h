@@ -80,6 +80,26 @@ public:
     TColor HintColor() const { return hintColor_; }
     void SetHintColor(TColor Value) { hintColor_ = Value; }
 
+    // ---- the hint of the control under the pointer (code in hintwindow.cpp)
+    // Every WM_MOUSEMOVE a control receives comes here. The hint control is
+    // the first control from there up whose ShowHint is on; when it changes,
+    // or the pointer leaves the hint's cursor rectangle, the hint shown is
+    // hidden and the hint is asked for again after HintPause ms of rest
+    // (HintShortPause when a hint was showing). No hint control: CancelHint.
+    void HintMouseMessage(TControl* Control, const TMessage& Message);
+    // Asks the hint control for its hint now (CM_HINTSHOW) and shows it at
+    // the pointer, CursorPos in screen coordinates; the hint hides after its
+    // HideTimeout, or is asked for again after its ReshowTimeout.
+    void ActivateHint(TPoint CursorPos);
+    // Hides the hint window; the hint control stays, so the hint shows again
+    // only once the pointer leaves the cursor rectangle or the control.
+    void HideHint();
+    // Hides the hint, forgets the hint control and stops the hint timer: a
+    // hint shows again only after the pointer moves and rests (called on a
+    // mouse button or key, when the pointer leaves the program's windows and
+    // when another form becomes active).
+    void CancelHint();
+
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
@@ -96,6 +116,19 @@ private:
     int hintHidePause_ = 2500;
     int hintShortPause_ = 50;
     TColor hintColor_ = clInfoBk;
+    friend void ActivateApplicationHint(const THintInfo& Info);
+    // The hint's state: its control, the cursor rectangle (the control's
+    // client coordinates), whether a hint is showing, and one timer that
+    // either shows the hint or hides it.
+    enum class THintTimerMode { Show, Hide };
+    void StartHintTimer(int Ms, THintTimerMode Mode);
+    void StopHintTimer();
+    void HintTimerExpired();
+    TWeakRef<TControl> hintControl_;
+    TRect hintCursorRect_;
+    bool hintActive_ = false;
+    TTimerService::THandle hintTimer_ = 0;
+    THintTimerMode hintTimerMode_ = THintTimerMode::Show;
 };
 
 extern TApplication& Application;

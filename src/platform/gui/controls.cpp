@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "platform/gui/application.h"
 #include "platform/gui/input_state.h"
 #include "platform/gui/qt_backend.h"
 
@@ -318,6 +319,9 @@ void TControl::WndProc(TMessage& Message)
         break;
     case WM_LBUTTONUP:
         controlState_.Exclude(csLButtonDown);
+        break;
+    case WM_MOUSEMOVE:
+        Application.HintMouseMessage(this, Message);
         break;
     default:
         break;

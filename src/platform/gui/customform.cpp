@@ -80,6 +80,7 @@ void ActivateForm(TCustomForm* Form)
         return;
     TCustomForm* old = g_activeForm.Get();
     if (old != Form) {
+        Application.CancelHint();
         g_activeForm = TWeakRef<TCustomForm>(Form);
         bringToFront(Form);
         if (old) {

@@ -24,12 +24,10 @@ constexpr int kMargin = 2;
 
 }  // namespace
 
-THintWindow::THintWindow(TComponent* AOwner) : TCustomControl(AOwner), hideTimer_(new TTimer(this))
+THintWindow::THintWindow(TComponent* AOwner) : TCustomControl(AOwner)
 {
     SetColor(clInfoBk);
     Font().SetColor(clInfoText);
-    hideTimer_->SetEnabled(false);
-    hideTimer_->OnTimer = [this](TObject*) { ReleaseHandle(); };
     if (QWidget* w = Widget()) {
         w->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
         w->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -76,21 +74,11 @@ void THintWindow::ActivateHintData(const TRect& Rect, const String& AHint, void*
 
 void THintWindow::ReleaseHandle()
 {
-    hideTimer_->SetEnabled(false);
     if (QWidget* w = Widget())
         w->hide();
 }
 
 bool THintWindow::IsHintShowing() const { return Widget() && Widget()->isVisible(); }
-
-void THintWindow::SetHideTimeout(unsigned Ms)
-{
-    hideTimer_->SetEnabled(false);
-    if (Ms == 0)
-        return;
-    hideTimer_->SetInterval(Ms);
-    hideTimer_->SetEnabled(true);
-}
 
 void THintWindow::Paint()
 {
@@ -135,11 +123,141 @@ void ActivateApplicationHint(const THintInfo& Info)
     TRect r = w->CalcHintRect(maxWidth, Info.HintStr, Info.HintData);
     OffsetRect(r, Info.HintPos.X, Info.HintPos.Y);
     w->ActivateHintData(r, Info.HintStr, Info.HintData);
-    w->SetHideTimeout(unsigned(std::max(0, Info.HideTimeout)));
+    if (Info.ReshowTimeout > 0)
+        Application.StartHintTimer(Info.ReshowTimeout, TApplication::THintTimerMode::Show);
+    else if (Info.HideTimeout > 0)
+        Application.StartHintTimer(Info.HideTimeout, TApplication::THintTimerMode::Hide);
+    else
+        Application.StopHintTimer();
 }
 
-void HideApplicationHint()
+void HideApplicationHint() { Application.HideHint(); }
+
+// ---- the application's hint ---------------------------------------------------------------------
+
+namespace {
+
+// The control whose hint applies at Control: the first one up the parents
+// with ShowHint on.
+TControl* hintControlOf(TControl* Control)
+{
+    TControl* c = Control;
+    while (c && !c->ShowHint())
+        c = c->Parent();
+    return c;
+}
+
+// The hint text of Control: its own, else the nearest parent's.
+String hintOf(const TControl* Control)
+{
+    for (const TControl* c = Control; c; c = c->Parent())
+        if (!c->Hint().isEmpty())
+            return c->Hint();
+    return String();
+}
+
+// The part before '|' (the part after it is for a status line).
+String shortHint(const String& Hint)
+{
+    const int bar = int(Hint.indexOf(QLatin1Char('|')));
+    return bar < 0 ? Hint : Hint.left(bar);
+}
+
+bool showing(const TControl* Control)
+{
+    for (const TControl* c = Control; c; c = c->Parent())
+        if (!c->Visible())
+            return false;
+    return GetParentForm(Control) != nullptr;
+}
+
+}  // namespace
+
+void TApplication::HintMouseMessage(TControl* Control, const TMessage&)
+{
+    const TPoint p = GetCursorPos();
+    TControl* hint = hintControlOf(Control);
+    if (!hint || !showHint_) {
+        CancelHint();
+        return;
+    }
+    if (hint == hintControl_.Get() && hintCursorRect_.Contains(hint->ScreenToClient(p)))
+        return;
+    const bool wasActive = hintActive_;
+    CancelHint();
+    hintActive_ = wasActive;
+    hintControl_ = TWeakRef<TControl>(hint);
+    hintCursorRect_ = TRect();
+    StartHintTimer(wasActive ? hintShortPause_ : hintPause_, THintTimerMode::Show);
+}
+
+void TApplication::ActivateHint(TPoint CursorPos)
+{
+    hintActive_ = false;
+    TControl* c = hintControl_.Get();
+    THintInfo info;
+    bool canShow = false;
+    if (showHint_ && c && c->ShowHint() && showing(c)) {
+        info.HintControl = c;
+        info.CursorPos = c->ScreenToClient(CursorPos);
+        info.CursorRect = c->ClientRect();
+        info.HintPos = {CursorPos.X, CursorPos.Y + 20};
+        info.HintColor = hintColor_;
+        info.HideTimeout = hintHidePause_;
+        info.HintStr = shortHint(hintOf(c));
+        TWeakRef<TControl> alive(c);
+        canShow = c->Perform(CM_HINTSHOW, 0, intptr_t(&info)) == 0 && alive;
+        if (!alive)
+            hintControl_.Reset();
+    }
+    if (canShow && !info.HintStr.isEmpty()) {
+        hintActive_ = true;
+        hintCursorRect_ = info.CursorRect;
+        ActivateApplicationHint(info);
+        return;
+    }
+    // Refused (or nothing to say): a hint still up from before goes.
+    HideHint();
+    if (info.ReshowTimeout > 0 && hintControl_.Get())
+        StartHintTimer(info.ReshowTimeout, THintTimerMode::Show);
+    else
+        CancelHint();
+}
+
+void TApplication::HideHint()
 {
     if (THintWindow* w = currentHint().Get())
         w->ReleaseHandle();
+}
+
+void TApplication::CancelHint()
+{
+    HideHint();
+    StopHintTimer();
+    hintControl_.Reset();
+    hintCursorRect_ = TRect();
+    hintActive_ = false;
+}
+
+void TApplication::StartHintTimer(int Ms, THintTimerMode Mode)
+{
+    StopHintTimer();
+    hintTimerMode_ = Mode;
+    hintTimer_ = TTimerService::Instance().Start(unsigned(std::max(0, Ms)), [this] { HintTimerExpired(); });
+}
+
+void TApplication::StopHintTimer()
+{
+    if (hintTimer_ != 0)
+        TTimerService::Instance().Stop(hintTimer_);
+    hintTimer_ = 0;
+}
+
+void TApplication::HintTimerExpired()
+{
+    StopHintTimer();
+    if (hintTimerMode_ == THintTimerMode::Hide)
+        HideHint();
+    else
+        ActivateHint(GetCursorPos());
 }

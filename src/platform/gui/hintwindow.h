@@ -1,13 +1,16 @@
 #pragma once
 // The hint window: the small top-level window that shows a control's hint.
 //
-// When the pointer rests on a control whose ShowHint is on (Qt's tool-tip
-// request), the backend asks the control (CM_HINTSHOW, which may change the
-// text, the position, the colour or refuse) and then shows the text in the
-// application's hint window, an instance of the hint window class (THintWindow
-// unless SetHintWindowClass installs a subclass, e.g. one that draws
-// formatted hints). The window hides after THintInfo::HideTimeout ms, when
-// the pointer leaves the control, on a click or a key.
+// The application decides when (Application.HintMouseMessage and the hint
+// settings, on the layer's clock): after the pointer rests on a control
+// whose ShowHint is on, it asks the control (CM_HINTSHOW, which may change
+// the text, the position, the colour, the cursor rectangle and the time-outs,
+// or refuse) and shows the text in the application's hint window, an
+// instance of the hint window class (THintWindow unless SetHintWindowClass
+// installs a subclass, e.g. one that draws formatted hints). The hint hides
+// after THintInfo::HideTimeout ms, when the pointer leaves the cursor
+// rectangle (and is asked for again), on a mouse button or a key, and when
+// the pointer leaves the program's windows.
 #include <functional>
 
 #include "platform/gui/controls.h"
@@ -28,14 +31,9 @@ public:
     virtual void ReleaseHandle();
     // True while the window is shown.
     bool IsHintShowing() const;
-    // Hides the window after Ms milliseconds (0: stays).
-    void SetHideTimeout(unsigned Ms);
 
 protected:
     void Paint() override;
-
-private:
-    TTimer* hideTimer_;
 };
 
 using THintWindowClass = std::function<THintWindow*(TComponent* AOwner)>;
@@ -45,7 +43,9 @@ using THintWindowClass = std::function<THintWindow*(TComponent* AOwner)>;
 void SetHintWindowClass(THintWindowClass Class);
 // The application's hint window (created when first needed).
 THintWindow* ApplicationHintWindow();
-// Shows Info's text at Info.HintPos in the application's hint window.
+// Shows Info's text at Info.HintPos in the application's hint window, now;
+// it hides after Info.HideTimeout ms (0: stays), or the hint is asked for
+// again after Info.ReshowTimeout ms when that is set.
 void ActivateApplicationHint(const THintInfo& Info);
-// Hides the application's hint window (when there is one).
+// Hides the application's hint window (when there is one): Application.HideHint.
 void HideApplicationHint();

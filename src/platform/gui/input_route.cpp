@@ -1,5 +1,6 @@
 #include "platform/gui/input_route.h"
 
+#include "platform/gui/application.h"
 #include "platform/gui/input_state.h"
 
 namespace {
@@ -98,6 +99,7 @@ TWinControl* KeyboardTarget(TWinControl* Window)
 
 void RouteKeyDown(TWinControl* Target, const TKeyStroke& Stroke)
 {
+    Application.CancelHint();
     if (!Target)
         return;
     TInputState& state = InputState();
@@ -141,6 +143,7 @@ void RouteKeyDown(TWinControl* Target, const TKeyStroke& Stroke)
 
 void RouteKeyUp(TWinControl* Target, const TKeyStroke& Stroke)
 {
+    Application.CancelHint();
     TInputState& state = InputState();
     state.SyncModifiers(Stroke.Shift);
     setModifierKeyDown(state, Stroke.VK, false);
@@ -155,6 +158,7 @@ void RouteKeyUp(TWinControl* Target, const TKeyStroke& Stroke)
 
 void RouteChars(TWinControl* Target, const String& Text)
 {
+    Application.CancelHint();
     TWeakRef<TWinControl> target(Target);
     for (QChar c : Text) {
         TWinControl* t = target.Get();
@@ -167,6 +171,7 @@ void RouteChars(TWinControl* Target, const String& Text)
 
 void RouteMouseButton(TWinControl* Window, unsigned Msg, TPoint ScreenPos, TShiftState Shift)
 {
+    Application.CancelHint();
     syncPointer(ScreenPos, Shift);
     TWinControl* target = mouseWindow(Window);
     if (!target || onFrame(target, ScreenPos))
@@ -194,6 +199,7 @@ void RouteMouseMove(TWinControl* Window, TPoint ScreenPos, TShiftState Shift)
 
 void RouteMouseWheel(TWinControl* Window, TPoint ScreenPos, int Delta, TShiftState Shift, bool Horizontal)
 {
+    Application.CancelHint();
     syncPointer(ScreenPos, Shift);
     TWinControl* target = mouseWindow(Window);
     if (!target)
@@ -211,6 +217,8 @@ void RouteMouseEnter(TWinControl* Window, TPoint ScreenPos)
 
 void RouteMouseLeave(TWinControl* Window)
 {
+    if (Window && !Window->Parent())  // the pointer left the window
+        Application.CancelHint();
     if (GetCaptureControl())
         return;
     TControl* hovered = InputState().ControlUnderCursor();

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QHash>
-#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,7 +12,6 @@
 #include <map>
 
 #include "platform/gui/application.h"
-#include "platform/gui/hintwindow.h"
 #include "platform/gui/input_route.h"
 #include "platform/gui/input_state.h"
 
@@ -74,39 +72,6 @@ TKeyStroke strokeOf(const QKeyEvent* E)
     return s;
 }
 
-// The part of a hint before '|'.
-String shortHint(const String& Hint)
-{
-    const int bar = int(Hint.indexOf(QLatin1Char('|')));
-    return bar < 0 ? Hint : Hint.left(bar);
-}
-
-bool showHint(TWinControl* Control, QHelpEvent* E)
-{
-    const TPoint local = Control->ScreenToClient(windowToScreen(Control, E->pos()));
-    TControl* c = Control->ControlAtPos(local, false);
-    if (!c)
-        c = Control;
-    if (!Application.ShowHint() || !c->ShowHint() || c->Hint().isEmpty()) {
-        HideApplicationHint();
-        return true;
-    }
-    THintInfo info;
-    info.HintControl = c;
-    info.CursorPos = c == Control ? local : TPoint{local.X - c->Left(), local.Y - c->Top()};
-    info.CursorRect = c->ClientRect();
-    info.HintPos = c->ClientToScreen({info.CursorPos.X, info.CursorPos.Y + 20});
-    info.HintColor = Application.HintColor();
-    info.HideTimeout = Application.HintHidePause();
-    info.HintStr = shortHint(c->Hint());
-    if (c->Perform(CM_HINTSHOW, 0, intptr_t(&info)) != 0 || info.HintStr.isEmpty()) {
-        HideApplicationHint();
-        return true;
-    }
-    ActivateApplicationHint(info);
-    return true;
-}
-
 }  // namespace
 
 // ---- TQtWidget / TWidgetAdapter ---------------------------------------------------------------
@@ -157,7 +122,7 @@ bool TWidgetAdapter::eventFilter(QObject* Watched, QEvent* Event)
 bool TWidgetAdapter::ClientAreaEvent(QEvent* Event)
 {
     // The client widget paints nothing (the window paints its client area)
-    // and passes its input on in the window's coordinates. Enter and leave
+    // and passes its mouse input on in the window's coordinates. Enter and leave
     // are the window's: moving between the frame and the client area is no
     // leaving.
     const QPoint shift = widget_->pos();
@@ -181,11 +146,9 @@ bool TWidgetAdapter::ClientAreaEvent(QEvent* Event)
         Event->setAccepted(mapped.isAccepted());
         return eaten;
     }
-    case QEvent::ToolTip: {
-        auto* e = static_cast<QHelpEvent*>(Event);
-        QHelpEvent mapped(QEvent::ToolTip, e->pos() + shift, e->globalPos());
-        return control_->WidgetEvent(&mapped);
-    }
+    case QEvent::ToolTip:
+        // Hints run on the layer's own clock (Application.HintMouseMessage).
+        return true;
     default:
         return false;
     }
@@ -202,8 +165,6 @@ bool TranslateQtEvent(TWinControl* Control, QEvent* Event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick: {
-        if (Event->type() != QEvent::MouseButtonRelease)
-            HideApplicationHint();
         if (!widget->isEnabled())
             return false;
         auto* e = static_cast<QMouseEvent*>(Event);
@@ -241,11 +202,9 @@ bool TranslateQtEvent(TWinControl* Control, QEvent* Event)
         return false;
     }
     case QEvent::Leave:
-        HideApplicationHint();
         RouteMouseLeave(Control);
         return false;
     case QEvent::KeyPress: {
-        HideApplicationHint();
         auto* e = static_cast<QKeyEvent*>(Event);
         TWinControl* target = KeyboardTarget(Control);
         const TKeyStroke stroke = strokeOf(e);
@@ -302,7 +261,8 @@ bool TranslateQtEvent(TWinControl* Control, QEvent* Event)
         }
         return false;
     case QEvent::ToolTip:
-        return showHint(Control, static_cast<QHelpEvent*>(Event));
+        // Hints run on the layer's own clock (Application.HintMouseMessage).
+        return true;
     default:
         return false;
     }

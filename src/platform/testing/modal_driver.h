@@ -17,6 +17,7 @@
 // fails and the show ends with mrCancel. A form shown modally with no rule
 // fails the test and ends with mrCancel.
 #include <functional>
+#include <type_traits>
 #include <typeinfo>
 #include <vector>
 
@@ -47,7 +48,12 @@ public:
     template <typename T>
     ModalFormDriver& WhenClass(std::function<void(T& Form)> A)
     {
-        classRules_.push_back({[](TForm& f) { return dynamic_cast<T*>(&f) != nullptr; },
+        classRules_.push_back({[](TForm& f) {
+                                   if constexpr (std::is_base_of_v<T, TForm>)
+                                       return true;  // every form
+                                   else
+                                       return dynamic_cast<T*>(&f) != nullptr;
+                               },
                                [A](TForm& f) { A(static_cast<T&>(f)); }});
         return *this;
     }

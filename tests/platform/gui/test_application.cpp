@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -154,8 +155,9 @@ TEST_F(QtEventTest, PaintEventsReachPaint)
     EXPECT_FALSE(c->Canvas().HandleAllocated());  // only during Paint
 }
 
-TEST_F(QtEventTest, ToolTipEventsAskTheControlForItsHint)
+TEST_F(QtEventTest, QtMouseMovesStartTheHintOnTheLayerClock)
 {
+    TestKit::FakeClock clock;
     struct THinted : TBox {
         using TBox::TBox;
         std::vector<std::string> asked;
@@ -173,12 +175,21 @@ TEST_F(QtEventTest, ToolTipEventsAskTheControlForItsHint)
     };
     auto* c = MakeControl<THinted>(form, form, "Hinted", 150, 10, 50, 50);
     c->SetHint("Short|Longer text for the status line");
+    // Qt's own tool-tip requests are not used.
     QHelpEvent help(QEvent::ToolTip, QPoint(7, 9), QPoint(0, 0));
-    QCoreApplication::sendEvent(c->Widget(), &help);
-    EXPECT_TRUE(c->asked.empty());  // ShowHint is off
     c->SetShowHint(true);
     QCoreApplication::sendEvent(c->Widget(), &help);
+    clock.Advance(5000);
+    EXPECT_TRUE(c->asked.empty());
+    Send(c->Widget(), Mouse(QEvent::MouseMove, QPoint(7, 9), Qt::NoButton, Qt::NoButton));
+    clock.Advance(Application.HintPause());
     EXPECT_EQ(c->asked, std::vector<std::string>{"Short at 7,9"});
+    // A Qt key press cancels it.
+    Send(c->Widget(), Mouse(QEvent::MouseMove, QPoint(8, 9), Qt::NoButton, Qt::NoButton));
+    Send(form->Widget(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier));
+    Send(form->Widget(), new QKeyEvent(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier));
+    clock.Advance(5000);
+    EXPECT_EQ(c->asked.size(), 1u);
 }
 
 TEST_F(QtEventTest, ClosingTheWindowHidesTheForm)
