@@ -159,6 +159,13 @@ void TPopupForm::SetVisible(bool Value)
         removeFromStack(this);
 }
 
+void TPopupForm::BeforeDestruction()
+{
+    if (Visible() && !ComponentState().Contains(TComponentStateItem::csDestroying))
+        Hide();
+    TForm::BeforeDestruction();
+}
+
 void TPopupForm::PopupDeactivate(TWinControl*) { Close(); }
 
 void TPopupForm::LoseTo(TWinControl* NewWindow)

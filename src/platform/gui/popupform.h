@@ -7,7 +7,8 @@
 // and shows it in one step, never smaller than its minimum size. Showing it
 // releases the mouse capture and makes it the active form, so keys go to
 // its focused control (or to the popup itself) while it is open; hiding it
-// gives the activation back to the form that had it.
+// (or freeing it while open) gives the activation back to the form that had
+// it.
 //
 // The window is a Qt popup: it grabs mouse and keyboard, so it behaves the
 // same with and without a window manager. While a popup is open:
@@ -75,6 +76,8 @@ public:
     void SetVisible(bool Value) override;
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     bool WidgetEvent(QEvent* Event) override;
+    // An open popup being freed hides first: the activation goes back.
+    void BeforeDestruction() override;
 
 protected:
     void ApplyWindowFlags() override;

@@ -277,6 +277,15 @@ TEST_F(PopupTest, KeysGoToThePopupWhileItIsOpen)
     EXPECT_EQ(edit->Typed, "d");
 }
 
+TEST_F(PopupTest, FreeingAnOpenPopupGivesTheKeysBack)
+{
+    Open();
+    popup->Free();
+    EXPECT_EQ(ActivePopup(), nullptr);
+    EXPECT_EQ(Screen.ActiveForm(), main);
+    EXPECT_EQ(GetFocusedControl(), edit);
+}
+
 TEST_F(PopupTest, MovesAndReleasesOutsideGoToThePopup)
 {
     Open();
