@@ -203,8 +203,8 @@ int TScreen::Height() const { return GetSystemMetrics(SM_CYSCREEN); }
 
 TRect TScreen::WorkAreaRect() const
 {
-    if (const QScreen* s = QGuiApplication::primaryScreen())
-        return TRect::FromQt(s->availableGeometry());
+    if (const TMonitor* m = PrimaryMonitor())
+        return m->WorkareaRect();
     return Rect(0, 0, Width(), Height());
 }
 

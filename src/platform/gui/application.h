@@ -5,6 +5,7 @@
 #include <QCursor>
 
 #include <functional>
+#include <vector>
 
 #include "platform/gui/controls.h"
 #include "platform/gui/input_state.h"
@@ -133,14 +134,65 @@ private:
 
 extern TApplication& Application;
 
+// ---- monitors ---------------------------------------------------------------------------------------
+
+// What MonitorFromPoint answers for a point on no monitor.
+enum class TMonitorDefaultTo { mdNearest, mdNull, mdPrimary };
+using TMonitorDefaultTo::mdNearest, TMonitorDefaultTo::mdNull, TMonitorDefaultTo::mdPrimary;
+
+// One display, in desktop coordinates (a display left of the primary one
+// has negative x). Screen keeps the objects: a pointer stays valid for the
+// program's life, its values follow the displays as they change.
+class TMonitor {
+public:
+    int MonitorNum() const { return num_; }
+    bool Primary() const { return primary_; }
+    TRect BoundsRect() const { return bounds_; }
+    // The part not covered by task bars and docks.
+    TRect WorkareaRect() const { return workarea_; }
+    int Left() const { return bounds_.Left; }
+    int Top() const { return bounds_.Top; }
+    int Width() const { return bounds_.Width(); }
+    int Height() const { return bounds_.Height(); }
+
+private:
+    friend class TScreen;
+    int num_ = 0;
+    bool primary_ = false;
+    TRect bounds_;
+    TRect workarea_;
+};
+
+// One display of a layout set by SetMonitorLayout.
+struct TMonitorSpec {
+    TRect Bounds;
+    TRect Workarea;
+    bool Primary = false;
+};
+
+// Replaces the displays Qt reports with Layout (tests: several displays,
+// one at negative x); an empty layout goes back to Qt's displays. Without
+// a display marked Primary the first one is.
+void SetMonitorLayout(std::vector<TMonitorSpec> Layout);
+
 // ---- Screen -----------------------------------------------------------------------------------------
 
 class TScreen {
 public:
+    // ---- displays (Qt's screens, or the layout set by SetMonitorLayout)
+    int MonitorCount() const;
+    // nullptr for an index out of range.
+    TMonitor* Monitors(int Index) const;
+    TMonitor* PrimaryMonitor() const;
+    // The display holding P; for a point on none: the nearest one
+    // (mdNearest, the first of equally near ones), nullptr (mdNull) or the
+    // primary one (mdPrimary).
+    TMonitor* MonitorFromPoint(TPoint P, TMonitorDefaultTo Default = mdNearest) const;
+
     // The primary screen, in pixels.
     int Width() const;
     int Height() const;
-    // The part not covered by task bars.
+    // The part of the primary display not covered by task bars.
     TRect WorkAreaRect() const;
     int WorkAreaWidth() const { return WorkAreaRect().Width(); }
     int WorkAreaHeight() const { return WorkAreaRect().Height(); }
@@ -161,6 +213,9 @@ public:
     TCustomForm* Forms(int Index) const;
 
 private:
+    // Brings the monitor objects up to date; returns how many there are.
+    static int RefreshMonitors();
+
     TCursor cursor_ = crDefault;
 };
 

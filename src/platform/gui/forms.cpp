@@ -140,6 +140,8 @@ void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     ApplySizeConstraints();
 }
 
+TCustomForm* TForm::TransientOwner() const { return Application.MainForm(); }
+
 void TForm::ApplyPosition()
 {
     TCustomForm* over = nullptr;
@@ -161,7 +163,7 @@ void TForm::SetVisible(bool Value)
     if (Value && !Visible()) {
         ApplyPosition();
         // A dialog stays above the main window (and off the task bar).
-        TCustomForm* main = Application.MainForm();
+        TCustomForm* main = TransientOwner();
         QWidget* w = Widget();
         if (main && main != this && w && main->Widget()) {
             w->winId();

@@ -107,10 +107,16 @@ protected:
     void DoHide() override;
     virtual void DoClose(TCloseAction& Action);
     void Dispatch(TMessage& Message) override;
+    // The Qt window flags of BorderStyle and BorderIcons, and the size
+    // limits Qt enforces; a form kind with windows of its own (the popup
+    // form) overrides both.
+    virtual void ApplyWindowFlags();
+    virtual void ApplySizeConstraints();
+    // The form this one's window stays above (transient for): the main
+    // form, unless this is it.
+    virtual TCustomForm* TransientOwner() const;
 
 private:
-    void ApplyWindowFlags();
-    void ApplySizeConstraints();
     void ApplyPosition();
     // The end of a modal show: OnCloseQuery and OnClose; caNone puts
     // ModalResult back to mrNone.

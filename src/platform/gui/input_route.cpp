@@ -2,6 +2,7 @@
 
 #include "platform/gui/application.h"
 #include "platform/gui/input_state.h"
+#include "platform/gui/popupform.h"
 
 namespace {
 
@@ -57,6 +58,55 @@ bool onFrame(const TWinControl* Window, TPoint ScreenPos)
         return false;
     const TPoint c = Window->ScreenToClient(ScreenPos);
     return !Window->ClientRect().Contains(c);
+}
+
+bool isPress(unsigned Msg)
+{
+    switch (Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: return true;
+    default: return false;
+    }
+}
+
+// While a popup is open and nothing holds the capture, the mouse belongs to
+// the popup: what happens outside it goes to it (the window Qt's popup grab
+// delivers to). Null when the popup does not take Window's input.
+TWinControl* popupGrab(TWinControl* Window)
+{
+    if (GetCaptureControl())
+        return nullptr;
+    TPopupForm* top = ActivePopup();
+    if (!top || (Window && GetParentForm(Window) == top))
+        return nullptr;
+    return top;
+}
+
+// A press on Window while popups are open: each open popup above Window,
+// the top one first, learns of the press outside it (PopupDeactivate); false
+// when one of them keeps the press from going on.
+bool pressPassesPopups(TWinControl* Window)
+{
+    if (GetCaptureControl())
+        return true;
+    std::vector<TWeakRef<TPopupForm>> open;
+    for (TPopupForm* p : OpenPopups())
+        open.insert(open.begin(), TWeakRef<TPopupForm>(p));
+    TWeakRef<TWinControl> window(Window);
+    for (const TWeakRef<TPopupForm>& ref : open) {
+        TPopupForm* p = ref.Get();
+        if (!p || !p->Visible())
+            continue;
+        if (window.Get() && GetParentForm(window.Get()) == p)
+            break;  // the press is inside this popup
+        if (!p->PressOutside(window.Get()))
+            return false;
+    }
+    return !Window || window.Get();
 }
 
 void syncPointer(TPoint ScreenPos, TShiftState Shift)
@@ -173,6 +223,12 @@ void RouteMouseButton(TWinControl* Window, unsigned Msg, TPoint ScreenPos, TShif
 {
     Application.CancelHint();
     syncPointer(ScreenPos, Shift);
+    if (isPress(Msg)) {
+        if (!pressPassesPopups(Window))
+            return;
+    } else if (TWinControl* popup = popupGrab(Window)) {
+        Window = popup;
+    }
     TWinControl* target = mouseWindow(Window);
     if (!target || onFrame(target, ScreenPos))
         return;
@@ -183,8 +239,11 @@ void RouteMouseButton(TWinControl* Window, unsigned Msg, TPoint ScreenPos, TShif
 void RouteMouseMove(TWinControl* Window, TPoint ScreenPos, TShiftState Shift)
 {
     syncPointer(ScreenPos, Shift);
+    TWinControl* popup = popupGrab(Window);
+    if (popup)
+        Window = popup;
     TWeakRef<TWinControl> window(Window);
-    const bool captured = GetCaptureControl() != nullptr;
+    const bool captured = GetCaptureControl() != nullptr || popup;
     if (!captured) {
         updateHover(Window, ScreenPos);
         if (TWinControl* w = window.Get())
@@ -201,6 +260,8 @@ void RouteMouseWheel(TWinControl* Window, TPoint ScreenPos, int Delta, TShiftSta
 {
     Application.CancelHint();
     syncPointer(ScreenPos, Shift);
+    if (TWinControl* popup = popupGrab(Window))
+        Window = popup;
     TWinControl* target = mouseWindow(Window);
     if (!target)
         return;

@@ -42,6 +42,9 @@ void RouteChars(TWinControl* Target, const String& Text);
 // its button), as the platform's MK_* flags do. Window is the window under
 // the pointer; while a control has the capture, the messages go to the
 // capturing window instead (and a graphic captor gets them through it).
+// While a popup is open (popupform.h) and nothing holds the capture, a press
+// outside it reaches its PopupDeactivate first and goes on only when the
+// popup passes it; moves, releases and the wheel outside it go to it.
 void RouteMouseButton(TWinControl* Window, unsigned Msg, TPoint ScreenPos, TShiftState Shift);
 // Hover first (CM_MOUSELEAVE to the control left, CM_MOUSEENTER to the one
 // entered; not while captured), then WM_SETCURSOR (not while captured), then

@@ -2,6 +2,7 @@
 
 #include "platform/gui/application.h"
 #include "platform/gui/input_route.h"
+#include "platform/gui/popupform.h"
 
 namespace TestKit {
 
@@ -36,6 +37,13 @@ Target locate(TControl* Control, int X, int Y)
     if (!Control)
         return t;
     t.screen = Control->ClientToScreen({X, Y});
+    // An open popup lies above every other window.
+    const std::vector<TPopupForm*> popups = OpenPopups();
+    for (auto it = popups.rbegin(); it != popups.rend(); ++it)
+        if ((*it)->BoundsRect().Contains(t.screen)) {
+            t.window = WindowAtPos(*it, t.screen);
+            return t;
+        }
     TWinControl* root = dynamic_cast<TWinControl*>(Control);
     if (!root)
         root = Control->Parent();

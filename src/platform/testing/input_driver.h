@@ -5,7 +5,8 @@
 //
 // Mouse positions are client coordinates of the control named; the input
 // goes to the window under that point (a windowed child lying there gets it,
-// as on the screen, and a graphic control gets it through its parent). The
+// as on the screen, and a graphic control gets it through its parent; an
+// open popup lying over the point gets it, as it lies above everything). The
 // buttons held are remembered between calls in the input state, so
 // MouseDown then MouseMove reports the button as held. No implicit mouse
 // moves are made: call MouseMove to hover.

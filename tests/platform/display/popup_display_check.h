@@ -1,0 +1,31 @@
+#pragma once
+// The popup form on a real X display (the xcb platform): a press outside it
+// closes it, with and without a window manager. For the real-display test;
+// it reads what the X server shows (the root window's pixels), not what the
+// widgets would paint.
+#include <functional>
+#include <string>
+
+namespace DisplayCheck {
+
+// Real input as the X server gets it from a device (not Qt events).
+struct TRealInput {
+    // A left click at the screen point (the pointer moves there first).
+    std::function<bool(int X, int Y)> ClickAt;
+    // One key stroke typing the letter.
+    std::function<bool(char Letter)> TypeLetter;
+};
+
+// Real input through the xdotool program (Debian package xdotool); empty
+// functions when it is not installed.
+TRealInput XdotoolInput();
+
+// Opens a popup over a form, checks on the screen that it shows and that
+// keys reach it, then presses outside it: on the form (PopupDeactivate gets
+// the control there, the popup closes, the control gets the press) and on
+// the bare desktop (PopupDeactivate gets no window). Reports through
+// GoogleTest's EXPECT/ASSERT; writes the screenshots into ShotDir when it is
+// not empty (popup-open.png, popup-closed.png).
+void CheckPopupOnDisplay(const TRealInput& Input, const std::string& ShotDir);
+
+}  // namespace DisplayCheck
