@@ -15,7 +15,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := qt6-base-dev libpugixml-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev \
             libbenchmark-dev cmake ninja-build ccache g++ fonts-dejavu-core libxml2-utils \
-            xvfb openbox
+            xvfb openbox xdotool
 
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ_HARNESSES := xml_dom settings language pargen ethercat_files image_compiler http_answer icmp_reply \

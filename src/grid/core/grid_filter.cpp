@@ -198,7 +198,7 @@ private:
         if (result == 2 && o.IsDate && dateCharsFrom(V)) {
             TDateTime d;
             if (ParseDateTimeText(value.toString(), d, fs_))
-                result = d < o.Date ? -1 : d > o.Date ? 1 : 0;
+                result = CompareDateTime(d, o.Date);
         }
         if (result == 2) {
             const int t = value.left(MaxOperand).compare(QStringView(o.Text).left(MaxOperand), Qt::CaseSensitive);

@@ -95,6 +95,15 @@ void DecodeTime(TDateTime Value, int& Hour, int& Min, int& Sec, int& MSec)
     MSec = static_cast<int>(ms % 1000);
 }
 
+int CompareDateTime(TDateTime A, TDateTime B)
+{
+    int64_t dayA, msA, dayB, msB;
+    split(A, dayA, msA);
+    split(B, dayB, msB);
+    const int64_t a = dayA * 86400000 + msA, b = dayB * 86400000 + msB;
+    return a < b ? -1 : a > b ? 1 : 0;
+}
+
 int DayOfWeek(TDateTime Value)
 {
     int64_t day, ms;

@@ -16,6 +16,10 @@ void DecodeDate(TDateTime Value, int& Year, int& Month, int& Day);
 void DecodeTime(TDateTime Value, int& Hour, int& Min, int& Sec, int& MSec);
 // 1 = Sunday .. 7 = Saturday.
 int DayOfWeek(TDateTime Value);
+// -1, 0 or 1 as A lies before, at or after B in time (to the millisecond).
+// Before 1899-12-30 the serial numbers do not order the times of a day
+// (18:00 is -1.75, 06:00 is -1.25), so values are never compared as numbers.
+int CompareDateTime(TDateTime A, TDateTime B);
 bool IsLeapYear(int Year);
 int DaysInMonth(int Year, int Month);
 

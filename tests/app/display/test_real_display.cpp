@@ -32,6 +32,7 @@
 #include "app/core/UComon.h"
 #include "app/shell/Program_Start.h"
 #include "app/shell/UTessaraneFirmWare.h"
+#include "platform/display/popup_display_check.h"
 #include "platform/os/files.h"
 #include "platform/testing/test_kit.h"
 #include "support/temp_dir.h"
@@ -348,6 +349,16 @@ struct RealDisplayOpenbox : RealDisplay {
 
 TEST_P(RealDisplayBare, ShowsWhatItPaints) { GetParam().Run(*this); }
 TEST_P(RealDisplayOpenbox, ShowsWhatItPaints) { GetParam().Run(*this); }
+
+// A popup form closes on a press outside it, made by a real input device.
+void checkPopup()
+{
+    const DisplayCheck::TRealInput input = DisplayCheck::XdotoolInput();
+    ASSERT_TRUE(input.ClickAt) << "the real-display test needs xdotool (Debian package xdotool) for real input";
+    DisplayCheck::CheckPopupOnDisplay(input, keepDir().toStdString());
+}
+TEST_F(RealDisplayBare, PopupClosesOnAPressOutside) { checkPopup(); }
+TEST_F(RealDisplayOpenbox, PopupClosesOnAPressOutside) { checkPopup(); }
 
 INSTANTIATE_TEST_SUITE_P(Display, RealDisplayBare, ::testing::ValuesIn(kScenarios), scenarioName);
 INSTANTIATE_TEST_SUITE_P(Display, RealDisplayOpenbox, ::testing::ValuesIn(kScenarios), scenarioName);

@@ -27,6 +27,28 @@ TEST(DateTime, EncodeDecodeAroundTheEpoch)
     EXPECT_EQ(DayOfWeek(0), 7);  // a Saturday
 }
 
+// Order in time, not in serial numbers: before 1899-12-30 a later time of the
+// same day has the smaller serial (18:00 = -1.75, 06:00 = -1.25).
+TEST(DateTime, CompareInTimeOnBothSidesOfTheEpoch)
+{
+    struct {
+        double a, b;
+        int expected;
+    } cases[] = {
+        {-1.75, -1.25, 1},    // 29 Dec 1899: 18:00 after 06:00
+        {-1.25, -1.75, -1},
+        {-1.75, -1.75, 0},
+        {-1.75, -0.5, -1},    // 29 Dec 18:00 before 30 Dec 12:00
+        {-2.0, -1.99, -1},    // 28 Dec midnight before 29 Dec 23:45:36
+        {-1.0, -0.0, -1},     // 29 Dec before 30 Dec
+        {0.25, 0.75, -1},
+        {1.5, 0.5, 1},
+        {-0.0, 0.0, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CompareDateTime(c.a, c.b), c.expected) << c.a << " vs " << c.b;
+}
+
 TEST(DateTime, FormatAndParse)
 {
     const TDateTime v = EncodeDate(2024, 3, 5) + EncodeTime(7, 8, 9, 10);
