@@ -1,5 +1,6 @@
 #include "platform/gui/input_route.h"
 
+#include "platform/gui/dragdrop.h"
 #include "platform/gui/input_state.h"
 
 namespace {
@@ -84,12 +85,17 @@ TWinControl* KeyboardTarget(TWinControl* Window)
 
 void RouteKeyDown(TWinControl* Target, const TKeyStroke& Stroke)
 {
-    if (!Target)
+    if (!Target && !DragLoopActive())
         return;
     TInputState& state = InputState();
     state.SyncModifiers(Stroke.Shift);
     const bool wasDown = state.IsKeyDown(Stroke.VK);
     setModifierKeyDown(state, Stroke.VK, true);
+    // A drag in progress takes the keyboard.
+    if (DragLoopActive()) {
+        DragLoopKey(Stroke.VK, true);
+        return;
+    }
     const bool alt = state.IsKeyDown(VK_MENU);
     const bool ctrl = state.IsKeyDown(VK_CONTROL);
     const bool sys = (alt && !ctrl) || Stroke.VK == VK_F10;
@@ -130,6 +136,10 @@ void RouteKeyUp(TWinControl* Target, const TKeyStroke& Stroke)
     TInputState& state = InputState();
     state.SyncModifiers(Stroke.Shift);
     setModifierKeyDown(state, Stroke.VK, false);
+    if (DragLoopActive()) {
+        DragLoopKey(Stroke.VK, false);
+        return;
+    }
     if (!Target)
         return;
     const bool alt = state.IsKeyDown(VK_MENU);
@@ -141,6 +151,8 @@ void RouteKeyUp(TWinControl* Target, const TKeyStroke& Stroke)
 
 void RouteChars(TWinControl* Target, const String& Text)
 {
+    if (DragLoopActive())
+        return;
     TWeakRef<TWinControl> target(Target);
     for (QChar c : Text) {
         TWinControl* t = target.Get();
@@ -154,6 +166,11 @@ void RouteChars(TWinControl* Target, const String& Text)
 void RouteMouseButton(TWinControl* Window, unsigned Msg, TPoint ScreenPos, TShiftState Shift)
 {
     syncPointer(ScreenPos, Shift);
+    // A drag in progress takes the mouse: a release drops.
+    if (DragLoopActive()) {
+        DragLoopMouseButton(Msg, ScreenPos);
+        return;
+    }
     TWinControl* target = mouseWindow(Window);
     if (!target)
         return;
@@ -164,6 +181,10 @@ void RouteMouseButton(TWinControl* Window, unsigned Msg, TPoint ScreenPos, TShif
 void RouteMouseMove(TWinControl* Window, TPoint ScreenPos, TShiftState Shift)
 {
     syncPointer(ScreenPos, Shift);
+    if (DragLoopActive()) {
+        DragLoopMouseMove(ScreenPos);
+        return;
+    }
     TWeakRef<TWinControl> window(Window);
     const bool captured = GetCaptureControl() != nullptr;
     if (!captured) {
@@ -181,6 +202,8 @@ void RouteMouseMove(TWinControl* Window, TPoint ScreenPos, TShiftState Shift)
 void RouteMouseWheel(TWinControl* Window, TPoint ScreenPos, int Delta, TShiftState Shift, bool Horizontal)
 {
     syncPointer(ScreenPos, Shift);
+    if (DragLoopActive())
+        return;
     TWinControl* target = mouseWindow(Window);
     if (!target)
         return;
@@ -191,13 +214,13 @@ void RouteMouseWheel(TWinControl* Window, TPoint ScreenPos, int Delta, TShiftSta
 void RouteMouseEnter(TWinControl* Window, TPoint ScreenPos)
 {
     InputState().SetCursorPos(ScreenPos);
-    if (!GetCaptureControl())
+    if (!GetCaptureControl() && !DragLoopActive())
         updateHover(Window, ScreenPos);
 }
 
 void RouteMouseLeave(TWinControl* Window)
 {
-    if (GetCaptureControl())
+    if (GetCaptureControl() || DragLoopActive())
         return;
     TControl* hovered = InputState().ControlUnderCursor();
     if (!hovered || !Window)

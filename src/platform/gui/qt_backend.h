@@ -18,6 +18,8 @@
 //   QEvent::ToolTip                        -> CM_HINTSHOW, then the hint window (hintwindow.h)
 //   focus in by a click or Tab in Qt       -> the layer's SetFocus
 //   window activation                      -> the form becomes active
+//   window or application deactivation     -> CancelMode (a press or drag of that window ends)
+//   QDragEnter/Move/LeaveEvent, QDropEvent -> CM_DRAG (dragdrop.h)
 //
 // Mouse input of a disabled widget is left to Qt, which passes it to the
 // parent widget. Keys go to the layer's focused control of the window's form

@@ -1,6 +1,7 @@
 #pragma once
 // The test kit in one include: fake clock, input driver, offscreen rendering,
-// and the scripted message boxes, modal forms and file dialogs.
+// drags, and the scripted message boxes, modal forms and file dialogs.
+#include "platform/testing/drag_driver.h"
 #include "platform/testing/fake_clock.h"
 #include "platform/testing/file_dialog_script.h"
 #include "platform/testing/input_driver.h"
