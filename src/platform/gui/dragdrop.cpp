@@ -37,10 +37,13 @@ TExternalDragObject::TExternalDragObject(const QMimeData* Data) : data_(const_ca
     for (const QUrl& url : Data->urls())
         if (url.isLocalFile())
             files_.push_back(url.toLocalFile());
-    hasText_ = Data->hasText();
+    formats_ = Data->formats();
+    // Plain text only (Qt's text() would also give the URLs as text).
+    for (const QString& f : formats_)
+        if (f == QLatin1String("text/plain") || f.startsWith(QLatin1String("text/plain;")))
+            hasText_ = true;
     if (hasText_)
         text_ = Data->text();
-    formats_ = Data->formats();
 }
 
 // ---- the loop -------------------------------------------------------------------------------------
@@ -226,9 +229,17 @@ public:
 
     // ---- drops from other programs
 
+    // The data of the drag from outside that ended last.
+    static QPointer<QMimeData>& Ended()
+    {
+        static QPointer<QMimeData> d;
+        return d;
+    }
+
     static std::shared_ptr<TExternalDragObject> StartExternal(const QMimeData* Data)
     {
         EndExternal(false);
+        Ended().clear();
         External() = std::make_shared<TExternalDragObject>(Data);
         return External();
     }
@@ -243,6 +254,7 @@ public:
         std::shared_ptr<TExternalDragObject> o = std::move(External());
         if (!o)
             return;
+        Ended() = o->data_;
         TPoint local;
         Finish(o.get(), Drop, local);
         o->data_.clear();
@@ -439,6 +451,12 @@ bool TranslateQtDragEvent(TWinControl* Control, QEvent* Event)
     case QEvent::Drop: {
         auto* e = static_cast<QDropEvent*>(Event);
         std::shared_ptr<TExternalDragObject> o = TDragLoop::External();
+        // Qt passes a refused move or drop on to the parent widgets: the
+        // drag has been answered (or has ended) already.
+        if (!o && Event->type() != QEvent::DragEnter && TDragLoop::Ended().data() == e->mimeData()) {
+            e->ignore();
+            return true;
+        }
         if (Event->type() == QEvent::DragEnter || !o)
             o = TDragLoop::StartExternal(e->mimeData());
         TDragLoop::SetData(*o, e->mimeData());
@@ -454,11 +472,12 @@ bool TranslateQtDragEvent(TWinControl* Control, QEvent* Event)
             return true;
         }
         if (Event->type() == QEvent::Drop) {
-            const bool accepted = o->Accepted();
-            answer(e, accepted);
+            answer(e, o->Accepted());
             TDragLoop::EndExternal(true);
         } else {
-            answer(e, o->Accepted());
+            // Qt sends the moves only to a window that took the enter; the
+            // move that always follows gives the real answer.
+            answer(e, Event->type() == QEvent::DragEnter || o->Accepted());
         }
         return true;
     }

@@ -6,6 +6,7 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPointer>
 #include <QUrl>
 #include <QWidget>
 
@@ -87,6 +88,34 @@ WidgetPoint locate(TControl* Control, int X, int Y)
 
 constexpr Qt::DropActions kActions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
 
+// The widget that took the drag's enter: as Qt's window does, a move onto
+// another widget first sends a leave to it and an enter to the new one.
+QPointer<QWidget>& entered()
+{
+    static QPointer<QWidget> w;
+    return w;
+}
+
+bool sendEnter(const WidgetPoint& W, const QMimeData& Data)
+{
+    entered() = W.widget;
+    QDragEnterEvent e(W.pos.toPoint(), kActions, &Data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(W.widget, &e);
+    if (!e.isAccepted())
+        entered().clear();
+    return e.isAccepted();
+}
+
+void sendLeave()
+{
+    QPointer<QWidget> w = entered();
+    entered().clear();
+    if (!w)
+        return;
+    QDragLeaveEvent e;
+    QCoreApplication::sendEvent(w, &e);
+}
+
 }  // namespace
 
 bool DragDriver::ExternalEnter(TControl* Control, int X, int Y, const QMimeData& Data)
@@ -94,9 +123,8 @@ bool DragDriver::ExternalEnter(TControl* Control, int X, int Y, const QMimeData&
     const WidgetPoint w = locate(Control, X, Y);
     if (!w.widget)
         return false;
-    QDragEnterEvent e(w.pos.toPoint(), kActions, &Data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w.widget, &e);
-    return e.isAccepted();
+    sendLeave();
+    return sendEnter(w, Data);
 }
 
 bool DragDriver::ExternalMove(TControl* Control, int X, int Y, const QMimeData& Data)
@@ -104,25 +132,29 @@ bool DragDriver::ExternalMove(TControl* Control, int X, int Y, const QMimeData& 
     const WidgetPoint w = locate(Control, X, Y);
     if (!w.widget)
         return false;
+    if (w.widget != entered().data()) {
+        sendLeave();
+        if (!sendEnter(w, Data))
+            return false;
+    }
     QDragMoveEvent e(w.pos.toPoint(), kActions, &Data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w.widget, &e);
     return e.isAccepted();
 }
 
-void DragDriver::ExternalLeave(TControl* Control, int X, int Y)
-{
-    const WidgetPoint w = locate(Control, X, Y);
-    if (!w.widget)
-        return;
-    QDragLeaveEvent e;
-    QCoreApplication::sendEvent(w.widget, &e);
-}
+void DragDriver::ExternalLeave() { sendLeave(); }
 
 bool DragDriver::ExternalRelease(TControl* Control, int X, int Y, const QMimeData& Data)
 {
     const WidgetPoint w = locate(Control, X, Y);
     if (!w.widget)
         return false;
+    if (w.widget != entered().data()) {
+        sendLeave();
+        if (!sendEnter(w, Data))
+            return false;
+    }
+    entered().clear();
     QDropEvent e(w.pos, kActions, &Data, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w.widget, &e);
     return e.isAccepted();

@@ -45,10 +45,13 @@ public:
     static bool Accepted();
 
     // ---- drops from other programs: true when the window under the point
-    // accepted the event (QDropEvent::isAccepted).
+    // accepted the event (QDropEvent::isAccepted). As Qt's window does, a
+    // move or release over another window than the one entered first sends
+    // a leave to that one and an enter to the new one. A layer window takes
+    // every enter; the move that follows it gives the real answer.
     static bool ExternalEnter(TControl* Control, int X, int Y, const QMimeData& Data);
     static bool ExternalMove(TControl* Control, int X, int Y, const QMimeData& Data);
-    static void ExternalLeave(TControl* Control, int X, int Y);
+    static void ExternalLeave();
     static bool ExternalRelease(TControl* Control, int X, int Y, const QMimeData& Data);
     // Enter, move and drop at one point.
     static bool ExternalDrop(TControl* Control, int X, int Y, const QMimeData& Data);
