@@ -33,9 +33,10 @@
 // A drop from another program: every layer window accepts Qt's drops. Qt's
 // drag enter, move, leave and drop events on a window are mapped to the same
 // CM_DRAG messages for the control under the pointer, with a
-// TExternalDragObject (file names, text, the MIME data) as Source; Qt is
-// told that the drop is accepted exactly when DragOver accepted. There is no
-// source control, so no OnStartDrag or OnEndDrag.
+// TExternalDragObject (file names, text, the MIME data) as Source. The
+// enter is always taken (Qt sends moves only to a window that took it); the
+// move that follows it and the drop are accepted exactly when DragOver
+// accepted. There is no source control, so no OnStartDrag or OnEndDrag.
 #include <QMimeData>
 #include <QPointer>
 #include <QStringList>
