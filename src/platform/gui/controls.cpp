@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "platform/gui/application.h"
+#include "platform/gui/dragdrop.h"
 #include "platform/gui/input_state.h"
 #include "platform/gui/qt_backend.h"
 
@@ -61,6 +62,14 @@ void SetCaptureControl(TControl* Control)
             window = Control->Parent();
         previous->Perform(WM_CAPTURECHANGED, 0, window ? intptr_t(window->Widget()) : 0);
     }
+}
+
+void CancelMode()
+{
+    CancelDragLoop();
+    if (TControl* captor = GetCaptureControl())
+        captor->Perform(WM_CANCELMODE);
+    SetCaptureControl(nullptr);
 }
 
 // ---- TControl ---------------------------------------------------------------------------------
@@ -308,6 +317,11 @@ void TControl::WndProc(TMessage& Message)
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK:
+        if (Message.Msg == WM_LBUTTONDBLCLK && dragMode_ == dmAutomatic &&
+            !ComponentState().Contains(TComponentStateItem::csDesigning)) {
+            BeginDrag(true);
+            return;
+        }
         // A control that takes no double clicks sees a second press.
         if (!controlStyle_.Contains(csDoubleClicks))
             Message.Msg -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
@@ -315,6 +329,10 @@ void TControl::WndProc(TMessage& Message)
             controlState_.Include(csLButtonDown);
         break;
     case WM_LBUTTONDOWN:
+        if (dragMode_ == dmAutomatic && !ComponentState().Contains(TComponentStateItem::csDesigning)) {
+            BeginDrag(true);
+            return;
+        }
         controlState_.Include(csLButtonDown);
         break;
     case WM_LBUTTONUP:
@@ -344,6 +362,8 @@ void TControl::Dispatch(TMessage& Message)
     case WM_MOUSEMOVE: WMMouseMove(Message); break;
     case WM_MOUSEWHEEL: WMMouseWheel(Message); break;
     case WM_CANCELMODE: WMCancelMode(Message); break;
+    case WM_CAPTURECHANGED: WMCaptureChanged(Message); break;
+    case CM_DRAG: CMDrag(Message); break;
     case WM_TIMER: WMTimer(Message); break;
     case WM_PAINT: WMPaint(Message); break;
     case CM_MOUSEENTER: CMMouseEnter(Message); break;
@@ -518,7 +538,10 @@ void TControl::WMCancelMode(TMessage& Message)
     if (MouseCapture())
         SetMouseCapture(false);
     controlState_.Exclude(csClicked);
+    controlState_.Exclude(csLButtonDown);
 }
+
+void TControl::WMCaptureChanged(TMessage& Message) { DefaultHandler(Message); }
 
 void TControl::WMTimer(TMessage& Message) { DefaultHandler(Message); }
 

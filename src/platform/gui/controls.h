@@ -106,6 +106,30 @@ using TMouseWheelEvent =
     std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
 using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 
+// ---- drag and drop (the loop and the drag objects: dragdrop.h) --------------------------------
+
+class TDragObject;
+
+// dmAutomatic: a left press on the control starts a drag at once instead of
+// the usual mouse handling; dmManual: the program calls BeginDrag.
+enum class TDragMode { dmManual, dmAutomatic };
+using TDragMode::dmManual, TDragMode::dmAutomatic;
+
+// Where the pointer is relative to the control a DragOver is asked for.
+enum class TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+using TDragState::dsDragEnter, TDragState::dsDragLeave, TDragState::dsDragMove;
+
+// Source: the control being dragged, or the drag object when no control
+// is (a drag object of the program's own, files or text from outside).
+using TDragOverEvent =
+    std::function<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
+using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y)>;
+// The handler may set DragObject to an object of its own (it stays the
+// handler's to free, after OnEndDrag); left nullptr, the layer makes one.
+using TStartDragEvent = std::function<void(TObject* Sender, TDragObject*& DragObject)>;
+// Target: the control dropped on, nullptr when the drag ended without a drop.
+using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X, int Y)>;
+
 // What CM_HINTSHOW's LParam points to: the handler may change the text, the
 // position or the colour, or answer Result 1 to show no hint.
 struct THintInfo {
@@ -207,6 +231,28 @@ public:
     bool MouseCapture() const;
     void SetMouseCapture(bool Value);
 
+    // ---- drag and drop (rules in dragdrop.h)
+    TDragMode DragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode Value) { dragMode_ = Value; }
+    // The cursor while the pointer is over a target that accepts this control.
+    TCursor DragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor Value) { dragCursor_ = Value; }
+    // Starts dragging this control (nothing when a drag runs already).
+    // Immediate: the drag starts now; otherwise once the pointer has moved
+    // Threshold pixels (-1: Mouse.DragThreshold) from where it is now.
+    void BeginDrag(bool Immediate, int Threshold = -1);
+    // Ends this control's drag: dropped on the target under the pointer when
+    // Drop and the target accepts, cancelled otherwise.
+    void EndDrag(bool Drop);
+    // True while this control is being dragged (from BeginDrag on).
+    bool Dragging() const;
+    // Asked while something is dragged over the control (X, Y in client
+    // coordinates). The base: not accepted unless OnDragOver is set, which
+    // starts with Accept true.
+    virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+    // Something was dropped on the control (OnDragDrop).
+    virtual void DragDrop(TObject* Source, int X, int Y);
+
     // ---- messages
     // Delivers the message synchronously through WndProc; returns Result.
     intptr_t Perform(unsigned Msg, intptr_t WParam = 0, intptr_t LParam = 0);
@@ -243,10 +289,15 @@ public:
     TMouseWheelEvent OnMouseWheel;
     TMouseWheelUpDownEvent OnMouseWheelDown;
     TMouseWheelUpDownEvent OnMouseWheelUp;
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TStartDragEvent OnStartDrag;
+    TEndDragEvent OnEndDrag;
 
 protected:
     friend class TWinControl;
     friend class TCustomForm;
+    friend class TDragLoop;
 
     virtual void DblClick();
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -282,9 +333,23 @@ protected:
     virtual void WMMButtonDblClk(TMessage& Message);
     virtual void WMMouseMove(TMessage& Message);
     virtual void WMMouseWheel(TMessage& Message);
+    // The control loses its mode (a press in progress, a drag of its own):
+    // a modal window, a message box, a popup, a drag start or a deactivation
+    // came. The base releases the capture.
     virtual void WMCancelMode(TMessage& Message);
+    // The mouse capture left this control (LParam: the window taking it, or
+    // 0). The base does nothing; the capture also ends at every release.
+    virtual void WMCaptureChanged(TMessage& Message);
     virtual void WMTimer(TMessage& Message);
     virtual void WMPaint(TMessage& Message);
+    // CM_DRAG (WParam: TDragMessage, LParam: TDragRec*): DragOver, DragDrop,
+    // and the drop target at a point (dmFindTarget).
+    virtual void CMDrag(TMessage& Message);
+    // OnStartDrag; DragObject left nullptr makes the layer create one.
+    virtual void DoStartDrag(TDragObject*& DragObject);
+    // OnEndDrag (Target nullptr: not dropped; X, Y in the target's client
+    // coordinates).
+    virtual void DoEndDrag(TObject* Target, int X, int Y);
     virtual void CMMouseEnter(TMessage& Message);
     virtual void CMMouseLeave(TMessage& Message);
     virtual void CMMouseWheel(TMessage& Message);
@@ -334,6 +399,8 @@ private:
     bool showHint_ = false;
     bool parentShowHint_ = true;
     int wheelAccumulator_ = 0;
+    TDragMode dragMode_ = dmManual;
+    TCursor dragCursor_ = crDrag;
 };
 
 // ---- TWinControl ------------------------------------------------------------------------------
@@ -565,6 +632,8 @@ protected:
     void CMColorChanged(TMessage& Message) override;
     void CMFontChanged(TMessage& Message) override;
     void CMCursorChanged(TMessage& Message) override;
+    // dmFindTarget: the enabled graphic child at the point, else the window.
+    void CMDrag(TMessage& Message) override;
 
 private:
     void Init(QWidget* AWidget);
@@ -753,6 +822,11 @@ TControl* GetCaptureControl();
 // Sets (nullptr: releases) the capture; the control losing it gets
 // WM_CAPTURECHANGED.
 void SetCaptureControl(TControl* Control);
+// Ends whatever mode the mouse is in: a drag in progress is cancelled, the
+// capturing control gets WM_CANCELMODE, then the capture is released. Modal
+// shows, message boxes, file dialogs, popups, drag starts and the
+// deactivation of a window or of the application call it.
+void CancelMode();
 
 // ---- delivering input the way the message loop does ---------------------------------------------
 

@@ -280,6 +280,7 @@ TModalResult MessageDlg(const String& Msg, TMsgDlgType DlgType, TMsgDlgButtons B
 {
     if (Buttons.Empty())
         Buttons = TMsgDlgButtons{mbOK};
+    CancelMode();
     if (TMessageBoxHandler* h = MessageBoxHandler())
         return h->Show({DlgType, MsgDlgCaption(DlgType), Msg, Buttons, DefaultButton});
     TForm* form = CreateMessageDialog(Msg, DlgType, Buttons, DefaultButton);
@@ -418,6 +419,7 @@ bool TOpenDialog::Acceptable(const QStringList& Names)
 
 bool TOpenDialog::Execute()
 {
+    CancelMode();
     TFileDialogRequest request;
     request.Save = IsSave();
     request.Title = title_;

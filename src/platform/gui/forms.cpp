@@ -276,7 +276,7 @@ TModalResult TForm::ShowModal()
         throw EInvalidOperation(QStringLiteral("Cannot make a visible window modal"));
     if (!Enabled())
         throw EInvalidOperation(QStringLiteral("Cannot make a disabled window modal"));
-    SetCaptureControl(nullptr);
+    CancelMode();
     TWeakRef<TForm> self(this);
     TWeakRef<TCustomForm> previous(GetActiveForm());
     modal_ = true;

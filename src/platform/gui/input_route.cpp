@@ -1,6 +1,7 @@
 #include "platform/gui/input_route.h"
 
 #include "platform/gui/application.h"
+#include "platform/gui/dragdrop.h"
 #include "platform/gui/input_state.h"
 #include "platform/gui/popupform.h"
 
@@ -150,12 +151,17 @@ TWinControl* KeyboardTarget(TWinControl* Window)
 void RouteKeyDown(TWinControl* Target, const TKeyStroke& Stroke)
 {
     Application.CancelHint();
-    if (!Target)
+    if (!Target && !DragLoopActive())
         return;
     TInputState& state = InputState();
     state.SyncModifiers(Stroke.Shift);
     const bool wasDown = state.IsKeyDown(Stroke.VK);
     setModifierKeyDown(state, Stroke.VK, true);
+    // A drag in progress takes the keyboard.
+    if (DragLoopActive()) {
+        DragLoopKey(Stroke.VK, true);
+        return;
+    }
     const bool alt = state.IsKeyDown(VK_MENU);
     const bool ctrl = state.IsKeyDown(VK_CONTROL);
     const bool sys = (alt && !ctrl) || Stroke.VK == VK_F10;
@@ -197,6 +203,10 @@ void RouteKeyUp(TWinControl* Target, const TKeyStroke& Stroke)
     TInputState& state = InputState();
     state.SyncModifiers(Stroke.Shift);
     setModifierKeyDown(state, Stroke.VK, false);
+    if (DragLoopActive()) {
+        DragLoopKey(Stroke.VK, false);
+        return;
+    }
     if (!Target)
         return;
     const bool alt = state.IsKeyDown(VK_MENU);
@@ -209,6 +219,8 @@ void RouteKeyUp(TWinControl* Target, const TKeyStroke& Stroke)
 void RouteChars(TWinControl* Target, const String& Text)
 {
     Application.CancelHint();
+    if (DragLoopActive())
+        return;
     TWeakRef<TWinControl> target(Target);
     for (QChar c : Text) {
         TWinControl* t = target.Get();
@@ -223,6 +235,11 @@ void RouteMouseButton(TWinControl* Window, unsigned Msg, TPoint ScreenPos, TShif
 {
     Application.CancelHint();
     syncPointer(ScreenPos, Shift);
+    // A drag in progress takes the mouse: a release drops.
+    if (DragLoopActive()) {
+        DragLoopMouseButton(Msg, ScreenPos);
+        return;
+    }
     if (isPress(Msg)) {
         if (!pressPassesPopups(Window))
             return;
@@ -239,6 +256,10 @@ void RouteMouseButton(TWinControl* Window, unsigned Msg, TPoint ScreenPos, TShif
 void RouteMouseMove(TWinControl* Window, TPoint ScreenPos, TShiftState Shift)
 {
     syncPointer(ScreenPos, Shift);
+    if (DragLoopActive()) {
+        DragLoopMouseMove(ScreenPos);
+        return;
+    }
     TWinControl* popup = popupGrab(Window);
     if (popup)
         Window = popup;
@@ -260,6 +281,8 @@ void RouteMouseWheel(TWinControl* Window, TPoint ScreenPos, int Delta, TShiftSta
 {
     Application.CancelHint();
     syncPointer(ScreenPos, Shift);
+    if (DragLoopActive())
+        return;
     if (TWinControl* popup = popupGrab(Window))
         Window = popup;
     TWinControl* target = mouseWindow(Window);
@@ -272,7 +295,7 @@ void RouteMouseWheel(TWinControl* Window, TPoint ScreenPos, int Delta, TShiftSta
 void RouteMouseEnter(TWinControl* Window, TPoint ScreenPos)
 {
     InputState().SetCursorPos(ScreenPos);
-    if (!GetCaptureControl())
+    if (!GetCaptureControl() && !DragLoopActive())
         updateHover(Window, ScreenPos);
 }
 
@@ -280,7 +303,7 @@ void RouteMouseLeave(TWinControl* Window)
 {
     if (Window && !Window->Parent())  // the pointer left the window
         Application.CancelHint();
-    if (GetCaptureControl())
+    if (GetCaptureControl() || DragLoopActive())
         return;
     TControl* hovered = InputState().ControlUnderCursor();
     if (!hovered || !Window)

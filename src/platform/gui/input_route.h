@@ -50,6 +50,8 @@ void RouteMouseButton(TWinControl* Window, unsigned Msg, TPoint ScreenPos, TShif
 // entered; not while captured), then WM_SETCURSOR (not while captured), then
 // WM_MOUSEMOVE.
 void RouteMouseMove(TWinControl* Window, TPoint ScreenPos, TShiftState Shift);
+// While a drag runs (dragdrop.h) the mouse and the keys go to the drag
+// instead: moves step it, a release drops, Esc cancels, the rest is dropped.
 // WM_MOUSEWHEEL (or WM_MOUSEHWHEEL) with Delta in WHEEL_DELTA units.
 void RouteMouseWheel(TWinControl* Window, TPoint ScreenPos, int Delta, TShiftState Shift, bool Horizontal = false);
 // The pointer came over Window without moving (a window appeared under it).

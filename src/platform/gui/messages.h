@@ -312,6 +312,8 @@ constexpr unsigned CM_TABSTOPCHANGED = CM_BASE + 40;
 constexpr unsigned CM_UIACTIVATE = CM_BASE + 41;
 constexpr unsigned CM_CONTROLLISTCHANGE = CM_BASE + 44;
 constexpr unsigned CM_CHILDKEY = CM_BASE + 46;
+// Drag and drop: WParam = TDragMessage, LParam = TDragRec* (dragdrop.h).
+constexpr unsigned CM_DRAG = CM_BASE + 47;
 constexpr unsigned CM_HINTSHOW = CM_BASE + 48;
 constexpr unsigned CM_INVALIDATE = CM_BASE + 52;
 constexpr unsigned CM_BORDERCHANGED = CM_BASE + 59;

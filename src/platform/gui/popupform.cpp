@@ -149,8 +149,9 @@ void TPopupForm::ShowAt(const TRect& Rect)
 void TPopupForm::SetVisible(bool Value)
 {
     if (Value && !Visible()) {
-        // A popup takes the mouse: whoever held the capture loses it.
-        SetCaptureControl(nullptr);
+        // A popup takes the mouse: whoever held the capture is told to end
+        // what it was doing and loses it.
+        CancelMode();
         removeFromStack(this);
         openStack().push_back(TWeakRef<TPopupForm>(this));
     }

@@ -7,11 +7,13 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QWheelEvent>
 
 #include <map>
 
 #include "platform/gui/application.h"
+#include "platform/gui/dragdrop.h"
 #include "platform/gui/input_route.h"
 #include "platform/gui/input_state.h"
 
@@ -72,6 +74,32 @@ TKeyStroke strokeOf(const QKeyEvent* E)
     return s;
 }
 
+// The application went to the background (another program is active):
+// whatever the mouse was doing ends.
+class TApplicationStateWatch : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override
+    {
+        if (Event->type() == QEvent::ApplicationStateChange && Watched == QCoreApplication::instance() &&
+            static_cast<QApplicationStateChangeEvent*>(Event)->applicationState() != Qt::ApplicationActive)
+            CancelMode();
+        return false;
+    }
+};
+
+void watchApplicationState()
+{
+    static QPointer<QObject> watch;
+    QCoreApplication* app = QCoreApplication::instance();
+    if (watch || !app)
+        return;
+    watch = new TApplicationStateWatch(app);
+    app->installEventFilter(watch);
+}
+
 }  // namespace
 
 // ---- TQtWidget / TWidgetAdapter ---------------------------------------------------------------
@@ -83,6 +111,7 @@ TWidgetAdapter::TWidgetAdapter(TWinControl* Control, QWidget* Widget, TRole Role
 {
     adapters().insert(Widget, this);
     Widget->installEventFilter(this);
+    watchApplicationState();
 }
 
 TWidgetAdapter::~TWidgetAdapter() { adapters().remove(widget_); }
@@ -242,6 +271,18 @@ bool TranslateQtEvent(TWinControl* Control, QEvent* Event)
         if (auto* form = dynamic_cast<TCustomForm*>(Control); form && form->Visible() && !form->Active())
             ActivateForm(form);
         return false;
+    case QEvent::WindowDeactivate:
+        // Another window (or program) took the activation: a press or a drag
+        // in progress in this window ends.
+        if (TControl* captor = GetCaptureControl();
+            DragLoopActive() || (captor && GetParentForm(captor) == GetParentForm(Control)))
+            CancelMode();
+        return false;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::DragLeave:
+    case QEvent::Drop:
+        return TranslateQtDragEvent(Control, Event);
     case QEvent::Paint: {
         QPainter painter(widget);
         Control->PaintHandler(&painter);

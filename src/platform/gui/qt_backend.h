@@ -18,6 +18,8 @@
 //   QEvent::ToolTip                        -> CM_HINTSHOW, then the hint window (hintwindow.h)
 //   focus in by a click or Tab in Qt       -> the layer's SetFocus
 //   window activation                      -> the form becomes active
+//   window or application deactivation     -> CancelMode (a press or drag of that window ends)
+//   QDragEnter/Move/LeaveEvent, QDropEvent -> CM_DRAG (dragdrop.h)
 //
 // Positions are window coordinates of the control's widget (its frame) and
 // become client coordinates on the way (minus ClientOffset). A control with

@@ -22,6 +22,8 @@ void TWinControl::Init(QWidget* AWidget)
     adapter_ = new TWidgetAdapter(this, AWidget);
     AWidget->setMouseTracking(true);
     AWidget->setFocusPolicy(Qt::NoFocus);
+    // Drops from other programs reach the layer's DragOver (dragdrop.h).
+    AWidget->setAcceptDrops(true);
     AWidget->hide();
 }
 

@@ -1,6 +1,7 @@
 #include "platform/testing/input_driver.h"
 
 #include "platform/gui/application.h"
+#include "platform/gui/dragdrop.h"
 #include "platform/gui/input_route.h"
 #include "platform/gui/popupform.h"
 
@@ -171,12 +172,14 @@ void TypeText(TWinControl* Control, const String& Text)
 
 InputStateScope::InputStateScope()
 {
+    CancelDragLoop();
     InputState().Reset();
     SetCaptureControl(nullptr);
 }
 
 InputStateScope::~InputStateScope()
 {
+    CancelDragLoop();
     InputState().Reset();
     SetCaptureControl(nullptr);
 }

@@ -49,8 +49,9 @@ void TypeKey(TWinControl* Control, Word VK, TShiftState Shift = {}, bool Keypad 
 void TypeText(TWinControl* Control, const String& Text);
 
 // ---- state
-// Resets the input state (keys, buttons, pointer, hover) and releases the
-// mouse capture when created and again when destroyed.
+// Resets the input state (keys, buttons, pointer, hover), ends a drag in
+// progress and releases the mouse capture when created and again when
+// destroyed.
 class InputStateScope {
 public:
     InputStateScope();
