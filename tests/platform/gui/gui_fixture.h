@@ -77,9 +77,16 @@ public:
     // Receives WM_SETFOCUS / WM_KILLFOCUS when set.
     EventLog* FocusLog = nullptr;
     intptr_t DlgCode = DLGC_WANTCHARS | DLGC_WANTARROWS;
+    // WM_CANCELMODE messages received.
+    int CancelModes = 0;
 
 protected:
     void WMGetDlgCode(TMessage& Message) override { Message.Result = DlgCode; }
+    void WMCancelMode(TMessage& Message) override
+    {
+        ++CancelModes;
+        TCustomControl::WMCancelMode(Message);
+    }
     void DefaultHandler(TMessage& Message) override
     {
         if (Message.Msg == WM_KEYDOWN)

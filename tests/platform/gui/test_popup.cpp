@@ -125,7 +125,8 @@ TEST_F(PopupTest, ShowAtPutsTheWindowAtItsRectangleInOneStep)
     ASSERT_NE(w->windowHandle(), nullptr);
     EXPECT_EQ(w->windowHandle()->transientParent(), main->Widget()->windowHandle());
     EXPECT_EQ(popup->OwnerForm(), main);
-    // The popup takes the mouse and the keyboard.
+    // The popup takes the mouse and the keyboard; the captor was told first.
+    EXPECT_EQ(target->CancelModes, 1);
     EXPECT_EQ(GetCaptureControl(), nullptr);
     EXPECT_EQ(Screen.ActiveForm(), popup);
     EXPECT_EQ(GetFocusedControl(), list);
