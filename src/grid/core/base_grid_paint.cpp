@@ -415,6 +415,13 @@ void TBaseGrid::KeyDown(Word& Key, TShiftState Shift)
 
 bool TBaseGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
 {
+    // As the Down key: from the bottom edge of a merge, so the step leaves
+    // it (else FocusBaseCell would pull the current cell back for ever).
+    if (const TCellProperties* p = PropsAt(Col(), Row())) {
+        const int bottom = p->GetBaseCell(Col(), Row()).Y + CellSpan(Col(), Row()).Y;
+        if (bottom > Row() && bottom < RowCount() - 1)
+            SetRow(bottom);
+    }
     const bool result = TStringGrid::DoMouseWheelDown(Shift, MousePos);
     if (FHideLastRow && Row() < RowCount() - 1 && VisibleRowCount() < Row() - TopRow())
         SetTopRow(TopRow() + 1);

@@ -70,6 +70,15 @@ public:
             ABrush.SetColor(p->BrushColor());
         AColorTo = p->BrushColorTo();
     }
+    // The content rectangle the cell was last drawn in; empty when it was not.
+    TRect ContentRectOf(int ACol, int ARow) const
+    {
+        TRect r;
+        for (size_t i = 0; i < ContentCells.size(); ++i)
+            if (ContentCells[i] == std::make_pair(ACol, ARow))
+                r = ContentRects[i];
+        return r;
+    }
     void ClearLog()
     {
         ContentCalls = 0;

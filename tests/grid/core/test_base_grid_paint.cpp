@@ -95,17 +95,18 @@ TEST_F(BaseGridTest, AMergeIsPaintedOncePerPass)
         Paint();
         EXPECT_EQ(grid->PaintID(), id + 1);
         EXPECT_EQ(CountContent(1, 1), 1);
-        for (int c = 1; c <= 3; ++c)
-            for (int r = 1; r <= 2; ++r)
-                if (c != 1 || r != 1)
+        for (int c = 1; c <= 3; ++c) {
+            for (int r = 1; r <= 2; ++r) {
+                if (c != 1 || r != 1) {
                     EXPECT_EQ(CountContent(c, r), 0) << c << "," << r;
+                }
+            }
+        }
         EXPECT_EQ(CountContent(4, 1), 1);
     }
     // The merge's content rectangle is the whole merge less the line width.
     Paint();
-    for (size_t i = 0; i < grid->ContentCells.size(); ++i)
-        if (grid->ContentCells[i] == std::make_pair(1, 1))
-            EXPECT_EQ(grid->ContentRects[i], (TRect{65, 25, 255, 71}));
+    EXPECT_EQ(grid->ContentRectOf(1, 1), (TRect{65, 25, 255, 71}));
     // Asked for a non-base cell alone (scrolled so the base is hidden): once.
     grid->SetTopRow(2);
     Paint();
@@ -137,9 +138,7 @@ TEST_F(BaseGridTest, GridLinesInsideTheCellByWidth)
         EXPECT_EQ(At(img, midX, r.Bottom - 1 - w), ColorToRGB(clWhite));
         EXPECT_EQ(At(img, midX, r.Top), ColorToRGB(clWhite));
         // The content lies inside the lines.
-        for (size_t i = 0; i < grid->ContentCells.size(); ++i)
-            if (grid->ContentCells[i] == std::make_pair(2, 3))
-                EXPECT_EQ(grid->ContentRects[i], (TRect{r.Left + w, r.Top + w, r.Right - w, r.Bottom - w}));
+        EXPECT_EQ(grid->ContentRectOf(2, 3), (TRect{r.Left + w, r.Top + w, r.Right - w, r.Bottom - w}));
     }
     // Width 0: no line, the content fills the cell.
     grid->SetGridLineWidth(0);
@@ -147,9 +146,7 @@ TEST_F(BaseGridTest, GridLinesInsideTheCellByWidth)
     const TRect r = grid->CellRect(2, 3);
     EXPECT_EQ(At(img, (r.Left + r.Right) / 2, r.Bottom - 1), ColorToRGB(clWhite));
     EXPECT_EQ(At(img, r.Right - 1, (r.Top + r.Bottom) / 2), ColorToRGB(clWhite));
-    for (size_t i = 0; i < grid->ContentCells.size(); ++i)
-        if (grid->ContentCells[i] == std::make_pair(2, 3))
-            EXPECT_EQ(grid->ContentRects[i], r);
+    EXPECT_EQ(grid->ContentRectOf(2, 3), r);
     // Fixed cells: a 1-pixel line in the fixed line colour.
     grid->SetGridFixedLineColor(clRed);
     const QImage f = Paint();
@@ -308,10 +305,14 @@ TEST_F(BaseGridTest, PageDownAndWheelWithTheHiddenLastRow)
     EXPECT_EQ(grid->Row(), 7);
     EXPECT_GE(grid->Row(), grid->TopRow());
     EXPECT_LT(grid->Row(), grid->TopRow() + grid->VisibleRowCount());
-    // Into a merge: onto its base cell.
+    // Over a merge of two rows: onto its base, then past it.
     grid->MergeCells(1, 8, 1, 2);
     TestKit::Wheel(grid, 100, 100, -120);
+    EXPECT_EQ(grid->Row(), 8);
     TestKit::Wheel(grid, 100, 100, -120);
+    EXPECT_EQ(grid->Row(), 10);
+    // Up into it from below: onto the base.
+    TestKit::Wheel(grid, 100, 100, 120);
     EXPECT_EQ(grid->Row(), 8);
 }
 
@@ -347,8 +348,9 @@ TEST_F(BaseGridTest, RenderedLook)
     grid->SetSelection({3, 7, 5, 7});
     const QImage img = Paint();
     EXPECT_EQ(CountContent(1, 1), 1);
-    if (const char* path = std::getenv("VYN_GRID_PNG"))
+    if (const char* path = std::getenv("VYN_GRID_PNG")) {
         EXPECT_TRUE(TestKit::RenderToPng(grid, QString::fromLocal8Bit(path)));
+    }
 }
 
 }  // namespace

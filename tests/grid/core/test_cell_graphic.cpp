@@ -78,7 +78,7 @@ TEST(CellGraphic, PictureSizeByStretchMode)
     TFilePicture fp;
     g.SetFilePicture(&fp, false, TStretchMode::StretchWithAspectRatio, 2, TCellHAlign::haLeft, TCellVAlign::vaTop);
     EXPECT_EQ(g.CellType(), TCellType::ctFilePicture);
-    EXPECT_EQ(g.GetPictureSize(30, 20, false), (TPoint{28, 18}));
+    EXPECT_EQ(g.GetPictureSize(30, 20, false), (TPoint{0, 18}));
     g.SetAngle(10);
     EXPECT_EQ(g.GetPictureSize(30, 20, false), (TPoint{0, 0}));
 }
