@@ -327,7 +327,7 @@ TEST_F(BaseGridTest, ScaleKeepsCellSizes)
 // A picture to look at: VYN_GRID_PNG=<path> writes the grid as shown.
 TEST_F(BaseGridTest, RenderedLook)
 {
-    grid->SetBounds(8, 8, 520, 300);
+    grid->SetBounds(8, 8, 420, 300);
     grid->SetGridLineWidth(2);
     grid->UsePropsLook = true;
     for (int c = 0; c < 8; ++c)
@@ -343,6 +343,7 @@ TEST_F(BaseGridTest, RenderedLook)
     grid->SetOptions(grid->Options() + TGridOptions{goDrawFocusSelected});
     grid->SetActiveRowShow(true);
     grid->SetHoverRow(true);
+    grid->SetHoverRowColor(0xF0D8F0);
     grid->FHoverRowIdx = 9;
     grid->SetLeftCol(2);
     grid->SetSelection({3, 7, 5, 7});
@@ -350,6 +351,11 @@ TEST_F(BaseGridTest, RenderedLook)
     EXPECT_EQ(CountContent(1, 1), 1);
     if (const char* path = std::getenv("VYN_GRID_PNG")) {
         EXPECT_TRUE(TestKit::RenderToPng(grid, QString::fromLocal8Bit(path)));
+        // On a real display (VYN_TEST_DISPLAY=1 under xvfb-run): the screen as well.
+        grid->Invalidate();
+        QCoreApplication::processEvents();
+        const std::string screen = std::string("import -window root ") + path + ".screen.png";
+        EXPECT_EQ(std::system(screen.c_str()), 0);
     }
 }
 
