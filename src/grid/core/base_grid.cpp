@@ -213,11 +213,7 @@ void TBaseGrid::Notification(TComponent* AComponent, TOperation Operation)
 String TBaseGrid::GetCellEx(int ACol, int ARow)
 {
     int bc = ACol, br = ARow;
-    if (const TCellProperties* p = PropsAt(ACol, ARow)) {
-        const TPoint b = p->GetBaseCell(ACol, ARow);
-        bc = b.X;
-        br = b.Y;
-    }
+    GetBaseCellOf(ACol, ARow, bc, br);
     String value = TStringGrid::Cells(bc, br);
     if (br < FNormalRowCount) {
         GetDisplText(bc, br, value);
@@ -232,8 +228,9 @@ String TBaseGrid::GetCellEx(int ACol, int ARow)
 
 void TBaseGrid::SetCellEx(int ACol, int ARow, const String& Value)
 {
-    if (const TCellProperties* p = PropsAt(ACol, ARow)) {
-        const TPoint b = p->GetBaseCell(ACol, ARow);
+    if (PropsAt(ACol, ARow)) {
+        TPoint b;
+        GetBaseCellOf(ACol, ARow, b.X, b.Y);
         TStringGrid::SetCells(b.X, b.Y, Value);
         CellTextChanged(b.X, b.Y);
         if (Parent())
@@ -351,8 +348,12 @@ bool TBaseGrid::GetBaseCellOf(int ACol, int ARow, int& BaseCol, int& BaseRow) co
     BaseRow = ARow;
     if (const TCellProperties* p = PropsAt(ACol, ARow)) {
         const TPoint b = p->GetBaseCell(ACol, ARow);
-        BaseCol = b.X;
-        BaseRow = b.Y;
+        // Merge data that points outside the stored cells (rows moved
+        // through a merge) is taken as no merge.
+        if (b.X >= 0 && b.Y >= 0 && b.X < StoredColCount() && b.Y < RowCount()) {
+            BaseCol = b.X;
+            BaseRow = b.Y;
+        }
     }
     return BaseCol == ACol && BaseRow == ARow;
 }

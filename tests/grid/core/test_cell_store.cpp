@@ -333,3 +333,28 @@ TEST(CellStoreOwnership, TheGridFreesPropertiesAndItsOwnGraphicsOnly)
 }
 
 }  // namespace
+
+namespace {
+
+// Rows moved through a merge leave its data unadjusted (the row operations
+// of the string grid own that); reads, writes and geometry still never
+// reach outside the grid.
+TEST(CellStoreRowMoves, MergeDataPointingAwayIsNoMerge)
+{
+    TTestGrid grid(nullptr);
+    grid.SetColCount(4);
+    grid.SetRowCount(8);
+    grid.MergeCells(1, 1, 2, 3);  // rows 1..3
+    grid.MoveRow(3, 0);           // the bottom of the merge to the top: base row -2
+    EXPECT_EQ(grid.BaseCell(1, 0), (TPoint{1, 0}));
+    EXPECT_NO_THROW(grid.Cells(1, 0));
+    EXPECT_NO_THROW(grid.SetCells(2, 0, "x"));
+    EXPECT_NO_THROW(grid.CellRect(1, 0));
+    grid.DeleteRow(0);
+    for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < grid.RowCount(); ++r)
+            EXPECT_NO_THROW(grid.Cells(c, r));
+    EXPECT_NO_THROW(grid.PaintToImage());
+}
+
+}  // namespace
