@@ -242,6 +242,9 @@ TEST_F(CellStore, ObjectsPropertiesAndTheNewLook)
     EXPECT_EQ(grid.GetPropsGraphic(grid.GetCellProperties(4, 4)), &obj);
     EXPECT_EQ(grid.GridObjects(4, 4), grid.GetCellProperties(4, 4));
     EXPECT_EQ(grid.GetGraphicObjectEx(0, 0), nullptr);
+    // The caller's object leaves the cells before it ends.
+    grid.SetGraphicObjectEx(4, 4, nullptr);
+    grid.SetObjectEx(2, 2, nullptr);
 }
 
 TEST_F(CellStore, ClearingFreesNothing)
