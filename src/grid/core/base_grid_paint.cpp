@@ -1,6 +1,9 @@
 // TBaseGrid: cell geometry, the cell-frame painter, and the keyboard, wheel
 // and scrolling overrides that make a merge behave as one cell.
+#include <QFontMetrics>
+
 #include <algorithm>
+#include <optional>
 
 #include "grid/core/base_grid.h"
 #include "grid/core/grid_draw.h"
@@ -200,11 +203,12 @@ void TBaseGrid::PaintFrame(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TG
         ARect = CellRect(ACol, ARow);
     const bool fixed = AState.Contains(gdFixed);
     // 4. A merge scrolled partly under the fixed columns or rows stays off them.
-    auto guard = ACanvas.SaveState();
+    std::optional<TCanvasStateGuard> guard;
     const int fx = ACol >= FixedCols() ? FixedColsWidth() : 0;
     const int fy = ARow >= FixedRows() ? FixedRowsHeight() : 0;
     if ((ACol >= FixedCols() && FixedCols() > 0 && fx > ARect.Left) ||
         (ARow >= FixedRows() && FixedRows() > 0 && ARect.Top < fy)) {
+        guard.emplace(ACanvas);
         const TRect client = ClientRect();
         ACanvas.IntersectClipRect(TRect{fx, fy, std::max(fx, client.Right), std::max(fy, client.Bottom)});
     }
@@ -275,6 +279,8 @@ void TBaseGrid::PaintFrame(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TG
         const TColor from = ACanvas.Brush().Color();
         if (mirrorTo != clNone)
             DrawGradientCell(ACanvas, ARect, from, colorTo, mirror, mirrorTo, true, clNone, false, true);
+        else if (colorTo == clNone || colorTo == from)
+            ACanvas.FillRect(ARect);  // what the one-colour gradient paints, without its bands
         else
             DrawGradient(ACanvas, from, colorTo, 64, ARect, gd == TCellGradientDirection::GradientHorizontal);
         ACanvas.Brush().SetColor(from);
@@ -328,6 +334,20 @@ void TBaseGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRec
     const String text = GetCellEx(ACol, ARow);
     if (text.isEmpty() || ARect.Width() <= 0 || ARect.Height() <= 0)
         return;
+    if (&ACanvas == &Canvas() && ACanvas.Painter() && ACanvas.Font().Orientation() % 3600 == 0) {
+        // The grid's own canvas: the platform's fast cell text, centred with
+        // metrics kept from cell to cell.
+        const TFont& f = ACanvas.Font();
+        if (!contentFont_ || !(*contentFont_ == f)) {
+            if (!contentFont_)
+                contentFont_ = std::make_unique<TFont>();
+            contentFont_->Assign(f);
+            contentMetrics_ = std::make_unique<QFontMetrics>(f.ToQFont());
+        }
+        const int w = contentMetrics_->horizontalAdvance(text), h = contentMetrics_->height();
+        DrawCellText(ARect, ARect.Left + (ARect.Width() - w) / 2, ARect.Top + (ARect.Height() - h) / 2, text);
+        return;
+    }
     ACanvas.Brush().SetStyle(bsClear);
     ACanvas.DrawText(ARect, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     ACanvas.Brush().SetStyle(bsSolid);
