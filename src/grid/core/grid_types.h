@@ -95,6 +95,17 @@ enum class TCellShape {
     csArrowUp, csArrowDown, csArrowLeft, csArrowRight, csHalfStar
 };
 
+// The look of selected cells that the cell store paints.
+enum class TGridSelectionStyle { ssDefault, ssVista, ssWin7, ssOffice2007 };
+// The calculation of a cell (footer and column calculations).
+enum class TColumnCalcType { acNONE, acSUM, acAVG, acCOUNT, acMIN, acMAX, acSPREAD, acCUSTOM, acDISTINCT, acSTDDEV };
+// Where a cell graphic sits in its cell.
+enum class TCellHAlign { haLeft, haRight, haCenter, haBeforeText, haAfterText, haFull };
+enum class TCellVAlign { vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull };
+// How a picture is fitted into its cell.
+enum class TStretchMode { noStretch, Stretch, StretchWithAspectRatio, Shrink, ShrinkWithAspectRatio };
+enum class TBalloonIcon { biNone, biInfo, biWarning, biError };
+
 // ---- name <-> value tables ---------------------------------------------------------------
 //
 // TEnumNames<E>::Names lists the value names in ordinal order.
@@ -152,6 +163,14 @@ VYN_ENUM_NAMES(TCellShape, "csRectangle", "csCircle", "csTriangleLeft", "csTrian
                "csTriangleUp", "csTriangleDown", "csDiamond", "csLineVert", "csLineHorz",
                "csRoundRect", "csEllips", "csSquare", "csRoundSquare", "csStar", "csArrowUp",
                "csArrowDown", "csArrowLeft", "csArrowRight", "csHalfStar");
+
+VYN_ENUM_NAMES(TGridSelectionStyle, "ssDefault", "ssVista", "ssWin7", "ssOffice2007");
+VYN_ENUM_NAMES(TColumnCalcType, "acNONE", "acSUM", "acAVG", "acCOUNT", "acMIN", "acMAX", "acSPREAD", "acCUSTOM",
+               "acDISTINCT", "acSTDDEV");
+VYN_ENUM_NAMES(TCellHAlign, "haLeft", "haRight", "haCenter", "haBeforeText", "haAfterText", "haFull");
+VYN_ENUM_NAMES(TCellVAlign, "vaTop", "vaBottom", "vaCenter", "vaUnderText", "vaAboveText", "vaFull");
+VYN_ENUM_NAMES(TStretchMode, "noStretch", "Stretch", "StretchWithAspectRatio", "Shrink", "ShrinkWithAspectRatio");
+VYN_ENUM_NAMES(TBalloonIcon, "biNone", "biInfo", "biWarning", "biError");
 
 #undef VYN_ENUM_NAMES
 

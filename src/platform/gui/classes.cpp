@@ -144,3 +144,171 @@ void TComponent::Destroying()
     state_.Include(TComponentStateItem::csDestroying);
     alive_.reset();
 }
+
+// ---- TCollectionItem ----------------------------------------------------------------------------
+
+TCollectionItem::TCollectionItem(TCollection* Collection) { SetCollection(Collection); }
+
+TCollectionItem::~TCollectionItem()
+{
+    if (collection_)
+        collection_->RemoveItem(this);
+}
+
+void TCollectionItem::SetCollection(TCollection* Value)
+{
+    if (Value == collection_)
+        return;
+    if (collection_)
+        collection_->RemoveItem(this);
+    if (Value)
+        Value->InsertItem(this);
+}
+
+int TCollectionItem::Index() const
+{
+    if (!collection_)
+        return -1;
+    const auto& v = collection_->items_;
+    return static_cast<int>(std::find(v.begin(), v.end(), this) - v.begin());
+}
+
+void TCollectionItem::SetIndex(int Value)
+{
+    if (!collection_)
+        return;
+    auto& v = collection_->items_;
+    const int cur = Index();
+    Value = std::clamp(Value, 0, static_cast<int>(v.size()) - 1);
+    if (Value == cur)
+        return;
+    v.erase(v.begin() + cur);
+    v.insert(v.begin() + Value, this);
+    collection_->Changed();
+}
+
+void TCollectionItem::Changed(bool AllItems)
+{
+    if (collection_ && collection_->updateCount_ == 0)
+        collection_->Update(AllItems ? nullptr : this);
+}
+
+// ---- TCollection --------------------------------------------------------------------------------
+
+TCollection::TCollection(TItemFactory Factory, TPersistent* AOwner) : factory_(std::move(Factory)), owner_(AOwner) {}
+
+TCollection::~TCollection()
+{
+    // No Update from a collection being destroyed: a subclass is gone.
+    ++updateCount_;
+    while (!items_.empty())
+        delete items_.back();
+}
+
+void TCollection::CheckIndex(int Index) const
+{
+    if (Index < 0 || Index >= Count())
+        throw Exception(QStringLiteral("List index out of bounds (%1)").arg(Index));
+}
+
+TCollectionItem* TCollection::Items(int Index) const
+{
+    CheckIndex(Index);
+    return items_[size_t(Index)];
+}
+
+TCollectionItem* TCollection::Add()
+{
+    if (!factory_)
+        throw Exception(QStringLiteral("The collection cannot make items"));
+    TCollectionItem* item = factory_(this);
+    // A factory that made the item without the collection: it joins here.
+    if (item && item->collection_ != this)
+        item->SetCollection(this);
+    return item;
+}
+
+TCollectionItem* TCollection::Insert(int Index)
+{
+    if (Index < 0 || Index > Count())
+        throw Exception(QStringLiteral("List index out of bounds (%1)").arg(Index));
+    BeginUpdate();
+    TCollectionItem* item = nullptr;
+    try {
+        item = Add();
+        if (item)
+            item->SetIndex(Index);
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+    return item;
+}
+
+void TCollection::Delete(int Index)
+{
+    CheckIndex(Index);
+    delete items_[size_t(Index)];
+}
+
+void TCollection::Clear()
+{
+    if (items_.empty())
+        return;
+    BeginUpdate();
+    while (!items_.empty())
+        delete items_.back();
+    EndUpdate();
+}
+
+void TCollection::EndUpdate()
+{
+    if (updateCount_ > 0 && --updateCount_ == 0)
+        Changed();
+}
+
+void TCollection::Assign(const TPersistent& Source)
+{
+    const auto* src = dynamic_cast<const TCollection*>(&Source);
+    if (!src) {
+        TPersistent::Assign(Source);
+        return;
+    }
+    if (src == this)
+        return;
+    BeginUpdate();
+    try {
+        while (!items_.empty())
+            delete items_.back();
+        for (TCollectionItem* s : src->items_)
+            if (TCollectionItem* d = Add())
+                d->Assign(*s);
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+}
+
+void TCollection::Update(TCollectionItem*) {}
+
+void TCollection::Changed()
+{
+    if (updateCount_ == 0)
+        Update(nullptr);
+}
+
+void TCollection::InsertItem(TCollectionItem* Item)
+{
+    items_.push_back(Item);
+    Item->collection_ = this;
+    Changed();
+}
+
+void TCollection::RemoveItem(TCollectionItem* Item)
+{
+    items_.erase(std::remove(items_.begin(), items_.end(), Item), items_.end());
+    Item->collection_ = nullptr;
+    Changed();
+}

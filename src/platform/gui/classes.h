@@ -114,3 +114,82 @@ private:
     T* ptr_ = nullptr;
     std::weak_ptr<void> token_;
 };
+
+// ---- collections --------------------------------------------------------------------------------
+
+class TCollection;
+
+// An item of a TCollection. Created with a collection it joins it at the
+// end; deleting an item takes it out of its collection, which is told
+// (Update(nullptr)).
+class TCollectionItem : public TPersistent {
+public:
+    explicit TCollectionItem(TCollection* Collection);
+    ~TCollectionItem() override;
+
+    TCollection* Collection() const { return collection_; }
+    // Moves the item into another collection (nullptr: into none).
+    void SetCollection(TCollection* Value);
+    // Position in the collection; -1 without one.
+    int Index() const;
+    // Moves the item to Value (clamped into the collection).
+    void SetIndex(int Value);
+
+protected:
+    // The item's state changed: Update(this), or Update(nullptr) when
+    // AllItems, unless the collection is updating.
+    void Changed(bool AllItems);
+
+private:
+    friend class TCollection;
+    TCollection* collection_ = nullptr;
+};
+
+// An ordered list of owned items of one class. Every change (an item added,
+// inserted, deleted, moved, freed, or an item reporting Changed) calls the
+// virtual Update(Item) (Item nullptr: the list itself changed) unless
+// BeginUpdate is in force; the last EndUpdate calls Update(nullptr) once.
+class TCollection : public TPersistent {
+public:
+    // Makes a new item of the collection's class for Add and Insert; the
+    // item joins the collection through its constructor.
+    using TItemFactory = std::function<TCollectionItem*(TCollection* Collection)>;
+
+    explicit TCollection(TItemFactory Factory, TPersistent* AOwner = nullptr);
+    ~TCollection() override;
+
+    TPersistent* Owner() const { return owner_; }
+    int Count() const { return static_cast<int>(items_.size()); }
+    // A bad index raises Exception "List index out of bounds (n)".
+    TCollectionItem* Items(int Index) const;
+    TCollectionItem* Add();
+    // A new item at Index (0 .. Count).
+    TCollectionItem* Insert(int Index);
+    // Frees the item at Index.
+    void Delete(int Index);
+    // Frees every item (one Update).
+    void Clear();
+    void BeginUpdate() { ++updateCount_; }
+    void EndUpdate();
+    int UpdateCount() const { return updateCount_; }
+    // Empties the collection and adds one item per item of Source (a
+    // TCollection), each assigned from its counterpart.
+    void Assign(const TPersistent& Source) override;
+
+protected:
+    // After every change; Item is the changed item, nullptr when the list
+    // itself changed. The base does nothing.
+    virtual void Update(TCollectionItem* Item);
+    void Changed();
+
+private:
+    friend class TCollectionItem;
+    void InsertItem(TCollectionItem* Item);
+    void RemoveItem(TCollectionItem* Item);
+    void CheckIndex(int Index) const;
+
+    TItemFactory factory_;
+    TPersistent* owner_;
+    std::vector<TCollectionItem*> items_;
+    int updateCount_ = 0;
+};
