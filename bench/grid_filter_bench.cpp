@@ -19,19 +19,9 @@
 
 #include "grid/core/grid_filter.h"
 #include "grid/core/grid_text.h"
+#include "support/grid_formats.h"
 
 namespace {
-
-TGridFormatSettings formats()
-{
-    TGridFormatSettings f;
-    f.DecimalSeparator = u'.';
-    f.ThousandSeparator = u',';
-    f.DateSeparator = u'/';
-    f.TimeSeparator = u':';
-    f.ShortDateFormat = QStringLiteral("M/d/yyyy");
-    return f;
-}
 
 const QString kStars = QStringLiteral("*a*a*a*a*a*a*a*a*a*a*b");
 
@@ -46,7 +36,7 @@ QString words(int N)
 void BM_Stars_Filter(benchmark::State& State)
 {
     const QString value(int(State.range(0)), u'a');
-    const TGridFormatSettings fs = formats();
+    const TGridFormatSettings fs = UsGridFormats();
     for (auto _ : State)
         benchmark::DoNotOptimize(MatchFilterExpression(kStars, value, true, fs));
 }
@@ -61,7 +51,7 @@ void BM_Brackets_Filter(benchmark::State& State)
 {
     const int depth = int(State.range(0)) / 2;
     const QString expression = QString(depth, u'(') + QStringLiteral("a*") + QString(depth, u')');
-    const TGridFormatSettings fs = formats();
+    const TGridFormatSettings fs = UsGridFormats();
     for (auto _ : State)
         benchmark::DoNotOptimize(MatchFilterExpression(expression, QStringLiteral("abc"), true, fs));
 }

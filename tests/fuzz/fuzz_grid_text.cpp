@@ -2,16 +2,12 @@
 #include "fuzz_support.h"
 #include "grid/core/grid_text.h"
 #include "platform/rtl/exceptions.h"
+#include "support/grid_formats.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
     const QString t = fuzz::Utf8(Data, Size);
-    TGridFormatSettings fs;
-    fs.DecimalSeparator = u'.';
-    fs.ThousandSeparator = u',';
-    fs.DateSeparator = u'/';
-    fs.TimeSeparator = u':';
-    fs.ShortDateFormat = QStringLiteral("M/d/yyyy");
+    const TGridFormatSettings fs = UsGridFormats();
     (void)GetTextType(t, true);
     (void)IsURLText(t);
     String s = t;

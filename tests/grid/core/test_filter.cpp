@@ -6,21 +6,11 @@
 #include <string>
 
 #include "grid/core/grid_filter.h"
+#include "support/grid_formats.h"
 
 namespace {
 
 String S(const char* Utf8) { return QString::fromUtf8(Utf8); }
-
-TGridFormatSettings usFormats()
-{
-    TGridFormatSettings f;
-    f.DecimalSeparator = u'.';
-    f.ThousandSeparator = u',';
-    f.DateSeparator = u'/';
-    f.TimeSeparator = u':';
-    f.ShortDateFormat = QStringLiteral("M/d/yyyy");
-    return f;
-}
 
 TGridFormatSettings euFormats()
 {
@@ -55,13 +45,13 @@ TEST(FilterExpression, WildcardsAndNegation)
                  {"a?c", "ac", false},   {"a*c", "ac", true},    {"a*c", "acb", false},  {"*", "", true},
                  {"?", "", false},       {"!a*", "bcd", true},   {"!a*", "abc", false},  {"a**c", "abxc", true},
                  {" a * ", "abc", true}, {"\"a b\"", "a b", true}, {"*b*", "abc", true}, {"abc", "ab", false}},
-                usFormats());
+                UsGridFormats());
 }
 
 TEST(FilterExpression, CaseHandling)
 {
-    expectCases({{"A*", "abc", true}, {">b", "C", true}, {"\u00e4*", "\u00c4x", true}}, usFormats());
-    expectCases({{"A*", "abc", false}, {">b", "C", false}, {">b", "c", true}}, usFormats(), true);
+    expectCases({{"A*", "abc", true}, {">b", "C", true}, {"\u00e4*", "\u00c4x", true}}, UsGridFormats());
+    expectCases({{"A*", "abc", false}, {">b", "C", false}, {">b", "c", true}}, UsGridFormats(), true);
 }
 
 TEST(FilterExpression, OperatorsFromLeftToRight)
@@ -83,7 +73,7 @@ TEST(FilterExpression, OperatorsFromLeftToRight)
                  {"=\"a&b\"", "a&b", true},
                  {"\"a|b\"", "a|b", true},
                  {"\"a|b\"", "a", false}},
-                usFormats());
+                UsGridFormats());
 }
 
 TEST(FilterExpression, Groups)
@@ -102,7 +92,7 @@ TEST(FilterExpression, Groups)
                  // a "(" inside an operand ends it; what follows does not count
                  {"a(b", "a", true},
                  {"a(b", "b", false}},
-                usFormats());
+                UsGridFormats());
 }
 
 // A group whose ")" is missing ends the matching: the expression matches
@@ -117,12 +107,12 @@ TEST(FilterExpression, UnmatchedBracketMatchesNothing)
                  {"(a|(b)", "b", false},
                  {"(*", "anything", false},
                  {"(a))", "a", true}},  // a surplus ")" is only text of the last condition
-                usFormats());
+                UsGridFormats());
 }
 
 TEST(FilterExpression, NumericComparisonsUnderBothSeparators)
 {
-    for (const TGridFormatSettings& fs : {usFormats(), euFormats()}) {
+    for (const TGridFormatSettings& fs : {UsGridFormats(), euFormats()}) {
         const QChar d = fs.DecimalSeparator, t = fs.ThousandSeparator;
         auto loc = [&](const char* Text) {
             String r = S(Text);
@@ -142,7 +132,7 @@ TEST(FilterExpression, NumericComparisonsUnderBothSeparators)
     }
     // ">1,5" reads 1.5 only where the comma is the decimal separator.
     EXPECT_TRUE(MatchFilterExpression(S(">1,5"), S("2"), false, euFormats()));
-    EXPECT_FALSE(MatchFilterExpression(S(">1,5"), S("2"), false, usFormats()));
+    EXPECT_FALSE(MatchFilterExpression(S(">1,5"), S("2"), false, UsGridFormats()));
 }
 
 TEST(FilterExpression, DateAndTextComparisons)
@@ -154,7 +144,7 @@ TEST(FilterExpression, DateAndTextComparisons)
                  {">=2/1/2024", "2/1/2024", true},
                  {">b", "c", true},
                  {">b", "a", false}},
-                usFormats());
+                UsGridFormats());
     expectCases({{">01.01.2024", "02.01.2024", true}, {">01.01.2024", "31.12.2023", false}}, euFormats());
     // Dates with a time of day on both sides of 30 December 1899 (a time
     // reaches the operand of ">" only within quotes).
@@ -163,7 +153,7 @@ TEST(FilterExpression, DateAndTextComparisons)
                  {"<12/30/1899", "12/29/1899 23:59", true},
                  {">\"12/29/1899 23:00\"", "12/30/1899 01:00", true},
                  {">\"12/30/1899 06:00\"", "12/30/1899 18:00", true}},
-                usFormats());
+                UsGridFormats());
 }
 
 // Before 30 December 1899 a later time of the same day is still later.
@@ -173,7 +163,7 @@ TEST(FilterExpression, TimesOfADayBefore1899_12_30InTheirOrder)
                  {">\"12/29/1899 18:00\"", "12/29/1899 06:00", false},
                  {">12/29/1899", "12/29/1899 18:00", true},
                  {">=\"1/1/1800 12:00\"", "1/1/1800 12:30", true}},
-                usFormats());
+                UsGridFormats());
 }
 
 // An operand counts up to its 255th character; what follows is cut, and a
@@ -189,13 +179,13 @@ TEST(FilterExpression, OperandsOf255And256Characters)
                  {ge256.c_str(), a255.c_str(), true},
                  {lt256.c_str(), a255.c_str(), false},
                  {gt255.c_str(), longer.c_str(), false}},
-                usFormats());
-    expectCases({{ge255.c_str(), a255.c_str(), false}, {ge256.c_str(), a255.c_str(), true}}, usFormats(), true);
+                UsGridFormats());
+    expectCases({{ge255.c_str(), a255.c_str(), false}, {ge256.c_str(), a255.c_str(), true}}, UsGridFormats(), true);
 }
 
 TEST(FilterExpression, SingleConditionOperands)
 {
-    const TGridFormatSettings fs = usFormats();
+    const TGridFormatSettings fs = UsGridFormats();
     // The operand of ">" and ">=" keeps a quoted blank; "<" stops at it.
     EXPECT_TRUE(MatchSingleCondition(S(">=\"b c\""), S("b c"), fs));
     EXPECT_FALSE(MatchSingleCondition(S(">=\"b c\""), S("b b"), fs));
@@ -215,9 +205,9 @@ TEST(FilterExpression, SingleConditionOperands)
 TEST(FilterExpression, ManyStarsOnALongValue)
 {
     const String value(200, u'a');
-    EXPECT_FALSE(MatchFilterExpression(S("*a*a*a*a*a*a*a*b"), value, true, usFormats()));
-    EXPECT_TRUE(MatchFilterExpression(S("*a*a*a*a*a*a*a*b"), value + u'b', true, usFormats()));
-    EXPECT_TRUE(MatchFilterExpression(S("!*a*a*a*a*a*a*a*b"), value, true, usFormats()));
+    EXPECT_FALSE(MatchFilterExpression(S("*a*a*a*a*a*a*a*b"), value, true, UsGridFormats()));
+    EXPECT_TRUE(MatchFilterExpression(S("*a*a*a*a*a*a*a*b"), value + u'b', true, UsGridFormats()));
+    EXPECT_TRUE(MatchFilterExpression(S("!*a*a*a*a*a*a*a*b"), value, true, UsGridFormats()));
 }
 
 TEST(FilterExpression, Helpers)
@@ -231,13 +221,13 @@ TEST(FilterExpression, Helpers)
     EXPECT_EQ(ClosingParenPos(S("(a(b)c)d")), 7);
     EXPECT_EQ(ClosingParenPos(S("(a(b)c")), 0);
     EXPECT_EQ(ClosingParenPos(S("a)b")), 0);
-    EXPECT_EQ(NormalizeNumberText(S("1,234.5"), usFormats()), S("1234.5"));
+    EXPECT_EQ(NormalizeNumberText(S("1,234.5"), UsGridFormats()), S("1234.5"));
     EXPECT_EQ(NormalizeNumberText(S("1.234,5"), euFormats()), S("1234.5"));
 }
 
 TEST(FilterExpression, ParseDateTimeText)
 {
-    const TGridFormatSettings fs = usFormats();
+    const TGridFormatSettings fs = UsGridFormats();
     const TDateTime sentinel = -99999;
     const struct {
         const char* text;

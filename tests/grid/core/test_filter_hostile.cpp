@@ -5,19 +5,9 @@
 
 #include "grid/core/grid_filter.h"
 #include "grid/core/grid_text.h"
+#include "support/grid_formats.h"
 
 namespace {
-
-TGridFormatSettings formats()
-{
-    TGridFormatSettings f;
-    f.DecimalSeparator = u'.';
-    f.ThousandSeparator = u',';
-    f.DateSeparator = u'/';
-    f.TimeSeparator = u':';
-    f.ShortDateFormat = QStringLiteral("M/d/yyyy");
-    return f;
-}
 
 String nestedGroups(int Depth, const String& Inner)
 {
@@ -30,34 +20,34 @@ TEST(FilterHostile, TenStarsAgainstFortyThousandCharacters)
 {
     const String pattern = QStringLiteral("*a*a*a*a*a*a*a*a*a*a*b");
     const String value(40000, u'a');
-    EXPECT_FALSE(MatchFilterExpression(pattern, value, true, formats()));
-    EXPECT_TRUE(MatchFilterExpression(pattern, value + u'b', true, formats()));
-    EXPECT_TRUE(MatchFilterExpression(pattern, String(u'A') + String(39999, u'a') + u'B', false, formats()));
-    EXPECT_FALSE(MatchFilterExpression(pattern, String(u'A') + String(39999, u'a') + u'B', true, formats()));
+    EXPECT_FALSE(MatchFilterExpression(pattern, value, true, UsGridFormats()));
+    EXPECT_TRUE(MatchFilterExpression(pattern, value + u'b', true, UsGridFormats()));
+    EXPECT_TRUE(MatchFilterExpression(pattern, String(u'A') + String(39999, u'a') + u'B', false, UsGridFormats()));
+    EXPECT_FALSE(MatchFilterExpression(pattern, String(u'A') + String(39999, u'a') + u'B', true, UsGridFormats()));
     // Five thousand stars in one pattern: no level recurses into the next.
     String many;
     for (int i = 0; i < 5000; ++i)
         many += QStringLiteral("*a");
-    EXPECT_TRUE(MatchFilterExpression(many + u'*', String(5000, u'a'), true, formats()));
-    EXPECT_FALSE(MatchFilterExpression(many + u'*', String(4999, u'a'), true, formats()));
+    EXPECT_TRUE(MatchFilterExpression(many + u'*', String(5000, u'a'), true, UsGridFormats()));
+    EXPECT_FALSE(MatchFilterExpression(many + u'*', String(4999, u'a'), true, UsGridFormats()));
 }
 
 TEST(FilterHostile, HundredThousandCharactersOfBrackets)
 {
-    EXPECT_TRUE(MatchFilterExpression(nestedGroups(50000, QStringLiteral("a*")), QStringLiteral("abc"), true, formats()));
-    EXPECT_FALSE(MatchFilterExpression(nestedGroups(50000, QStringLiteral("b*")), QStringLiteral("abc"), true, formats()));
+    EXPECT_TRUE(MatchFilterExpression(nestedGroups(50000, QStringLiteral("a*")), QStringLiteral("abc"), true, UsGridFormats()));
+    EXPECT_FALSE(MatchFilterExpression(nestedGroups(50000, QStringLiteral("b*")), QStringLiteral("abc"), true, UsGridFormats()));
     // One bracket short at the end: the outer group is not closed.
     String open = nestedGroups(50000, QStringLiteral("a*"));
     open.chop(1);
-    EXPECT_FALSE(MatchFilterExpression(open, QStringLiteral("abc"), true, formats()));
+    EXPECT_FALSE(MatchFilterExpression(open, QStringLiteral("abc"), true, UsGridFormats()));
     // Deep groups holding operators, quotes and blanks at every level.
     String e;
     for (int i = 0; i < 20000; ++i)
         e += QStringLiteral("( x |");
     e += QStringLiteral("\"a c\"");
     e += String(20000, u')');
-    EXPECT_TRUE(MatchFilterExpression(e, QStringLiteral("a c"), true, formats()));
-    EXPECT_FALSE(MatchFilterExpression(e, QStringLiteral("ac"), true, formats()));
+    EXPECT_TRUE(MatchFilterExpression(e, QStringLiteral("a c"), true, UsGridFormats()));
+    EXPECT_FALSE(MatchFilterExpression(e, QStringLiteral("ac"), true, UsGridFormats()));
 }
 
 // Groups are read as expressions of their own: trimmed, a leading "=" dropped,
@@ -83,7 +73,7 @@ TEST(FilterHostile, GroupsKeepTheirReading)
         {"(\"a b) \"", "\"a", false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(MatchFilterExpression(QString::fromUtf8(c.Expression), QString::fromUtf8(c.Value), true, formats()),
+        EXPECT_EQ(MatchFilterExpression(QString::fromUtf8(c.Expression), QString::fromUtf8(c.Value), true, UsGridFormats()),
                   c.Match)
             << c.Expression << " against " << c.Value;
 }
@@ -91,10 +81,10 @@ TEST(FilterHostile, GroupsKeepTheirReading)
 // Comparisons behind a star are tried on every suffix, each parsed once.
 TEST(FilterHostile, ComparisonsBehindAStar)
 {
-    EXPECT_TRUE(MatchFilterExpression(QStringLiteral("*>5"), String(3000, u'1') + u'9', true, formats()));
-    EXPECT_TRUE(MatchFilterExpression(QStringLiteral("*>5"), QStringLiteral("x9"), true, formats()));
-    EXPECT_FALSE(MatchFilterExpression(QStringLiteral("*>5"), QStringLiteral("1"), true, formats()));
-    EXPECT_TRUE(MatchFilterExpression(QStringLiteral("a*<=1/2/2000"), QStringLiteral("a1/1/2000"), true, formats()));
+    EXPECT_TRUE(MatchFilterExpression(QStringLiteral("*>5"), String(3000, u'1') + u'9', true, UsGridFormats()));
+    EXPECT_TRUE(MatchFilterExpression(QStringLiteral("*>5"), QStringLiteral("x9"), true, UsGridFormats()));
+    EXPECT_FALSE(MatchFilterExpression(QStringLiteral("*>5"), QStringLiteral("1"), true, UsGridFormats()));
+    EXPECT_TRUE(MatchFilterExpression(QStringLiteral("a*<=1/2/2000"), QStringLiteral("a1/1/2000"), true, UsGridFormats()));
 }
 
 TEST(MixedCaseHostile, OnePassKeepsTheRules)
