@@ -116,6 +116,17 @@ void sendLeave()
     QCoreApplication::sendEvent(w, &e);
 }
 
+// The window under the point, entered unless it is the one entered last (a
+// leave goes to that one first); no widget when there is none or it refuses.
+WidgetPoint enterAt(TControl* Control, int X, int Y, const QMimeData& Data)
+{
+    const WidgetPoint w = locate(Control, X, Y);
+    if (!w.widget || w.widget == entered().data())
+        return w;
+    sendLeave();
+    return sendEnter(w, Data) ? w : WidgetPoint{};
+}
+
 }  // namespace
 
 bool DragDriver::ExternalEnter(TControl* Control, int X, int Y, const QMimeData& Data)
@@ -129,14 +140,9 @@ bool DragDriver::ExternalEnter(TControl* Control, int X, int Y, const QMimeData&
 
 bool DragDriver::ExternalMove(TControl* Control, int X, int Y, const QMimeData& Data)
 {
-    const WidgetPoint w = locate(Control, X, Y);
+    const WidgetPoint w = enterAt(Control, X, Y, Data);
     if (!w.widget)
         return false;
-    if (w.widget != entered().data()) {
-        sendLeave();
-        if (!sendEnter(w, Data))
-            return false;
-    }
     QDragMoveEvent e(w.pos.toPoint(), kActions, &Data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w.widget, &e);
     return e.isAccepted();
@@ -146,14 +152,9 @@ void DragDriver::ExternalLeave() { sendLeave(); }
 
 bool DragDriver::ExternalRelease(TControl* Control, int X, int Y, const QMimeData& Data)
 {
-    const WidgetPoint w = locate(Control, X, Y);
+    const WidgetPoint w = enterAt(Control, X, Y, Data);
     if (!w.widget)
         return false;
-    if (w.widget != entered().data()) {
-        sendLeave();
-        if (!sendEnter(w, Data))
-            return false;
-    }
     entered().clear();
     QDropEvent e(w.pos, kActions, &Data, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w.widget, &e);
