@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QString>
 
 #include <algorithm>
 #include <vector>
@@ -14,6 +15,24 @@ inline void Repeated(benchmark::internal::Benchmark* B)
 {
     B->Repetitions(5)->ReportAggregatesOnly(true)->ComputeStatistics(
         "min", [](const std::vector<double>& V) { return *std::min_element(V.begin(), V.end()); });
+}
+
+// The grid benchmarks' table: 100,000 rows of 20 cells, cell (c, r) holding
+// the number r * 100 + c, made once.
+inline constexpr int Rows = 100000;
+inline constexpr int Cols = 20;
+
+inline const std::vector<QString>& Texts()
+{
+    static const std::vector<QString> texts = [] {
+        std::vector<QString> t;
+        t.reserve(size_t(Rows) * Cols);
+        for (int r = 0; r < Rows; ++r)
+            for (int c = 0; c < Cols; ++c)
+                t.push_back(QString::number(r * 100 + c));
+        return t;
+    }();
+    return texts;
 }
 
 #define VYN_BENCH_MAIN()                                   \

@@ -19,22 +19,6 @@
 
 namespace {
 
-constexpr int Rows = 100000;
-constexpr int Cols = 20;
-
-const std::vector<QString>& Texts()
-{
-    static const std::vector<QString> texts = [] {
-        std::vector<QString> t;
-        t.reserve(size_t(Rows) * Cols);
-        for (int r = 0; r < Rows; ++r)
-            for (int c = 0; c < Cols; ++c)
-                t.push_back(QString::number(r * 100 + c));
-        return t;
-    }();
-    return texts;
-}
-
 void Fill(TStringGrid& G)
 {
     G.SetColCount(Cols);

@@ -24,27 +24,10 @@
 #include <memory>
 #include <vector>
 
+#include "bench_main.h"
 #include "grid/core/base_grid.h"
 
 namespace {
-
-constexpr int Rows = 100000;
-constexpr int Cols = 20;
-
-double MinOf(const std::vector<double>& V) { return *std::min_element(V.begin(), V.end()); }
-
-const std::vector<QString>& Texts()
-{
-    static const std::vector<QString> texts = [] {
-        std::vector<QString> t;
-        t.reserve(size_t(Rows) * Cols);
-        for (int r = 0; r < Rows; ++r)
-            for (int c = 0; c < Cols; ++c)
-                t.push_back(QString::number(r * 100 + c));
-        return t;
-    }();
-    return texts;
-}
 
 bool TenthCell(int C, int R) { return (R * Cols + C) % 10 == 0; }
 
@@ -235,7 +218,7 @@ void BM_PaintEnd_CellStore(benchmark::State& S) { PaintCase<GridPaint<TBaseGrid>
 void BM_PaintEnd_Baseline_StringGrid(benchmark::State& S) { PaintCase<GridPaint<TStringGrid>>(S, true); }
 void BM_PaintEnd_Baseline_ItemView(benchmark::State& S) { PaintCase<ModelPaint>(S, true); }
 
-#define VYN_CASE(F, U) BENCHMARK(F)->Unit(U)->Repetitions(3)->ComputeStatistics("min", MinOf)->ReportAggregatesOnly(true)
+#define VYN_CASE(F, U) BENCHMARK(F)->Unit(U)->Apply(Repeated)
 VYN_CASE(BM_FillRead_Baseline_StringGrid, benchmark::kMillisecond);
 VYN_CASE(BM_FillRead_Baseline_ItemModel, benchmark::kMillisecond);
 VYN_CASE(BM_FillRead_CellStore, benchmark::kMillisecond);
@@ -251,12 +234,4 @@ VYN_CASE(BM_PaintEnd_CellStore, benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VYN_BENCH_MAIN()
