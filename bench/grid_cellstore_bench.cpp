@@ -8,7 +8,7 @@
 //   cell of ten;
 // - painting one screen at the top and one scrolled to the end.
 // Aims: the cell store at most 1.3x the string grid, and faster than the model.
-// Every case runs 3 times; the minimum is the number to compare. The
+// Every case runs 5 times; the minimum is the number to compare. The
 // baselines run before the cell store in each group, so neither gains from
 // the heap the other left behind.
 #include <benchmark/benchmark.h>
