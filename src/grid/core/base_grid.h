@@ -18,8 +18,6 @@
 // SetCellProperties, the object setters, MergeCells and SplitCells outside
 // the grid. Reads never raise: a cell outside the grid is unmerged and has
 // no properties.
-#include <QFontMetrics>
-
 #include <functional>
 #include <memory>
 
@@ -358,9 +356,6 @@ private:
 
     // DoPaintCell runs inside the platform's paint pass (one paint of a merge per pass).
     bool inPaintPass_ = false;
-    // DrawCellContent's font and its metrics, kept from cell to cell.
-    std::unique_ptr<TFont> contentFont_;
-    std::unique_ptr<QFontMetrics> contentMetrics_;
 };
 
 // The platform string grid's subclass the cell store derives from in the

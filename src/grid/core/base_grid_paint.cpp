@@ -1,7 +1,5 @@
 // TBaseGrid: cell geometry, the cell-frame painter, and the keyboard, wheel
 // and scrolling overrides that make a merge behave as one cell.
-#include <QFontMetrics>
-
 #include <algorithm>
 #include <optional>
 
@@ -336,15 +334,10 @@ void TBaseGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRec
         return;
     if (&ACanvas == &Canvas() && ACanvas.Painter() && ACanvas.Font().Orientation() % 3600 == 0) {
         // The grid's own canvas: the platform's fast cell text, centred with
-        // metrics kept from cell to cell.
-        const TFont& f = ACanvas.Font();
-        if (!contentFont_ || !(*contentFont_ == f)) {
-            if (!contentFont_)
-                contentFont_ = std::make_unique<TFont>();
-            contentFont_->Assign(f);
-            contentMetrics_ = std::make_unique<QFontMetrics>(f.ToQFont());
-        }
-        const int w = contentMetrics_->horizontalAdvance(text), h = contentMetrics_->height();
+        // the font's measures (its text widths are remembered, so a repaint
+        // shapes each text once, to draw it).
+        const TFontMeasure& m = ACanvas.Font().Measure();
+        const int w = m.Width(text), h = m.Height();
         DrawCellText(ARect, ARect.Left + (ARect.Width() - w) / 2, ARect.Top + (ARect.Height() - h) / 2, text);
         return;
     }

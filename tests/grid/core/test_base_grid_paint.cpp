@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QImage>
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 #include "cell_store_fixture.h"
@@ -153,6 +155,40 @@ TEST_F(BaseGridTest, GridLinesInsideTheCellByWidth)
     EXPECT_EQ(At(f, 30, 23), ColorToRGB(clRed));
     EXPECT_EQ(At(f, 63, 10), ColorToRGB(clRed));
     EXPECT_EQ(At(f, 30, 22), ColorToRGB(clSilver));
+}
+
+// The default content: the text centred in the content rectangle, measured
+// with the font it is drawn with (also after the font changed, when widths
+// of the old font are still remembered).
+TEST_F(BaseGridTest, DefaultContentIsCentredInTheFontDrawn)
+{
+    grid->SetCells(2, 3, "88");
+    struct TInk {
+        int Left, Right;  // first and last column with ink
+    };
+    auto ink = [&](const QImage& I) {
+        const TRect c = grid->ContentRectOf(2, 3);
+        TInk k{INT_MAX, INT_MIN};
+        for (int y = c.Top; y < c.Bottom; ++y)
+            for (int x = c.Left; x < c.Right; ++x)
+                if (At(I, x, y) != ColorToRGB(clWhite)) {
+                    k.Left = std::min(k.Left, x);
+                    k.Right = std::max(k.Right, x);
+                }
+        return k;
+    };
+    for (int height : {-11, -22, -11}) {
+        SCOPED_TRACE(height);
+        grid->Font().SetHeight(height);
+        const QImage img = Paint();
+        const TRect c = grid->ContentRectOf(2, 3);
+        const TInk k = ink(img);
+        ASSERT_LE(k.Left, k.Right);
+        const int width = k.Right - k.Left + 1;
+        // Wide enough to tell the two fonts apart, and as far from both sides.
+        EXPECT_GE(width, height == -22 ? 18 : 9);
+        EXPECT_NEAR(k.Left - c.Left, c.Right - 1 - k.Right, 3);
+    }
 }
 
 TEST_F(BaseGridTest, SelectionLookPositionsOfAThreeColumnSelection)
