@@ -607,7 +607,7 @@ TEST_F(ControlsForm, GalleryRendersToPng)
             b->SetBounds(b->Left(), b->Top(), 64, 24);
             b->SetCaption(QString::fromLatin1(states[s]));
             b->SetGlyph(&g);
-            if (s == 1)
+            if (s == 1 || s == 2)
                 TestKit::MouseMove(b, 5, 5);
             if (s == 2)
                 TestKit::MouseDown(b, 5, 5);
@@ -620,7 +620,7 @@ TEST_F(ControlsForm, GalleryRendersToPng)
             p.drawImage(b->Left(), b->Top(), TestKit::RenderToImage(b));
             if (s == 2)
                 TestKit::MouseUp(b, 5, 5);
-            if (s == 1)
+            if (s == 1 || s == 2)
                 TestKit::MouseMove(&form, 550, 290);
         }
     const TCheckBoxState boxStates[] = {cbUnchecked, cbChecked, cbGrayed};
