@@ -299,6 +299,9 @@ constexpr unsigned CM_CURSORCHANGED = CM_BASE + 15;
 constexpr unsigned CM_TEXTCHANGED = CM_BASE + 18;
 constexpr unsigned CM_MOUSEENTER = CM_BASE + 19;
 constexpr unsigned CM_MOUSELEAVE = CM_BASE + 20;
+// A button of a group went down (WParam: the group index, LParam: the
+// button); its siblings of the same group go up.
+constexpr unsigned CM_BUTTONPRESSED = CM_BASE + 24;
 constexpr unsigned CM_SHOWINGCHANGED = CM_BASE + 25;
 constexpr unsigned CM_ENTER = CM_BASE + 26;
 constexpr unsigned CM_EXIT = CM_BASE + 27;

@@ -101,6 +101,15 @@ QChar AccelCharOf(const String& Caption);
 // True when Char is the caption's mnemonic (case-insensitive).
 bool IsAccel(QChar Char, const String& Caption);
 
+// Where a button's glyph lies relative to its caption, and the states a
+// glyph button is drawn in (bsExclusive: held down as the pressed one of
+// its group).
+enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+using TButtonLayout::blGlyphLeft, TButtonLayout::blGlyphRight, TButtonLayout::blGlyphTop,
+    TButtonLayout::blGlyphBottom;
+enum class TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
+using TButtonState::bsUp, TButtonState::bsDisabled, TButtonState::bsDown, TButtonState::bsExclusive;
+
 // ---- TLabel ---------------------------------------------------------------------------------------
 
 enum class TTextLayout { tlTop, tlCenter, tlBottom };

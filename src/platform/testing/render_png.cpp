@@ -12,7 +12,11 @@ QImage RenderToImage(TControl* Control)
     QImage image(Control->Width(), Control->Height(), QImage::Format_ARGB32);
     if (auto* w = dynamic_cast<TWinControl*>(Control); w && w->Widget()) {
         image.fill(Qt::white);
-        w->Widget()->render(&image);
+        // Qt puts the top-left of what it renders at the offset: a window
+        // shaped by a region renders from the region's top-left, which
+        // belongs at that place, not at (0, 0).
+        const QRegion mask = w->Widget()->mask();
+        w->Widget()->render(&image, mask.isEmpty() ? QPoint() : mask.boundingRect().topLeft());
         return image;
     }
     const TColor background = Control->Parent() ? Control->Parent()->Color() : clBtnFace;

@@ -360,6 +360,17 @@ void checkPopup()
 TEST_F(RealDisplayBare, PopupClosesOnAPressOutside) { checkPopup(); }
 TEST_F(RealDisplayOpenbox, PopupClosesOnAPressOutside) { checkPopup(); }
 
+// An overlay window (drop arrows, the focus halo) shows only its region and
+// lets a real click through to the window below.
+void checkOverlay()
+{
+    const DisplayCheck::TRealInput input = DisplayCheck::XdotoolInput();
+    ASSERT_TRUE(input.ClickAt) << "the real-display test needs xdotool (Debian package xdotool) for real input";
+    DisplayCheck::CheckOverlayOnDisplay(input, keepDir().toStdString());
+}
+TEST_F(RealDisplayBare, OverlayWindowLetsInputThrough) { checkOverlay(); }
+TEST_F(RealDisplayOpenbox, OverlayWindowLetsInputThrough) { checkOverlay(); }
+
 INSTANTIATE_TEST_SUITE_P(Display, RealDisplayBare, ::testing::ValuesIn(kScenarios), scenarioName);
 INSTANTIATE_TEST_SUITE_P(Display, RealDisplayOpenbox, ::testing::ValuesIn(kScenarios), scenarioName);
 

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/gui/application.h"
+#include "platform/gui/overlay_window.h"
 #include "platform/gui/popupform.h"
 
 namespace DisplayCheck {
@@ -205,7 +206,51 @@ void CheckPopupOnDisplay(const TRealInput& Input, const std::string& ShotDir)
     EXPECT_EQ(popup->Deactivations, std::vector<std::string>{"(none)"});
     EXPECT_EQ(target->Presses, 1);
 
+    form->Free();
+}
 
+void CheckOverlayOnDisplay(const TRealInput& Input, const std::string& ShotDir)
+{
+    TForm* form = new TForm(nullptr);
+    form->SetName("Form");
+    form->SetCaption("Overlay check");
+    form->SetBounds(200, 150, 400, 300);
+    auto* target = new TPad(form, clLime);
+    target->SetName("Target");
+    target->SetBounds(20, 20, 300, 200);
+    target->SetParent(form);
+    form->Show();
+    ASSERT_TRUE(waitFor([&] { return exposed(form); })) << "the form never showed";
+    target->SetFocus();
+    settle();
+
+    // A blue triangle (the upper-left half of its square) over the target.
+    auto* overlay = new TOverlayWindow(form);
+    overlay->SetColor(clBlue);
+    const QPoint at = centreOnScreen(target) - QPoint(30, 30);
+    overlay->SetBounds(at.x(), at.y(), 60, 60);
+    overlay->SetWindowRegion(TRegion::FromPolygon({{0, 0}, {60, 0}, {0, 60}}));
+    overlay->Show();
+    ASSERT_TRUE(waitFor([&] { return exposed(overlay); })) << "the overlay never showed";
+    settle();
+    QImage shot = grabRoot();
+    save(shot, ShotDir, "overlay-shown.png");
+    const QPoint inRegion = at + QPoint(10, 10), outOfRegion = at + QPoint(50, 50);
+    EXPECT_EQ(rootPixel(shot, inRegion), qtColor(clBlue)) << "the overlay is not on the screen";
+    EXPECT_EQ(rootPixel(shot, outOfRegion), qtColor(clLime)) << "the region does not shape the window";
+    EXPECT_EQ(GetActiveForm(), form);
+    EXPECT_EQ(GetFocusedControl(), target);
+
+    // The mouse goes through it; the keys still reach the form.
+    ASSERT_TRUE(Input.ClickAt(inRegion.x(), inRegion.y()));
+    EXPECT_TRUE(waitFor([&] { return target->Presses == 1; })) << "the press did not reach the form below";
+    ASSERT_TRUE(Input.TypeLetter('o'));
+    EXPECT_TRUE(waitFor([&] { return target->Typed == "o"; })) << "typed: '" << target->Typed << "'";
+    EXPECT_EQ(GetActiveForm(), form);
+
+    overlay->Hide();
+    settle();
+    EXPECT_EQ(rootPixel(grabRoot(), inRegion), qtColor(clLime)) << "the overlay is still on the screen";
     form->Free();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The popup form on a real X display (the xcb platform): a press outside it
-// closes it, with and without a window manager. For the real-display test;
+// closes it, with and without a window manager; and the overlay window,
+// which takes no input. For the real-display test;
 // it reads what the X server shows (the root window's pixels), not what the
 // widgets would paint.
 #include <functional>
@@ -27,5 +28,12 @@ TRealInput XdotoolInput();
 // GoogleTest's EXPECT/ASSERT; writes the screenshots into ShotDir when it is
 // not empty (popup-open.png, popup-closed.png).
 void CheckPopupOnDisplay(const TRealInput& Input, const std::string& ShotDir);
+
+// Shows an overlay window (with a window region) over a form's control and
+// checks on the screen that only its region shows, that it leaves the
+// form active and focused, and that a real click and a key at it reach the
+// form's control below. Writes overlay-shown.png into ShotDir when it is
+// not empty.
+void CheckOverlayOnDisplay(const TRealInput& Input, const std::string& ShotDir);
 
 }  // namespace DisplayCheck
