@@ -407,3 +407,16 @@ TEST_F(SpinTest, ArrowPairLayoutByDirection)
     EXPECT_EQ(g->Canvas().Pixels(4, 1), clBlack);
     EXPECT_EQ(g->BottomLeftColor(), TColor(0x008080));
 }
+
+TEST_F(SpinTest, ArrowsSitInsideTheFieldForEitherBorderStyle)
+{
+    // bsSingle: inside the two-pixel frame, one pixel off its right edge.
+    const int bw = spin->Button()->Width();
+    EXPECT_EQ(spin->Button()->BoundsRect(), Rect(100 - bw - 3, 2, 100 - 3, 24 - 3));
+    // bsNone (as in a grid cell): the whole height less one pixel.
+    spin->SetBorderStyle(bsNone);
+    EXPECT_EQ(spin->Button()->BoundsRect(), Rect(100 - bw - 1, 0, 100 - 1, 24 - 1));
+    // Too low for the font: the height grows first.
+    spin->SetHeight(5);
+    EXPECT_GT(spin->Height(), 5);
+}

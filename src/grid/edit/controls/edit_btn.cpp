@@ -225,8 +225,18 @@ void TVsgEditBtn::UpdateLayout()
         button_->SetBounds(Width() - bw - 3, 2, bw, Height() - 5);
     else
         button_->SetBounds(Width() - bw - 1, 0, bw, Height() - 1);
+    // The text area in the field's coordinates; the field keeps 2 pixels of
+    // its own on either side.
     const TRect t = TextArea();
-    Editor()->setTextMargins(t.Left, 0, AreaClientWidth() - t.Right, 0);
+    const int f = FrameWidth();
+    Editor()->setTextMargins(std::max(0, f + t.Left - 2), f, std::max(0, Width() - (f + t.Right) - 2), f);
+}
+
+void TVsgEditBtn::WndProc(TMessage& Message)
+{
+    TCustomMaskEdit::WndProc(Message);
+    if (Message.Msg == CM_BORDERCHANGED)
+        UpdateLayout();
 }
 
 void TVsgEditBtn::WMSize(TMessage& Message)

@@ -130,6 +130,7 @@ protected:
     void KeyDown(Word& Key, TShiftState Shift) override;
     void WMChar(TMessage& Message) override;
     void WMSize(TMessage& Message) override;
+    void WndProc(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;
     void DoEnter() override;
     void CMFontChanged(TMessage& Message) override;

@@ -790,6 +790,13 @@ int TVsgSpinEdit::MinHeight() const
     return m;
 }
 
+void TVsgSpinEdit::WndProc(TMessage& Message)
+{
+    TCustomMaskEdit::WndProc(Message);
+    if (Message.Msg == CM_BORDERCHANGED)
+        UpdateLayout();
+}
+
 void TVsgSpinEdit::WMSize(TMessage& Message)
 {
     TCustomMaskEdit::WMSize(Message);
@@ -818,8 +825,8 @@ void TVsgSpinEdit::UpdateLayout()
         button_->SetBounds(Width() - bw - 3, frame, bw, Height() - 5);
     else
         button_->SetBounds(Width() - bw - 1, 0, bw, Height() - 1);
-    // The text area: from left (3 without a border) to the button's left
-    // less 2 pixels.
-    const int left = BorderStyle() == bsNone ? 3 : 0;
-    Editor()->setTextMargins(left, 0, button_->Width() + 2 + left, 0);
+    // The text area: from 3 pixels inside the field to 2 pixels left of the
+    // arrows (the field keeps 2 pixels of its own on either side).
+    const int vertical = frame;
+    Editor()->setTextMargins(1, vertical, Width() - button_->Left(), vertical);
 }

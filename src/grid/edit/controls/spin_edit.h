@@ -227,6 +227,7 @@ protected:
     void WMKeyDown(TMessage& Message) override;
     void WMChar(TMessage& Message) override;
     void WMSize(TMessage& Message) override;
+    void WndProc(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;
     void DoEnter() override;
     void DoExit() override;
