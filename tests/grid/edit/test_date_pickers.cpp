@@ -51,13 +51,19 @@ TEST_F(PickersTest, DateTimeJoinsTheDateAndTheTimePartWithoutMilliseconds)
     EXPECT_EQ(vyn->DisplayText(), "15/03/2023");
     EXPECT_EQ(vyn->TimePicker()->DisplayText(), "18:00:00");
     EXPECT_TRUE(vyn->TimePicker()->Visible());
-    // The user changes the time part to 09:30.
+    // The user changes the time part to 09:30: the picker reports it.
+    std::vector<std::string> events;
+    vyn->OnChange = [&](TObject* Sender) { events.push_back(Sender == vyn ? "change" : "change(?)"); };
+    vyn->OnTimeChange = [&](TObject*) { events.push_back("time"); };
     vyn->TimePicker()->SetFocus();
     vyn->TimePicker()->SetActiveField(0);
     TestKit::TypeText(vyn->TimePicker(), "09");
     vyn->TimePicker()->SetActiveField(1);
     TestKit::TypeText(vyn->TimePicker(), "30");
     EXPECT_EQ(CompareDateTime(vyn->DateTime(), EncodeDate(2023, 3, 15) + EncodeTime(9, 30, 0, 0)), 0);
+    ASSERT_GE(events.size(), 2u);
+    EXPECT_EQ(events[0], "change");
+    EXPECT_EQ(events[1], "time");
     // Date keeps the time of day; Time of a date picker changes its own time.
     vyn->SetDate(EncodeDate(2024, 1, 2));
     EXPECT_EQ(CompareDateTime(vyn->DateTime(), EncodeDate(2024, 1, 2) + EncodeTime(9, 30, 0, 0)), 0);

@@ -182,3 +182,31 @@ TEST_F(EditBtnTest, CustomButtonColoursPaintFlatAndStayFlat)
     centre();
     EXPECT_TRUE(b->Flat()) << "the flat look stays after the colour is reset";
 }
+
+TEST_F(EditBtnTest, CaptionIsCentredAndMovesOnePixelWhilePressed)
+{
+    TVynSpeedButton* b = edit->Button()->Button();
+    b->SetCaption("...");
+    // The bounding box of the dark caption pixels.
+    auto box = [&] {
+        const QImage img = TestKit::RenderToImage(b);
+        TRect r = Rect(img.width(), img.height(), -1, -1);
+        for (int y = 2; y < img.height() - 2; ++y)
+            for (int x = 2; x < img.width() - 2; ++x) {
+                const QRgb p = img.pixel(x, y);
+                if (qRed(p) < 90 && qGreen(p) < 90 && qBlue(p) < 90) {
+                    r.Left = std::min(r.Left, x), r.Top = std::min(r.Top, y);
+                    r.Right = std::max(r.Right, x + 1), r.Bottom = std::max(r.Bottom, y + 1);
+                }
+            }
+        return r;
+    };
+    const TRect up = box();
+    ASSERT_LT(up.Left, up.Right) << "the caption is drawn in black";
+    EXPECT_LE(std::abs(up.Left - (b->Width() - up.Right)), 1) << "centred";
+    TestKit::MouseDown(b, 3, 3);
+    const TRect down = box();
+    TestKit::MouseUp(b, 3, 3);
+    EXPECT_EQ(down.Left, up.Left + 1);
+    EXPECT_EQ(down.Top, up.Top + 1);
+}

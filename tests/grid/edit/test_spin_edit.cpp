@@ -247,6 +247,15 @@ TEST_F(SpinTest, DateStepsTheFieldUnderTheCaret)
     EXPECT_EQ(spin->Text(), "31.12.2024");
     spin->SetText("junk");
     EXPECT_EQ(spin->DateValue(), EncodeDate(2024, 1, 1)) << "unreadable: MinDateValue";
+    // The last day a date can hold stays the last one.
+    spin->SetMinDateValue(0);
+    spin->SetMaxDateValue(0);
+    spin->SetText("31.12.9999");
+    for (int c : {0, 4, 7}) {
+        Caret(c);
+        spin->StepUp(false);
+        EXPECT_EQ(spin->Text(), "31.12.9999") << c;
+    }
 }
 
 TEST_F(SpinTest, TimeStepsWrapAroundMidnight)

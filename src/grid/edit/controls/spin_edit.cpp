@@ -601,7 +601,12 @@ void TVsgSpinEdit::Step(bool Up, bool Page)
         DecodeDate(DateValue(), y, m, d);
         TDateTime v = 0;
         if (what == Day) {
+            // Not past the first or the last day a date can hold.
+            int ny = 0, nm = 0, nd = 0;
             v = EncodeDate(y, m, d) + sign;
+            DecodeDate(v, ny, nm, nd);
+            if (ny < 1 || ny > 9999)
+                return;
         } else if (what == Month) {
             m += sign;
             if (m > 12) {
