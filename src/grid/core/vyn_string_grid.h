@@ -617,6 +617,8 @@ protected:
     int FNumCellControls = 0;
     int FSearchTime = 0;
     int FNumHidden = 0;
+    // Node rows in the grid (kept by the node operations).
+    int FNodeCount = 0;
     std::vector<bool> FHiddenCols;
     TOfficeTheme FOfficeTheme = TOfficeTheme::otUnknown;
     bool FLastValidation = true;

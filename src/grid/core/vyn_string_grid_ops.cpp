@@ -153,13 +153,8 @@ int TVynStringGrid::GetRowIndent(int ARow)
     return p ? p->NodeLevel() * FCellNode->NodeIndent() : 0;
 }
 
-bool TVynStringGrid::HasNodes()
-{
-    for (int r = 0; r < RowCount(); ++r)
-        if (IsNode(r))
-            return true;
-    return false;
-}
+// Asked for every cell painted: the node operations keep the count.
+bool TVynStringGrid::HasNodes() { return FNodeCount > 0; }
 
 void TVynStringGrid::EmptyHook() { UpdateFooter(); }
 
