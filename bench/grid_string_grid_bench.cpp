@@ -1,0 +1,180 @@
+// The string grid (TVynStringGrid) with 100,000 rows of 20 columns, each
+// measurement next to two baselines doing the same work in the same run:
+// the cell store (TBaseGrid) it is built on, and a QStandardItemModel
+// (rendered by a QTableView for the paint cases).
+// - filling every cell through Cells;
+// - painting one screen at the top and one scrolled to the end.
+// Aims: the string grid at most 1.3x the cell store, and faster than the
+// model. In the paint groups the baselines run before the string grid;
+// the fills run the model last (see there).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QImage>
+#include <QPainter>
+#include <QStandardItemModel>
+#include <QTableView>
+
+#include <chrono>
+
+#include "bench_main.h"
+#include "grid/core/base_grid.h"
+#include "grid/core/vyn_string_grid.h"
+
+namespace {
+
+template <typename G>
+void Fill(G& Grid)
+{
+    Grid.SetColCount(Cols);
+    Grid.SetRowCount(Rows);
+    const auto& t = Texts();
+    for (int r = 0; r < Rows; ++r)
+        for (int c = 0; c < Cols; ++c)
+            Grid.SetCells(c, r, t[size_t(r) * Cols + size_t(c)]);
+}
+
+void FillModel(QStandardItemModel& M)
+{
+    M.setColumnCount(Cols);
+    M.setRowCount(Rows);
+    const auto& t = Texts();
+    for (int r = 0; r < Rows; ++r)
+        for (int c = 0; c < Cols; ++c)
+            M.setData(M.index(r, c), t[size_t(r) * Cols + size_t(c)]);
+}
+
+// ---- fill
+
+template <typename G>
+void FillCase(benchmark::State& State)
+{
+    Texts();
+    for (auto _ : State) {
+        G g(nullptr);
+        Fill(g);
+        benchmark::DoNotOptimize(g.RowCount());
+    }
+}
+
+void BM_Fill_Baseline_CellStore(benchmark::State& S) { FillCase<TBaseGrid>(S); }
+void BM_Fill_StringGrid(benchmark::State& S) { FillCase<TVynStringGrid>(S); }
+
+// Both grids in each iteration, taking turns at going first: the grid
+// that fills second allocates from the heap the first one left, which
+// costs it up to six times more, so the separate cases above depend on
+// their order. The counters are the seconds of each and their ratio.
+void BM_Fill_Paired(benchmark::State& State)
+{
+    Texts();
+    using Clock = std::chrono::steady_clock;
+    double base = 0, grid = 0;
+    bool gridFirst = false;
+    for (auto _ : State) {
+        auto run = [](auto* G) {
+            const auto t0 = Clock::now();
+            Fill(*G);
+            delete G;
+            return std::chrono::duration<double>(Clock::now() - t0).count();
+        };
+        if (gridFirst) {
+            grid += run(new TVynStringGrid(nullptr));
+            base += run(new TBaseGrid(nullptr));
+        } else {
+            base += run(new TBaseGrid(nullptr));
+            grid += run(new TVynStringGrid(nullptr));
+        }
+        gridFirst = !gridFirst;
+    }
+    const double n = double(State.iterations());
+    State.counters["cellstore_s"] = base / n;
+    State.counters["stringgrid_s"] = grid / n;
+    State.counters["ratio"] = grid / base;
+}
+
+void BM_Fill_Baseline_ItemModel(benchmark::State& State)
+{
+    Texts();
+    for (auto _ : State) {
+        QStandardItemModel m;
+        FillModel(m);
+        benchmark::DoNotOptimize(m.rowCount());
+    }
+}
+
+// ---- paint one screen
+
+template <typename G>
+struct GridPaint {
+    G Grid{nullptr};
+    QImage Image{800, 600, QImage::Format_ARGB32};
+    explicit GridPaint(bool AtEnd)
+    {
+        Fill(Grid);
+        Grid.SetDefaultRowHeight(24);
+        Grid.SetBounds(0, 0, 800, 600);
+        if (AtEnd)
+            Grid.SetTopRow(Rows);
+    }
+    void Paint()
+    {
+        QPainter p(&Image);
+        Grid.Perform(WM_PAINT, intptr_t(&p));
+    }
+};
+
+struct ModelPaint {
+    QStandardItemModel Model;
+    QTableView View;
+    QImage Image{800, 600, QImage::Format_ARGB32};
+    explicit ModelPaint(bool AtEnd)
+    {
+        FillModel(Model);
+        View.setModel(&Model);
+        View.resize(800, 600);
+        View.horizontalHeader()->setDefaultSectionSize(64);
+        View.verticalHeader()->setDefaultSectionSize(24);
+        View.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        if (AtEnd)
+            View.scrollToBottom();
+    }
+    void Paint()
+    {
+        QPainter p(&Image);
+        View.render(&p);
+    }
+};
+
+template <typename F>
+void PaintCase(benchmark::State& State, bool AtEnd)
+{
+    F f(AtEnd);
+    for (auto _ : State)
+        f.Paint();
+}
+
+void BM_PaintTop_Baseline_CellStore(benchmark::State& S) { PaintCase<GridPaint<TBaseGrid>>(S, false); }
+void BM_PaintTop_Baseline_ItemView(benchmark::State& S) { PaintCase<ModelPaint>(S, false); }
+void BM_PaintTop_StringGrid(benchmark::State& S) { PaintCase<GridPaint<TVynStringGrid>>(S, false); }
+void BM_PaintEnd_Baseline_CellStore(benchmark::State& S) { PaintCase<GridPaint<TBaseGrid>>(S, true); }
+void BM_PaintEnd_Baseline_ItemView(benchmark::State& S) { PaintCase<ModelPaint>(S, true); }
+void BM_PaintEnd_StringGrid(benchmark::State& S) { PaintCase<GridPaint<TVynStringGrid>>(S, true); }
+
+#define VYN_CASE(F, U) BENCHMARK(F)->Unit(U)->Apply(Repeated)
+// The model's million items leave the heap slow to allocate from for
+// whatever fills next, so it fills after the two grids.
+VYN_CASE(BM_Fill_Baseline_CellStore, benchmark::kMillisecond);
+VYN_CASE(BM_Fill_StringGrid, benchmark::kMillisecond);
+BENCHMARK(BM_Fill_Paired)->Unit(benchmark::kMillisecond)->Iterations(4)->Apply(Repeated);
+VYN_CASE(BM_Fill_Baseline_ItemModel, benchmark::kMillisecond);
+VYN_CASE(BM_PaintTop_Baseline_CellStore, benchmark::kMicrosecond);
+VYN_CASE(BM_PaintTop_Baseline_ItemView, benchmark::kMicrosecond);
+VYN_CASE(BM_PaintTop_StringGrid, benchmark::kMicrosecond);
+VYN_CASE(BM_PaintEnd_Baseline_CellStore, benchmark::kMicrosecond);
+VYN_CASE(BM_PaintEnd_Baseline_ItemView, benchmark::kMicrosecond);
+VYN_CASE(BM_PaintEnd_StringGrid, benchmark::kMicrosecond);
+
+}  // namespace
+
+VYN_BENCH_MAIN()

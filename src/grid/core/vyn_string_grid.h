@@ -1,0 +1,796 @@
+#pragma once
+// TVynStringGrid: the full table control on the cell store.
+//
+// The class owns about fifty option objects and lists (created in a fixed
+// order, each wired to its handler), answers the per-cell questions of the
+// cell store and adds its own row of per-cell questions (Do... operations,
+// each firing its event only when one is assigned; the column grid
+// overrides many of them). Indexes: ACol is a real column (hidden columns
+// counted) and ARow a row as shown, unless a comment says "display column".
+//
+// Its members are spread over the grid folders: the life cycle and the
+// per-cell questions here (vyn_string_grid.cpp, vyn_string_grid_ops.cpp),
+// editing in src/grid/edit, painting in src/grid/render, interaction in
+// src/grid/interact, data operations in src/grid/data, import and export in
+// src/grid/io. docs/GRID.md lists the members that still have a
+// placeholder body.
+//
+// A grid built in code sets its stored values and then calls Loaded; what
+// it leaves unset keeps the defaults of the constructor.
+#include <functional>
+#include <vector>
+
+#include "grid/core/base_grid.h"
+#include "grid/core/cell_graphic.h"
+#include "grid/core/grid_lists.h"
+#include "grid/core/grid_options.h"
+#include "platform/rtl/datetime.h"
+
+class TColumnSize;
+class TNoActiveForm;
+class TControlLook;
+class TBackGround;
+class TShowModified;
+class TGridProgressAppearance;
+class THTMLPictureCache;
+class THTMLHintWindow;
+class TFooterPanel;
+class TFloatingFooter;
+class TSortSettings;
+class TCellNode;
+class TGrouping;
+class TFilter;
+class TFilterDropDown;
+class TDropList;
+class TDropCheckList;
+class TPrintSettings;
+class THTMLSettings;
+class TDragDropSettings;
+class TSearchPanel;
+class TDragScrollOptions;
+class TBalloonSettings;
+class TSizeWhileTyping;
+class TVynInplaceEdit;
+class TBitmap;
+class TImageList;
+class TScrollBar;
+class TCustomForm;
+class TGridChangeNotifier;
+class TEditLink;
+class TCheckListBox;
+
+// ---- the grid's enumerations --------------------------------------------------------------------
+
+enum class TGridLook { glStandard, glSoft, glClassic, glVyn, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
+enum class TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
+enum class TScrollBarAlways { saNone, saVert, saHorz, saBoth };
+enum class TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
+enum class THintShowLargeTextPos { hpCell, hpCursor };
+enum class THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
+enum class TFilterDropDownColumns { fdNormal, fdAll };
+enum class TSearchAction { saFindFirst, saFindPrevious, saFindNext };
+enum class TVynStyle {
+    tsOffice2003Blue, tsOffice2003Silver, tsOffice2003Olive, tsOffice2003Classic, tsOffice2007Luna,
+    tsOffice2007Obsidian, tsWindowsXP, tsWhidbey, tsCustom, tsOffice2007Silver, tsWindowsVista, tsWindows7,
+    tsTerminal, tsOffice2010Blue, tsOffice2010Silver, tsOffice2010Black
+};
+enum class TOfficeTheme {
+    ot2003Blue, ot2003Silver, ot2003Olive, ot2003Classic, ot2007Blue, ot2007Silver, ot2007Black, ot2010Blue,
+    ot2010Silver, ot2010Black, otUnknown
+};
+
+// ---- event types declared with the string grid ------------------------------------------------
+
+using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
+using TRowChangingEvent = std::function<void(TObject* Sender, int OldRow, int NewRow, bool& Allow)>;
+using TColChangingEvent = std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)>;
+using TCellChangingEvent =
+    std::function<void(TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
+using TCellCursorEvent = std::function<void(TObject* Sender, int ACol, int ARow, int X, int Y, TCursor& ACursor)>;
+using TGridWideHintEvent = std::function<void(TObject* Sender, int ARow, int ACol, String& hintstr)>;
+using TCellsChangedEvent = std::function<void(TObject* Sender, TRect& R)>;
+using TSelectionChanged = std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
+using TFixedEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, TGridFixedCellEditor& AEditor,
+                                           TStringList* Values)>;
+using TScrollCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax)>;
+using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, int ACol, bool& CanShow)>;
+using TCellSaveLoadEvent = std::function<void(TObject* Sender, int ACol, int ARow, String& Value)>;
+using TGridPrintPageNumEvent =
+    std::function<void(TObject* Sender, int PageNum, int PageColNum, String& PageNumString)>;
+using TGetEditorPropEvent = std::function<void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink)>;
+// Names the row first; the grid passes the column first.
+using TGetEditorPropIntEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TFilterCheckEvent = std::function<void(TObject* Sender, int Column, int ItemIndex, const String& FriendlyName,
+                                             String& FilterCondition, TCheckListBox* CheckList)>;
+using TWordWrapEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& WordWrap)>;
+using THasSpinEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& HasSpinEdit)>;
+using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
+using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const String& Value)>;
+using TCustomFilterEvent = std::function<void(TObject* Sender, int ARow, bool& AcceptRow)>;
+using TColorSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, TColor Color, const String& Value)>;
+using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int Index)>;
+using TRatingChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, double& NewRate, bool& Allow)>;
+using TCellValidateWideEvent = std::function<void(TObject* Sender, int ACol, int ARow, String& Value, bool& Valid)>;
+using TSearchFooterActionEvent =
+    std::function<void(TObject* Sender, const String& Value, int ACol, int ARow, TSearchAction SearchAction)>;
+// Both pass the row first.
+using TComboDropEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TDatePickerEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TCalcFooterEvent = std::function<void(TObject* Sender, int ACol, String& Value)>;
+
+// ---- TVynStringGrid -------------------------------------------------------------------------
+
+class TVynStringGrid : public TBaseGrid {
+public:
+    explicit TVynStringGrid(TComponent* AOwner);
+    ~TVynStringGrid() override;
+
+    // ---- life cycle and copying
+    // From another TVynStringGrid (anything else is ignored): the font, the
+    // settings, the option objects, the dimensions, the widths of the
+    // columns shown, the headers, the heights, the scroll settings, the cells.
+    void Assign(const TPersistent& Source) override;
+    // The cells of another TVynStringGrid (anything else is ignored).
+    virtual void AssignCells(const TPersistent& Source);
+    void Loaded() override;
+    // One repaint is swallowed right after an editor change.
+    void Invalidate() override;
+    // The first form going up from Control through its parents.
+    static TCustomForm* FindParentForm(TControl* Control);
+    // A new frameless, top-most form (owned by the grid, shown by the
+    // caller) with a picture of the cells of ARect (column, row indexes).
+    TNoActiveForm* SelectionToForm(const TRect& ARect);
+    void UpdateScrollBarAlways(bool HideUnneeded);
+    // The grid's font for a cell without properties; else the grid's
+    // scratch font with the cell's font name, size, style and colour.
+    TFont* GetCellFont(int ACol, int ARow);
+    void FreeScrollControls();
+    bool IsDesigning() const { return FDesigning; }
+
+    // ---- published settings of this class
+    TCursor Cursor() const { return TBaseGrid::Cursor(); }
+    // Sets the cursor and remembers it for the grid's destruction.
+    void SetCursor(TCursor Value);
+    bool UseHTMLHints() const { return FUseHTMLHints; }
+    // Switches the application's hint window class (every hint of the
+    // program) to the HTML hint window or back to the plain one.
+    void SetUseHTMLHints(bool Value);
+    TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(TColor Value);
+    TGridLook Look() const { return FLook; }
+    void SetLook(TGridLook Value);
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool Value) { FAutoSize = Value; }
+    TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+    void SetScrollBarAlways(TScrollBarAlways Value) { FScrollBarAlways = Value; }
+    TScrollType ScrollType() const { return FScrollType; }
+    void SetScrollType(TScrollType Value) { FScrollType = Value; }
+    int ScrollWidth() const { return FScrollWidth; }
+    void SetScrollWidth(int Value) { FScrollWidth = Value; }
+    TColor ScrollColor() const { return FScrollColor; }
+    void SetScrollColor(TColor Value) { FScrollColor = Value; }
+    bool ScrollProportional() const { return FScrollProportional; }
+    void SetScrollProportional(bool Value) { FScrollProportional = Value; }
+    bool ScrollSynch() const { return FScrollSynch; }
+    void SetScrollSynch(bool Value) { FScrollSynch = Value; }
+    bool ScrollHints() const { return FScrollHints; }
+    void SetScrollHints(bool Value) { FScrollHints = Value; }
+    int FixedRowHeight() const { return FFixedRowHeight; }
+    void SetFixedRowHeight(int Value);
+    int FixedColWidth() const { return FFixedColWidth; }
+    void SetFixedColWidth(int Value);
+    bool FixedRowAlways() const { return FFixedRowAlways; }
+    void SetFixedRowAlways(bool Value) { FFixedRowAlways = Value; }
+    bool FixedColAlways() const { return FFixedColAlways; }
+    void SetFixedColAlways(bool Value) { FFixedColAlways = Value; }
+    int FixedFooters() const { return FFixedFooters; }
+    int FixedRightCols() const { return FFixedRightCols; }
+    int NumHiddenColumns() const { return FNumHidden; }
+
+    // Simple settings of the defaults table.
+#define VYN_SETTING(T, N)                    \
+    const T& N() const { return F##N; }      \
+    void Set##N(const T& Value) { F##N = Value; }
+    VYN_SETTING(String, FloatFormat)
+    VYN_SETTING(String, CheckTrue)
+    VYN_SETTING(String, CheckFalse)
+    VYN_SETTING(String, XMLEncoding)
+    VYN_SETTING(String, FilterDropDownClear)
+    VYN_SETTING(QChar, PasswordChar)
+    VYN_SETTING(QChar, Delimiter)
+    VYN_SETTING(String, EditMask)
+    VYN_SETTING(TColor, SelectionColor)
+    VYN_SETTING(TColor, SelectionColorTo)
+    VYN_SETTING(TColor, SelectionMirrorColor)
+    VYN_SETTING(TColor, SelectionMirrorColorTo)
+    VYN_SETTING(TColor, SelectionTextColor)
+    VYN_SETTING(int, SelectionColorMixerFactor)
+    VYN_SETTING(TColor, SelectionRectangleColor)
+    VYN_SETTING(bool, ShowSelection)
+    VYN_SETTING(TColor, ActiveCellColor)
+    VYN_SETTING(TColor, ActiveCellColorTo)
+    VYN_SETTING(bool, ActiveCellShow)
+    VYN_SETTING(TColor, HintColor)
+    VYN_SETTING(TColor, HighlightColor)
+    VYN_SETTING(TColor, HighlightTextColor)
+    VYN_SETTING(TColor, URLColor)
+    VYN_SETTING(TColor, DisabledFontColor)
+    VYN_SETTING(TColor, VynGradientFrom)
+    VYN_SETTING(TColor, VynGradientTo)
+    VYN_SETTING(TColor, VynGradientMirrorFrom)
+    VYN_SETTING(TColor, VynGradientMirrorTo)
+    VYN_SETTING(TEditorType, DefaultEditor)
+    VYN_SETTING(TAlignment, DefaultAlignment)
+    VYN_SETTING(TVAlignment, VAlignment)
+    VYN_SETTING(TPoint, XYOffset)
+    VYN_SETTING(TInvalidEntryIcon, InvalidEntryIcon)
+    VYN_SETTING(String, InvalidEntryTitle)
+    VYN_SETTING(String, InvalidEntryText)
+    VYN_SETTING(THintShowLargeTextPos, HintShowLargeTextPos)
+    VYN_SETTING(THoverFixedCells, HoverFixedCells)
+    VYN_SETTING(TFilterDropDownColumns, FilterDropDownColumns)
+    VYN_SETTING(bool, FilterDropDownAuto)
+    VYN_SETTING(bool, FilterIncremental)
+    VYN_SETTING(bool, FilterNormalCellsOnly)
+    VYN_SETTING(bool, AutoFilterUpdate)
+    VYN_SETTING(bool, FitCellsInGrid)
+    VYN_SETTING(bool, EnableHTML)
+    VYN_SETTING(bool, EnableWheel)
+    VYN_SETTING(bool, IntelliZoom)
+    VYN_SETTING(bool, EnhRowColMove)
+    VYN_SETTING(bool, ShowDesignHelper)
+    VYN_SETTING(bool, UseInternalHintClass)
+    VYN_SETTING(bool, UseDisabledFont)
+    VYN_SETTING(bool, ShowNullDates)
+    VYN_SETTING(bool, QuoteEmptyCells)
+    VYN_SETTING(bool, SaveFixedCells)
+    VYN_SETTING(bool, SaveVirtCells)
+    VYN_SETTING(bool, SaveWithHTML)
+    VYN_SETTING(bool, SaveWithRTF)
+    VYN_SETTING(bool, AlwaysQuotes)
+    VYN_SETTING(bool, JavaCSV)
+    VYN_SETTING(bool, SaveFixedRows)
+    VYN_SETTING(bool, SaveFixedCols)
+    VYN_SETTING(bool, SaveHiddenCells)
+    VYN_SETTING(bool, ClearTextOnly)
+    VYN_SETTING(bool, LoadFirstRow)
+    VYN_SETTING(bool, HideFocusRect)
+    VYN_SETTING(bool, FixedAsButtons)
+    VYN_SETTING(bool, NoDefaultDraw)
+    VYN_SETTING(bool, SizeGrowOnly)
+    VYN_SETTING(int, MinRowHeight)
+    VYN_SETTING(int, MaxRowHeight)
+    VYN_SETTING(int, MinColWidth)
+    VYN_SETTING(int, MaxColWidth)
+    VYN_SETTING(int, GroupColumn)
+    VYN_SETTING(int, ZoomFactor)
+    VYN_SETTING(int, PreviewPage)
+    VYN_SETTING(int, PrintPageTo)
+    VYN_SETTING(int, PrintNrOfPages)
+    VYN_SETTING(bool, PrinterDriverFix)
+    VYN_SETTING(bool, ExcelClipboardFormat)
+    VYN_SETTING(bool, FindBusy)
+    VYN_SETTING(bool, AnchorHint)
+    VYN_SETTING(bool, AutoNumAlign)
+    VYN_SETTING(bool, AutoThemeAdapt)
+    VYN_SETTING(bool, Modified)
+#undef VYN_SETTING
+    TEditLink* EditLink() const { return FEditLink; }
+    void SetEditLink(TEditLink* Value) { FEditLink = Value; }
+    TImageList* GridImages() const { return FGridImages; }
+    void SetGridImages(TImageList* Value) { FGridImages = Value; }
+
+    // ---- owned option objects (the setters copy into the grid's own)
+    TSearchFooter* SearchFooter() const { return FSearchFooter; }
+    TNavigation* Navigation() const { return FNavigation; }
+    TMouseActions* MouseActions() const { return FMouseActions; }
+    TSyncGrid* SyncGrid() const { return FSyncGrid; }
+    TBands* Bands() const { return FBands; }
+    TFocusHelper* FocusHelper() const { return FFocusHelper; }
+    void SetFocusHelper(const TFocusHelper& Value);
+    TColumnSize* ColumnSize() const { return FColumnSize; }
+    TControlLook* ControlLook() const { return FControlLook; }
+    TFloatingFooter* FloatingFooter() const { return FFloatingFooter; }
+    TPrintSettings* PrintSettings() const { return FPrintSettings; }
+    THTMLSettings* HTMLSettings() const { return FHTMLSettings; }
+    TSortSettings* SortSettings() const { return FSortSettings; }
+    TDragDropSettings* DragDropSettings() const { return FDragDropSettings; }
+    TDragScrollOptions* DragScrollOptions() const { return FDragScrollOptions; }
+    TCellNode* CellNode() const { return FCellNode; }
+    TSizeWhileTyping* SizeWhileTyping() const { return FSizeWhileTyping; }
+    TGrouping* Grouping() const { return FGrouping; }
+    TBackGround* BackGround() const { return FBackGround; }
+    TGridProgressAppearance* ProgressAppearance() const { return FProgressAppearance; }
+    TFilter* Filter() const { return FFilter; }
+    TBalloonSettings* Balloon() const { return FBalloonSettings; }
+    TShowModified* ShowModified() const { return FShowModified; }
+    TFilterDropDown* FilterDropDown() const { return FFilterDropDown; }
+    THTMLPictureCache* ImageCache() const { return FImageCache; }
+    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    TFooterPanel* FooterPanel() const { return FFooterPanel; }
+    TFont* FixedFont() const { return FFixedFont; }
+    TFont* ActiveCellFont() const { return FActiveCellFont; }
+    TStringList* ColumnHeaders() const { return FColumnHeaders; }
+    void SetColumnHeaders(const TStringList& Value);
+    TStringList* RowHeaders() const { return FRowHeaders; }
+    void SetRowHeaders(const TStringList& Value);
+    TStringList* LookupItems() const { return FLookupItems; }
+    TSortIndexList* SortIndexes() const { return FSortIndexes; }
+    TIntList* MergedColumns() const { return FMergedColumns; }
+    TStringList* FilterList() const { return FFilterList; }
+    // The editors (null until editing builds them).
+    TVynInplaceEdit* InplaceEditor() const;
+    TWinControl* Combobox() const { return EditCombo; }
+
+    // ---- index mapping and cell model the grid's own questions use
+    int RealColIndex(int ACol);
+    int RealCol() { return RealColIndex(Col()); }
+    int DisplColIndex(int ACol) override;
+    int TotalColCount() override;
+    bool IsFixed(int ACol, int ARow) override;
+    TCellType GetCellType(int ACol, int ARow);
+    TCellGraphic* GetCellGraphic(int ACol, int ARow);
+    bool HasCheckBox(int ACol, int ARow);
+    bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
+    // Sets the box of the cell and reports the change (OnCheckBoxChange).
+    void ChangeCheckBoxState(int ACol, int ARow, bool State);
+    bool ReadOnly(int ACol, int ARow);
+    bool IsNode(int ARow);
+    bool IsSummary(int ARow);
+
+    // ---- cell graphics
+    // A new graphic for the cell (the one it had is released); an empty
+    // cell keeps its empty text.
+    TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+    // Clears the cell's graphic (freed unless it is a shared one); false
+    // when the cell has none.
+    bool RemoveCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType CellType);
+
+    // ---- the cell store's questions the string grid answers
+    int GetRowIndent(int ARow) override;
+    bool HasNodes() override;
+    void EmptyHook() override;
+    void CellTextChanged(int ACol, int ARow) override;
+    bool HasCellBorderEvent() override;
+    bool UsesPlatformStyles() override;
+
+    // ---- the string grid's own operations, in slot order
+    virtual void CalcFooterCells(int ACol);
+    virtual void DoClickSort(int ACol);
+    virtual void KeyF2Hook();
+    virtual void StoreEditValue(int ACol, int ARow, const String& Value);
+    virtual void SelectAllHook(TGridRect& Rect);
+    // ACol is a display column.
+    virtual void StorePastedValue(int ACol, int ARow, const String& Value);
+    virtual String CurrentCell();
+    virtual void SetCurrentCell(const String& Value);
+    virtual String CurrentCellDisplayText();
+    virtual void SetCurrentCellEditText(const String& Value);
+    virtual void RestoreCellCache();
+    virtual bool DoCheckBoxClick(int ACol, int ARow, bool CheckEdit);
+    virtual bool DoRadioButtonClick(int ACol, int ARow, bool CheckEdit);
+    virtual String GetFormattedCell(int ACol, int ARow);
+    virtual void GetCellFloatFormat(int ACol, int ARow, String& Fmt);
+    virtual void DoPrintGetPageNum(int PageNum, int PageColNum, String& PageNumString);
+    virtual void DoGetEditorProp(int ACol, int ARow, TEditLink* AEditLink);
+    virtual void DoCheckBoxClickEvent(int ACol, int ARow, bool State);
+    virtual void DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, TStringList* Values);
+    virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    virtual void EditorTextHook(const String& Text, String& Result);
+    virtual void InsertRowAt(int ARow);
+    virtual void DeleteRowAt(int ARow);
+    virtual void DoFilterDone();
+    virtual void UpdateColSize(int ACol, int& AWidth);
+    virtual void UpdateAutoColSize(int ACol, int& AWidth);
+    virtual void ColumnHeadersChanged();
+    virtual void DoEllipsClick(const String& Value, String& Result);
+    virtual bool FilterMatch(int ARow);
+    virtual void BeginPasteHook();
+    virtual void EndPasteHook();
+    virtual void MarkRowsModified(const TRect& R);
+    virtual String GetCellText(int ACol, int ARow);
+    virtual String GetCellTextForSave(int ACol, int ARow);
+    virtual void SetCellTextFromLoad(int ACol, int ARow, const String& Value);
+    virtual void RecalcFooterColumn(int ACol);
+    // ACol is a display column.
+    virtual void RememberCurrentCell(int ACol, int ARow);
+    virtual void DoCanEditCellEvent(int ACol, int ARow, bool& CanEdit);
+    virtual void DoSearchFooterAction(const String& Value, int ACol, int ARow, TSearchAction SearchAction);
+    virtual void DoButtonClick(int ACol, int ARow);
+    virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
+    virtual void DoComboCloseUp(int ARow, int ACol);
+    virtual void DoComboDropDown(int ARow, int ACol);
+    virtual void DoGetCellCursor(int ACol, int ARow, int X, int Y);
+    virtual void DoCellsChanged(TRect& R);
+    virtual void RecalcFooter();
+    virtual void DoGridHint(int ACol, int ARow, String& Hint, String& WideHint);
+    virtual void DoGetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+    virtual void DoGetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+    virtual void DoGetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+    virtual void DoGetCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+    virtual void DoGetAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+    virtual void DoGetFormat(int ACol, TSortStyle& AStyle, String& Prefix, String& Suffix);
+    virtual void DoGetSpinEditorType(int ACol, int ARow, TEditorType& AEditor);
+    virtual void DoGetEditorType(int ACol, int ARow, TEditorType& AEditor);
+    virtual bool HasNoEditor(int ACol, int ARow);
+    // ACol is a display column.
+    virtual void DoIsFixedCell(int ACol, int ARow, bool& IsFixed);
+    virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
+    virtual void DoIsPasswordCell(int ACol, int ARow, bool& IsPassword);
+    virtual void DoGetWordWrap(int ACol, int ARow, bool& WordWrap);
+    virtual bool DoHasComboBox(int ACol, int ARow);
+    virtual bool DoHasSpinEdit(int ACol, int ARow);
+    virtual String GetCheckTrue(int ACol, int ARow);
+    virtual String GetCheckFalse(int ACol, int ARow);
+    virtual bool DoGetColumnFilter(int ACol);
+    virtual TGridRect UsedCells();
+    virtual void DeleteRowRange(int ARow, int Count);
+    virtual void DoCanAddRow(bool& CanAdd);
+    virtual void DoCanInsertRow(int ARow, bool& CanInsert);
+    virtual void WndProcHook(int Value, bool& Handled);
+    virtual void AddAutoRow();
+    virtual void CellSelectorHook(int ACol, int ARow);
+    virtual void FormulaEditHook(const String& Value);
+    virtual void LButtonDownHook(const TMessage& Message);
+    virtual void MouseActionsChanged();
+    virtual bool IsDesigningQuery(bool& IsDesigning);
+    virtual void MouseActionsInvalidate();
+    virtual void DisableEditing();
+    virtual void EditorKeyHook(Word& Key, TShiftState Shift);
+    virtual void EditorKeyMessageHook(TMessage& Message);
+    virtual void NavigationChanged();
+    virtual void MoveToFirstRow();
+    virtual bool AllowFMTClipboard();
+    // The choice ItemIndex of the filter drop list.
+    virtual void DoFilterSelect(int ItemIndex);
+    virtual void DoFilterCheck();
+    virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
+    virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
+    virtual void DoColorSelect(int ACol, int ARow, TColor Color, const String& Value);
+    virtual void DoImageSelect(int ACol, int ARow, int Index);
+    virtual void DoCellChanging(int NewCol, int NewRow, bool& Allow);
+    virtual void DoScrollCell();
+    virtual bool DoCanShowFixedDropDown(int ACol);
+    virtual void DoStartBlockFocus();
+    virtual void DoEndBlockFocus();
+    virtual TImageList* GetGridImages();
+    virtual void ExportNotification(int AState, int ARow);
+    virtual void ImportNotification(int AState, int ARow);
+    virtual int GetVersionNr();
+    virtual String GetVersionString();
+    using TBaseGrid::InsertRows;
+    virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls);
+    virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    virtual void CalcFooter(int ACol);
+
+    // ---- members of the other grid folders the core calls (docs/GRID.md)
+    void RepaintRow(int ARow);
+    void RepaintCol(int ACol);
+    void BeginUpdate();
+    void EndUpdate();
+    int UpdateCount() const { return FUpdateCount; }
+    void UpdateFooter();
+    void CellControlsUpdate();
+    void HideInplaceEdit();
+    void BalloonInit();
+    void BalloonDone();
+    void ApplySearchFooter();
+    void ApplyPlatformStyle();
+    void AdaptToOfficeTheme();
+    void PaintBorder();
+    void StretchColumn(int ACol);
+    void InitFlatScrollBars();
+    void SetFlatScrollWidth(int Value);
+    void SetFlatScrollColor(TColor Value);
+    void CreateScrollControls();
+    void AutoSizeColumns(bool DoFixedCols, int Padding);
+    void LoadColSizes();
+    void SaveColSizes();
+    void ExpandAll();
+    void UnHideColumnsAll();
+    void ClearRows(int RowIndex, int RCount);
+    void SplitColumnCells(int ACol);
+    void MergeColumnCells(int ACol, bool First);
+    void ShowColumnHeaders();
+    void ShowRowHeaders();
+    void InitOrigColSizes();
+    void SetColumnOrder();
+    void SetRowModified(int ARow, bool Value);
+    TPoint GetCellTextSize(int ACol, int ARow);
+    int GetExpandHeight(int ACol, int ARow, bool Expanded);
+    void SearchEditChange(TObject* Sender);
+    void SearchFindPrevious(TObject* Sender);
+    void SearchFindNext(TObject* Sender);
+    void SearchFooterCloseClick(TObject* Sender);
+    void SearchHighlightClick(TObject* Sender);
+    void OwnerFormResize(TObject* Sender);
+
+    // ---- installed handlers
+    void RepaintOnChange(TObject* Sender);
+    void MergedColumnsChanged(TObject* Sender, int ACol, int ARow);
+    void RepaintCellOnChange(TObject* Sender, int ACol, int ARow);
+    void ColumnHeadersListChanged(TObject* Sender);
+    void RowHeadersListChanged(TObject* Sender);
+    void BandsChanged(TObject* Sender);
+    void ShowModifiedChanged(TObject* Sender);
+    void BalloonSettingsChanged(TObject* Sender);
+    void FilterDropDownChanged(TObject* Sender);
+    void GridButtonClick(TObject* Sender);
+
+    // ---- events
+    TOnResizeEvent OnResize;
+    TColumnSizeEvent OnColumnSize;
+    TRowSizeEvent OnRowSize;
+    TRowChangedEvent OnRowUpdate;
+    TRowChangingEvent OnRowChanging;
+    TColChangingEvent OnColChanging;
+    TCellChangingEvent OnCellChanging;
+    TClickSortEvent OnClickSort;
+    TGridPrintPageNumEvent OnPrintGetPageNum;
+    TGetEditorPropEvent OnGetEditorProp;
+    TGetEditorPropIntEvent OnGetEditorPropInt;
+    TCheckBoxClickEvent OnCheckBoxClick;
+    TCheckBoxClickEvent OnCheckBoxChange;
+    TFixedEditEvent OnFixedEdit;
+    TSelectionChanged OnSelectionChanged;
+    TAutoDeleteRowEvent OnAutoDeleteRow;
+    TNotifyEvent OnFilterDone;
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+    TEllipsClickEvent OnEllipsClick;
+    TCustomFilterEvent OnCustomFilter;
+    TCellSaveLoadEvent OnSaveCell;
+    TCellSaveLoadEvent OnLoadCell;
+    TCanEditCellEvent OnCanEditCell;
+    TSearchFooterActionEvent OnSearchFooterAction;
+    TButtonClickEvent OnButtonClick;
+    TExpandClickEvent OnExpandClick;
+    TComboDropEvent OnComboCloseUp;
+    TComboDropEvent OnComboDropDown;
+    TCellCursorEvent OnGetCellCursor;
+    TCellsChangedEvent OnCellsChanged;
+    TGridHintEvent OnGridHint;
+    TGridWideHintEvent OnGridWideHint;
+    TGridColorEvent OnGetCellColor;
+    TGridColorEvent OnGetCellPrintColor;
+    TGridBorderEvent OnGetCellBorder;
+    TGridBorderEvent OnGetCellPrintBorder;
+    TGridAlignEvent OnGetAlignment;
+    TGridFormatEvent OnGetFormat;
+    TGetEditorTypeEvent OnGetEditorType;
+    TIsFixedCellEvent OnIsFixedCell;
+    TIsPasswordCellEvent OnIsPasswordCell;
+    TWordWrapEvent OnGetWordWrap;
+    THasComboEvent OnHasComboBox;
+    THasSpinEditEvent OnHasSpinEdit;
+    TGetCheckEvent OnGetCheckTrue;
+    TGetCheckEvent OnGetCheckFalse;
+    TGetColumnFilterEvent OnGetColumnFilter;
+    TFilterSelectEvent OnFilterSelect;
+    TFilterCheckEvent OnFilterCheck;
+    TCanAddRowEvent OnCanAddRow;
+    TCanInsertRowEvent OnCanInsertRow;
+    TRatingChangeEvent OnRatingChange;
+    TColorSelectEvent OnColorSelect;
+    TImageSelectEvent OnImageSelect;
+    TScrollCellEvent OnScrollCell;
+    TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+    TDateTimeChangeEvent OnDateTimeChange;
+    TEditChangeEvent OnEditChange;
+    TDatePickerEvent OnDatePickerCloseUp;
+    TDatePickerEvent OnDatePickerDropDown;
+    TNotifyEvent OnRichEditSelectionChange;
+    TCalcFooterEvent OnCalcFooter;
+
+protected:
+    void CreateWnd() override;
+    void Resize() override;
+    void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs,
+                         TGridDrawInfo& FixedInfo) override;
+    TInplaceEdit* CreateEditor() override;
+    String GetEditMask(int ACol, int ARow) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+    // ---- state
+    bool FDesigning = false;
+    bool FEditChange = false;
+    bool FLoaded = false;
+    bool FSelChange = false;
+    bool FEditDisable = false;
+    bool FDisableChange = false;
+    bool FSizeFixed = false;
+    bool FFixedRowAlways = false;
+    bool FFixedColAlways = false;
+    int FFixedRowsMin = 0;
+    int FFixedColsMin = 0;
+    int FFixedFooters = 0;
+    int FFixedRightCols = 0;
+    int FFixedRowHeight = 0;
+    int FFixedColWidth = 0;
+    int FMaxRowCount = 0;
+    int FMaxColCount = 0;
+    int FUpdateCount = 0;
+    int FFilterLevel = 0;
+    int FPaintCount = 0;
+    int FNumCellControls = 0;
+    int FSearchTime = 0;
+    int FNumHidden = 0;
+    // Node rows in the grid (kept by the node operations).
+    int FNodeCount = 0;
+    std::vector<bool> FHiddenCols;
+    TOfficeTheme FOfficeTheme = TOfficeTheme::otUnknown;
+    bool FLastValidation = true;
+    bool FColumnChange = true;
+    TVynStyle FStyle = TVynStyle::tsCustom;
+    TGridLook FLook = TGridLook::glXP;
+    TColor FBorderColor = 0x808080;
+    bool FAutoSize = false;
+    bool FUseHTMLHints = false;
+    TCursor FOldCursor = 0;
+    TScrollBarAlways FScrollBarAlways = TScrollBarAlways::saNone;
+    TScrollType FScrollType = TScrollType::ssNormal;
+    int FScrollWidth = 0;
+    TColor FScrollColor = clNone;
+    bool FScrollProportional = false;
+    bool FScrollSynch = false;
+    bool FScrollHints = false;
+    int FOldLeftCol = 0;
+    int FOldTopRow = 0;
+    TPoint FOldSize{-1, -1};
+    TPoint FClipOrigin{-1, -1};
+    // The last and old positions of the interaction (all start unset).
+    TPoint FLastTabCell{-1, -1}, FHoverLink{-1, -1}, FLastDesignChoice{-1, -1}, FHoverFixed{-1, -1},
+        FMouseSelectStart{-1, -1}, FLastHintPos{-1, -1}, FClickedCell{-1, -1}, FPushedCellButton{-1, -1};
+    int FOleDragCol = -1;
+    int FFilterColumn = -1;
+    int FComboIdx = -1;
+    int FOldRowSel = -1;
+    int FLastReportedRow = -1;
+    struct TTones {
+        TColor BrushColor = clNone;
+        TColor BorderColor = clNone;
+    } FTones;
+    // The old position and texts RememberCurrentCell keeps.
+    TPoint FOldCellPos{-1, -1};
+    String FOldCellText, FOldWideCellText;
+    bool FOldModified = false;
+    String FCellCache;
+    bool FPlatformStyle = false;
+    bool FOleDropTargetAssigned = false;
+    int FGridTimerID = 0;
+    int wheelmsg = 0;
+    int wheelscrl = 0;
+    bool wheelpan = false;
+    bool FIsWinXP = true;
+    bool FIsWin7 = true;
+    bool FIsVista = true;
+    bool FIsComCtl6 = true;
+    // The owner form's resize handler, given back on destruction.
+    TNotifyEvent FOnResize;
+    bool ResizeAssigned = false;
+    TCustomForm* FOwnerForm = nullptr;
+
+    // Settings of the defaults table.
+    String FFloatFormat, FCheckTrue, FCheckFalse, FXMLEncoding, FFilterDropDownClear;
+    QChar FPasswordChar, FDelimiter;
+    String FEditMask;
+    TColor FSelectionColor = 0, FSelectionColorTo = 0, FSelectionMirrorColor = 0, FSelectionMirrorColorTo = 0,
+           FSelectionTextColor = 0;
+    int FSelectionColorMixerFactor = 0;
+    TColor FSelectionRectangleColor = 0;
+    bool FShowSelection = false;
+    TColor FActiveCellColor = 0, FActiveCellColorTo = 0;
+    bool FActiveCellShow = false;
+    TColor FHintColor = 0, FHighlightColor = 0, FHighlightTextColor = 0, FURLColor = 0, FDisabledFontColor = 0;
+    TColor FVynGradientFrom = 0, FVynGradientTo = 0, FVynGradientMirrorFrom = 0, FVynGradientMirrorTo = 0;
+    TEditorType FDefaultEditor = TEditorType::edNormal;
+    TAlignment FDefaultAlignment = taLeftJustify;
+    TVAlignment FVAlignment = TVAlignment::vtaTop;
+    TPoint FXYOffset;
+    TInvalidEntryIcon FInvalidEntryIcon = TInvalidEntryIcon::ieNone;
+    String FInvalidEntryTitle, FInvalidEntryText;
+    THintShowLargeTextPos FHintShowLargeTextPos = THintShowLargeTextPos::hpCell;
+    THoverFixedCells FHoverFixedCells = THoverFixedCells::hfNone;
+    TFilterDropDownColumns FFilterDropDownColumns = TFilterDropDownColumns::fdNormal;
+    bool FFilterDropDownAuto = false, FFilterIncremental = false, FFilterNormalCellsOnly = false,
+         FAutoFilterUpdate = false, FFitCellsInGrid = false, FEnableHTML = false, FEnableWheel = false,
+         FIntelliZoom = false, FEnhRowColMove = false, FShowDesignHelper = false, FUseInternalHintClass = false,
+         FUseDisabledFont = false, FShowNullDates = false, FQuoteEmptyCells = false, FSaveFixedCells = false,
+         FSaveVirtCells = false, FSaveWithHTML = false, FSaveWithRTF = false, FAlwaysQuotes = false,
+         FJavaCSV = false, FSaveFixedRows = false, FSaveFixedCols = false, FSaveHiddenCells = false,
+         FClearTextOnly = false, FLoadFirstRow = false, FHideFocusRect = false, FFixedAsButtons = false,
+         FNoDefaultDraw = false, FSizeGrowOnly = false;
+    int FMinRowHeight = 0, FMaxRowHeight = 0, FMinColWidth = 0, FMaxColWidth = 0, FGroupColumn = 0,
+        FZoomFactor = 0, FPreviewPage = 0, FPrintPageTo = 0, FPrintNrOfPages = 0;
+    bool FPrinterDriverFix = false, FExcelClipboardFormat = false, FFindBusy = false, FAnchorHint = false,
+         FAutoNumAlign = false, FAutoThemeAdapt = false, FModified = false;
+    TEditLink* FEditLink = nullptr;
+    TImageList* FGridImages = nullptr;
+    TNotifyEvent FOnStartBlockFocus;
+    TNotifyEvent FOnEndBlockFocus;
+
+    // ---- owned objects, in the order of their creation
+    TFooterPanel* FFooterPanel = nullptr;
+    TSearchPanel* FSearchPanel = nullptr;
+    TFont* cf = nullptr;
+    TFocusHelper* FFocusHelper = nullptr;
+    TSearchFooter* FSearchFooter = nullptr;
+    TFloatingFooter* FFloatingFooter = nullptr;
+    TPrintSettings* FPrintSettings = nullptr;
+    THTMLSettings* FHTMLSettings = nullptr;
+    TSortSettings* FSortSettings = nullptr;
+    TDragDropSettings* FDragDropSettings = nullptr;
+    TDragScrollOptions* FDragScrollOptions = nullptr;
+    TControlLook* FControlLook = nullptr;
+    TNavigation* FNavigation = nullptr;
+    TColumnSize* FColumnSize = nullptr;
+    TCellNode* FCellNode = nullptr;
+    TBands* FBands = nullptr;
+    TSizeWhileTyping* FSizeWhileTyping = nullptr;
+    TMouseActions* FMouseActions = nullptr;
+    TGrouping* FGrouping = nullptr;
+    TStringList* FColumnHeaders = nullptr;
+    THTMLPictureCache* FImageCache = nullptr;
+    TIntList* FOrigColSizes = nullptr;
+    TFont* FFixedFont = nullptr;
+    TFont* FActiveCellFont = nullptr;
+    TStringList* FRowHeaders = nullptr;
+    TStringList* Sortlist = nullptr;
+    TStringList* FLookupItems = nullptr;
+    std::vector<int>* FRowSelect = nullptr;
+    std::vector<int>* FColSelect = nullptr;
+    TSortIndexList* FSortIndexes = nullptr;
+    TIntList* FSortRowXRef = nullptr;
+    TIntList* FUnSortRowXRef = nullptr;
+    TIntList* FMergedColumns = nullptr;
+    TIntList* FSelectedCells = nullptr;
+    TIntList* FSelectedRows = nullptr;
+    TIntList* FModifiedRows = nullptr;
+    TIntList* FEnabledRows = nullptr;
+    TBitmap* FRowIndicator = nullptr;
+    TBackGround* FBackGround = nullptr;
+    THTMLHintWindow* FScrollHintWnd = nullptr;
+    TControlList* FControlList = nullptr;
+    TGridProgressAppearance* FProgressAppearance = nullptr;
+    TSyncGrid* FSyncGrid = nullptr;
+    TFilter* FFilter = nullptr;
+    TBalloonSettings* FBalloonSettings = nullptr;
+    TShowModified* FShowModified = nullptr;
+    std::vector<TGridChangeNotifier*>* FNotifierList = nullptr;
+    TIntList* FColumnOrder = nullptr;
+    TCellGraphic* FCellGraphic = nullptr;
+    TIntList* FIgnoreColumns = nullptr;
+    TFilterDropDown* FFilterDropDown = nullptr;
+    TDropList* FDropList = nullptr;
+    TDropCheckList* FDropCheckList = nullptr;
+    TStringList* FFilterList = nullptr;
+
+    // ---- editor and auxiliary controls (null until editing, painting and
+    // interaction build them)
+    TWinControl* FFocusWindow = nullptr;
+    TWinControl *ArwU = nullptr, *ArwD = nullptr, *ArwL = nullptr, *ArwR = nullptr;
+    TWinControl* EditCombo = nullptr;
+    TWinControl* EditTrans = nullptr;
+    TWinControl* ComboTrans = nullptr;
+    TWinControl* EditCheck = nullptr;
+    TWinControl* EditBtn = nullptr;
+    TWinControl* UnitEditBtn = nullptr;
+    TWinControl* GridButton = nullptr;
+    TWinControl* MoveButton = nullptr;
+    TWinControl* FEditControl = nullptr;
+    TWinControl* FComboControl = nullptr;
+    TScrollBar* FScrollBar = nullptr;
+    TScrollBar* FPaintScrollBar = nullptr;
+    TWinControl* FScrollControlH = nullptr;
+    TWinControl* FScrollControlV = nullptr;
+
+private:
+    void CreateOwnedObjects();
+    void FreeOwnedObjects();
+    void TakeOverOwnerResize();
+};
+
+// Shown over links of the grid.
+extern TCursor GridLinkCursor;

@@ -1,0 +1,40 @@
+#include "grid/data/grid_data_holders.h"
+
+void TFloatingFooter::Assign(const TPersistent& Source)
+{
+    if (const auto* s = dynamic_cast<const TFloatingFooter*>(&Source)) {
+        FVisible = s->FVisible;
+        FFooterStyle = s->FFooterStyle;
+        FCalculateHiddenRows = s->FCalculateHiddenRows;
+        FEnableCalculation = s->FEnableCalculation;
+    }
+}
+
+void TSortSettings::Assign(const TPersistent& Source)
+{
+    if (const auto* s = dynamic_cast<const TSortSettings*>(&Source)) {
+        FShow = s->FShow;
+        FColumn = s->FColumn;
+        FRow = s->FRow;
+    }
+}
+
+void TCellNode::Assign(const TPersistent& Source)
+{
+    if (const auto* s = dynamic_cast<const TCellNode*>(&Source))
+        FNodeIndent = s->FNodeIndent;
+}
+
+void TGrouping::Assign(const TPersistent& Source)
+{
+    if (const auto* s = dynamic_cast<const TGrouping*>(&Source)) {
+        FGroupCountFormat = s->FGroupCountFormat;
+        FHeaderUnderline = s->FHeaderUnderline;
+        FShowGroupCount = s->FShowGroupCount;
+        FSummaryLine = s->FSummaryLine;
+        FAutoCheckGroup = s->FAutoCheckGroup;
+    }
+}
+
+void TFilter::Assign(const TPersistent&) {}
+void TFilterDropDown::Assign(const TPersistent&) {}

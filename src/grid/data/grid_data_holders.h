@@ -1,0 +1,142 @@
+#pragma once
+// The settings and parts of the grid's data operations: the floating
+// footer and its panel, sorting, nodes, grouping, the filter and its
+// drop-down lists.
+//
+// These hold, for now, the settings the grid's core reads, with their
+// final defaults; the data operations complete them (docs/GRID.md).
+#include "grid/core/grid_types.h"
+#include "platform/gui/classes.h"
+#include "platform/gui/controls.h"
+#include "platform/gui/extctrls.h"
+
+class TVynStringGrid;
+
+// The strip below the cells that shows the floating footer.
+class TFooterPanel : public TPanel {
+public:
+    TFooterPanel(TComponent* AOwner, TVynStringGrid* AGrid) : TPanel(AOwner), FGrid(AGrid) {}
+    TVynStringGrid* Grid() const { return FGrid; }
+
+private:
+    TVynStringGrid* FGrid;
+};
+
+enum class TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPaint };
+
+class TFloatingFooter : public TPersistent {
+public:
+    explicit TFloatingFooter(TVynStringGrid* AGrid) : FGrid(AGrid) {}
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value) { FVisible = Value; }
+    TFooterStyle FooterStyle() const { return FFooterStyle; }
+    void SetFooterStyle(TFooterStyle Value) { FFooterStyle = Value; }
+    bool CalculateHiddenRows() const { return FCalculateHiddenRows; }
+    void SetCalculateHiddenRows(bool Value) { FCalculateHiddenRows = Value; }
+    bool EnableCalculation() const { return FEnableCalculation; }
+    void SetEnableCalculation(bool Value) { FEnableCalculation = Value; }
+    void Assign(const TPersistent& Source) override;
+
+private:
+    TVynStringGrid* FGrid;
+    bool FVisible = false;
+    TFooterStyle FFooterStyle = TFooterStyle::fsFixedLastRow;
+    bool FCalculateHiddenRows = true;
+    bool FEnableCalculation = true;
+};
+
+class TSortSettings : public TPersistent {
+public:
+    explicit TSortSettings(TVynStringGrid* AGrid) : FGrid(AGrid) {}
+    bool Show() const { return FShow; }
+    void SetShow(bool Value) { FShow = Value; }
+    int Column() const { return FColumn; }
+    void SetColumn(int Value) { FColumn = Value; }
+    int Row() const { return FRow; }
+    void SetRow(int Value) { FRow = Value; }
+    void Assign(const TPersistent& Source) override;
+
+private:
+    TVynStringGrid* FGrid;
+    bool FShow = false;
+    int FColumn = -1;
+    int FRow = 0;
+};
+
+class TCellNode : public TPersistent {
+public:
+    explicit TCellNode(TVynStringGrid* AGrid) : FGrid(AGrid) {}
+    int NodeIndent() const { return FNodeIndent; }
+    void SetNodeIndent(int Value) { FNodeIndent = Value; }
+    void Assign(const TPersistent& Source) override;
+
+private:
+    TVynStringGrid* FGrid;
+    int FNodeIndent = 12;
+};
+
+class TGrouping : public TPersistent {
+public:
+    bool HeaderUnderline() const { return FHeaderUnderline; }
+    void SetHeaderUnderline(bool Value) { FHeaderUnderline = Value; }
+    TColor HeaderLineColor() const { return FHeaderLineColor; }
+    void SetHeaderLineColor(TColor Value) { FHeaderLineColor = Value; }
+    int HeaderLineWidth() const { return FHeaderLineWidth; }
+    void SetHeaderLineWidth(int Value) { FHeaderLineWidth = Value; }
+    bool SummaryLine() const { return FSummaryLine; }
+    void SetSummaryLine(bool Value) { FSummaryLine = Value; }
+    TColor SummaryLineColor() const { return FSummaryLineColor; }
+    void SetSummaryLineColor(TColor Value) { FSummaryLineColor = Value; }
+    int SummaryLineWidth() const { return FSummaryLineWidth; }
+    void SetSummaryLineWidth(int Value) { FSummaryLineWidth = Value; }
+    bool ShowGroupCount() const { return FShowGroupCount; }
+    void SetShowGroupCount(bool Value) { FShowGroupCount = Value; }
+    const String& GroupCountFormat() const { return FGroupCountFormat; }
+    void SetGroupCountFormat(const String& Value) { FGroupCountFormat = Value; }
+    bool AutoCheckGroup() const { return FAutoCheckGroup; }
+    void SetAutoCheckGroup(bool Value) { FAutoCheckGroup = Value; }
+    // Copies the count, the underline and summary-line switches and the
+    // check switch; not the line colours and widths.
+    void Assign(const TPersistent& Source) override;
+
+private:
+    bool FHeaderUnderline = false;
+    TColor FHeaderLineColor = 0xFF0000;
+    int FHeaderLineWidth = 2;
+    bool FSummaryLine = false;
+    TColor FSummaryLineColor = 0xFF0000;
+    int FSummaryLineWidth = 2;
+    bool FShowGroupCount = false;
+    String FGroupCountFormat;
+    bool FAutoCheckGroup = false;
+};
+
+// The filter conditions of the grid's columns.
+class TFilter : public TPersistent {
+public:
+    explicit TFilter(TVynStringGrid* AGrid) : FGrid(AGrid) {}
+    void Assign(const TPersistent& Source) override;
+
+private:
+    TVynStringGrid* FGrid;
+};
+
+// The look of the filter drop-down of the column headers.
+class TFilterDropDown : public TPersistent {
+public:
+    void Assign(const TPersistent& Source) override;
+    TNotifyEvent OnChange;
+};
+
+// The drop-down lists of the filter: a plain list and a check list.
+class TDropList : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    TNotifyEvent OnSelect;
+};
+
+class TDropCheckList : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    TNotifyEvent OnSelect;
+};

@@ -1,0 +1,13 @@
+#include "grid/io/grid_io_holders.h"
+
+void TPrintSettings::Assign(const TPersistent&) {}
+void THTMLSettings::Assign(const TPersistent&) {}
+
+void TDragDropSettings::Assign(const TPersistent& Source)
+{
+    if (const auto* s = dynamic_cast<const TDragDropSettings*>(&Source)) {
+        FOleAcceptText = s->FOleAcceptText;
+        FOleAcceptFiles = s->FOleAcceptFiles;
+        FOleAcceptURLs = s->FOleAcceptURLs;
+    }
+}

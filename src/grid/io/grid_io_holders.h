@@ -1,0 +1,40 @@
+#pragma once
+// The settings of the grid's printing, HTML export and drag and drop.
+//
+// These hold, for now, the settings the grid's core reads, with their
+// final defaults; import and export complete them (docs/GRID.md).
+#include "platform/gui/classes.h"
+
+class TVynStringGrid;
+
+class TPrintSettings : public TPersistent {
+public:
+    explicit TPrintSettings(TVynStringGrid* AGrid) : FGrid(AGrid) {}
+    void Assign(const TPersistent& Source) override;
+
+private:
+    TVynStringGrid* FGrid;
+};
+
+class THTMLSettings : public TPersistent {
+public:
+    void Assign(const TPersistent& Source) override;
+};
+
+class TDragDropSettings : public TPersistent {
+public:
+    explicit TDragDropSettings(TVynStringGrid* AGrid) : FGrid(AGrid) {}
+    bool OleAcceptText() const { return FOleAcceptText; }
+    void SetOleAcceptText(bool Value) { FOleAcceptText = Value; }
+    bool OleAcceptFiles() const { return FOleAcceptFiles; }
+    void SetOleAcceptFiles(bool Value) { FOleAcceptFiles = Value; }
+    bool OleAcceptURLs() const { return FOleAcceptURLs; }
+    void SetOleAcceptURLs(bool Value) { FOleAcceptURLs = Value; }
+    void Assign(const TPersistent& Source) override;
+
+private:
+    TVynStringGrid* FGrid;
+    bool FOleAcceptText = true;
+    bool FOleAcceptFiles = true;
+    bool FOleAcceptURLs = true;
+};
