@@ -22,13 +22,7 @@
 //   of a group be raised.
 #include "platform/gui/bitmap.h"
 #include "platform/gui/controls.h"
-
-enum class TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
-using TButtonState::bsUp, TButtonState::bsDisabled, TButtonState::bsDown, TButtonState::bsExclusive;
-
-enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
-using TButtonLayout::blGlyphLeft, TButtonLayout::blGlyphRight, TButtonLayout::blGlyphTop,
-    TButtonLayout::blGlyphBottom;
+#include "platform/gui/stdctrls.h"  // TButtonState, TButtonLayout
 
 class TSpeedButton : public TGraphicControl {
 public:
