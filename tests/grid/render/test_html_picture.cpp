@@ -373,6 +373,22 @@ TEST(HtmlPicture, SelectingAFrameDrawsItAtItsOffset)
     EXPECT_EQ(pixelOf(p, 0, 0), Palette[1]);
 }
 
+TEST(HtmlPicture, FramesReachingOutOfTheScreenAreCut)
+{
+    THTMLPicture p;
+    p.LoadFromBytes(gifBytes({{0, 0, 12, 10, 5, false, 0, 3}, {10, 8, 5, 5, 5, false, 1, 2},
+                              {60000, 60000, 300, 2, 5, true, 2, 0}}));
+    ASSERT_EQ(p.FrameCount(), 3);
+    p.SetFrame(2);
+    EXPECT_EQ(p.Width(), 2);
+    EXPECT_EQ(p.Height(), 2);
+    EXPECT_EQ(pixelOf(p, 1, 1), Palette[2]);
+    EXPECT_NO_THROW(p.SetFrame(3));
+    EXPECT_TRUE(p.Empty());
+    EXPECT_EQ(p.FrameXPos(), 60000);
+    EXPECT_EQ(p.Width(), 0);
+}
+
 TEST(HtmlPicture, FrameNextAndPrevWrap)
 {
     THTMLPicture p;

@@ -143,7 +143,8 @@ QImage readGifFrame(const QByteArray& Data, int Index)
     QImageReader reader(&buf, "gif");
     if (Index > 0 && reader.jumpToImage(Index))
         return reader.read();
-    // Without a jump the frames are read one after the other.
+    // A reader that cannot jump (Qt's GIF reader) reads the frames one
+    // after the other.
     QImage img;
     for (int i = 0; i <= Index; ++i) {
         img = reader.read();
@@ -233,7 +234,10 @@ bool THTMLPicture::Rebuild()
         const QImage screen = readGifFrame(data_, frame_ - 1);
         if (screen.isNull())
             return false;
-        const QRect r = QRect(f.Left, f.Top, f.Width, f.Height).intersected(screen.rect());
+        // The frame's own rectangle, inside the logical screen.
+        QRect r = QRect(f.Left, f.Top, f.Width, f.Height).intersected(screen.rect());
+        if (animMaxX_ != 0 && animMaxY_ != 0)
+            r = r.intersected(QRect(0, 0, animMaxX_, animMaxY_));
         if (r.isEmpty())
             return false;
         image_ = screen.copy(r).convertToFormat(QImage::Format_ARGB32_Premultiplied);
