@@ -297,6 +297,7 @@ TEST(HtmlHelpers, Cases)
     EXPECT_EQ(NumberAtStart("99999999999999"), INT_MAX);
     EXPECT_EQ(ClampedNumber("99999", 400), 400);
     EXPECT_EQ(RemoveHashTags("a<#12>b<#3"), "a#12b#3");
+    EXPECT_EQ(RemoveHashTags("<#1<#2>>x>"), "#1#2x>");
     EXPECT_EQ(ConvertLineBreaks("a\r\nb\nc\rd"), "a<BR>bc<BR>d");
     EXPECT_EQ(ConvertLineBreaks("a\r\nb", true), "ab");
     EXPECT_EQ(FindText("abcABC", "bc", 2, true), 4);

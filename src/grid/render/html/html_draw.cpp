@@ -294,12 +294,19 @@ String Renderer::Line(String& Text, qsizetype& Pos, const TRect& LineRect, Mode 
     }
 
     const qsizetype size = Text.size();
+    // The next "<" and blank at or after Pos, found once each (a long text
+    // without tags is not searched again for every run).
+    qsizetype lt = -2, blank = -2;
     while (Pos < size && !lineEnd_ && !lineFull_) {
         // 1. The next run.
-        const qsizetype lt = Text.indexOf(u'<', Pos);
+        if (lt != -1 && lt < Pos)
+            lt = Text.indexOf(u'<', Pos);
         qsizetype runEnd = lt < 0 ? size : lt;
-        if (o_.WrapWords) {
-            const qsizetype blank = Text.indexOf(u' ', Pos);
+        // Lines break at blanks only while measuring: the drawing pass takes
+        // the words of a line up to the next tag as one run.
+        if (o_.WrapWords && M == Mode::Measure) {
+            if (blank != -1 && blank < Pos)
+                blank = Text.indexOf(u' ', Pos);
             if (blank >= 0 && blank < runEnd)
                 runEnd = blank + 1;
         }

@@ -329,38 +329,51 @@ String HTMLToPlainText(const String& Text)
 {
     // First "<BR>" and "<HR>" become line breaks, then every tag goes: a tag
     // is read in the text after the first step, so a line break inside a tag
-    // goes with it.
-    String broken;
-    broken.reserve(Text.size());
-    qsizetype from = 0;
-    for (qsizetype lt = Text.indexOf(u'<'); lt >= 0; lt = Text.indexOf(u'<', lt + 1)) {
-        if (lt + 3 < Text.size() && Text[lt + 3] == u'>') {
-            const QChar a = foldChar(Text[lt + 1]), b = foldChar(Text[lt + 2]);
+    // goes with it. Two sweeps over the characters.
+    const qsizetype n = Text.size();
+    const QChar* in = Text.constData();
+    String broken(n, Qt::Uninitialized);
+    QChar* out = broken.data();
+    qsizetype o = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = in[i];
+        if (c == u'<' && i + 3 < n && in[i + 3] == u'>') {
+            const QChar a = foldChar(in[i + 1]), b = foldChar(in[i + 2]);
             if ((a == u'B' || a == u'H') && b == u'R') {
-                broken.append(QStringView(Text).mid(from, lt - from));
-                broken.append(QLatin1String("\r\n"));
-                from = lt + 4;
-                lt += 3;
+                out[o++] = u'\r';
+                out[o++] = u'\n';
+                i += 3;
+                continue;
             }
         }
+        out[o++] = c;
     }
-    broken.append(QStringView(Text).mid(from));
 
-    String out;
-    out.reserve(broken.size());
-    from = 0;
-    for (;;) {
-        const qsizetype lt = broken.indexOf(u'<', from);
-        if (lt < 0)
+    // The second sweep writes into the same buffer (it never writes ahead of
+    // what it reads).
+    const qsizetype m = o;
+    const QChar* src = out;
+    qsizetype lastGt = m - 1;
+    while (lastGt >= 0 && src[lastGt] != u'>')
+        --lastGt;
+    QChar* dst = out;
+    qsizetype k = 0;
+    for (qsizetype i = 0; i < m; ++i) {
+        const QChar c = src[i];
+        if (c != u'<') {
+            dst[k++] = c;
+            continue;
+        }
+        if (lastGt < i) {  // no ">" after it: the rest as it is
+            for (; i < m; ++i)
+                dst[k++] = src[i];
             break;
-        const qsizetype gt = broken.indexOf(u'>', lt + 1);
-        if (gt < 0)
-            break;
-        out.append(QStringView(broken).mid(from, lt - from));
-        from = gt + 1;
+        }
+        while (src[i] != u'>')
+            ++i;
     }
-    out.append(QStringView(broken).mid(from));
-    return out;
+    broken.truncate(k);
+    return broken;
 }
 
 // ---- search highlighting ----------------------------------------------------------------------
@@ -637,13 +650,22 @@ String RemoveHashTags(const String& Text)
     qsizetype at = Text.indexOf(QLatin1String("<#"));
     if (at < 0)
         return Text;
-    String s = Text;
-    while (at >= 0) {
-        s.remove(at, 1);
-        const qsizetype gt = s.indexOf(u'>', at);
-        if (gt >= 0)
-            s.remove(gt, 1);
-        at = s.indexOf(QLatin1String("<#"), at);
+    // One sweep: the "<" of each "<#" is left out, and so is one ">" after
+    // it for each.
+    String s;
+    s.reserve(Text.size());
+    int dropGt = 0;  // ">" still to leave out
+    for (qsizetype i = 0; i < Text.size(); ++i) {
+        const QChar c = Text[i];
+        if (c == u'<' && i + 1 < Text.size() && Text[i + 1] == u'#') {
+            ++dropGt;
+            continue;
+        }
+        if (c == u'>' && dropGt > 0) {
+            --dropGt;
+            continue;
+        }
+        s += c;
     }
     return s;
 }
