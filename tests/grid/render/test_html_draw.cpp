@@ -3,9 +3,13 @@
 // malformed texts, pixel probes, and a sample rendered to PNG.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QImage>
+#include <QPainter>
+#include <QScreen>
+#include <QWidget>
 
 #include <cstdlib>
 
@@ -612,6 +616,24 @@ TEST(HtmlPixels, CanvasComesBackAsItWas)
     EXPECT_EQ(p.C().Pen().Width(), 3);
 }
 
+QString SampleText()
+{
+    return
+        "<FONT FACE=\"DejaVu Serif\" SIZE=\"4\" COLOR=\"clnavy\">Formatted text</FONT> <B>bold</B> <I>italic</I> "
+        "<U>under</U> <S>struck</S> R&amp;D &copy; 5&euro;<BR>"
+        "<FONT COLOR=\"#FF0000\">red</FONT> <FONT BGCOLOR=\"clyellow\">marked</FONT> <HI>highlight</HI> "
+        "x<SUP>2</SUP> H<SUB>2</SUB>O <SHAD>shadow</SHAD> <E>misspeled</E><BR>"
+        "<A HREF=\"a\">first link</A> and <A HREF=\"b\">second link</A><HR>"
+        "<UL><LI>one<UL><LI>nested</UL><LI>two</UL>"
+        "<BR><P BGCOLOR=\"#E0FFE0\">a paragraph band</P>"
+        "<IMG SRC=\"IDX:0\"> <IMG SRC=\"swatch\" ALIGN=\"MIDDLE\"> picture "
+        "<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"edit\" WIDTH=\"60\"> "
+        "<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"TRUE\" WIDTH=\"20\">"
+        "<CONTROL TYPE=\"RADIO\" ID=\"r\" VALUE=\"TRUE\" WIDTH=\"20\">"
+        "<CONTROL TYPE=\"COMBO\" ID=\"k\" VALUE=\"combo\" WIDTH=\"70\"> "
+        "<CONTROL TYPE=\"BUTTON\" ID=\"b\" VALUE=\"Button\" WIDTH=\"60\">";
+}
+
 // The sample a developer looks at: VYN_RENDER_DIR=<dir> keeps it.
 TEST(HtmlPixels, SampleRendersToPng)
 {
@@ -629,21 +651,7 @@ TEST(HtmlPixels, SampleRendersToPng)
     o.WrapWords = true;
     o.HotAnchorIndex = 1;
     o.FocusAnchorIndex = 1;
-    const QString sample =
-        "<FONT FACE=\"DejaVu Serif\" SIZE=\"4\" COLOR=\"clnavy\">Formatted text</FONT> <B>bold</B> <I>italic</I> "
-        "<U>under</U> <S>struck</S> R&amp;D &copy; 5&euro;<BR>"
-        "<FONT COLOR=\"#FF0000\">red</FONT> <FONT BGCOLOR=\"clyellow\">marked</FONT> <HI>highlight</HI> "
-        "x<SUP>2</SUP> H<SUB>2</SUB>O <SHAD>shadow</SHAD> <E>misspeled</E><BR>"
-        "<A HREF=\"a\">first link</A> and <A HREF=\"b\">second link</A><HR>"
-        "<UL><LI>one<UL><LI>nested</UL><LI>two</UL>"
-        "<BR><P BGCOLOR=\"#E0FFE0\">a paragraph band</P>"
-        "<IMG SRC=\"IDX:0\"> <IMG SRC=\"swatch\" ALIGN=\"MIDDLE\"> picture "
-        "<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"edit\" WIDTH=\"60\"> "
-        "<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"TRUE\" WIDTH=\"20\">"
-        "<CONTROL TYPE=\"RADIO\" ID=\"r\" VALUE=\"TRUE\" WIDTH=\"20\">"
-        "<CONTROL TYPE=\"COMBO\" ID=\"k\" VALUE=\"combo\" WIDTH=\"70\"> "
-        "<CONTROL TYPE=\"BUTTON\" ID=\"b\" VALUE=\"Button\" WIDTH=\"60\">";
-    const THTMLDrawResult r = DrawHTMLText(p.C(), sample, Rect(4, 4, 416, 296), o);
+    const THTMLDrawResult r = DrawHTMLText(p.C(), SampleText(), Rect(4, 4, 416, 296), o);
     EXPECT_GT(r.LaidOutHeight, 6 * p.H());
     EXPECT_EQ(r.AnchorCount, 2);
     EXPECT_EQ(r.FocusHref, "b");
@@ -653,6 +661,45 @@ TEST(HtmlPixels, SampleRendersToPng)
     ASSERT_TRUE(p.Image().save(path, "PNG"));
     if (!std::getenv("VYN_RENDER_DIR"))
         QFile::remove(path);
+}
+
+// The sample in a real window (run with VYN_TEST_DISPLAY=1 under a display
+// to read it back from the screen; VYN_RENDER_DIR=<dir> keeps the picture).
+TEST(HtmlPixels, SampleInAWindow)
+{
+    class SampleWidget : public QWidget {
+    protected:
+        void paintEvent(QPaintEvent*) override
+        {
+            QPainter painter(this);
+            TCanvas canvas;
+            canvas.SetPainter(&painter);
+            canvas.Brush().SetColor(Paper);
+            canvas.FillRect(Rect(0, 0, width(), height()));
+            canvas.Font().SetColor(clBlack);
+            THTMLDrawOptions o;
+            o.WrapWords = true;
+            DrawHTMLText(canvas, SampleText(), Rect(4, 4, width() - 4, height() - 4), o);
+            canvas.SetPainter(nullptr);
+        }
+    } w;
+    w.resize(420, 300);
+    w.show();
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents();
+    QImage shot;
+    if (QGuiApplication::platformName() == "xcb")
+        shot = w.screen()->grabWindow(w.winId()).toImage();
+    else
+        shot = w.grab().toImage();
+    ASSERT_FALSE(shot.isNull());
+    // The paragraph band's colour reaches the right edge of its line.
+    bool band = false;
+    for (int y = 0; y < shot.height() && !band; ++y)
+        band = QColor(shot.pixel(shot.width() - 8, y)) == QColor(0xE0, 0xFF, 0xE0);
+    EXPECT_TRUE(band);
+    if (const char* keep = std::getenv("VYN_RENDER_DIR"))
+        shot.save(QDir(QString::fromLocal8Bit(keep)).filePath("html_sample_window.png"), "PNG");
 }
 
 }  // namespace
