@@ -4,6 +4,7 @@
 #include "grid/render/html/html_draw.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "grid/render/html/html_icons.h"
@@ -63,6 +64,44 @@ TColor colorValue(const String& Value, bool Body)
 
 int roundHalfEven(double V) { return int(Round(V)); }
 
+// Fonts by shape, shared by every call on the GUI thread: a tag that switches
+// bold on and off again gets the font (and its remembered text widths) it
+// had before instead of building a new one.
+bool sameShape(const TFont& A, const TFont& B)
+{
+    return A.Name() == B.Name() && A.Height() == B.Height() && A.Style() == B.Style() &&
+           A.Orientation() == B.Orientation() && A.Pitch() == B.Pitch() && A.Quality() == B.Quality();
+}
+
+const TFont& pooledFont(const TFont& Want)
+{
+    // Never destroyed: the fonts must not outlive the application object.
+    static auto* pool = new std::vector<std::unique_ptr<TFont>>();
+    for (const auto& f : *pool)
+        if (sameShape(*f, Want))
+            return *f;
+    if (pool->size() >= 64)
+        pool->clear();
+    pool->push_back(std::make_unique<TFont>());
+    pool->back()->Assign(Want);
+    pool->back()->Measure();
+    return *pool->back();
+}
+
+// Changes the shape of the canvas font through the pool, keeping its colour.
+template <typename Change>
+void reshape(TFont& Font, Change&& Apply)
+{
+    TFont want;
+    want.Assign(Font);
+    Apply(want);
+    if (sameShape(want, Font))
+        return;
+    const TColor color = Font.Color();
+    Font.Assign(pooledFont(want));
+    Font.SetColor(color);
+}
+
 struct LinePass {
     // Filled by the measuring pass, used by both.
     int Width = 0;
@@ -108,12 +147,14 @@ private:
     }
     void SetStyle(TFontStyle S, bool On)
     {
-        TFontStyles st = c_.Font().Style();
-        if (On)
-            st.Include(S);
-        else
-            st.Exclude(S);
-        c_.Font().SetStyle(st);
+        reshape(c_.Font(), [&](TFont& F) {
+            TFontStyles st = F.Style();
+            if (On)
+                st.Include(S);
+            else
+                st.Exclude(S);
+            F.SetStyle(st);
+        });
     }
     int Gh() { return c_.TextHeight("gh"); }
     // The device scale of pictures and icons (resolution / 96).
@@ -543,8 +584,10 @@ void Renderer::Tag(const String& TagText, Mode M, bool FirstPass)
                 errorMark_ = false;
             break;
         case u'F':
-            font.SetName(baseFont_.Name());
-            font.SetHeight(baseFont_.Height());
+            reshape(font, [&](TFont& F) {
+                F.SetName(baseFont_.Name());
+                F.SetHeight(baseFont_.Height());
+            });
             if (draw && !o_.KeepColors) {
                 font.SetColor(baseFont_.Color());
                 SetBackground(fontSavedBg_);
@@ -572,7 +615,8 @@ void Renderer::Tag(const String& TagText, Mode M, bool FirstPass)
         case u'R': {
             auto& stack = rotations_[draw ? 1 : 0];
             if (!stack.empty()) {
-                font.SetOrientation(stack.back());
+                const int o = stack.back();
+                reshape(font, [&](TFont& F) { F.SetOrientation(o); });
                 stack.pop_back();
             }
             break;
@@ -686,7 +730,7 @@ void Renderer::Tag(const String& TagText, Mode M, bool FirstPass)
         bool has = false;
         const String face = attribute(upper, upper, "FACE", &has);
         if (has && !face.isEmpty())
-            font.SetName(face);
+            reshape(font, [&](TFont& F) { F.SetName(face); });
         const String color = attribute(upper, upper, " COLOR", &has);
         if (has && !o_.KeepColors)
             font.SetColor(colorValue(color, false));
@@ -702,7 +746,7 @@ void Renderer::Tag(const String& TagText, Mode M, bool FirstPass)
             if (s >= 1 && s <= 5)
                 s = sizes[s];
             if (s > 0)
-                font.SetSize(s);
+                reshape(font, [&](TFont& F) { F.SetSize(s); });
         }
         break;
     }
@@ -776,7 +820,8 @@ void Renderer::Tag(const String& TagText, Mode M, bool FirstPass)
         const String value = quotedAfter(upper, 0);
         if (!value.isEmpty() && value[0].isDigit()) {
             rotations_[draw ? 1 : 0].push_back(font.Orientation());
-            font.SetOrientation((NumberAtStart(value) % 360) * 10);
+            const int o = (NumberAtStart(value) % 360) * 10;
+            reshape(font, [&](TFont& F) { F.SetOrientation(o); });
         }
         break;
     }
