@@ -576,6 +576,16 @@ TEST(HtmlPixels, RightAlignmentUnderlineFocusAndBands)
     EXPECT_EQ(hi.At(2, 1), ColorToRGB(HTMLHighlightBackground()));
 }
 
+TEST(HtmlPixels, TextBeforeAHiddenRunIsDrawn)
+{
+    // <Z> later on the line hides only what follows it.
+    Page p;
+    DrawHTMLText(p.C(), "ab<Z>hidden<BR>more", Rect(0, 0, 200, 100));
+    EXPECT_NE(firstInkColumn(p, Rect(0, 0, 1 + p.W("ab"), p.H())), -1);
+    EXPECT_EQ(firstInkColumn(p, Rect(1 + p.W("ab") + 1, 0, 200, p.H())), -1);
+    EXPECT_EQ(firstInkColumn(p, Rect(0, p.H(), 200, 2 * p.H())), -1) << "still hidden on the next line";
+}
+
 class ThemeScope {
 public:
     explicit ThemeScope(ThemePainter* P) { SetThemes(P); }
