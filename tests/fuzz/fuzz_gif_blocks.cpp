@@ -13,9 +13,9 @@ void checkWalk(const QByteArray& Bytes)
     const TGifInfo info = WalkGifBlocks(Bytes);
     if (!info.IsGif && !info.Frames.empty())
         __builtin_trap();
-    // A frame takes at least 13 bytes (descriptor, code size, terminator)
+    // A frame takes at least 12 bytes (descriptor 10, code size, terminator)
     // after the 13 of header and screen.
-    if (!info.Frames.empty() && size_t(Bytes.size()) < 13 + 13 * info.Frames.size())
+    if (!info.Frames.empty() && size_t(Bytes.size()) < 13 + 12 * info.Frames.size())
         __builtin_trap();
 }
 

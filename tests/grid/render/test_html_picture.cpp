@@ -237,6 +237,31 @@ TEST(HtmlPicture, DecodesBitmapsAtTheirPixelSize)
     }
 }
 
+TEST(HtmlPicture, PicturesDeclaringTooManyPixelsStayEmpty)
+{
+    QImage grey(16, 8, QImage::Format_RGB32);
+    grey.fill(qRgb(128, 128, 128));
+    const QByteArray jpeg = SaveJpeg(grey, 90);
+    THTMLPicture p;
+    p.LoadFromBytes(jpeg);
+    EXPECT_EQ(p.Width(), 16);
+    EXPECT_EQ(p.Height(), 8);
+
+    // The same file claiming 9000 x 9000 pixels: more than Qt's readers
+    // allow any image, so it is not decoded (the rest of the data would not
+    // fill it anyway).
+    QByteArray huge = jpeg;
+    const qsizetype sof = huge.indexOf(QByteArray("\xFF\xC0", 2));
+    ASSERT_GT(sof, 0);
+    for (qsizetype at : {sof + 5, sof + 7}) {
+        huge[at] = char(9000 >> 8);
+        huge[at + 1] = char(9000 & 0xFF);
+    }
+    EXPECT_THROW(p.LoadFromBytes(huge), Exception);
+    EXPECT_TRUE(p.Empty());
+    EXPECT_EQ(p.Width(), 0);
+}
+
 TEST(HtmlPicture, DrawsAtNaturalSizeOrStretched)
 {
     THTMLPicture p;

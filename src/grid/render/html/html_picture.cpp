@@ -154,6 +154,21 @@ QImage readGifFrame(const QByteArray& Data, int Index)
     return img;
 }
 
+// The size the picture declares asks for more memory than Qt's image
+// readers allow any image (the JPEG decoder of the platform has no limit of
+// its own).
+bool tooLarge(const QByteArray& Data)
+{
+    const int limitMb = QImageReader::allocationLimit();
+    if (limitMb <= 0)
+        return false;
+    QBuffer buf;
+    buf.setData(Data);
+    buf.open(QIODevice::ReadOnly);
+    const QSize declared = QImageReader(&buf).size();
+    return declared.isValid() && int64_t(declared.width()) * declared.height() * 4 > int64_t(limitMb) * 1024 * 1024;
+}
+
 // Reads a regular file of at most MaxPictureFileSize bytes; false for
 // anything else. The file is opened without waiting (a FIFO or device is
 // refused, not read).
@@ -242,7 +257,7 @@ bool THTMLPicture::Rebuild()
             return false;
         image_ = screen.copy(r).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     } else {
-        if (isMetafile(data_))
+        if (isMetafile(data_) || tooLarge(data_))
             return false;
         try {
             TPicture picture;
