@@ -13,7 +13,7 @@
 #include "platform/gui/stdctrls.h"
 
 // The HTML renderer's plain text of an HTML text.
-String HTMLToPlainText(const String& HTML);
+#include "grid/render/html/html_text.h"
 
 // ---- index mapping and the cell model ---------------------------------------------------------
 //

@@ -1,11 +1,12 @@
 #pragma once
 // The grid's look settings that painting reads: the cell controls' look,
-// the background, the modified-row marker, the progress-bar colours, the
-// picture cache and the HTML hint window.
+// the background, the modified-row marker, the progress-bar colours and
+// the HTML hint window.
 //
 // These hold, for now, the settings the grid's core reads, with their
 // final defaults; the painting completes them (docs/GRID.md).
 #include "grid/core/grid_types.h"
+#include "grid/render/html/html_picture.h"  // THTMLPictureCache
 #include "platform/gui/classes.h"
 #include "platform/gui/hintwindow.h"
 
@@ -89,9 +90,6 @@ public:
     void Assign(const TPersistent& Source) override;
     TNotifyEvent OnChange;
 };
-
-// Pictures of HTML cells, loaded once.
-class THTMLPictureCache : public TObject {};
 
 // The hint window that shows HTML-formatted hints.
 class THTMLHintWindow : public THintWindow {

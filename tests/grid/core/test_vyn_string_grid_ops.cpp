@@ -727,10 +727,3 @@ TEST_F(OpsTest, CellGraphicsAreCreatedReplacedAndRemoved)
     EXPECT_EQ(g.Cells(3, 3), "keep");
 }
 
-String HTMLToPlainText(const String& HTML);
-
-TEST(HtmlPlaceholder, TagsAreDroppedAndTheFourEntitiesDecoded)
-{
-    EXPECT_EQ(HTMLToPlainText("<B>a</B> &lt;b&gt; &quot;c&quot; &amp;amp;"), "a <b> \"c\" &amp;");
-    EXPECT_EQ(HTMLToPlainText("no tags"), "no tags");
-}
