@@ -556,7 +556,7 @@ TEST_F(OpsTest, ACheckBoxCellSavesAsTheCheckTexts)
     g.SetCells(2, 1, "<B>bold</B> &amp; more");
     EXPECT_EQ(g.GetCellTextForSave(2, 1), "<B>bold</B> &amp; more");
     g.SetSaveWithHTML(false);
-    EXPECT_EQ(g.GetCellTextForSave(2, 1), "bold & more");
+    EXPECT_EQ(g.GetCellTextForSave(2, 1), "bold &amp; more");  // tags go, entities stay
     g.SetSaveWithRTF(true);
     g.SetCells(3, 1, "{\\rtf1\r\nx}");
     EXPECT_EQ(g.GetCellTextForSave(3, 1), "{\\rtf1x}");
