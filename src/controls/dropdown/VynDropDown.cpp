@@ -66,6 +66,27 @@ void TVynCustomDropDown::InitDropDown()
     ResizeControl();
 }
 
+void TVynCustomDropDown::BeforeDestruction()
+{
+    if (TDropDownForm* form = fDropDownForm_) {
+        fDropDownForm_ = nullptr;
+        form->OnHide = nullptr;
+        form->OnKeyPress = nullptr;
+        form->OnKeyDown = nullptr;
+        form->OnKeyUp = nullptr;
+        form->OnMouseWheelDown = nullptr;
+        form->OnMouseWheelUp = nullptr;
+        form->OnResizing = nullptr;
+        form->SetVynDropDown(nullptr);
+        // The hosted control is not ours: it leaves the popup before the
+        // popup is freed.
+        if (TControl* c = fControl_.Get(); c && c->Parent() == form)
+            c->SetParent(nullptr);
+        form->Free();
+    }
+    TCustomEdit::BeforeDestruction();
+}
+
 TVynCustomDropDown::~TVynCustomDropDown()
 {
     fDropDownHeader_->OnChange = nullptr;
@@ -172,7 +193,7 @@ void TVynCustomDropDown::SetDropDownButtonWidth(int Value)
         ResizeControl();
 }
 
-TBitmap* TVynCustomDropDown::DropDownButtonGlyph() const { return fButton_ ? &fButton_->Glyph() : nullptr; }
+const TBitmap* TVynCustomDropDown::DropDownButtonGlyph() const { return fButton_ ? &fButton_->Glyph() : nullptr; }
 
 void TVynCustomDropDown::SetDropDownButtonGlyph(const TBitmap& Value)
 {
@@ -471,12 +492,6 @@ void TVynCustomDropDown::ControlKeyUp(Word& Key, TShiftState) { Perform(WM_KEYUP
 void TVynCustomDropDown::ControlKeyPress(QChar& Key) { Perform(WM_CHAR, Key.unicode(), 0); }
 
 // ---- keys ----------------------------------------------------------------------------------
-
-void TVynCustomDropDown::Dispatch(TMessage& Message)
-{
-    // The edit's read-only state changed: the button's look follows.
-    TCustomEdit::Dispatch(Message);
-}
 
 void TVynCustomDropDown::KeyDown(Word& Key, TShiftState Shift)
 {

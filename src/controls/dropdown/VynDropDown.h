@@ -83,7 +83,7 @@ public:
     int DropDownButtonWidth() const { return fButtonWidth_; }
     void SetDropDownButtonWidth(int Value);
     // The drop button's glyph (nullptr without a button); writing copies.
-    TBitmap* DropDownButtonGlyph() const;
+    const TBitmap* DropDownButtonGlyph() const;
     void SetDropDownButtonGlyph(const TBitmap& Value);
     String DropDownButtonCaption() const;
     void SetDropDownButtonCaption(const String& Value);
@@ -235,7 +235,9 @@ protected:
 
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Loaded() override;
-    void Dispatch(TMessage& Message) override;
+    // The popup goes first (closed without its events: the drop-down is
+    // going).
+    void BeforeDestruction() override;
     void WMKeyDown(TMessage& Message) override;
     void WMSysKeyDown(TMessage& Message) override;
     void WMChar(TMessage& Message) override;

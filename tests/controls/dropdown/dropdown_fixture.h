@@ -75,6 +75,7 @@ struct DropDownFixture : ::testing::Test {
     TForm* other = nullptr;
     TPad* sink = nullptr;
     TPad* pad = nullptr;
+    TPad* target = nullptr;  // on the other form
     TRecordingDropDown* dd = nullptr;
 
     void SetUp() override
@@ -96,12 +97,17 @@ struct DropDownFixture : ::testing::Test {
         pad->SetName("Pad");
         pad->SetBounds(0, 0, 150, 100);
         dd->SetControl(pad);
-        form->SetActiveControl(sink);
-        form->Show();
         other = new TForm(nullptr);
         other->SetName("Other");
         other->SetBorderStyle(bsNone);
         other->SetBounds(700, 500, 200, 150);
+        target = new TPad(other, 0x00FF00);
+        target->SetName("Target");
+        target->SetBounds(0, 0, 100, 100);
+        target->SetParent(other);
+        other->Show();
+        form->SetActiveControl(sink);
+        form->Show();
         RecordEvents();
     }
 
