@@ -44,15 +44,17 @@ void DrawSteppedGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor, bool
         Canvas.Pen().SetWidth(1);
         Canvas.Brush().SetStyle(bsSolid);
         Canvas.Brush().SetColor(c);
+        // A Rectangle in a 1-pixel solid pen and a solid brush of one
+        // colour covers exactly its rectangle: filled in one step.
         const int start = int(Round(n * d));
         if (Horizontal) {
             const int x1 = area.Left + start, x2 = std::min(x1 + bandWidth, area.Right);
             if (x2 > x1)
-                Canvas.Rectangle(x1, area.Top, x2, area.Bottom);
+                Canvas.FillRect(Rect(x1, area.Top, x2, area.Bottom));
         } else {
             const int y1 = area.Top + start, y2 = std::min(y1 + bandWidth, area.Bottom);
             if (y2 > y1)
-                Canvas.Rectangle(area.Left, y1, area.Right, y2);
+                Canvas.FillRect(Rect(area.Left, y1, area.Right, y2));
         }
     }
 }
