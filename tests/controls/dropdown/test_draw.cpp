@@ -170,3 +170,19 @@ TEST(DropDownDraw, TransparentBitmapTakesTheTopLeftColourAsKeyAndFillsR)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DropDownDraw, HTMLCaptionMeasuresAndDraws)
+{
+    auto bp = blankBitmap(120, 20);
+    TBitmap& b = *bp;
+    TSize size{5, 5};
+    DrawHTMLCaption(b.Canvas(), "", Rect(0, 0, 120, 20), size, true, nullptr);
+    EXPECT_EQ(size, (TSize{0, 0}));
+    DrawHTMLCaption(b.Canvas(), "<b>Head</b>", Rect(0, 0, 120, 20), size, false, nullptr);
+    EXPECT_EQ(size.cx, b.Canvas().TextWidth("Head"));
+    EXPECT_EQ(px(b, 2, 8), WHITE) << "measured only";
+}
+
+}  // namespace
