@@ -308,6 +308,9 @@ struct KeyRow {
 const KeyRow kKeys[] = {
     {"Alt+Down opens", false, VK_DOWN, {ssAlt}, true, true, ""},
     {"Alt+Up opens", false, VK_UP, {ssAlt}, true, true, ""},
+    // With Ctrl the stroke is a WM_KEYDOWN holding Alt: it toggles once.
+    {"Ctrl+Alt+Down opens once", false, VK_DOWN, {ssCtrl, ssAlt}, true, true, ""},
+    {"Ctrl+Alt+Down closes once", true, VK_DOWN, {ssCtrl, ssAlt}, true, false, "OnDropUp(kept)"},
     {"Alt+Down closes keeping", true, VK_DOWN, {ssAlt}, true, false, "OnDropUp(kept)"},
     {"F4 opens", false, VK_F4, {}, true, true, ""},
     {"F4 closes keeping", true, VK_F4, {}, true, false, "OnDropUp(kept)"},
