@@ -10,28 +10,19 @@
 //   grid, Enter closing the editor); Tab, Enter and Esc type nothing.
 // - It wants Enter and Esc for itself (a dialog's default and cancel buttons
 //   do not see them while a cell is edited).
-// - An edit mask in the platform's syntax restricts what can be typed; the
-//   supported mask characters are listed in docs/BASE_GRID.md.
-#include <vector>
-
-#include "platform/gui/stdctrls.h"
+// - An edit mask in the platform's syntax restricts what can be typed
+//   (TCustomMaskEdit, platform/gui/mask.h).
+#include "platform/gui/mask.h"
 
 class TCustomGrid;
 
-class TInplaceEdit : public TCustomEdit {
+class TInplaceEdit : public TCustomMaskEdit {
 public:
     explicit TInplaceEdit(TComponent* AOwner);
     ~TInplaceEdit() override;
 
     TCustomGrid* Grid() const { return grid_.Get(); }
 
-    // "pattern;save literals;blank"; empty: no mask.
-    const String& EditMask() const { return editMask_; }
-    void SetEditMask(const String& Value);
-    bool IsMasked() const { return !editMask_.isEmpty(); }
-    // The text as the grid receives it: with a mask whose second field is
-    // 0, without the literal characters.
-    String EditValue() const;
     // The text loaded when the edit started (Esc brings it back).
     const String& OriginalText() const { return original_; }
     // Places the editor on Loc (client coordinates of the grid; an empty
@@ -60,10 +51,6 @@ protected:
 
 private:
     TWeakRef<TCustomGrid> grid_;
-    String editMask_;
-    bool saveLiterals_ = true;
-    QChar blank_ = u'_';
-    std::vector<bool> isLiteral_;  // per position of the mask
     bool loading_ = false;
     String original_;
 };

@@ -286,7 +286,7 @@ void TSpeedButton::DrawGlyphAndCaption(TCanvas& Canvas, const TRect& R, TPoint O
     TRect textBounds = Rect(0, 0, R.Width(), 0);
     if (!caption.isEmpty())
         Canvas.DrawText(textBounds, caption, DT_CALCRECT | DT_SINGLELINE);
-    const TPoint textSize = Point(textBounds.Width(), caption.isEmpty() ? 0 : textBounds.Height());
+    const TPoint textSize = caption.isEmpty() ? Point(0, 0) : Point(textBounds.Width(), textBounds.Height());
     const TPoint client = Point(R.Width(), R.Height());
     const bool horizontal = layout_ == blGlyphLeft || layout_ == blGlyphRight;
     TPoint glyphPos{0, 0}, textPos{0, 0};

@@ -181,6 +181,7 @@ public:
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment Value);
     TBorderStyle BorderStyle() const { return borderStyle_; }
+    // Sends CM_BORDERCHANGED to the control afterwards.
     void SetBorderStyle(TBorderStyle Value);
     // Entering the field with the keyboard selects all of it (default true).
     bool AutoSelect() const { return autoSelect_; }

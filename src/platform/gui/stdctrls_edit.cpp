@@ -92,6 +92,8 @@ void TCustomEdit::SetBorderStyle(TBorderStyle Value)
     else
         editor_->setTextMargins(0, 0, 0, 0);
     editor_->update();
+    // Controls inside the field (a spin edit's arrows) lay themselves out again.
+    Perform(CM_BORDERCHANGED);
 }
 
 int TCustomEdit::SelStart() const

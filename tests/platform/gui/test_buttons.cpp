@@ -27,8 +27,9 @@ struct SpeedButtonTest : GuiTest {
     }
 };
 
-// A strip of Count squares of Size pixels, square i filled with Colors[i],
-// the lower-left pixel of the strip (the transparent key) in clOlive.
+// A strip of squares of Size pixels, square i filled with Colors[i], the
+// lower-left pixel of each square in clOlive (the strip's lower-left pixel
+// is the transparent key).
 std::unique_ptr<TBitmap> Strip(int Size, const std::vector<TColor>& Colors)
 {
     auto bmp = std::make_unique<TBitmap>(Size * int(Colors.size()), Size);
@@ -36,7 +37,8 @@ std::unique_ptr<TBitmap> Strip(int Size, const std::vector<TColor>& Colors)
         bmp->Canvas().Brush().SetColor(Colors[i]);
         bmp->Canvas().FillRect(Bounds(int(i) * Size, 0, Size, Size));
     }
-    bmp->Canvas().SetPixels(0, Size - 1, clOlive);
+    for (size_t i = 0; i < Colors.size(); ++i)
+        bmp->Canvas().SetPixels(int(i) * Size, Size - 1, clOlive);
     return bmp;
 }
 
@@ -150,14 +152,19 @@ TEST_F(SpeedButtonTest, GlyphStripPicksTheImageOfEachStateWithItsFallbacks)
     }
     // One image: the disabled one is embossed from it (dark pixels in the
     // shadow colour, their highlight one pixel down and right).
-    auto one = Strip(8, {clBlack});
-    b->SetGlyph(one.get());
+    TBitmap one(8, 8);
+    one.Canvas().Brush().SetColor(clOlive);
+    one.Canvas().FillRect(Rect(0, 0, 8, 8));
+    one.Canvas().Brush().SetColor(clBlack);
+    one.Canvas().FillRect(Rect(1, 1, 5, 5));
+    b->SetGlyph(&one);
     struct Probe : TSpeedButton {
         using TSpeedButton::GlyphImage;
     };
     const QImage dimg = static_cast<Probe*>(b)->GlyphImage(bsDisabled);
-    EXPECT_EQ(FromQColor(QColor(dimg.pixel(3, 3))), ColorToRGB(clBtnShadow));
-    EXPECT_EQ(FromQColor(QColor(dimg.pixel(7, 7))), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(FromQColor(QColor(dimg.pixel(2, 2))), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(FromQColor(QColor(dimg.pixel(5, 5))), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(qAlpha(dimg.pixel(6, 6)), 0);
     // A glyph that is no whole strip keeps the count; a count out of 1..4 is ignored.
     b->SetNumGlyphs(5);
     EXPECT_EQ(b->NumGlyphs(), 1);
@@ -172,15 +179,16 @@ TEST_F(SpeedButtonTest, ClassicAndFlatPaintingByState)
     auto strip = Strip(8, {clRed});
     b->SetGlyph(strip.get());
     auto px = [&](int X, int Y) { return FromQColor(QColor(TestKit::RenderToImage(b).pixel(X, Y))); };
-    // Classic up: the push-button frame (highlight top-left), glyph centred
-    // in the inside: (30-4-8+1)/2 + 2 = 11, (24-4-8+1)/2 + 2 = 10.
-    EXPECT_EQ(px(0, 0), ColorToRGB(clBtnHighlight));
+    // Classic up: the push-button frame (light top-left), glyph centred in
+    // the inside: (30-4-8+1)/2 + 2 = 11, (24-4-8+1)/2 + 2 = 8.
+    EXPECT_EQ(px(0, 0), ColorToRGB(cl3DLight));
+    EXPECT_EQ(px(1, 1), ColorToRGB(clBtnHighlight));
     EXPECT_EQ(px(15, 14), ColorToRGB(clRed));
     EXPECT_EQ(px(11, 10), ColorToRGB(clRed));
     EXPECT_NE(px(11, 17), ColorToRGB(clRed)) << "the key colour is transparent";
     // Pressed: the frame is pushed and the glyph moves one pixel right and down.
     TestKit::MouseDown(b, 5, 5);
-    EXPECT_NE(px(0, 0), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(px(0, 0), ColorToRGB(clBtnShadow));
     EXPECT_NE(px(11, 10), ColorToRGB(clRed));
     EXPECT_EQ(px(12, 11), ColorToRGB(clRed));
     TestKit::MouseUp(b, 5, 5);
@@ -214,12 +222,17 @@ TEST_F(SpeedButtonTest, CaptionSitsBesideTheGlyphByLayout)
     auto strip = Strip(8, {clRed});
     b->SetGlyph(strip.get());
     // Left of the caption by default, right of it with blGlyphRight.
+    // The leftmost column with a pixel of the colour (black: any dark grey,
+    // as the caption is smoothed).
     auto leftmost = [&](TColor C) {
         const QImage img = TestKit::RenderToImage(b);
         for (int x = 0; x < img.width(); ++x)
-            for (int y = 0; y < img.height(); ++y)
-                if (FromQColor(QColor(img.pixel(x, y))) == ColorToRGB(C))
+            for (int y = 0; y < img.height(); ++y) {
+                const QRgb p = img.pixel(x, y);
+                if (C == clBlack ? (qRed(p) < 100 && qGreen(p) < 100 && qBlue(p) < 100)
+                                 : FromQColor(QColor(p)) == ColorToRGB(C))
                     return x;
+            }
         return -1;
     };
     const int glyphL = leftmost(clRed), textL = leftmost(clBlack);
