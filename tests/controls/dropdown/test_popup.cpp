@@ -40,6 +40,8 @@ const PlacementRow kPlacement[] = {
     {"minimum size", {110, 110}, dpAuto, {30, 20}, Bounds(110, 130, 80, 50)},
 };
 
+void PrintTo(const PlacementRow& R, std::ostream* Os) { *Os << R.Name; }
+
 class DropDownPlacement : public DropDownFixture, public ::testing::WithParamInterface<PlacementRow> {};
 
 TEST_P(DropDownPlacement, OpensAt)
@@ -321,6 +323,8 @@ const KeyRow kKeys[] = {
     {"EditorEnabled off: Esc cancels", true, VK_ESCAPE, {}, false, false, "OnDropUp(cancelled)"},
     {"EditorEnabled off: Enter keeps", true, VK_RETURN, {}, false, false, "OnDropUp(kept)"},
 };
+
+void PrintTo(const KeyRow& R, std::ostream* Os) { *Os << R.Name; }
 
 class DropDownKeys : public DropDownFixture, public ::testing::WithParamInterface<KeyRow> {};
 
