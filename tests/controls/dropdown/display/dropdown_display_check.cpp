@@ -83,9 +83,8 @@ void save(const QImage& Image, const std::string& Dir, const char* Name)
     Image.save(QDir(QString::fromStdString(Dir)).filePath(QString::fromLatin1(Name)));
 }
 
-QPoint centreOf(TControl* C, TWinControl* Window)
+QPoint centreOf(TControl* C)
 {
-    (void)Window;
     const TPoint p = C->ClientToScreen(TPoint{C->Width() / 2, C->Height() / 2});
     return {p.X, p.Y};
 }
@@ -117,7 +116,7 @@ void CheckDropDownOnDisplay(const TRealInput& Input, const std::function<void(in
     TDropDownForm* popup = dd->DropDownForm();
 
     // A real click on the drop button opens the popup below the edit.
-    const QPoint button = centreOf(dd->Button(), form);
+    const QPoint button = centreOf(dd->Button());
     ASSERT_TRUE(Input.ClickAt(button.x(), button.y()));
     ASSERT_TRUE(waitFor([&] { return exposed(popup); })) << "the popup never showed";
     settle(500);
@@ -158,7 +157,7 @@ void CheckDropDownOnDisplay(const TRealInput& Input, const std::function<void(in
     ASSERT_TRUE(Input.ClickAt(button.x(), button.y()));
     ASSERT_TRUE(waitFor([&] { return exposed(popup); })) << "the popup never showed again";
     settle();
-    const QPoint t = centreOf(target, form);
+    const QPoint t = centreOf(target);
     ASSERT_TRUE(Input.ClickAt(t.x(), t.y()));
     EXPECT_TRUE(waitFor([&] { return !popup->Visible() && target->Presses == 1; }))
         << "the press outside: popup " << (popup->Visible() ? "open" : "closed") << ", presses " << target->Presses;
