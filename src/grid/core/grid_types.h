@@ -341,3 +341,27 @@ using TGetCheckEvent = std::function<void(TObject* Sender, int ACol, int ARow, S
 using TGetColumnFilterEvent = std::function<void(TObject* Sender, int Column, TStringList* Filter)>;
 using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex,
                                               const String& FriendlyName, String& FilterCondition)>;
+
+// The component styles (the grid's look and the drop-down controls share them).
+enum class TVynStyle {
+    tsOffice2003Blue, tsOffice2003Silver, tsOffice2003Olive, tsOffice2003Classic, tsOffice2007Luna,
+    tsOffice2007Obsidian, tsWindowsXP, tsWhidbey, tsCustom, tsOffice2007Silver, tsWindowsVista, tsWindows7,
+    tsTerminal, tsOffice2010Blue, tsOffice2010Silver, tsOffice2010Black
+};
+using TVynStyle::tsOffice2003Blue, TVynStyle::tsOffice2003Silver, TVynStyle::tsOffice2003Olive,
+    TVynStyle::tsOffice2003Classic, TVynStyle::tsOffice2007Luna, TVynStyle::tsOffice2007Obsidian,
+    TVynStyle::tsWindowsXP, TVynStyle::tsWhidbey, TVynStyle::tsCustom, TVynStyle::tsOffice2007Silver,
+    TVynStyle::tsWindowsVista, TVynStyle::tsWindows7, TVynStyle::tsTerminal, TVynStyle::tsOffice2010Blue,
+    TVynStyle::tsOffice2010Silver, TVynStyle::tsOffice2010Black;
+
+// Where a control places its attached label.
+enum class TLabelPosition {
+    lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft, lpLeftTopLeft, lpLeftCenterLeft,
+    lpLeftBottomLeft, lpTopCenter, lpBottomCenter, lpRightTop, lpRightCenter, lpRighBottom, lpTopRight,
+    lpBottomRight
+};
+using TLabelPosition::lpLeftTop, TLabelPosition::lpLeftCenter, TLabelPosition::lpLeftBottom,
+    TLabelPosition::lpTopLeft, TLabelPosition::lpBottomLeft, TLabelPosition::lpLeftTopLeft,
+    TLabelPosition::lpLeftCenterLeft, TLabelPosition::lpLeftBottomLeft, TLabelPosition::lpTopCenter,
+    TLabelPosition::lpBottomCenter, TLabelPosition::lpRightTop, TLabelPosition::lpRightCenter,
+    TLabelPosition::lpRighBottom, TLabelPosition::lpTopRight, TLabelPosition::lpBottomRight;

@@ -69,11 +69,6 @@ enum class THintShowLargeTextPos { hpCell, hpCursor };
 enum class THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum class TFilterDropDownColumns { fdNormal, fdAll };
 enum class TSearchAction { saFindFirst, saFindPrevious, saFindNext };
-enum class TVynStyle {
-    tsOffice2003Blue, tsOffice2003Silver, tsOffice2003Olive, tsOffice2003Classic, tsOffice2007Luna,
-    tsOffice2007Obsidian, tsWindowsXP, tsWhidbey, tsCustom, tsOffice2007Silver, tsWindowsVista, tsWindows7,
-    tsTerminal, tsOffice2010Blue, tsOffice2010Silver, tsOffice2010Black
-};
 enum class TOfficeTheme {
     ot2003Blue, ot2003Silver, ot2003Olive, ot2003Classic, ot2007Blue, ot2007Silver, ot2007Black, ot2010Blue,
     ot2010Silver, ot2010Black, otUnknown

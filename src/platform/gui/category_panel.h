@@ -98,9 +98,6 @@ private:
     bool settingHeight_ = false;
 };
 
-enum class TGradientDirection { gdHorizontal, gdVertical };
-using TGradientDirection::gdHorizontal, TGradientDirection::gdVertical;
-
 class TCategoryPanelGroup : public TScrollingWinControl {
 public:
     explicit TCategoryPanelGroup(TComponent* AOwner);

@@ -133,3 +133,7 @@ bool IntersectRect(TRect& Dst, const TRect& A, const TRect& B);
 // The smallest rectangle holding both (an empty one is ignored).
 bool UnionRect(TRect& Dst, const TRect& A, const TRect& B);
 constexpr bool IsRectEmpty(const TRect& R) { return R.IsEmpty(); }
+
+// The direction of a two-colour gradient fill.
+enum class TGradientDirection { gdHorizontal, gdVertical };
+using TGradientDirection::gdHorizontal, TGradientDirection::gdVertical;

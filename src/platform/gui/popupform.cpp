@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +13,7 @@
 #include "platform/gui/application.h"
 #include "platform/gui/hintwindow.h"
 #include "platform/gui/input_route.h"
+#include "platform/gui/input_state.h"
 #include "platform/gui/qt_backend.h"
 
 namespace {
@@ -246,4 +248,64 @@ bool TPopupForm::WidgetEvent(QEvent* Event)
     default: break;
     }
     return TForm::WidgetEvent(Event);
+}
+
+// ---- resizing from the corner -------------------------------------------------------------
+
+bool TPopupForm::StartCornerResize(TPoint Start)
+{
+    if (!Visible())
+        return false;
+    QWidget* w = Widget();
+    // The window system's resize, where it does one: it follows the pointer
+    // and ends with the release by itself.
+    if (w && w->windowHandle() && QGuiApplication::platformName() != QLatin1String("offscreen") &&
+        w->windowHandle()->startSystemResize(Qt::BottomEdge | Qt::RightEdge))
+        return true;
+    resizing_ = true;
+    resizeStart_ = Start;
+    resizeStartSize_ = {Width(), Height()};
+    SetCaptureControl(this);
+    return true;
+}
+
+void TPopupForm::WMMouseMove(TMessage& Message)
+{
+    if (resizing_) {
+        const TPoint p = GetCursorPos();
+        const int w = std::max(resizeStartSize_.cx + p.X - resizeStart_.X, minWidth_);
+        const int h = std::max(resizeStartSize_.cy + p.Y - resizeStart_.Y, minHeight_);
+        if (w != Width() || h != Height()) {
+            SetBounds(Left(), Top(), std::max(w, 1), std::max(h, 1));
+            if (OnResizing)
+                OnResizing(this);
+        }
+        return;
+    }
+    TForm::WMMouseMove(Message);
+}
+
+void TPopupForm::WMLButtonUp(TMessage& Message)
+{
+    if (resizing_) {
+        resizing_ = false;
+        if (MouseCapture())
+            SetMouseCapture(false);
+        return;
+    }
+    TForm::WMLButtonUp(Message);
+}
+
+void TPopupForm::WMCancelMode(TMessage& Message)
+{
+    resizing_ = false;
+    TForm::WMCancelMode(Message);
+}
+
+void TPopupForm::WMCaptureChanged(TMessage& Message)
+{
+    // Another control took the mouse: the drag ends where it is.
+    if (resizing_ && Message.LParam != 0 && reinterpret_cast<QWidget*>(Message.LParam) != Widget())
+        resizing_ = false;
+    TForm::WMCaptureChanged(Message);
 }

@@ -73,6 +73,24 @@ public:
     // that is a form), else the main form.
     TCustomForm* OwnerForm() const;
 
+    // Whether the popup asks for a drop shadow. Stored only: whether one is
+    // drawn is the compositor's.
+    bool DropShadow() const { return dropShadow_; }
+    void SetDropShadow(bool Value) { dropShadow_ = Value; }
+
+    // Starts resizing the popup from its bottom-right corner, the left button
+    // being held at the screen point Start (a size grip's press): the window
+    // system's own resize where it does one (QWindow::startSystemResize),
+    // else a drag of our own under the mouse capture, where each move sets
+    // the size to the size at the start plus the pointer's way (never below
+    // the minimum size) until the button is released or the mode cancelled.
+    // OnResizing fires after each size change of the drag. Returns false
+    // when the popup is not shown.
+    bool StartCornerResize(TPoint Start);
+    // True while a drag of our own resizes the popup.
+    bool CornerResizing() const { return resizing_; }
+    TNotifyEvent OnResizing;
+
     void SetVisible(bool Value) override;
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     bool WidgetEvent(QEvent* Event) override;
@@ -80,6 +98,10 @@ public:
     void BeforeDestruction() override;
 
 protected:
+    void WMMouseMove(TMessage& Message) override;
+    void WMLButtonUp(TMessage& Message) override;
+    void WMCancelMode(TMessage& Message) override;
+    void WMCaptureChanged(TMessage& Message) override;
     void ApplyWindowFlags() override;
     void ApplySizeConstraints() override;
     TCustomForm* TransientOwner() const override;
@@ -92,6 +114,11 @@ private:
 
     int minWidth_ = 0;
     int minHeight_ = 0;
+    bool dropShadow_ = false;
+    // The drag of our own: where the pointer and the size started.
+    bool resizing_ = false;
+    TPoint resizeStart_;
+    TSize resizeStartSize_;
     bool passClosingPress_ = true;
     // PopupDeactivate calls so far (a Qt close request posted before one
     // more happened is still unexplained).

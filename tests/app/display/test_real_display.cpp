@@ -32,6 +32,7 @@
 #include "app/core/UComon.h"
 #include "app/shell/Program_Start.h"
 #include "app/shell/UTessaraneFirmWare.h"
+#include "controls/dropdown/display/dropdown_display_check.h"
 #include "platform/display/popup_display_check.h"
 #include "platform/os/files.h"
 #include "platform/testing/test_kit.h"
@@ -370,6 +371,17 @@ void checkOverlay()
 }
 TEST_F(RealDisplayBare, OverlayWindowLetsInputThrough) { checkOverlay(); }
 TEST_F(RealDisplayOpenbox, OverlayWindowLetsInputThrough) { checkOverlay(); }
+
+// The drop-down's popup: shown as painted, closed by its button and by a
+// press outside, with real input.
+void checkDropDown(TestKit::FakeClock& Clock)
+{
+    const DisplayCheck::TRealInput input = DisplayCheck::XdotoolInput();
+    ASSERT_TRUE(input.ClickAt) << "the real-display test needs xdotool (Debian package xdotool) for real input";
+    DisplayCheck::CheckDropDownOnDisplay(input, [&](int Ms) { Clock.Advance(Ms); }, keepDir().toStdString());
+}
+TEST_F(RealDisplayBare, DropDownPopupOnTheScreen) { checkDropDown(clock); }
+TEST_F(RealDisplayOpenbox, DropDownPopupOnTheScreen) { checkDropDown(clock); }
 
 INSTANTIATE_TEST_SUITE_P(Display, RealDisplayBare, ::testing::ValuesIn(kScenarios), scenarioName);
 INSTANTIATE_TEST_SUITE_P(Display, RealDisplayOpenbox, ::testing::ValuesIn(kScenarios), scenarioName);

@@ -155,6 +155,48 @@ TEST_F(PopupTest, MinimumSizeHoldsWhoeverSizesThePopup)
 
 // A press outside: PopupDeactivate first, with the window under the
 // pointer; the press goes on only when the popup passes it.
+TEST_F(PopupTest, CornerResizeFollowsThePointerUnderTheCapture)
+{
+    // Offscreen the window system resizes nothing: the popup drags its own
+    // corner under the mouse capture until the release, never below its
+    // minimum size, reporting each size change.
+    popup->SetMinSize(80, 50);
+    popup->ShowAt(Bounds(110, 130, 150, 90));
+    int resizes = 0;
+    popup->OnResizing = [&](TObject*) { ++resizes; };
+    EXPECT_FALSE(popup->CornerResizing());
+    TestKit::MouseDown(popup, 145, 85);
+    ASSERT_TRUE(popup->StartCornerResize(popup->ClientToScreen(TPoint{145, 85})));
+    EXPECT_TRUE(popup->CornerResizing());
+    EXPECT_EQ(GetCaptureControl(), popup);
+    // Moves outside the popup still reach it.
+    TestKit::MouseMove(popup, 195, 125);
+    EXPECT_EQ(popup->BoundsRect(), Bounds(110, 130, 200, 130));
+    TestKit::MouseMove(popup, 10, 10);
+    EXPECT_EQ(popup->BoundsRect(), Bounds(110, 130, 80, 50)) << "held at the minimum size";
+    EXPECT_EQ(resizes, 2);
+    TestKit::MouseUp(popup, 10, 10);
+    EXPECT_FALSE(popup->CornerResizing());
+    TestKit::MouseMove(popup, 100, 100);
+    EXPECT_EQ(popup->BoundsRect(), Bounds(110, 130, 80, 50)) << "the release ended the drag";
+    // A cancelled mode ends it too; a hidden popup starts none.
+    TestKit::MouseDown(popup, 70, 40);
+    ASSERT_TRUE(popup->StartCornerResize(popup->ClientToScreen(TPoint{70, 40})));
+    CancelMode();
+    EXPECT_FALSE(popup->CornerResizing());
+    popup->Hide();
+    EXPECT_FALSE(popup->StartCornerResize(TPoint{0, 0}));
+    EXPECT_FALSE(popup->CornerResizing());
+}
+
+TEST_F(PopupTest, DropShadowIsAStoredRequest)
+{
+    EXPECT_FALSE(popup->DropShadow());
+    popup->SetDropShadow(true);
+    popup->ShowAt(Bounds(110, 130, 150, 90));
+    EXPECT_TRUE(popup->DropShadow());
+}
+
 TEST_F(PopupTest, PressOutsideReachesPopupDeactivateWithTheWindowUnderThePointer)
 {
     struct Case {

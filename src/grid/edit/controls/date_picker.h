@@ -16,7 +16,7 @@
 //
 // Colours start at clNone ("not set"): while unset the platform's look
 // stays. The look of both classes lives in TFlatDateTimePicker.
-#include "grid/edit/controls/label_position.h"
+#include "grid/core/grid_types.h"  // TLabelPosition
 #include "platform/gui/dtpicker.h"
 #include "platform/gui/stdctrls.h"
 #include "platform/gui/timers.h"

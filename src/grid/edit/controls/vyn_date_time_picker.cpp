@@ -399,6 +399,9 @@ void TVynDateTimePicker::PlaceLabel()
     case lpRightTop: top = T, left = L + W + m; break;
     case lpRightCenter: top = vcentre, left = L + W + m; break;
     case lpRighBottom: top = T + H - lh, left = L + W + m; break;
+    // The two positions the drop-down controls add: above or below, right-aligned.
+    case lpTopRight: top = T - lh - m, left = L + W - tw; break;
+    case lpBottomRight: top = T + H + m, left = L + W - tw; break;
     }
     label_->SetBounds(left, top, label_->Width(), label_->Height());
     label_->SetVisible(Visible());

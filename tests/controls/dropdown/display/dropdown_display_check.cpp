@@ -1,0 +1,172 @@
+#include "dropdown_display_check.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QThread>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include "controls/dropdown/DropDownButton.h"
+#include "controls/dropdown/DropDownForm.h"
+#include "controls/dropdown/VynDropDown.h"
+#include "platform/display/popup_display_check.h"
+#include "platform/gui/application.h"
+#include "platform/testing/render_png.h"
+
+namespace DisplayCheck {
+
+namespace {
+
+class TTarget : public TCustomControl {
+public:
+    TTarget(TComponent* AOwner) : TCustomControl(AOwner)
+    {
+        SetColor(clLime);
+        SetTabStop(true);
+    }
+    int Presses = 0;
+
+protected:
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override
+    {
+        ++Presses;
+        TCustomControl::MouseDown(Button, Shift, X, Y);
+    }
+};
+
+bool waitFor(const std::function<bool()>& Done, int Ms = 3000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!Done()) {
+        if (t.elapsed() > Ms)
+            return false;
+        Application.ProcessMessages();
+        QThread::msleep(10);
+    }
+    return true;
+}
+
+void settle(int Ms = 300)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < Ms) {
+        Application.ProcessMessages();
+        QThread::msleep(10);
+    }
+}
+
+bool exposed(TWinControl* C)
+{
+    QWidget* w = C->Widget();
+    return w && w->isVisible() && w->windowHandle() && w->windowHandle()->isExposed();
+}
+
+QImage screenAt(const QRect& R)
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0, R.x(), R.y(), R.width(), R.height()).toImage().convertToFormat(
+        QImage::Format_RGB32);
+}
+
+TColor at(const QImage& I, int X, int Y) { return FromQColor(I.pixelColor(X, Y)); }
+
+void save(const QImage& Image, const std::string& Dir, const char* Name)
+{
+    if (Dir.empty())
+        return;
+    QDir().mkpath(QString::fromStdString(Dir));
+    Image.save(QDir(QString::fromStdString(Dir)).filePath(QString::fromLatin1(Name)));
+}
+
+QPoint centreOf(TControl* C)
+{
+    const TPoint p = C->ClientToScreen(TPoint{C->Width() / 2, C->Height() / 2});
+    return {p.X, p.Y};
+}
+
+}  // namespace
+
+void CheckDropDownOnDisplay(const TRealInput& Input, const std::function<void(int Ms)>& AdvanceClock,
+                            const std::string& ShotDir)
+{
+    TForm* form = new TForm(nullptr);
+    form->SetName("DropDownForm");
+    form->SetCaption("Drop-down check");
+    form->SetBounds(200, 150, 400, 300);
+    auto* dd = new TVynDropDown(form);
+    dd->SetName("DropDown");
+    dd->SetBounds(20, 20, 200, 21);
+    dd->SetParent(form);
+    dd->SetText("Drop-down");
+    dd->SetDropDownWidth(161);
+    dd->SetDropDownHeight(120);
+    dd->SetDropDownBorderColor(0x0000C0);
+    auto* target = new TTarget(form);
+    target->SetName("Target");
+    target->SetBounds(20, 200, 200, 60);
+    target->SetParent(form);
+    form->Show();
+    ASSERT_TRUE(waitFor([&] { return exposed(form); })) << "the form never showed";
+    settle();
+    TDropDownForm* popup = dd->DropDownForm();
+
+    // A real click on the drop button opens the popup below the edit.
+    const QPoint button = centreOf(dd->Button());
+    ASSERT_TRUE(Input.ClickAt(button.x(), button.y()));
+    ASSERT_TRUE(waitFor([&] { return exposed(popup); })) << "the popup never showed";
+    settle(500);
+    const TPoint edit = form->ClientToScreen(TPoint{20, 20});
+    EXPECT_EQ(popup->BoundsRect(), Bounds(edit.X, edit.Y + 20, 161, 120));
+
+    // What the X server shows where the popup is: the offscreen picture.
+    const QImage painted = TestKit::RenderToImage(popup).convertToFormat(QImage::Format_RGB32);
+    QImage shown;
+    const QRect r(popup->Left(), popup->Top(), popup->Width(), popup->Height());
+    const bool same = waitFor(
+        [&] {
+            shown = screenAt(r);
+            return shown == painted;
+        },
+        5000);
+    save(screenAt(QGuiApplication::primaryScreen()->geometry()), ShotDir, "dropdown-open.png");
+    EXPECT_TRUE(same) << "the popup on the screen differs from its offscreen picture";
+    // Frame and gradient at fixed points (a black popup fails here).
+    for (TPoint p : {TPoint{0, 0}, TPoint{160, 0}, TPoint{0, 119}, TPoint{160, 119}})
+        EXPECT_EQ(at(shown, p.X, p.Y), 0x0000C0) << p.X << "," << p.Y;
+    EXPECT_EQ(at(shown, 1, 60), 0xF3E5DA) << "the gradient's first band";
+    EXPECT_EQ(at(shown, 80, 60), at(painted, 80, 60));
+    EXPECT_EQ(at(shown, 158, 60), at(painted, 158, 60));
+    EXPECT_NE(at(shown, 1, 60), at(shown, 158, 60)) << "no gradient";
+
+    // A press on the drop button of the open popup closes it; the release
+    // comes within 250 ms of it and opens nothing. (Each click lands a pixel
+    // away from the last: xdotool's synchronous move waits for a motion.)
+    ASSERT_TRUE(Input.ClickAt(button.x() + 1, button.y()));
+    EXPECT_TRUE(waitFor([&] { return !popup->Visible(); })) << "the press on the drop button left the popup open";
+    settle();
+    EXPECT_FALSE(popup->Visible()) << "the click that closed the popup opened it again";
+
+    // Later, a click opens it again; a press outside closes it and reaches
+    // the window there.
+    AdvanceClock(1000);
+    ASSERT_TRUE(Input.ClickAt(button.x(), button.y()));
+    ASSERT_TRUE(waitFor([&] { return exposed(popup); })) << "the popup never showed again";
+    settle();
+    const QPoint t = centreOf(target);
+    ASSERT_TRUE(Input.ClickAt(t.x(), t.y()));
+    EXPECT_TRUE(waitFor([&] { return !popup->Visible() && target->Presses == 1; }))
+        << "the press outside: popup " << (popup->Visible() ? "open" : "closed") << ", presses " << target->Presses;
+    settle();
+    const QImage after = screenAt(r);
+    save(screenAt(QGuiApplication::primaryScreen()->geometry()), ShotDir, "dropdown-closed.png");
+    EXPECT_NE(at(after, 0, 0), 0x0000C0) << "the popup is still on the screen";
+    EXPECT_FALSE(dd->DroppedDown());
+    form->Free();
+}
+
+}  // namespace DisplayCheck
