@@ -1,5 +1,30 @@
 #include "grid/render/grid_render_holders.h"
 
+#include "grid/core/vyn_string_grid.h"
+
+TControlLook::TControlLook(TVynStringGrid* AGrid)
+    : FGrid(AGrid)
+    , FDropDownHeader(new THeaderAppearance(AGrid))
+    , FDropDownFooter(new TFooterAppearance(AGrid))
+{
+}
+
+TControlLook::~TControlLook()
+{
+    delete FDropDownHeader;
+    delete FDropDownFooter;
+}
+
+void TControlLook::SetDropDownHeader(const THeaderAppearance& Value)
+{
+    FDropDownHeader->Assign(Value);
+}
+
+void TControlLook::SetDropDownFooter(const TFooterAppearance& Value)
+{
+    FDropDownFooter->Assign(Value);
+}
+
 void TControlLook::Assign(const TPersistent& Source)
 {
     const auto* s = dynamic_cast<const TControlLook*>(&Source);
@@ -14,6 +39,8 @@ void TControlLook::Assign(const TPersistent& Source)
     FControlStyle = s->FControlStyle;
     FDropDownAlwaysVisible = s->FDropDownAlwaysVisible;
     FSpinButtonsAlwaysVisible = s->FSpinButtonsAlwaysVisible;
+    FDropDownFooter->Assign(*s->FDropDownFooter);
+    FDropDownHeader->Assign(*s->FDropDownHeader);
 }
 
 void TBackGround::Assign(const TPersistent& Source)

@@ -5,6 +5,7 @@
 //
 // These hold, for now, the settings the grid's core reads, with their
 // final defaults; the painting completes them (docs/GRID.md).
+#include "controls/dropdown/DropDownAppearance.h"  // THeaderAppearance, TFooterAppearance
 #include "grid/core/grid_types.h"
 #include "grid/render/html/html_picture.h"  // THTMLPictureCache
 #include "platform/gui/classes.h"
@@ -14,8 +15,17 @@ class TVynStringGrid;
 
 class TControlLook : public TPersistent {
 public:
-    explicit TControlLook(TVynStringGrid* AGrid) : FGrid(AGrid) {}
+    // Creates the drop-down header and footer settings for the grid.
+    explicit TControlLook(TVynStringGrid* AGrid);
+    ~TControlLook() override;
     TVynStringGrid* Grid() const { return FGrid; }
+
+    // The header and footer of the in-place drop-downs' popups: a write
+    // copies the given settings into the owned ones, without repainting.
+    THeaderAppearance* DropDownHeader() const { return FDropDownHeader; }
+    void SetDropDownHeader(const THeaderAppearance& Value);
+    TFooterAppearance* DropDownFooter() const { return FDropDownFooter; }
+    void SetDropDownFooter(const TFooterAppearance& Value);
 
     TColor Color() const { return FColor; }
     void SetColor(TColor Value) { FColor = Value; }
@@ -40,6 +50,8 @@ public:
 
 private:
     TVynStringGrid* FGrid;
+    THeaderAppearance* FDropDownHeader = nullptr;
+    TFooterAppearance* FDropDownFooter = nullptr;
     TColor FColor = 0x000000;
     TColor FCommentColor = 0x0000FF;
     int FCheckSize = 15;

@@ -166,6 +166,31 @@ TEST(VynStringGrid, OwnedObjectsAreWiredToTheirHandlers)
     EXPECT_TRUE(bool(g.MouseActions()->OnChange));
 }
 
+TEST(VynStringGrid, ControlLookOwnsTheDropDownHeaderAndFooterAndCopiesThem)
+{
+    TForm form(nullptr);
+    auto& a = *new TProbeGrid(&form);
+    auto& b = *new TProbeGrid(&form);
+    TControlLook* look = a.ControlLook();
+    ASSERT_TRUE(look->DropDownHeader() && look->DropDownFooter());
+    EXPECT_NE(look->DropDownHeader(), b.ControlLook()->DropDownHeader());
+    // A write copies into the owned settings; the given object stays the caller's.
+    THeaderAppearance header(nullptr);
+    header.SetCaption("Pick one");
+    header.SetHeight(31);
+    look->SetDropDownHeader(header);
+    EXPECT_EQ(look->DropDownHeader()->Caption(), "Pick one");
+    EXPECT_NE(look->DropDownHeader(), &header);
+    look->DropDownFooter()->SetColor(0x123456);
+    // Assign copies both into the other look's own objects.
+    THeaderAppearance* bHeader = b.ControlLook()->DropDownHeader();
+    b.ControlLook()->Assign(*look);
+    EXPECT_EQ(b.ControlLook()->DropDownHeader(), bHeader);
+    EXPECT_EQ(bHeader->Caption(), "Pick one");
+    EXPECT_EQ(bHeader->Height(), 31);
+    EXPECT_EQ(b.ControlLook()->DropDownFooter()->Color(), TColor(0x123456));
+}
+
 TEST(VynStringGrid, LoadedTurnsTheAlwaysShownEditorIntoNavigationAndRecordsTheMinima)
 {
     TProbeGrid g(nullptr);
