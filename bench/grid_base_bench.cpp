@@ -15,19 +15,10 @@
 #include <vector>
 
 #include "bench_main.h"
+#include "grid_bench_cases.h"
 #include "platform/grids/grids.h"
 
 namespace {
-
-void Fill(TStringGrid& G)
-{
-    G.SetColCount(Cols);
-    G.SetRowCount(Rows);
-    const auto& t = Texts();
-    for (int r = 0; r < Rows; ++r)
-        for (int c = 0; c < Cols; ++c)
-            G.SetCells(c, r, t[size_t(r) * Cols + size_t(c)]);
-}
 
 void BM_Fill_Grid(benchmark::State& State)
 {

@@ -32,22 +32,12 @@
 #include <vector>
 
 #include "bench_main.h"
+#include "grid_bench_cases.h"
 #include "grid/core/base_grid.h"
 
 namespace {
 
 bool TenthCell(int C, int R) { return (R * Cols + C) % 10 == 0; }
-
-template <typename G>
-void Fill(G& Grid)
-{
-    Grid.SetColCount(Cols);
-    Grid.SetRowCount(Rows);
-    const auto& t = Texts();
-    for (int r = 0; r < Rows; ++r)
-        for (int c = 0; c < Cols; ++c)
-            Grid.SetCells(c, r, t[size_t(r) * Cols + size_t(c)]);
-}
 
 template <typename G>
 qsizetype ReadAll(G& Grid)
@@ -57,16 +47,6 @@ qsizetype ReadAll(G& Grid)
         for (int c = 0; c < Cols; ++c)
             n += Grid.Cells(c, r).size();
     return n;
-}
-
-void FillModel(QStandardItemModel& M)
-{
-    M.setColumnCount(Cols);
-    M.setRowCount(Rows);
-    const auto& t = Texts();
-    for (int r = 0; r < Rows; ++r)
-        for (int c = 0; c < Cols; ++c)
-            M.setData(M.index(r, c), t[size_t(r) * Cols + size_t(c)]);
 }
 
 // ---- fill and read back
@@ -195,36 +175,6 @@ struct GridPaint {
         Paint();
     }
 };
-
-struct ModelPaint {
-    QStandardItemModel Model;
-    QTableView View;
-    QImage Image{800, 600, QImage::Format_ARGB32};
-    explicit ModelPaint(bool AtEnd)
-    {
-        FillModel(Model);
-        View.setModel(&Model);
-        View.resize(800, 600);
-        View.horizontalHeader()->setDefaultSectionSize(64);
-        View.verticalHeader()->setDefaultSectionSize(24);
-        View.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        if (AtEnd)
-            View.scrollToBottom();
-    }
-    void Paint()
-    {
-        QPainter p(&Image);
-        View.render(&p);
-    }
-};
-
-template <typename F>
-void PaintCase(benchmark::State& State, bool AtEnd)
-{
-    F f(AtEnd);
-    for (auto _ : State)
-        f.Paint();
-}
 
 template <typename G>
 void ScrollCase(benchmark::State& State)

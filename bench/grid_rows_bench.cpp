@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "bench_main.h"
+#include "grid_bench_cases.h"
 #include "platform/grids/grids.h"
 
 namespace {
@@ -36,16 +37,6 @@ const std::vector<Row>& Data()
         return d;
     }();
     return data;
-}
-
-void Fill(TStringGrid& G)
-{
-    G.SetColCount(Cols);
-    G.SetRowCount(Rows + 1);
-    const auto& d = Data();
-    for (int r = 0; r < Rows; ++r)
-        for (int c = 0; c < Cols; ++c)
-            G.SetCells(c, r + 1, d[size_t(r)][size_t(c)]);
 }
 
 // ---- sort by a key column

@@ -19,31 +19,11 @@
 #include <chrono>
 
 #include "bench_main.h"
+#include "grid_bench_cases.h"
 #include "grid/core/base_grid.h"
 #include "grid/core/vyn_string_grid.h"
 
 namespace {
-
-template <typename G>
-void Fill(G& Grid)
-{
-    Grid.SetColCount(Cols);
-    Grid.SetRowCount(Rows);
-    const auto& t = Texts();
-    for (int r = 0; r < Rows; ++r)
-        for (int c = 0; c < Cols; ++c)
-            Grid.SetCells(c, r, t[size_t(r) * Cols + size_t(c)]);
-}
-
-void FillModel(QStandardItemModel& M)
-{
-    M.setColumnCount(Cols);
-    M.setRowCount(Rows);
-    const auto& t = Texts();
-    for (int r = 0; r < Rows; ++r)
-        for (int c = 0; c < Cols; ++c)
-            M.setData(M.index(r, c), t[size_t(r) * Cols + size_t(c)]);
-}
 
 // ---- fill
 
@@ -123,36 +103,6 @@ struct GridPaint {
         Grid.Perform(WM_PAINT, intptr_t(&p));
     }
 };
-
-struct ModelPaint {
-    QStandardItemModel Model;
-    QTableView View;
-    QImage Image{800, 600, QImage::Format_ARGB32};
-    explicit ModelPaint(bool AtEnd)
-    {
-        FillModel(Model);
-        View.setModel(&Model);
-        View.resize(800, 600);
-        View.horizontalHeader()->setDefaultSectionSize(64);
-        View.verticalHeader()->setDefaultSectionSize(24);
-        View.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        if (AtEnd)
-            View.scrollToBottom();
-    }
-    void Paint()
-    {
-        QPainter p(&Image);
-        View.render(&p);
-    }
-};
-
-template <typename F>
-void PaintCase(benchmark::State& State, bool AtEnd)
-{
-    F f(AtEnd);
-    for (auto _ : State)
-        f.Paint();
-}
 
 void BM_PaintTop_Baseline_CellStore(benchmark::State& S) { PaintCase<GridPaint<TBaseGrid>>(S, false); }
 void BM_PaintTop_Baseline_ItemView(benchmark::State& S) { PaintCase<ModelPaint>(S, false); }

@@ -1,0 +1,66 @@
+#pragma once
+// What the grid benchmarks share: the 100,000 x 20 table of bench_main.h
+// written into a grid through Cells, the same table in a QStandardItemModel,
+// one screen of that model painted by a QTableView (the item-view
+// baseline), and the loop that paints one prepared screen.
+#include <benchmark/benchmark.h>
+
+#include <QHeaderView>
+#include <QImage>
+#include <QPainter>
+#include <QStandardItemModel>
+#include <QTableView>
+
+#include "bench_main.h"
+
+template <typename G>
+void Fill(G& Grid)
+{
+    Grid.SetColCount(Cols);
+    Grid.SetRowCount(Rows);
+    const auto& t = Texts();
+    for (int r = 0; r < Rows; ++r)
+        for (int c = 0; c < Cols; ++c)
+            Grid.SetCells(c, r, t[size_t(r) * Cols + size_t(c)]);
+}
+
+inline void FillModel(QStandardItemModel& M)
+{
+    M.setColumnCount(Cols);
+    M.setRowCount(Rows);
+    const auto& t = Texts();
+    for (int r = 0; r < Rows; ++r)
+        for (int c = 0; c < Cols; ++c)
+            M.setData(M.index(r, c), t[size_t(r) * Cols + size_t(c)]);
+}
+
+struct ModelPaint {
+    QStandardItemModel Model;
+    QTableView View;
+    QImage Image{800, 600, QImage::Format_ARGB32};
+    explicit ModelPaint(bool AtEnd)
+    {
+        FillModel(Model);
+        View.setModel(&Model);
+        View.resize(800, 600);
+        View.horizontalHeader()->setDefaultSectionSize(64);
+        View.verticalHeader()->setDefaultSectionSize(24);
+        View.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        if (AtEnd)
+            View.scrollToBottom();
+    }
+    void Paint()
+    {
+        QPainter p(&Image);
+        View.render(&p);
+    }
+};
+
+// Paints the screen a painter of kind F prepared (at the top or the end).
+template <typename F>
+void PaintCase(benchmark::State& State, bool AtEnd)
+{
+    F f(AtEnd);
+    for (auto _ : State)
+        f.Paint();
+}
