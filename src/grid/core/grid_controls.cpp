@@ -668,14 +668,6 @@ void TVynGridButton::PaintContent(TCanvas& C, const TRect& Client, TPoint Offset
     }
     const TPoint space{Client.Width(), Client.Height()};
     const bool across = layout_ == blGlyphLeft || layout_ == blGlyphRight;
-    TPoint glyphPos{0, 0}, textPos{0, 0};
-    if (across) {
-        glyphPos.Y = (space.Y - glyphSize.Y + 1) / 2;
-        textPos.Y = (space.Y - textSize.Y + 1) / 2;
-    } else {
-        glyphPos.X = (space.X - glyphSize.X + 1) / 2;
-        textPos.X = (space.X - textSize.X + 1) / 2;
-    }
     int spacing = spacing_, margin = margin_;
     if (textSize.X == 0 || glyphSize.X == 0)
         spacing = 0;
@@ -692,24 +684,8 @@ void TVynGridButton::PaintContent(TCanvas& C, const TRect& Client, TPoint Offset
     } else if (spacing == -1) {
         spacing = (spaceAlong - margin - glyphAlong - textAlong) / 2;
     }
-    switch (layout_) {
-    case blGlyphLeft:
-        glyphPos.X = margin;
-        textPos.X = glyphPos.X + glyphSize.X + spacing;
-        break;
-    case blGlyphRight:
-        glyphPos.X = space.X - margin - glyphSize.X;
-        textPos.X = glyphPos.X - spacing - textSize.X;
-        break;
-    case blGlyphTop:
-        glyphPos.Y = margin;
-        textPos.Y = glyphPos.Y + glyphSize.Y + spacing;
-        break;
-    case blGlyphBottom:
-        glyphPos.Y = space.Y - margin - glyphSize.Y;
-        textPos.Y = glyphPos.Y - spacing - textSize.Y;
-        break;
-    }
+    TPoint glyphPos, textPos;
+    PlaceGlyphAndCaption(layout_, space, glyphSize, textSize, margin, spacing, glyphPos, textPos);
     glyphPos = {glyphPos.X + Client.Left + Offset.X, glyphPos.Y + Client.Top + Offset.Y};
     textPos = {textPos.X + Client.Left + Offset.X, textPos.Y + Client.Top + Offset.Y};
     const bool hasCaption = !Caption().isEmpty();

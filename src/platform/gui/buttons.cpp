@@ -289,14 +289,6 @@ void TSpeedButton::DrawGlyphAndCaption(TCanvas& Canvas, const TRect& R, TPoint O
     const TPoint textSize = caption.isEmpty() ? Point(0, 0) : Point(textBounds.Width(), textBounds.Height());
     const TPoint client = Point(R.Width(), R.Height());
     const bool horizontal = layout_ == blGlyphLeft || layout_ == blGlyphRight;
-    TPoint glyphPos{0, 0}, textPos{0, 0};
-    if (horizontal) {
-        glyphPos.Y = (client.Y - glyphSize.Y + 1) / 2;
-        textPos.Y = (client.Y - textSize.Y + 1) / 2;
-    } else {
-        glyphPos.X = (client.X - glyphSize.X + 1) / 2;
-        textPos.X = (client.X - textSize.X + 1) / 2;
-    }
     int spacing = spacing_, margin = margin_;
     if (textSize.X == 0 || glyphSize.X == 0)
         spacing = 0;
@@ -304,24 +296,8 @@ void TSpeedButton::DrawGlyphAndCaption(TCanvas& Canvas, const TRect& R, TPoint O
         const int total = horizontal ? glyphSize.X + spacing + textSize.X : glyphSize.Y + spacing + textSize.Y;
         margin = ((horizontal ? client.X : client.Y) - total + 1) / 2;
     }
-    switch (layout_) {
-    case blGlyphLeft:
-        glyphPos.X = margin;
-        textPos.X = glyphPos.X + glyphSize.X + spacing;
-        break;
-    case blGlyphRight:
-        glyphPos.X = client.X - margin - glyphSize.X;
-        textPos.X = glyphPos.X - spacing - textSize.X;
-        break;
-    case blGlyphTop:
-        glyphPos.Y = margin;
-        textPos.Y = glyphPos.Y + glyphSize.Y + spacing;
-        break;
-    case blGlyphBottom:
-        glyphPos.Y = client.Y - margin - glyphSize.Y;
-        textPos.Y = glyphPos.Y - spacing - textSize.Y;
-        break;
-    }
+    TPoint glyphPos, textPos;
+    PlaceGlyphAndCaption(layout_, client, glyphSize, textSize, margin, spacing, glyphPos, textPos);
     const int dx = R.Left + Offset.X, dy = R.Top + Offset.Y;
     if (!image.isNull())
         Canvas.StretchDrawImage(Bounds(glyphPos.X + dx, glyphPos.Y + dy, image.width(), image.height()), image);

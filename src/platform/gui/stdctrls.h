@@ -110,6 +110,13 @@ using TButtonLayout::blGlyphLeft, TButtonLayout::blGlyphRight, TButtonLayout::bl
 enum class TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 using TButtonState::bsUp, TButtonState::bsDisabled, TButtonState::bsDown, TButtonState::bsExclusive;
 
+// Where a glyph button puts its glyph and caption in a face of Space:
+// centred across the layout's direction; along it the glyph Margin from
+// its own edge and the caption Spacing beyond the glyph. Margin and
+// Spacing are the final values (the button resolves its automatic ones).
+void PlaceGlyphAndCaption(TButtonLayout Layout, TPoint Space, TPoint GlyphSize, TPoint TextSize, int Margin,
+                          int Spacing, TPoint& GlyphPos, TPoint& TextPos);
+
 // ---- TLabel ---------------------------------------------------------------------------------------
 
 enum class TTextLayout { tlTop, tlCenter, tlBottom };

@@ -409,3 +409,35 @@ void TRadioButton::CMDialogChar(TMessage& Message)
     }
     TButtonControl::CMDialogChar(Message);
 }
+
+void PlaceGlyphAndCaption(TButtonLayout Layout, TPoint Space, TPoint GlyphSize, TPoint TextSize, int Margin,
+                          int Spacing, TPoint& GlyphPos, TPoint& TextPos)
+{
+    GlyphPos = {0, 0};
+    TextPos = {0, 0};
+    if (Layout == blGlyphLeft || Layout == blGlyphRight) {
+        GlyphPos.Y = (Space.Y - GlyphSize.Y + 1) / 2;
+        TextPos.Y = (Space.Y - TextSize.Y + 1) / 2;
+    } else {
+        GlyphPos.X = (Space.X - GlyphSize.X + 1) / 2;
+        TextPos.X = (Space.X - TextSize.X + 1) / 2;
+    }
+    switch (Layout) {
+    case blGlyphLeft:
+        GlyphPos.X = Margin;
+        TextPos.X = GlyphPos.X + GlyphSize.X + Spacing;
+        break;
+    case blGlyphRight:
+        GlyphPos.X = Space.X - Margin - GlyphSize.X;
+        TextPos.X = GlyphPos.X - Spacing - TextSize.X;
+        break;
+    case blGlyphTop:
+        GlyphPos.Y = Margin;
+        TextPos.Y = GlyphPos.Y + GlyphSize.Y + Spacing;
+        break;
+    case blGlyphBottom:
+        GlyphPos.Y = Space.Y - Margin - GlyphSize.Y;
+        TextPos.Y = GlyphPos.Y - Spacing - TextSize.Y;
+        break;
+    }
+}
