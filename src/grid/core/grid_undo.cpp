@@ -1,6 +1,7 @@
 #include "grid/core/grid_undo.h"
 
 #include "grid/core/base_grid.h"
+#include "grid/core/vyn_string_grid.h"
 
 // ---- TUndoRedoItem ------------------------------------------------------------------------------
 
@@ -17,6 +18,9 @@ void TUndoRedoItem::Assign(const TPersistent& Source)
     FOrigValue = s->FOrigValue;
     FSequenceStart = s->FSequenceStart;
     FSequenceStop = s->FSequenceStop;
+    FBoxKind = s->FBoxKind;
+    FOrigState = s->FOrigState;
+    FNewState = s->FNewState;
 }
 
 TUndoRedoCollection::TUndoRedoCollection()
@@ -106,6 +110,22 @@ void TVynGridUndoRedo::RegisterChange(int ACol, int ARow, const String& OldValue
     item->SetOrigValue(OldValue);
 }
 
+void TVynGridUndoRedo::RegisterCheckBoxChange(int ACol, int ARow, TCellType Kind, TCheckBoxState OldState,
+                                              TCheckBoxState NewState, const String& OldValue,
+                                              const String& NewValue)
+{
+    RegisterChange(ACol, ARow, OldValue, NewValue);
+    // The step RegisterChange appended (a subclass may have appended none).
+    if (FLevel == 0 || FItems.Count() != FLevel)
+        return;
+    TUndoRedoItem* item = FItems.Items(FLevel - 1);
+    if (item->Col() != ACol || item->Row() != ARow || item->SequenceStart() || item->SequenceStop())
+        return;
+    item->SetBoxKind(Kind);
+    item->SetOrigState(OldState);
+    item->SetNewState(NewState);
+}
+
 void TVynGridUndoRedo::StartSequence()
 {
     DropRedoTail();
@@ -146,7 +166,14 @@ void TVynGridUndoRedo::ApplyStep(const TUndoRedoItem& S, bool Undo)
         event(this, FGrid, col, row, FGrid->GetCellEx(col, row), value);
     if (!FGrid)
         return;
-    FGrid->SetCellEx(col, row, value);
+    auto* boxGrid = dynamic_cast<TVynStringGrid*>(FGrid);
+    const TCheckBoxState state = Undo ? S.OrigState() : S.NewState();
+    if (boxGrid && S.BoxKind() == TCellType::ctTriStateCheckBox)
+        boxGrid->SetCheckBoxState(col, row, state);
+    else if (boxGrid && S.BoxKind() == TCellType::ctCheckBox)
+        boxGrid->SetCheckBoxState(col, row, state == cbChecked);
+    else
+        FGrid->SetCellEx(col, row, value);
     // The current cell follows onto a cell that is shown.
     const int dc = FGrid->DisplColIndex(col);
     if (dc >= FGrid->FixedCols() && dc < FGrid->ColCount() && row >= FGrid->FixedRows() &&

@@ -1,6 +1,8 @@
 #pragma once
 // Undo and redo of a grid's cell texts: a list of steps (one changed cell
 // each, or the markers that open and close a sequence undone as one step).
+// A click on a plain or three-state check box is a box step: undoing it sets
+// the box's state back (its texts are the check texts, for the events).
 //
 // Rules: a new step (a change, or a sequence marker) first drops the steps
 // that were undone, so Redo after a new change does nothing; MaxLevel drops
@@ -11,6 +13,8 @@
 #include <functional>
 
 #include "platform/gui/classes.h"
+#include "grid/core/grid_types.h"
+#include "platform/gui/stdctrls.h"
 
 class TBaseGrid;
 
@@ -30,6 +34,14 @@ public:
     void SetSequenceStart(bool Value) { FSequenceStart = Value; }
     bool SequenceStop() const { return FSequenceStop; }
     void SetSequenceStop(bool Value) { FSequenceStop = Value; }
+    // The kind of a box step (ctCheckBox or ctTriStateCheckBox; ctEmpty for
+    // a text step) and the box's states before and after.
+    TCellType BoxKind() const { return FBoxKind; }
+    void SetBoxKind(TCellType Value) { FBoxKind = Value; }
+    TCheckBoxState OrigState() const { return FOrigState; }
+    void SetOrigState(TCheckBoxState Value) { FOrigState = Value; }
+    TCheckBoxState NewState() const { return FNewState; }
+    void SetNewState(TCheckBoxState Value) { FNewState = Value; }
 
     void Assign(const TPersistent& Source) override;
 
@@ -40,6 +52,9 @@ private:
     String FOrigValue;
     bool FSequenceStart = false;
     bool FSequenceStop = false;
+    TCellType FBoxKind = TCellType::ctEmpty;
+    TCheckBoxState FOrigState = cbUnchecked;
+    TCheckBoxState FNewState = cbUnchecked;
 };
 
 class TUndoRedoCollection : public TCollection {
@@ -68,6 +83,10 @@ public:
     void SetMaxLevel(int Value) { FMaxLevel = Value; }
 
     virtual void RegisterChange(int ACol, int ARow, const String& OldValue, const String& NewValue);
+    // A click on a box of Kind (ctCheckBox or ctTriStateCheckBox) of a string
+    // grid; OldValue and NewValue are the check texts of the two states.
+    void RegisterCheckBoxChange(int ACol, int ARow, TCellType Kind, TCheckBoxState OldState,
+                                TCheckBoxState NewState, const String& OldValue, const String& NewValue);
     virtual void StartSequence();
     virtual void StopSequence();
     void Undo();

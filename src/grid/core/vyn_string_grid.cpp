@@ -9,6 +9,8 @@
 #include <algorithm>
 
 #include "grid/core/column_size.h"
+#include "grid/core/grid_controls.h"
+#include "grid/core/grid_halo.h"
 #include "grid/core/no_active_form.h"
 #include "grid/data/grid_data_holders.h"
 #include "grid/edit/grid_edit_holders.h"
@@ -66,11 +68,18 @@ TVynStringGrid::TVynStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
     // 8. The view as it is now.
     FOldLeftCol = LeftCol();
     FOldTopRow = TopRow();
-    // 9. The editor and auxiliary controls are built by editing, painting
-    // and interaction (they stay null until then); the style of a grid
-    // that is not designed.
-    if (!FDesigning)
+    // 9. The focus window and the drop-position arrows (components of the
+    // grid, hidden); the editors are built by editing, painting and
+    // interaction (they stay null until then); the style of a grid that is
+    // not designed.
+    if (!FDesigning) {
+        FFocusWindow = new TGridFocusWindow(this);
+        ArwU = new TArrowWindow(this, TArrowDirection::arrUp);
+        ArwD = new TArrowWindow(this, TArrowDirection::arrDown);
+        ArwL = new TArrowWindow(this, TArrowDirection::arrLeft);
+        ArwR = new TArrowWindow(this, TArrowDirection::arrRight);
         FStyle = TVynStyle::tsWindowsXP;
+    }
     // 10.
     GridLinkCursor = crHandPoint;
 }

@@ -114,6 +114,17 @@ using TComboDropEvent = std::function<void(TObject* Sender, int ARow, int ACol)>
 using TDatePickerEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
 using TCalcFooterEvent = std::function<void(TObject* Sender, int ACol, String& Value)>;
 
+// ---- cell objects: check boxes, radios and the other graphics of a cell ----------------------
+
+using TCellTypes = Set<TCellType>;
+
+// The page size and range of a cell's own scroll bar.
+struct TScrollProp {
+    int PageSize = 0;
+    int Range = 0;
+    bool operator==(const TScrollProp&) const = default;
+};
+
 // ---- TVynStringGrid -------------------------------------------------------------------------
 
 class TVynStringGrid : public TBaseGrid {
@@ -343,6 +354,193 @@ public:
     // when the cell has none.
     bool RemoveCellGraphic(int ACol, int ARow);
     bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType CellType);
+
+    // ---- cell objects: check boxes, radios and the other graphics of a
+    // cell (vyn_string_grid_checks.cpp, vyn_string_grid_objects.cpp).
+    // Columns are real columns unless "display column" is said; "base"
+    // operations look at the base cell of a merge. Every Add and Create
+    // raises "Invalid cell" for a cell outside the grid (negative indexes
+    // too) before it changes anything; an object passed to an Add stays the
+    // caller's, one a Create returns belongs to the cell's graphic.
+
+    // Check boxes. A data check box shows its cell's text: checked when it
+    // equals GetCheckTrue. Adding one to a cell whose text is neither check
+    // text writes the text of State.
+    void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+    // Rows FixedRows (0 with MouseActions.CheckAllCheck) .. RowCount - 1;
+    // summary rows are skipped, node rows get a three-state box.
+    void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+    void RemoveCheckBox(int ACol, int ARow);
+    void RemoveCheckBoxColumn(int ACol);
+    // Base: a data, shared column or row check box.
+    bool HasDataCheckBox(int ACol, int ARow);
+    // Sets the state without OnCheckBoxChange; false for a cell without a
+    // box it can set.
+    bool SetCheckBoxState(int ACol, int ARow, bool State);
+    // Only a three-state box.
+    bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+    bool IsChecked(int ACol, int ARow);
+    // A click on the box without the can-edit question.
+    bool ToggleCheckBox(int ACol, int ARow);
+    // ChangeCheckBoxState on every row below the fixed rows.
+    void CheckAll(int ACol);
+    void UnCheckAll(int ACol);
+    // The selection of a row (real row) that a row check box shows.
+    bool RowSelect(int ARow);
+    void SetRowSelect(int ARow, bool Value);
+    // Whether the point (grid coordinates) hits the cell's box or radio
+    // button: anywhere in the cell unless MouseActions.PreciseCheckBoxCheck.
+    bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+
+    // Radio buttons: one per cell, a column of them is one group.
+    void AddRadioButton(int ACol, int ARow, bool State = false);
+    void RemoveRadioButton(int ACol, int ARow);
+    bool HasRadioButton(int ACol, int ARow);
+    bool IsRadioButtonChecked(int ACol, int ARow);
+    bool SetRadioButtonState(int ACol, int ARow, bool State);
+    void AddRadioButtonColumn(int ACol);
+    void RemoveRadioButtonColumn(int ACol);
+    void SetRadioButtonColumnIndex(int ACol, int Index);
+    // The first row below the fixed rows whose button is checked; -1 none.
+    int GetRadioButtonColumnIndex(int ACol);
+
+    // Radio groups: a list of items in one cell. DirRadio <> 0 lays them
+    // out side by side.
+    void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStringList* sl);
+    TStringList* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+    void RemoveRadio(int ACol, int ARow);
+    bool IsRadio(int ACol, int ARow);
+    bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+    // -1 also empties the cell's text.
+    bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+    TStringList* GetRadioStrings(int ACol, int ARow);
+    // The next item (wrapping to the first) becomes the selection and the
+    // cell's text.
+    void SelectNextRadioItem(int ACol, int ARow, bool CheckEdit);
+
+    // Pictures.
+    void AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    void RemoveBitmap(int ACol, int ARow);
+    TBitmap* GetBitmap(int ACol, int ARow);
+    bool HasBitmap(int ACol, int ARow);
+    void AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                    TCellHAlign hal, TCellVAlign val);
+    TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                            TCellHAlign hal, TCellVAlign val);
+    void RemovePicture(int ACol, int ARow);
+    TPicture* GetPicture(int ACol, int ARow);
+    bool HasPicture(int ACol, int ARow);
+    void AddFilePicture(int ACol, int ARow, TFilePicture* AFilePicture, bool Transparent, TStretchMode StretchMode,
+                        int Padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                    TCellHAlign hal, TCellVAlign val);
+    void RemoveFilePicture(int ACol, int ARow);
+    TFilePicture* GetFilePicture(int ACol, int ARow);
+    void AddIcon(int ACol, int ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+    TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+    void RemoveIcon(int ACol, int ARow);
+    // An object that paints the cell itself; never freed by the grid.
+    void AddInterfacedCell(int ACol, int ARow, TPersistent* AObject);
+    void RemoveInterfacedCell(int ACol, int ARow);
+    TPersistent* GetInterfacedCell(int ACol, int ARow);
+    // Images of GridImages (nothing without it).
+    void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    void RemoveImageIdx(int ACol, int ARow);
+    bool GetImageIdx(int ACol, int ARow, int& Idx);
+    void SetImageIdx(int ACol, int ARow, int Idx);
+    // The cell's integer text selects the image; an empty cell gets Aidx.
+    void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    // Also empties the cell's text.
+    void RemoveDataImage(int ACol, int ARow);
+    bool HasDataImage(int ACol, int ARow);
+    // A list of image indexes (CellImages) that repaints the cell.
+    void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+    void RemoveMultiImage(int ACol, int ARow);
+
+    // Indicators and annotations.
+    void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+    void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
+    void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                              TColor BKTextColor, const String& Fmt, int Min, int Max);
+    void RemoveProgress(int ACol, int ARow);
+    bool HasProgress(int ACol, int ARow);
+    void AddVynProgress(int ACol, int ARow, int Min, int Max);
+    void RemoveVynProgress(int ACol, int ARow);
+    void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+    void SetProgressPie(int ACol, int ARow, int Value);
+    void RemoveProgressPie(int ACol, int ARow);
+    void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+    void RemoveRangeIndicator(int ACol, int ARow);
+    void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                  TCellVAlign val);
+    void RemoveShape(int ACol, int ARow);
+    void SetShapeColor(int ACol, int ARow, TColor FillColor);
+    // clNone for any cell but a shape.
+    TColor GetShapeColor(int ACol, int ARow);
+    void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+    void RemoveRating(int ACol, int ARow);
+    bool HasRating(int ACol, int ARow);
+    void AddComment(int ACol, int ARow, const String& Comment);
+    void AddColorComment(int ACol, int ARow, const String& Comment, TColor Color);
+    bool IsComment(int ACol, int ARow, String& Comment);
+    String GetComment(int ACol, int ARow);
+    // Adds a comment to a cell without graphic, changes a comment's text,
+    // leaves any other graphic alone.
+    void SetComment(int ACol, int ARow, const String& Value);
+    void RemoveComment(int ACol, int ARow);
+    void RemoveAllComments();
+    // Markers share their fields with a progress bar's minimum and maximum.
+    void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+    void RemoveMarker(int ACol, int ARow);
+    void RemoveAllMarkers();
+    void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+    // On a check box or radio button the balloon is attached to it; on any
+    // other graphic nothing is added.
+    void AddBalloon(int ACol, int ARow, const String& Title, const String& Text, TBalloonIcon Icon);
+    void RemoveBalloon(int ACol, int ARow);
+    bool HasBalloon(int ACol, int ARow);
+    bool IsBalloon(int ACol, int ARow, String& Title, String& Text, TBalloonIcon& Icon);
+    void AddScrollBar(int ACol, int ARow, bool AutoRange);
+    void RemoveScrollBar(int ACol, int ARow);
+    bool HasScrollBar(int ACol, int ARow);
+    bool HasAutoRangeScrollBar(int ACol, int ARow);
+    // -1 without a scroll bar.
+    int GetScrollPosition(int ACol, int ARow);
+    void SetScrollPosition(int ACol, int ARow, int Pos);
+    // (-1, -1) without a scroll bar.
+    TScrollProp GetScrollProp(int ACol, int ARow);
+    void SetScrollProp(int ACol, int ARow, const TScrollProp& Prop);
+
+    // Buttons (BW x BH pixels).
+    void AddButton(int ACol, int ARow, int BW, int BH, const String& Caption, TCellHAlign hal, TCellVAlign val);
+    void AddBitButton(int ACol, int ARow, int BW, int BH, const String& Caption, TBitmap* Glyph, TCellHAlign hal,
+                      TCellVAlign val);
+    TBitmap* CreateBitButton(int ACol, int ARow, int BW, int BH, const String& Caption, TCellHAlign hal,
+                             TCellVAlign val);
+    // Either kind of button.
+    void RemoveButton(int ACol, int ARow);
+    void RemoveBitButton(int ACol, int ARow);
+    void RemoveAllButtons();
+    bool HasButton(int ACol, int ARow);
+    // Display column: the caption and pressed state of the cell's graphic.
+    void SetButtonText(int ACol, int ARow, const String& Caption);
+    String GetButtonText(int ACol, int ARow);
+    void PushButton(int ACol, int ARow, bool Push);
+
+    // Questions of painting and input.
+    // Base; false for negative indexes.
+    bool HasCellTypeIn(int ACol, int ARow, TCellTypes Kinds);
+    // Base: a cell operated, not edited (check boxes, radios, buttons).
+    bool IsControlCell(int ACol, int ARow);
+    // Base: a cell whose text is shown as a graphic.
+    bool IsDataGraphicCell(int ACol, int ARow);
+    // The 11 x 11 expand square of an expand cell; empty otherwise.
+    TRect GetExpandRect(int ACol, int ARow);
+    // Display column: the graphic's rectangle in the cell; empty without.
+    TRect GetCellGraphicRect(int ACol, int ARow);
+    // The cell's horizontal and vertical alignment as painted (render).
+    void GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
 
     // ---- the cell store's questions the string grid answers
     int GetRowIndent(int ARow) override;

@@ -57,15 +57,6 @@ bool TVynStringGrid::HasCheckBox(int ACol, int ARow)
     }
 }
 
-bool TVynStringGrid::GetCheckBoxState(int ACol, int ARow, bool& State)
-{
-    const TCellGraphic* g = GetCellGraphic(ACol, ARow);
-    if (!g || !HasCheckBox(ACol, ARow))
-        return false;
-    State = g->CellType() == TCellType::ctTriStateCheckBox ? g->CellCheckBoxState() == cbChecked : g->CellBoolean();
-    return true;
-}
-
 bool TVynStringGrid::GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State)
 {
     const TCellGraphic* g = GetCellGraphic(ACol, ARow);
@@ -73,19 +64,6 @@ bool TVynStringGrid::GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State)
         return false;
     State = g->CellCheckBoxState();
     return true;
-}
-
-void TVynStringGrid::ChangeCheckBoxState(int ACol, int ARow, bool State)
-{
-    TCellGraphic* g = GetCellGraphic(ACol, ARow);
-    if (!g)
-        return;
-    if (g->CellType() == TCellType::ctTriStateCheckBox)
-        g->SetCellCheckBoxState(State ? cbChecked : cbUnchecked);
-    else
-        g->SetCellBoolean(State);
-    RepaintCell(DisplColIndex(ACol), ARow);
-    DoCheckBoxChange(ACol, ARow, State);
 }
 
 bool TVynStringGrid::ReadOnly(int ACol, int ARow)
@@ -160,12 +138,13 @@ void TVynStringGrid::EmptyHook() { UpdateFooter(); }
 
 void TVynStringGrid::CellTextChanged(int ACol, int ARow)
 {
-    // A scroll bar in the cell that follows its text's height.
+    // A scroll bar in the cell that follows its text's height: the page is
+    // the row, the range the text.
     TCellGraphic* g = GetCellGraphic(ACol, ARow);
     if (!g || g->CellType() != TCellType::ctScrollbar || !g->CellBoolean())
         return;
-    g->SetCellIndex(RowHeights(ARow));
-    g->SetCellValue(GetCellTextSize(ACol, ARow).Y);
+    g->SetCellAngle(RowHeights(ARow));
+    g->SetCellErrFrom(GetCellTextSize(ACol, ARow).Y);
 }
 
 bool TVynStringGrid::HasCellBorderEvent() { return bool(OnGetCellBorder); }
@@ -223,26 +202,6 @@ void TVynStringGrid::RestoreCellCache()
 {
     SetCellEx(RealCol(), Row(), FCellCache);
     SetCellEx(RealCol(), Row(), GetCellEx(RealCol(), Row()));
-}
-
-bool TVynStringGrid::DoCheckBoxClick(int ACol, int ARow, bool)
-{
-    bool state = false;
-    if (!GetCheckBoxState(ACol, ARow, state))
-        return false;
-    ChangeCheckBoxState(ACol, ARow, !state);
-    DoCheckBoxClickEvent(ACol, ARow, !state);
-    return true;
-}
-
-bool TVynStringGrid::DoRadioButtonClick(int ACol, int ARow, bool)
-{
-    TCellGraphic* g = GetCellGraphic(ACol, ARow);
-    if (!g || g->CellType() != TCellType::ctRadioButton)
-        return false;
-    g->SetCellBoolean(true);
-    RepaintCell(DisplColIndex(ACol), ARow);
-    return true;
 }
 
 String TVynStringGrid::GetFormattedCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }

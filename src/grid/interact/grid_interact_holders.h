@@ -25,6 +25,29 @@ private:
     TVynStringGrid* FGrid;
 };
 
+// One of the two thin scroll bars of the metro scroll look, parented to
+// the grid (its drawing and scrolling come with the interaction).
+class TScrollControl : public TCustomControl {
+public:
+    enum TScrollDirection { sdVertical, sdHorizontal };
+    // Colour 0xC0C0C0.
+    explicit TScrollControl(TComponent* AOwner) : TCustomControl(AOwner) { SetColor(0xC0C0C0); }
+
+    // Thickness of the thumb in pixels.
+    int ScrollWidth() const { return FScrollWidth; }
+    void SetScrollWidth(int Value) { FScrollWidth = Value; }
+    TScrollDirection Direction() const { return FDirection; }
+    void SetDirection(TScrollDirection Value) { FDirection = Value; }
+    // Qt paints every widget through a back buffer: a stored flag.
+    bool DoubleBuffered() const { return FDoubleBuffered; }
+    void SetDoubleBuffered(bool Value) { FDoubleBuffered = Value; }
+
+private:
+    int FScrollWidth = 4;
+    TScrollDirection FDirection = sdVertical;
+    bool FDoubleBuffered = false;
+};
+
 class TDragScrollOptions : public TPersistent {
 public:
     bool Active() const { return FActive; }

@@ -27,7 +27,6 @@ void TVynStringGrid::StretchColumn(int) {}
 void TVynStringGrid::InitFlatScrollBars() {}
 void TVynStringGrid::SetFlatScrollWidth(int) {}
 void TVynStringGrid::SetFlatScrollColor(TColor) {}
-void TVynStringGrid::CreateScrollControls() {}
 
 // The owner form's resize: its own handler runs as before.
 void TVynStringGrid::OwnerFormResize(TObject* Sender)

@@ -19,3 +19,14 @@ void TVynStringGrid::PaintBorder() {}
 void TVynStringGrid::AdaptToOfficeTheme() {}
 TPoint TVynStringGrid::GetCellTextSize(int, int) { return TPoint(0, 0); }
 void TVynStringGrid::SetRowModified(int, bool) {}
+
+// The grid's alignments, the cell's own horizontal one, then the alignment
+// event (number alignment comes with painting).
+void TVynStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign)
+{
+    HAlign = FDefaultAlignment;
+    VAlign = FVAlignment;
+    if (const TCellProperties* p = PropsAt(ACol, ARow))
+        HAlign = p->Alignment();
+    DoGetAlignment(ACol, ARow, HAlign, VAlign);
+}
