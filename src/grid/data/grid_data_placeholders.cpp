@@ -31,9 +31,11 @@ void TVynStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
     ARow2 = std::min(ARow2, RowCount() - 1);
     if (ACol1 > ACol2 || ARow1 > ARow2)
         return;
+    // Only texts that are there: clearing an empty cell would store one.
     for (int r = ARow1; r <= ARow2; ++r)
         for (int c = ACol1; c <= ACol2; ++c)
-            SetGridCell(c, r, String());
+            if (!GetGridCell(c, r).isEmpty())
+                SetGridCell(c, r, String());
     if (!FClearTextOnly)
         FreeCellObjects(ACol1, ARow1, ACol2, ARow2);
 }
