@@ -94,6 +94,13 @@ void TVynStringGrid::RemoveCheckBoxColumn(int ACol)
             RemoveCheckBox(ACol, r);
 }
 
+bool TVynStringGrid::HasCheckBox(int ACol, int ARow)
+{
+    return HasCellTypeIn(ACol, ARow,
+                         {TCellType::ctCheckBox, TCellType::ctDataCheckBox, TCellType::ctVirtCheckBox,
+                          TCellType::ctRowCheckBox, TCellType::ctTriStateCheckBox});
+}
+
 bool TVynStringGrid::HasDataCheckBox(int ACol, int ARow)
 {
     return HasCellTypeIn(ACol, ARow,

@@ -45,17 +45,6 @@ TCellType TVynStringGrid::GetCellType(int ACol, int ARow)
     return g ? g->CellType() : TCellType::ctEmpty;
 }
 
-bool TVynStringGrid::HasCheckBox(int ACol, int ARow)
-{
-    switch (GetCellType(ACol, ARow)) {
-    case TCellType::ctCheckBox:
-    case TCellType::ctDataCheckBox:
-    case TCellType::ctVirtCheckBox:
-    case TCellType::ctRowCheckBox:
-    case TCellType::ctTriStateCheckBox: return true;
-    default: return false;
-    }
-}
 
 bool TVynStringGrid::GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State)
 {
