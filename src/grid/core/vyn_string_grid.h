@@ -531,6 +531,10 @@ public:
     // Questions of painting and input.
     // Base; false for negative indexes.
     bool HasCellTypeIn(int ACol, int ARow, TCellTypes Kinds);
+    // The base cell's graphic when its kind is in Kinds, else nil.
+    TCellGraphic* GraphicIn(int ACol, int ARow, TCellTypes Kinds);
+    // CreateCellGraphic for a cell of the grid; "Invalid cell" outside it.
+    TCellGraphic* NewCellGraphic(int ACol, int ARow);
     // Base: a cell operated, not edited (check boxes, radios, buttons).
     bool IsControlCell(int ACol, int ARow);
     // Base: a cell whose text is shown as a graphic.

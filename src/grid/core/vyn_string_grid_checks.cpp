@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString SInvalidCell = QStringLiteral("Invalid cell");
-
 bool IsBoxKind(TCellType Kind)
 {
     switch (Kind) {
@@ -39,15 +37,24 @@ TCellVAlign BoxPlacement(TVAlignment Value)
     }
 }
 
+// A click that edits (CheckEdit) asks whether the cell can be edited,
+// unless the control is always active.
+bool ClickAllowed(TVynStringGrid& G, int ACol, int ARow, bool CheckEdit, bool AlwaysActive)
+{
+    if (!CheckEdit || AlwaysActive)
+        return true;
+    bool canEdit = true;
+    G.DoCanEditCell(ACol, ARow, canEdit);
+    return canEdit;
+}
+
 }  // namespace
 
 // ---- check boxes ------------------------------------------------------------------------------
 
 void TVynStringGrid::AddCheckBox(int ACol, int ARow, bool State, bool Data)
 {
-    if (ACol < 0 || ARow < 0 || ACol >= TotalColCount() || ARow >= RowCount())
-        throw Exception(SInvalidCell);
-    CreateCellGraphic(ACol, ARow)->SetCheckBox(State, Data, true, TCellHAlign::haBeforeText, BoxPlacement(FVAlignment));
+    NewCellGraphic(ACol, ARow)->SetCheckBox(State, Data, true, TCellHAlign::haBeforeText, BoxPlacement(FVAlignment));
     if (!Data)
         return;
     // A text that is already one of the check texts is the state from now on.
@@ -65,9 +72,7 @@ void TVynStringGrid::AddCheckBoxColumn(int ACol, bool DefaultState, bool DataChe
             continue;
         if (IsNode(r)) {
             // A node row checks its group: a three-state box.
-            if (ACol < 0 || ACol >= TotalColCount())
-                throw Exception(SInvalidCell);
-            CreateCellGraphic(ACol, r)->SetCheckBox(cbUnchecked, true, TCellHAlign::haBeforeText,
+            NewCellGraphic(ACol, r)->SetCheckBox(cbUnchecked, true, TCellHAlign::haBeforeText,
                                                      BoxPlacement(FVAlignment));
         } else {
             AddCheckBox(ACol, r, DefaultState, DataCheckBox);
@@ -219,12 +224,8 @@ bool TVynStringGrid::DoCheckBoxClick(int ACol, int ARow, bool CheckEdit)
     TCellGraphic* g = GetCellGraphic(ACol, ARow);
     if (!g || !IsBoxKind(g->CellType()))
         return false;
-    if (CheckEdit && !FControlLook->CheckAlwaysActive()) {
-        bool canEdit = true;
-        DoCanEditCell(ACol, ARow, canEdit);
-        if (!canEdit)
-            return false;
-    }
+    if (!ClickAllowed(*this, ACol, ARow, CheckEdit, FControlLook->CheckAlwaysActive()))
+        return false;
     const TCellType kind = g->CellType();
     bool checked = false;
     TCheckBoxState oldState = cbUnchecked, newState = cbUnchecked;
@@ -328,9 +329,7 @@ void TVynStringGrid::SetRowSelect(int ARow, bool Value)
 
 void TVynStringGrid::AddRadioButton(int ACol, int ARow, bool State)
 {
-    if (ACol < 0 || ARow < 0 || ACol >= TotalColCount() || ARow >= RowCount())
-        throw Exception(SInvalidCell);
-    CreateCellGraphic(ACol, ARow)->SetRadioButton(State, true, TCellHAlign::haBeforeText, BoxPlacement(FVAlignment));
+    NewCellGraphic(ACol, ARow)->SetRadioButton(State, true, TCellHAlign::haBeforeText, BoxPlacement(FVAlignment));
 }
 
 void TVynStringGrid::RemoveRadioButton(int ACol, int ARow)
@@ -345,20 +344,18 @@ bool TVynStringGrid::HasRadioButton(int ACol, int ARow)
 
 bool TVynStringGrid::IsRadioButtonChecked(int ACol, int ARow)
 {
-    if (!HasRadioButton(ACol, ARow))
-        return false;
-    const TPoint b = BaseCell(ACol, ARow);
-    return GetCellGraphic(b.X, b.Y)->CellBoolean();
+    const TCellGraphic* g = GraphicIn(ACol, ARow, {TCellType::ctRadioButton});
+    return g && g->CellBoolean();
 }
 
 bool TVynStringGrid::SetRadioButtonState(int ACol, int ARow, bool State)
 {
-    if (!HasRadioButton(ACol, ARow))
+    TCellGraphic* g = GraphicIn(ACol, ARow, {TCellType::ctRadioButton});
+    if (!g)
         return false;
-    const TPoint b = BaseCell(ACol, ARow);
-    TCellGraphic* g = GetCellGraphic(b.X, b.Y);
     if (g->CellBoolean() != State) {
         g->SetCellBoolean(State);
+        const TPoint b = BaseCell(ACol, ARow);
         RepaintCell(DisplColIndex(b.X), b.Y);
     }
     return true;
@@ -397,12 +394,8 @@ bool TVynStringGrid::DoRadioButtonClick(int ACol, int ARow, bool CheckEdit)
     if (!g || g->CellType() != TCellType::ctRadioButton)
         return false;
     // The check boxes' setting decides for radio buttons too.
-    if (CheckEdit && !FControlLook->CheckAlwaysActive()) {
-        bool canEdit = true;
-        DoCanEditCell(ACol, ARow, canEdit);
-        if (!canEdit)
-            return false;
-    }
+    if (!ClickAllowed(*this, ACol, ARow, CheckEdit, FControlLook->CheckAlwaysActive()))
+        return false;
     if (g->CellBoolean())
         return true;
     g->SetCellBoolean(true);
@@ -423,9 +416,7 @@ bool TVynStringGrid::DoRadioButtonClick(int ACol, int ARow, bool CheckEdit)
 
 void TVynStringGrid::AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStringList* sl)
 {
-    if (ACol < 0 || ARow < 0 || ACol >= TotalColCount() || ARow >= RowCount())
-        throw Exception(SInvalidCell);
-    TCellGraphic* g = CreateCellGraphic(ACol, ARow);
+    TCellGraphic* g = NewCellGraphic(ACol, ARow);
     g->SetCellType(TCellType::ctRadio);
     g->SetCellBitmap(sl);
     g->SetCellAngle(sl ? sl->Count() : 0);
@@ -475,10 +466,8 @@ bool TVynStringGrid::SetRadioIdx(int ACol, int ARow, int IdxRadio)
 
 TStringList* TVynStringGrid::GetRadioStrings(int ACol, int ARow)
 {
-    if (!IsRadio(ACol, ARow))
-        return nullptr;
-    const TPoint b = BaseCell(ACol, ARow);
-    return dynamic_cast<TStringList*>(GetCellGraphic(b.X, b.Y)->CellBitmap());
+    const TCellGraphic* g = GraphicIn(ACol, ARow, {TCellType::ctRadio});
+    return g ? dynamic_cast<TStringList*>(g->CellBitmap()) : nullptr;
 }
 
 void TVynStringGrid::SelectNextRadioItem(int ACol, int ARow, bool CheckEdit)
@@ -486,12 +475,8 @@ void TVynStringGrid::SelectNextRadioItem(int ACol, int ARow, bool CheckEdit)
     TCellGraphic* g = GetCellGraphic(ACol, ARow);
     if (!g || g->CellType() != TCellType::ctRadio)
         return;
-    if (CheckEdit && !FControlLook->RadioAlwaysActive()) {
-        bool canEdit = true;
-        DoCanEditCell(ACol, ARow, canEdit);
-        if (!canEdit)
-            return;
-    }
+    if (!ClickAllowed(*this, ACol, ARow, CheckEdit, FControlLook->RadioAlwaysActive()))
+        return;
     const auto* items = dynamic_cast<const TStringList*>(g->CellBitmap());
     // A group without items has nothing to step to.
     if (!items || items->Count() == 0)

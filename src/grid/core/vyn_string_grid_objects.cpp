@@ -22,13 +22,22 @@ const QString SInvalidCell = QStringLiteral("Invalid cell");
 
 // ---- the pattern ----------------------------------------------------------------------------
 
-bool TVynStringGrid::HasCellTypeIn(int ACol, int ARow, TCellTypes Kinds)
+TCellGraphic* TVynStringGrid::GraphicIn(int ACol, int ARow, TCellTypes Kinds)
 {
     if (ACol < 0 || ARow < 0)
-        return false;
+        return nullptr;
     const TPoint b = BaseCell(ACol, ARow);
-    const TCellGraphic* g = GetCellGraphic(b.X, b.Y);
-    return g && Kinds.Contains(g->CellType());
+    TCellGraphic* g = GetCellGraphic(b.X, b.Y);
+    return g && Kinds.Contains(g->CellType()) ? g : nullptr;
+}
+
+bool TVynStringGrid::HasCellTypeIn(int ACol, int ARow, TCellTypes Kinds) { return GraphicIn(ACol, ARow, Kinds); }
+
+TCellGraphic* TVynStringGrid::NewCellGraphic(int ACol, int ARow)
+{
+    if (ACol < 0 || ARow < 0 || ACol >= TotalColCount() || ARow >= RowCount())
+        throw Exception(SInvalidCell);
+    return CreateCellGraphic(ACol, ARow);
 }
 
 // The cell's own graphic when it is of Kind.
@@ -38,26 +47,18 @@ static TCellGraphic* GraphicOfKind(TVynStringGrid& G, int ACol, int ARow, TCellT
     return g && g->CellType() == Kind ? g : nullptr;
 }
 
-// A new graphic for a cell of the grid; a cell outside raises before
-// anything is made.
-static TCellGraphic* NewGraphic(TVynStringGrid& G, int ACol, int ARow)
-{
-    if (ACol < 0 || ARow < 0 || ACol >= G.TotalColCount() || ARow >= G.RowCount())
-        throw Exception(SInvalidCell);
-    return G.CreateCellGraphic(ACol, ARow);
-}
 
 // ---- pictures -------------------------------------------------------------------------------
 
 void TVynStringGrid::AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal,
                                TCellVAlign val)
 {
-    NewGraphic(*this, ACol, ARow)->SetBitmap(ABmp, Transparent, hal, val);
+    NewCellGraphic(ACol, ARow)->SetBitmap(ABmp, Transparent, hal, val);
 }
 
 TBitmap* TVynStringGrid::CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val)
 {
-    TCellGraphic* g = NewGraphic(*this, ACol, ARow);
+    TCellGraphic* g = NewCellGraphic(ACol, ARow);
     auto* bmp = new TBitmap();
     g->SetBitmap(bmp, Transparent, hal, val);
     g->SetCellCreated(true);
@@ -77,13 +78,13 @@ bool TVynStringGrid::HasBitmap(int ACol, int ARow) { return GetBitmap(ACol, ARow
 void TVynStringGrid::AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode,
                                 int Padding, TCellHAlign hal, TCellVAlign val)
 {
-    NewGraphic(*this, ACol, ARow)->SetPicture(APicture, Transparent, StretchMode, Padding, hal, val);
+    NewCellGraphic(ACol, ARow)->SetPicture(APicture, Transparent, StretchMode, Padding, hal, val);
 }
 
 TPicture* TVynStringGrid::CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
                                         TCellHAlign hal, TCellVAlign val)
 {
-    TCellGraphic* g = NewGraphic(*this, ACol, ARow);
+    TCellGraphic* g = NewCellGraphic(ACol, ARow);
     auto* pic = new TPicture();
     g->SetPicture(pic, Transparent, StretchMode, Padding, hal, val);
     g->SetCellCreated(true);
@@ -106,13 +107,13 @@ bool TVynStringGrid::HasPicture(int ACol, int ARow) { return GetPicture(ACol, AR
 void TVynStringGrid::AddFilePicture(int ACol, int ARow, TFilePicture* AFilePicture, bool Transparent,
                                     TStretchMode StretchMode, int Padding, TCellHAlign hal, TCellVAlign val)
 {
-    NewGraphic(*this, ACol, ARow)->SetFilePicture(AFilePicture, Transparent, StretchMode, Padding, hal, val);
+    NewCellGraphic(ACol, ARow)->SetFilePicture(AFilePicture, Transparent, StretchMode, Padding, hal, val);
 }
 
 TFilePicture* TVynStringGrid::CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode,
                                                 int Padding, TCellHAlign hal, TCellVAlign val)
 {
-    TCellGraphic* g = NewGraphic(*this, ACol, ARow);
+    TCellGraphic* g = NewCellGraphic(ACol, ARow);
     auto* pic = new TFilePicture();
     g->SetFilePicture(pic, Transparent, StretchMode, Padding, hal, val);
     g->SetCellCreated(true);
@@ -132,12 +133,12 @@ TFilePicture* TVynStringGrid::GetFilePicture(int ACol, int ARow)
 
 void TVynStringGrid::AddIcon(int ACol, int ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val)
 {
-    NewGraphic(*this, ACol, ARow)->SetIcon(AIcon, hal, val);
+    NewCellGraphic(ACol, ARow)->SetIcon(AIcon, hal, val);
 }
 
 TIcon* TVynStringGrid::CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val)
 {
-    TCellGraphic* g = NewGraphic(*this, ACol, ARow);
+    TCellGraphic* g = NewCellGraphic(ACol, ARow);
     auto* icon = new TIcon();
     g->SetIcon(icon, hal, val);
     g->SetCellCreated(true);
@@ -148,7 +149,7 @@ void TVynStringGrid::RemoveIcon(int ACol, int ARow) { RemoveCellGraphicOfType(AC
 
 void TVynStringGrid::AddInterfacedCell(int ACol, int ARow, TPersistent* AObject)
 {
-    NewGraphic(*this, ACol, ARow)->SetInterfacedCell(AObject);
+    NewCellGraphic(ACol, ARow)->SetInterfacedCell(AObject);
 }
 
 void TVynStringGrid::RemoveInterfacedCell(int ACol, int ARow)
@@ -167,7 +168,7 @@ TPersistent* TVynStringGrid::GetInterfacedCell(int ACol, int ARow)
 void TVynStringGrid::AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val)
 {
     if (FGridImages)
-        NewGraphic(*this, ACol, ARow)->SetImageIdx(Aidx, hal, val);
+        NewCellGraphic(ACol, ARow)->SetImageIdx(Aidx, hal, val);
 }
 
 void TVynStringGrid::RemoveImageIdx(int ACol, int ARow)
@@ -194,7 +195,7 @@ void TVynStringGrid::AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal,
 {
     if (!FGridImages)
         return;
-    NewGraphic(*this, ACol, ARow)->SetDataImage(Aidx, hal, val);
+    NewCellGraphic(ACol, ARow)->SetDataImage(Aidx, hal, val);
     if (GetCellEx(ACol, ARow).isEmpty())
         SetCellEx(ACol, ARow, String::number(Aidx));
 }
@@ -215,7 +216,7 @@ void TVynStringGrid::AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal,
 {
     if (!FGridImages)
         return;
-    NewGraphic(*this, ACol, ARow)->SetMultiImage(ACol, ARow, Dir, hal, val, [this](TObject*, int C, int R) {
+    NewCellGraphic(ACol, ARow)->SetMultiImage(ACol, ARow, Dir, hal, val, [this](TObject*, int C, int R) {
         RepaintCell(DisplColIndex(C), R);
     });
 }
@@ -242,7 +243,7 @@ void TVynStringGrid::AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FG
 void TVynStringGrid::AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
                                           TColor BKTextColor, const String& Fmt, int Min, int Max)
 {
-    TCellGraphic* g = NewGraphic(*this, ACol, ARow);
+    TCellGraphic* g = NewCellGraphic(ACol, ARow);
     g->SetCellType(TCellType::ctProgress);
     g->SetCellHAlign(TCellHAlign::haLeft);
     g->SetCellVAlign(TCellVAlign::vaTop);
@@ -267,7 +268,7 @@ bool TVynStringGrid::HasProgress(int ACol, int ARow) { return HasCellTypeIn(ACol
 
 void TVynStringGrid::AddVynProgress(int ACol, int ARow, int Min, int Max)
 {
-    TCellGraphic* g = NewGraphic(*this, ACol, ARow);
+    TCellGraphic* g = NewCellGraphic(ACol, ARow);
     g->SetCellType(TCellType::ctXPProgress);
     g->SetCellHAlign(TCellHAlign::haLeft);
     g->SetCellVAlign(TCellVAlign::vaTop);
@@ -284,7 +285,7 @@ void TVynStringGrid::RemoveVynProgress(int ACol, int ARow)
 
 void TVynStringGrid::AddProgressPie(int ACol, int ARow, TColor Color, int Value)
 {
-    TCellGraphic* g = NewGraphic(*this, ACol, ARow);
+    TCellGraphic* g = NewCellGraphic(ACol, ARow);
     g->SetCellType(TCellType::ctProgressPie);
     g->SetCellHAlign(TCellHAlign::haBeforeText);
     g->SetCellVAlign(TCellVAlign::vaTop);
@@ -308,7 +309,7 @@ void TVynStringGrid::RemoveProgressPie(int ACol, int ARow)
 void TVynStringGrid::AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor,
                                        bool ShowValue)
 {
-    TCellGraphic* g = NewGraphic(*this, ACol, ARow);
+    TCellGraphic* g = NewCellGraphic(ACol, ARow);
     g->SetCellType(TCellType::ctRangeIndicator);
     g->SetCellHAlign(TCellHAlign::haLeft);
     g->SetCellVAlign(TCellVAlign::vaTop);
@@ -328,7 +329,7 @@ void TVynStringGrid::RemoveRangeIndicator(int ACol, int ARow)
 void TVynStringGrid::AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor,
                               TCellHAlign hal, TCellVAlign val)
 {
-    TCellGraphic* g = NewGraphic(*this, ACol, ARow);
+    TCellGraphic* g = NewCellGraphic(ACol, ARow);
     g->SetCellType(TCellType::ctShape);
     g->SetCellHAlign(hal);
     g->SetCellVAlign(val);
@@ -353,7 +354,7 @@ TColor TVynStringGrid::GetShapeColor(int ACol, int ARow)
 
 void TVynStringGrid::AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor)
 {
-    TCellGraphic* g = NewGraphic(*this, ACol, ARow);
+    TCellGraphic* g = NewCellGraphic(ACol, ARow);
     g->SetCellType(TCellType::ctRating);
     g->SetCellHAlign(TCellHAlign::haFull);
     g->SetCellBitmapColor(EmptyColor);
@@ -374,7 +375,7 @@ void TVynStringGrid::AddComment(int ACol, int ARow, const String& Comment)
 
 void TVynStringGrid::AddColorComment(int ACol, int ARow, const String& Comment, TColor Color)
 {
-    TCellGraphic* g = NewGraphic(*this, ACol, ARow);
+    TCellGraphic* g = NewCellGraphic(ACol, ARow);
     g->SetCellType(TCellType::ctComment);
     g->SetCellHAlign(TCellHAlign::haLeft);
     g->SetCellVAlign(TCellVAlign::vaTop);
@@ -422,7 +423,7 @@ void TVynStringGrid::AddMarker(int ACol, int ARow, int ErrPos, int ErrLen)
 {
     TCellGraphic* g = GetCellGraphic(ACol, ARow);
     if (!g) {
-        g = NewGraphic(*this, ACol, ARow);
+        g = NewCellGraphic(ACol, ARow);
         g->SetCellType(TCellType::ctEmpty);
     }
     g->SetCellErrFrom(ErrPos);
@@ -474,7 +475,7 @@ void TVynStringGrid::AddBalloon(int ACol, int ARow, const String& Title, const S
     if (g && !TakesBalloon(g->CellType()))
         return;
     if (!g) {
-        g = NewGraphic(*this, ACol, ARow);
+        g = NewCellGraphic(ACol, ARow);
         g->SetCellType(TCellType::ctBalloon);
         g->SetCellAngle(0);
     } else if (g->CellAngle() == 1) {
@@ -523,7 +524,7 @@ bool TVynStringGrid::IsBalloon(int ACol, int ARow, String& Title, String& Text, 
 
 void TVynStringGrid::AddScrollBar(int ACol, int ARow, bool AutoRange)
 {
-    TCellGraphic* g = NewGraphic(*this, ACol, ARow);
+    TCellGraphic* g = NewCellGraphic(ACol, ARow);
     g->SetCellType(TCellType::ctScrollbar);
     g->SetCellAngle(0);
     g->SetCellErrFrom(100);
@@ -544,46 +545,37 @@ bool TVynStringGrid::HasScrollBar(int ACol, int ARow)
 
 bool TVynStringGrid::HasAutoRangeScrollBar(int ACol, int ARow)
 {
-    if (!HasScrollBar(ACol, ARow))
-        return false;
-    const TPoint b = BaseCell(ACol, ARow);
-    return GetCellGraphic(b.X, b.Y)->CellBoolean();
+    const TCellGraphic* g = GraphicIn(ACol, ARow, {TCellType::ctScrollbar});
+    return g && g->CellBoolean();
 }
 
 int TVynStringGrid::GetScrollPosition(int ACol, int ARow)
 {
-    if (!HasScrollBar(ACol, ARow))
-        return -1;
-    const TPoint b = BaseCell(ACol, ARow);
-    return GetCellGraphic(b.X, b.Y)->CellIndex();
+    const TCellGraphic* g = GraphicIn(ACol, ARow, {TCellType::ctScrollbar});
+    return g ? g->CellIndex() : -1;
 }
 
 void TVynStringGrid::SetScrollPosition(int ACol, int ARow, int Pos)
 {
-    if (!HasScrollBar(ACol, ARow))
-        return;
-    const TPoint b = BaseCell(ACol, ARow);
-    GetCellGraphic(b.X, b.Y)->SetCellIndex(Pos);
-    RepaintCell(DisplColIndex(b.X), b.Y);
+    if (TCellGraphic* g = GraphicIn(ACol, ARow, {TCellType::ctScrollbar})) {
+        g->SetCellIndex(Pos);
+        const TPoint b = BaseCell(ACol, ARow);
+        RepaintCell(DisplColIndex(b.X), b.Y);
+    }
 }
 
 TScrollProp TVynStringGrid::GetScrollProp(int ACol, int ARow)
 {
-    if (!HasScrollBar(ACol, ARow))
-        return TScrollProp{-1, -1};
-    const TPoint b = BaseCell(ACol, ARow);
-    const TCellGraphic* g = GetCellGraphic(b.X, b.Y);
-    return TScrollProp{g->CellAngle(), g->CellErrFrom()};
+    const TCellGraphic* g = GraphicIn(ACol, ARow, {TCellType::ctScrollbar});
+    return g ? TScrollProp{g->CellAngle(), g->CellErrFrom()} : TScrollProp{-1, -1};
 }
 
 void TVynStringGrid::SetScrollProp(int ACol, int ARow, const TScrollProp& Prop)
 {
-    if (!HasScrollBar(ACol, ARow))
-        return;
-    const TPoint b = BaseCell(ACol, ARow);
-    TCellGraphic* g = GetCellGraphic(b.X, b.Y);
-    g->SetCellAngle(Prop.PageSize);
-    g->SetCellErrFrom(Prop.Range);
+    if (TCellGraphic* g = GraphicIn(ACol, ARow, {TCellType::ctScrollbar})) {
+        g->SetCellAngle(Prop.PageSize);
+        g->SetCellErrFrom(Prop.Range);
+    }
 }
 
 // ---- buttons --------------------------------------------------------------------------------
@@ -591,19 +583,19 @@ void TVynStringGrid::SetScrollProp(int ACol, int ARow, const TScrollProp& Prop)
 void TVynStringGrid::AddButton(int ACol, int ARow, int BW, int BH, const String& Caption, TCellHAlign hal,
                                TCellVAlign val)
 {
-    NewGraphic(*this, ACol, ARow)->SetButton(BW, BH, Caption, hal, val);
+    NewCellGraphic(ACol, ARow)->SetButton(BW, BH, Caption, hal, val);
 }
 
 void TVynStringGrid::AddBitButton(int ACol, int ARow, int BW, int BH, const String& Caption, TBitmap* Glyph,
                                   TCellHAlign hal, TCellVAlign val)
 {
-    NewGraphic(*this, ACol, ARow)->SetBitButton(BW, BH, Caption, Glyph, hal, val);
+    NewCellGraphic(ACol, ARow)->SetBitButton(BW, BH, Caption, Glyph, hal, val);
 }
 
 TBitmap* TVynStringGrid::CreateBitButton(int ACol, int ARow, int BW, int BH, const String& Caption,
                                          TCellHAlign hal, TCellVAlign val)
 {
-    TCellGraphic* g = NewGraphic(*this, ACol, ARow);
+    TCellGraphic* g = NewCellGraphic(ACol, ARow);
     auto* glyph = new TBitmap();
     g->SetBitButton(BW, BH, Caption, glyph, hal, val);
     g->SetCellCreated(true);
