@@ -556,8 +556,9 @@ void TBaseGrid::FreeCellObjects(int ACol1, int ARow1, int ACol2, int ARow2)
         return;
     const int c0 = std::max(0, ACol1), r0 = std::max(0, ARow1);
     const int c1 = std::min(ACol2, StoredColCount() - 1), r1 = std::min(ARow2, RowCount() - 1);
-    for (int c = c0; c <= c1; ++c)
-        for (int r = r0; r <= r1; ++r)
+    // Row by row: the cells of a row are stored together.
+    for (int r = r0; r <= r1; ++r)
+        for (int c = c0; c <= c1; ++c)
             if (TCellProperties* p = PropsAt(c, r)) {
                 TStringGrid::SetObjects(c, r, nullptr);
                 FreeProps(p);
