@@ -9,7 +9,8 @@
 // one freed, while the first touches new ones (glibc gives the top of the
 // heap back to the system); on a virtual machine a page touched first costs
 // more than the grid's work on it, so separate cases mostly measure their
-// order.
+// order. The ReadToggle cases measure the states alone, on a column made
+// once.
 #include <benchmark/benchmark.h>
 
 #include <QStandardItemModel>
@@ -58,6 +59,47 @@ void ModelRun()
     benchmark::DoNotOptimize(checked);
 }
 
+// The states alone: every state of a column made once read and toggled.
+void BM_ReadToggle_StringGrid(benchmark::State& State)
+{
+    TVynStringGrid g(nullptr);
+    g.SetColCount(3);
+    g.SetRowCount(Rows + 1);
+    g.SetFixedRows(1);
+    g.AddCheckBoxColumn(1, false, false);
+    for (auto _ : State) {
+        int checked = 0;
+        for (int r = 1; r <= Rows; ++r) {
+            bool s = false;
+            g.GetCheckBoxState(1, r, s);
+            checked += s;
+            g.SetCheckBoxState(1, r, !s);
+        }
+        benchmark::DoNotOptimize(checked);
+    }
+}
+
+void BM_ReadToggle_Baseline_ItemModel(benchmark::State& State)
+{
+    QStandardItemModel m(Rows, 3);
+    for (int r = 0; r < Rows; ++r) {
+        auto* item = new QStandardItem();
+        item->setCheckable(true);
+        item->setCheckState(Qt::Unchecked);
+        m.setItem(r, 1, item);
+    }
+    for (auto _ : State) {
+        int checked = 0;
+        for (int r = 0; r < Rows; ++r) {
+            const QModelIndex i = m.index(r, 1);
+            const bool s = m.data(i, Qt::CheckStateRole).toInt() == Qt::Checked;
+            checked += s;
+            m.setData(i, s ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+        }
+        benchmark::DoNotOptimize(checked);
+    }
+}
+
 void BM_CheckColumn_StringGrid(benchmark::State& State)
 {
     for (auto _ : State)
@@ -102,6 +144,8 @@ void BM_CheckColumn_Paired(benchmark::State& State)
 // next, so it runs after the grid.
 BENCHMARK(BM_CheckColumn_StringGrid)->Unit(benchmark::kMillisecond)->Apply(Repeated);
 BENCHMARK(BM_CheckColumn_Baseline_ItemModel)->Unit(benchmark::kMillisecond)->Apply(Repeated);
+BENCHMARK(BM_ReadToggle_StringGrid)->Unit(benchmark::kMillisecond)->Apply(Repeated);
+BENCHMARK(BM_ReadToggle_Baseline_ItemModel)->Unit(benchmark::kMillisecond)->Apply(Repeated);
 BENCHMARK(BM_CheckColumn_Paired)->Unit(benchmark::kMillisecond)->Iterations(6)->Apply(Repeated);
 
 }  // namespace
