@@ -230,19 +230,8 @@ void TVsgEditBtn::WMChar(TMessage& Message)
 
 void TVsgEditBtn::DefaultHandler(TMessage& Message)
 {
-    const bool editable = editorEnabled_ && !ReadOnly();
-    if (Message.Msg == WM_KEYDOWN && !editable) {
-        const Word vk = Word(Message.CharCode());
-        const TShiftState s = KeyDataToShiftState(Message.KeyData());
-        if (((vk == 'V' || vk == 'X') && s == TShiftState{ssCtrl}) ||
-            ((vk == VK_INSERT || vk == VK_DELETE) && s == TShiftState{ssShift}))
-            return;
-    }
-    if (Message.Msg == WM_PASTE || Message.Msg == WM_CUT) {
-        if (editable)
-            Message.Msg == WM_PASTE ? PasteFromClipboard() : CutToClipboard();
+    if (HandleClipboardMessage(Message, editorEnabled_ && !ReadOnly()))
         return;
-    }
     TSideButtonMaskEdit::DefaultHandler(Message);
 }
 

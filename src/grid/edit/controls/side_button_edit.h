@@ -13,6 +13,27 @@ protected:
     // Places the side controls and the text margins.
     virtual void UpdateLayout() {}
 
+    // While the text cannot be edited (Editable false) the paste and cut
+    // keys do nothing; paste and cut messages go through the edit's own
+    // clipboard operations, and nowhere while not editable. True when the
+    // message was handled here.
+    bool HandleClipboardMessage(TMessage& Message, bool Editable)
+    {
+        if (Message.Msg == WM_KEYDOWN && !Editable) {
+            const Word vk = Word(Message.CharCode());
+            const TShiftState s = KeyDataToShiftState(Message.KeyData());
+            if (((vk == 'V' || vk == 'X') && s == TShiftState{ssCtrl}) ||
+                ((vk == VK_INSERT || vk == VK_DELETE) && s == TShiftState{ssShift}))
+                return true;
+        }
+        if (Message.Msg == WM_PASTE || Message.Msg == WM_CUT) {
+            if (Editable)
+                Message.Msg == WM_PASTE ? PasteFromClipboard() : CutToClipboard();
+            return true;
+        }
+        return false;
+    }
+
     void WMSize(TMessage& Message) override
     {
         TCustomMaskEdit::WMSize(Message);

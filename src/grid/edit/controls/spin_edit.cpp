@@ -16,12 +16,6 @@ namespace {
 
 constexpr TColor kGlyphKey = 0x008080;  // red 128, green 128, blue 0
 
-bool IsPasteOrCutKey(Word VK, TShiftState S)
-{
-    return ((VK == 'V' || VK == 'X') && S == TShiftState{ssCtrl}) ||
-           ((VK == VK_INSERT || VK == VK_DELETE) && S == TShiftState{ssShift});
-}
-
 // Position (from 1) of Ch in S after the position From (from 1); 0 when absent.
 int PosAfter(QChar Ch, const String& S, int From)
 {
@@ -715,15 +709,8 @@ void TVsgSpinEdit::WMChar(TMessage& Message)
 
 void TVsgSpinEdit::DefaultHandler(TMessage& Message)
 {
-    const bool editable = editorEnabled_ && !ReadOnly();
-    if (Message.Msg == WM_KEYDOWN && !editable &&
-        IsPasteOrCutKey(Word(Message.CharCode()), KeyDataToShiftState(Message.KeyData())))
+    if (HandleClipboardMessage(Message, editorEnabled_ && !ReadOnly()))
         return;
-    if (Message.Msg == WM_PASTE || Message.Msg == WM_CUT) {
-        if (editable)
-            Message.Msg == WM_PASTE ? PasteFromClipboard() : CutToClipboard();
-        return;
-    }
     TSideButtonMaskEdit::DefaultHandler(Message);
 }
 
