@@ -2,6 +2,7 @@
 // dispatcher fires its event only when one is assigned), the answers it
 // gives the cell store, and the cell graphics.
 #include <algorithm>
+#include <typeinfo>
 
 #include "grid/core/grid_text.h"
 #include "grid/core/grid_undo.h"
@@ -55,9 +56,12 @@ void TVynStringGrid::ChangeCheckBoxState(int ACol, int ARow, bool State)
 
 namespace {
 
-bool SharedGraphic(const TCellGraphic* G)
+// The grid frees a graphic it owns: exactly a TCellGraphic (a user's
+// subclass stays the user's) and not one of the shared check boxes.
+bool OwnedGraphic(const TCellGraphic* G)
 {
-    return G->CellType() == TCellType::ctVirtCheckBox || G->CellType() == TCellType::ctRowCheckBox;
+    return typeid(*G) == typeid(TCellGraphic) && G->CellType() != TCellType::ctVirtCheckBox &&
+           G->CellType() != TCellType::ctRowCheckBox;
 }
 
 }  // namespace
@@ -69,7 +73,7 @@ bool TVynStringGrid::RemoveCellGraphic(int ACol, int ARow)
         return false;
     if (TCellProperties* p = PropsAt(ACol, ARow))
         p->SetGraphicObject(nullptr);
-    if (!SharedGraphic(g))
+    if (OwnedGraphic(g))
         delete g;
     if (!ComponentState().Contains(TComponentStateItem::csDestroying))
         RepaintCell(DisplColIndex(ACol), ARow);
@@ -89,7 +93,7 @@ TCellGraphic* TVynStringGrid::CreateCellGraphic(int ACol, int ARow)
     if (TCellGraphic* old = OwnCellGraphic(ACol, ARow)) {
         if (TCellProperties* p = PropsAt(ACol, ARow))
             p->SetGraphicObject(nullptr);
-        if (!SharedGraphic(old))
+        if (OwnedGraphic(old))
             delete old;
     }
     auto* g = new TCellGraphic();
