@@ -949,6 +949,8 @@ protected:
     std::vector<int> FDisplToReal;
     std::vector<int> FHiddenBefore;
     std::vector<std::unique_ptr<TGridItem>> FGridItems;
+    // The number of hidden rows before the display row last mapped.
+    mutable size_t FRowMapHint = 0;
     bool FSelHidden = false;
     bool FNilObjects = false;
     bool FIntegralHeight = false;

@@ -70,13 +70,22 @@ int TVynStringGrid::DisplToRealRow(int ARow) const
     // Item i lies before the ARow-th shown row when fewer than ARow + 1 rows
     // are shown below it: Idx - i <= ARow (Idx - i never falls, Idx being
     // strictly ascending). The answer is ARow plus the number of such items.
-    size_t lo = 0, hi = FGridItems.size();
-    while (lo < hi) {
-        const size_t mid = (lo + hi) / 2;
-        if (FGridItems[mid]->Idx() - int(mid) <= ARow)
-            lo = mid + 1;
-        else
-            hi = mid;
+    const size_t n = FGridItems.size();
+    auto before = [this, ARow](size_t I) { return FGridItems[I]->Idx() - int(I) <= ARow; };
+    // Rows asked in order (painting, walks) mostly fall between the same
+    // two hidden rows as the last one.
+    size_t lo = FRowMapHint;
+    if (lo > n || (lo > 0 && !before(lo - 1)) || (lo < n && before(lo))) {
+        lo = 0;
+        size_t hi = n;
+        while (lo < hi) {
+            const size_t mid = (lo + hi) / 2;
+            if (before(mid))
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        FRowMapHint = lo;
     }
     return ARow + int(lo);
 }

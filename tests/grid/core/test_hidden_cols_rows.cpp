@@ -189,6 +189,23 @@ TEST(HiddenRows, MappingsAgreeWithAWalkOverAllRows)
         }
         // Past the last row every row is shown.
         EXPECT_EQ(g.RealRowIndex(d + 3), 63);
+        // Asked in any order, and after the list changed.
+        std::vector<int> realOf;
+        for (int r = 0; r < 60; ++r)
+            if (!hidden.count(r))
+                realOf.push_back(r);
+        std::vector<int> asks(realOf.size());
+        for (size_t i = 0; i < asks.size(); ++i)
+            asks[i] = int(i);
+        std::shuffle(asks.begin(), asks.end(), rng);
+        for (int a : asks)
+            EXPECT_EQ(g.RealRowIndex(a), realOf[size_t(a)]) << a;
+        // Hiding the first shown row moves every answer on by one row.
+        const int first = realOf[0];
+        EXPECT_EQ(g.RealRowIndex(0), first);
+        g.HideRow(first);
+        for (size_t i = 1; i < realOf.size(); ++i)
+            EXPECT_EQ(g.RealRowIndex(int(i) - 1), realOf[i]) << i;
     }
 }
 
