@@ -569,6 +569,8 @@ public:
     // grid's one row check box, prepared for the row.
     TCellGraphic* GetCellGraphic(int ACol, int ARow);
     bool HasCheckBox(int ACol, int ARow);
+    // The five check-box kinds.
+    static bool IsCheckBoxKind(TCellType Kind);
     bool GetCheckBoxState(int ACol, int ARow, bool& State);
     // False, and State untouched, when the cell holds no check box.
     bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
@@ -1141,6 +1143,7 @@ private:
     // The TCellGraphic the cell itself holds (never the shared one).
     TCellGraphic* OwnCellGraphic(int ACol, int ARow) const;
     bool CommonGraphicSize(const TCellGraphic& G, TPoint& Size);
+    void SetAllRowsCell(int ACol, int ARow, const String& Value, bool Stored);
 };
 
 // Shown over links of the grid.

@@ -18,9 +18,11 @@
 
 // ---- the cell model ------------------------------------------------------------------------
 
-bool TVynStringGrid::HasCheckBox(int ACol, int ARow)
+bool TVynStringGrid::HasCheckBox(int ACol, int ARow) { return IsCheckBoxKind(GetCellType(ACol, ARow)); }
+
+bool TVynStringGrid::IsCheckBoxKind(TCellType Kind)
 {
-    switch (GetCellType(ACol, ARow)) {
+    switch (Kind) {
     case TCellType::ctCheckBox:
     case TCellType::ctDataCheckBox:
     case TCellType::ctVirtCheckBox:

@@ -151,7 +151,11 @@ String TVynStringGrid::GetCellsEx(int ACol, int ARow)
     return GetCellEx(ACol, DisplRowIndex(ARow));
 }
 
-void TVynStringGrid::SetCellsEx(int ACol, int ARow, const String& Value)
+void TVynStringGrid::SetCellsEx(int ACol, int ARow, const String& Value) { SetAllRowsCell(ACol, ARow, Value, false); }
+
+// A hidden row's saved cells grow to the column written (for the stored
+// text too); a shown cell is written and repainted at its display column.
+void TVynStringGrid::SetAllRowsCell(int ACol, int ARow, const String& Value, bool Stored)
 {
     if (ACol < 0 || ARow < 0)
         throw Exception("Invalid cell");
@@ -162,7 +166,10 @@ void TVynStringGrid::SetCellsEx(int ACol, int ARow, const String& Value)
         return;
     }
     const int d = DisplRowIndex(ARow);
-    SetCellEx(ACol, d, Value);
+    if (Stored)
+        SetGridCell(ACol, d, Value);
+    else
+        SetCellEx(ACol, d, Value);
     if (DisplColIndex(ACol) != ACol)
         RepaintCell(DisplColIndex(ACol), d);
 }
@@ -176,22 +183,7 @@ String TVynStringGrid::GetGridCellsEx(int ACol, int ARow)
     return GetGridCell(ACol, DisplRowIndex(ARow));
 }
 
-void TVynStringGrid::SetGridCellsEx(int ACol, int ARow, const String& Value)
-{
-    if (ACol < 0 || ARow < 0)
-        throw Exception("Invalid cell");
-    // A hidden row's saved cells grow to the column, as SetCellsEx does.
-    if (TStringList* cells = GetHiddenRowCells(ARow)) {
-        while (cells->Count() <= ACol)
-            cells->Add(String());
-        cells->SetStrings(ACol, Value);
-        return;
-    }
-    const int d = DisplRowIndex(ARow);
-    SetGridCell(ACol, d, Value);
-    if (DisplColIndex(ACol) != ACol)
-        RepaintCell(DisplColIndex(ACol), d);
-}
+void TVynStringGrid::SetGridCellsEx(int ACol, int ARow, const String& Value) { SetAllRowsCell(ACol, ARow, Value, true); }
 
 TObject* TVynStringGrid::GetObjectsEx(int ACol, int ARow)
 {
@@ -394,18 +386,6 @@ TPoint ButtonSize(const TCellGraphic& G)
     return TPoint(int(v & 0xFFFFu), int(v >> 16));
 }
 
-bool IsCheckKind(TCellType T)
-{
-    switch (T) {
-    case TCellType::ctCheckBox:
-    case TCellType::ctDataCheckBox:
-    case TCellType::ctVirtCheckBox:
-    case TCellType::ctRowCheckBox:
-    case TCellType::ctTriStateCheckBox: return true;
-    default: return false;
-    }
-}
-
 }  // namespace
 
 // The room shared by the layout and the print sizes: the check and radio
@@ -414,7 +394,7 @@ bool IsCheckKind(TCellType T)
 bool TVynStringGrid::CommonGraphicSize(const TCellGraphic& G, TPoint& Size)
 {
     const TCellType t = G.CellType();
-    if (IsCheckKind(t)) {
+    if (IsCheckBoxKind(t)) {
         Size = TPoint(FControlLook->CheckSize(), FControlLook->CheckSize());
         return true;
     }

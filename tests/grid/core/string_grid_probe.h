@@ -2,10 +2,16 @@
 // A string grid that exposes its hidden-row list and a few fields, the
 // hiding of columns and rows as the row and column operations do it, and a
 // counted property object, for the string grid's tests.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
 #include <memory>
 
 #include "grid/core/vyn_string_grid.h"
+#include "platform/gui/forms.h"
 #include "platform/rtl/datetime.h"
+#include "platform/testing/test_kit.h"
 
 class TProbeStringGrid : public TVynStringGrid {
 public:
@@ -68,4 +74,21 @@ public:
 
 private:
     TFormatSettings saved_;
+};
+
+// A probe grid shown on a form (no border), 500 x 300 pixels.
+struct ShownGrid : ::testing::Test {
+    TestKit::InputStateScope input;
+    TForm form{nullptr};
+    TProbeStringGrid* g;
+    ShownGrid()
+    {
+        form.SetBounds(0, 0, 600, 400);
+        g = new TProbeStringGrid(&form);
+        g->SetBorderStyle(bsNone);
+        g->SetBounds(0, 0, 500, 300);
+        g->SetParent(&form);
+        form.Show();
+        QCoreApplication::processEvents();
+    }
 };

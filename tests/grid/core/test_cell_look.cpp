@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QEvent>
-#include <QPaintEvent>
 #include <QWidget>
 
 #include <functional>
@@ -19,37 +17,6 @@
 #include "platform/testing/test_kit.h"
 #include "string_grid_probe.h"
 
-namespace {
-
-// Watches the paint events of a widget.
-struct PaintProbe : QObject {
-    QRegion Painted;
-    bool eventFilter(QObject*, QEvent* E) override
-    {
-        if (E->type() == QEvent::Paint)
-            Painted += static_cast<QPaintEvent*>(E)->region();
-        return false;
-    }
-};
-
-// A grid shown on a form.
-struct ShownGrid : ::testing::Test {
-    TestKit::InputStateScope input;
-    TForm form{nullptr};
-    TProbeStringGrid* g;
-    ShownGrid()
-    {
-        form.SetBounds(0, 0, 600, 400);
-        g = new TProbeStringGrid(&form);
-        g->SetBorderStyle(bsNone);
-        g->SetBounds(0, 0, 500, 300);
-        g->SetParent(&form);
-        form.Show();
-        QCoreApplication::processEvents();
-    }
-};
-
-}  // namespace
 
 TEST(CellLook, ReadsCreateNoPropertyObjectExceptWordWraps)
 {

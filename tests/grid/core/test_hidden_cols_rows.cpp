@@ -306,16 +306,10 @@ TEST(CurrentRow, ALinkedGridFollowsTheRowAndColumn)
     EXPECT_EQ(b.Row(), 4);
 }
 
-TEST(TopRow, ValuesOutsideTheScrollableRowsAreIgnored)
+TEST_F(ShownGrid, TopRowIgnoresValuesOutsideTheScrollableRows)
 {
-    TestKit::InputStateScope input;
-    TForm form(nullptr);
-    form.SetBounds(0, 0, 500, 300);
-    auto* g = new TProbeStringGrid(&form);
-    g->SetParent(&form);
     g->SetBounds(0, 0, 300, 120);
     g->SetRowCount(40);
-    form.Show();
     QCoreApplication::processEvents();
     g->SetTopRow(5);
     EXPECT_EQ(g->TopRow(), 5);
