@@ -361,7 +361,7 @@ public:
     void SetFixedFont(const TFont& Value);
     TFont* ActiveCellFont() const { return FActiveCellFont; }
     // The headers of row 0 (column 0): a write copies the list, clears the
-    // old headers and writes the new ones (docs/GRID.md, "Headers").
+    // old headers and writes the new ones (docs/GRID.md, "Dimensions and headers").
     TStringList* ColumnHeaders() const { return FColumnHeaders; }
     void SetColumnHeaders(const TStringList& Value);
     TStringList* RowHeaders() const { return FRowHeaders; }
@@ -485,7 +485,7 @@ public:
     void ResetColumnOrder();
     // The first real column whose row-0 text is AValue (case counts), or -1.
     int ColumnByHeader(const String& AValue);
-    // The column widths the last print layout left (Part of printing);
+    // The column widths and offsets the last print layout left;
     // columns 0 .. 511, else EVynGridError "Columns is not in valid range".
     int PrintColWidth(int ACol) const;
     int PrintColOffset(int ACol) const;
