@@ -185,6 +185,7 @@ private:
     bool sup_ = false, sub_ = false;
     TColor fontSavedBg_ = clNone, parSavedBg_ = clNone, hiSavedBg_ = clNone, hiSavedText_ = clNone;
     TColor linkSavedBg_ = clNone, linkSavedText_ = clNone;
+    bool hiOpen_ = false, linkStyled_ = false;
     bool pendingAnchorBox_ = false;
     int linkStartWidth_ = 0, linkStartTop_ = 0, linkStartLine_ = -1;
     TRect focusRect_;
@@ -280,6 +281,9 @@ void Renderer::Run(const String& Html)
             imageCount_ = images;
             hidden_ = hidden;
             shadow_ = shadow;
+            // A <SUP> or <SUB> the line leaves open raises or lowers only
+            // what follows it.
+            sup_ = sub_ = false;
             qsizetype p = 0;
             Line(consumed, p, drawRect, o_.HitTestOnly ? Mode::Measure : Mode::Draw, false);
             const int raise = line_.Raise;
@@ -544,12 +548,14 @@ void Renderer::Tag(const String& TagText, Mode M, bool FirstPass)
     if (closing) {
         switch (c1.unicode()) {
         case u'A': {
-            if (draw && Styled(anchorCount_)) {
+            // Only a styled link that is open has colours to give back.
+            if (draw && linkStyled_) {
                 SetStyle(fsUnderline, false);
                 if (o_.HotLinkBackColor != clNone)
                     SetBackground(linkSavedBg_);
                 if (o_.HotLinkTextColor != clNone)
                     font.SetColor(linkSavedText_);
+                linkStyled_ = false;
             }
             if (!o_.KeepColors)
                 font.SetColor(baseFont_.Color());
@@ -594,9 +600,11 @@ void Renderer::Tag(const String& TagText, Mode M, bool FirstPass)
             }
             break;
         case u'H':
-            if (draw) {
+            // Only an open <HI> has colours to give back.
+            if (draw && hiOpen_) {
                 font.SetColor(hiSavedText_);
                 SetBackground(hiSavedBg_);
+                hiOpen_ = false;
             }
             break;
         case u'I':
@@ -655,6 +663,7 @@ void Renderer::Tag(const String& TagText, Mode M, bool FirstPass)
             r_.AnchorCount = std::max(r_.AnchorCount, anchorCount_);
         const bool styled = Styled(anchorCount_);
         if (draw && styled) {
+            linkStyled_ = true;
             SetStyle(fsUnderline, true);
             if (o_.HotLinkBackColor != clNone) {
                 linkSavedBg_ = Background();
@@ -753,6 +762,7 @@ void Renderer::Tag(const String& TagText, Mode M, bool FirstPass)
     case u'H':
         if (c2 == u'I') {
             if (draw) {
+                hiOpen_ = true;
                 hiSavedText_ = font.Color();
                 hiSavedBg_ = Background();
                 SetBackground(HTMLHighlightBackground());
