@@ -244,8 +244,13 @@ TEST(HtmlLayout, LinksHitAndAnchors)
     EXPECT_TRUE(r.Hit);
     EXPECT_EQ(r.HitHref, "r");
     EXPECT_EQ(r.HitAnchorRect, Rect(200 - lw, gh, 200, 2 * gh));
+    // Where the link would be without the alignment nothing is hit, and
+    // nothing of it is reported either.
     r = DrawHTMLText(p.C(), right, Rect(0, 0, 200, 100), hitTest(1 + lw / 2, gh + gh / 2));
     EXPECT_FALSE(r.Hit);
+    EXPECT_EQ(r.HitHref, "");
+    EXPECT_EQ(r.HitAnchorIndex, -1);
+    EXPECT_EQ(r.HitAnchorRect, TRect());
 
     // Every call starts afresh: no result of an earlier call leaks.
     String href = "stale", plain, focus, title = "stale", id, value = "v", type = "t";
@@ -341,6 +346,18 @@ TEST(HtmlLayout, FormControls)
     r = DrawHTMLText(p.C(), Controls, Rect(0, 0, 300, 100), hitTest(250, 8));
     EXPECT_FALSE(r.Hit);
     EXPECT_EQ(r.HitControlId, "");
+    // A right-aligned control is hit where it is drawn, not where it would
+    // stand on the left.
+    const QString rightEdit = "<P ALIGN=\"RIGHT\"><CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"v\" WIDTH=\"60\">";
+    r = DrawHTMLText(p.C(), rightEdit, Rect(0, 0, 200, 100), hitTest(10, 8));
+    EXPECT_FALSE(r.Hit);
+    EXPECT_EQ(r.HitControlId, "");
+    EXPECT_EQ(r.HitHref, "");
+    EXPECT_EQ(r.HitControlRect, TRect());
+    r = DrawHTMLText(p.C(), rightEdit, Rect(0, 0, 200, 100), hitTest(170, 8));
+    EXPECT_TRUE(r.Hit);
+    EXPECT_EQ(r.HitControlId, "e");
+    EXPECT_EQ(r.HitControlRect, Bounds(140, 0, 60, gh + 10));
 
     struct Case {
         const char* html;

@@ -202,6 +202,11 @@ private:
     bool lineEnd_ = false, lineFull_ = false, hasBullet_ = false;
     bool linkTextHit_ = false, pictureHit_ = false;
     bool firstPass_ = true;
+    // Whether this pass reports what lies under the hit point. When hit
+    // testing, the second pass measures the line again where it is aligned
+    // and indented: only that one reports, so that a point beside a right-
+    // aligned link never names it.
+    bool reportHits_ = true;
 };
 
 void Renderer::Run(const String& Html)
@@ -313,6 +318,7 @@ void Renderer::Run(const String& Html)
 String Renderer::Line(String& Text, qsizetype& Pos, const TRect& LineRect, Mode M, bool FirstPass)
 {
     firstPass_ = FirstPass;
+    reportHits_ = !(o_.HitTestOnly && FirstPass);
     lineRect_ = LineRect;
     work_ = LineRect;
     work_.Bottom -= line_.SubRoom;
@@ -454,7 +460,7 @@ void Renderer::LinkHitTest(int Before, int After)
 {
     const int x = o_.HitX - lineRect_.Left;
     const bool second = rtl_ ? After >= lineRect_.Right - o_.HitX - lineRect_.Left : After >= x;
-    if (!(x >= Before && second) || !inAnchor_ || href_.isEmpty())
+    if (!reportHits_ || !(x >= Before && second) || !inAnchor_ || href_.isEmpty())
         return;
     linkTextHit_ = true;
     if (o_.HitY > lineRect_.Top) {
@@ -959,7 +965,7 @@ void Renderer::Picture(const String& TagText, const String& Upper, Mode M)
     // Hit: a picture inside a link.
     const int hx = o_.HitX - lineRect_.Left;
     const int at = draw ? work_.Left - lineRect_.Left : lineWidth_;
-    if (bw > 0 && hx > at && hx < at + bw && o_.HitY > top && o_.HitY < top + bh && inAnchor_) {
+    if (reportHits_ && bw > 0 && hx > at && hx < at + bw && o_.HitY > top && o_.HitY < top + bh && inAnchor_) {
         pictureHit_ = true;
         r_.HitHref = href_;
         r_.HitTitle = title_;
@@ -1058,7 +1064,7 @@ void Renderer::Control(const String& TagText, Mode M)
     const int at = draw ? work_.Left - lineRect_.Left : lineWidth_;
     const bool byPoint = hx > at && hx < at + bw && o_.HitY > lineRect_.Top && o_.HitY < lineRect_.Top + bh;
     const bool byId = o_.HitTestOnly && !o_.HitControlId.isEmpty() && t.ID == o_.HitControlId;
-    if (byPoint || byId) {
+    if (reportHits_ && (byPoint || byId)) {
         pictureHit_ = true;
         r_.HitHref = "ctrl";
         hitImage_ = imageCount_;
