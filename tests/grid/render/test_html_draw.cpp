@@ -244,6 +244,15 @@ TEST(HtmlLayout, LinksHitAndAnchors)
     EXPECT_TRUE(r.Hit);
     EXPECT_EQ(r.HitHref, "r");
     EXPECT_EQ(r.HitAnchorRect, Rect(200 - lw, gh, 200, 2 * gh));
+    // The last word of a wrapped right-aligned line is hit where it is drawn
+    // (the aligned rectangle is exactly as wide as the line).
+    THTMLDrawOptions wrapped = hitTest(200 - p.W("world") / 2, gh / 2);
+    wrapped.WrapWords = true;
+    r = DrawHTMLText(p.C(), "<P ALIGN=\"RIGHT\">hello <A HREF=\"w\">world</A>", Rect(0, 0, 200, 100), wrapped);
+    EXPECT_TRUE(r.Hit);
+    EXPECT_EQ(r.HitHref, "w");
+    EXPECT_EQ(r.HitAnchorRect, Rect(200 - p.W("world"), 0, 200, gh));
+
     // Where the link would be without the alignment nothing is hit, and
     // nothing of it is reported either.
     r = DrawHTMLText(p.C(), right, Rect(0, 0, 200, 100), hitTest(1 + lw / 2, gh + gh / 2));

@@ -64,6 +64,12 @@ TColor colorValue(const String& Value, bool Body)
 
 int roundHalfEven(double V) { return int(Round(V)); }
 
+// Whether two rectangles share a pixel.
+bool meets(const TRect& A, const TRect& B)
+{
+    return A.Left < B.Right && B.Left < A.Right && A.Top < B.Bottom && B.Top < A.Bottom;
+}
+
 // Fonts by shape, shared by every call on the GUI thread: a tag that switches
 // bold on and off again gets the font (and its remembered text widths) it
 // had before instead of building a new one.
@@ -128,6 +134,7 @@ private:
     String Line(String& Text, qsizetype& Pos, const TRect& LineRect, Mode M, bool FirstPass);
     void Tag(const String& TagText, Mode M, bool FirstPass);
     void DrawRun(const String& Run, int Width);
+    int ReplayWidth(qsizetype SourceLength, const String& Run);
     String Visible(const String& Run);
     void LinkHitTest(int Before, int After);
     void Picture(const String& TagText, const String& Upper, Mode M);
@@ -192,6 +199,19 @@ private:
     bool focusContinues_ = false;
     std::vector<int> rotations_[2];  // orientation before each <R>, per pass
 
+    // The runs the first pass of the line took, in order: their length in
+    // the source and their width. The second pass takes the widths from
+    // here (its runs are these, or several of them joined up to a tag).
+    struct PlacedRun {
+        qsizetype Length;
+        int Width;
+    };
+    std::vector<PlacedRun> firstPassRuns_;
+    size_t replayAt_ = 0;
+    bool replaying_ = false;
+    // The bounds of what the canvas shows: runs outside are not drawn.
+    TRect visible_;
+
     // The line being laid out.
     LinePass line_;
     int lineIndex_ = 0;
@@ -220,6 +240,7 @@ void Renderer::Run(const String& Html)
     c_.Brush().SetStyle(bsClear);
     c_.SetBkMode(TRANSPARENT);
     themed_ = IsWinXPOrLater() && Themes().IsActive();
+    visible_ = c_.ClipRect();
 
     flags_ = DT_SINGLELINE | DT_BOTTOM | DT_EXPANDTABS | DT_EXTERNALLEADING | DT_NOPREFIX;
     if (!o_.WrapWords)
@@ -254,6 +275,7 @@ void Renderer::Run(const String& Html)
         line_.Height = line_.GhHeight = Gh();
 
         // 2. Measuring pass.
+        firstPassRuns_.clear();
         const qsizetype before = pos;
         String consumed = Line(text, pos, lineRect, Mode::Measure, true);
         if (pos == before && consumed.isEmpty()) {
@@ -289,6 +311,8 @@ void Renderer::Run(const String& Html)
             // A <SUP> or <SUB> the line leaves open raises or lowers only
             // what follows it.
             sup_ = sub_ = false;
+            replayAt_ = 0;
+            replaying_ = true;
             qsizetype p = 0;
             Line(consumed, p, drawRect, o_.HitTestOnly ? Mode::Measure : Mode::Draw, false);
             const int raise = line_.Raise;
@@ -381,15 +405,19 @@ String Renderer::Line(String& Text, qsizetype& Pos, const TRect& LineRect, Mode 
                 Pos = runEnd;
                 goto afterRun;
             }
-            w = c_.TextWidth(run);
+            w = FirstPass ? c_.TextWidth(run) : ReplayWidth(source.size(), run);
             if (M == Mode::Measure) {
                 const int before = lineWidth_;
                 lineWidth_ += w;
                 LinkHitTest(before, lineWidth_);
-                // 4. Fit.
-                fits = lineWidth_ < LineRect.Width() || w >= LineRect.Width();
-                // A run that continues a word a tag interrupted stays.
-                accepted = fits || (runsPlaced > 0 && !placedEndsWithBlank);
+                // 4. Fit: decided by the first pass; the second one places
+                // what the first took (its rectangle may be narrower by the
+                // alignment or the indent).
+                if (FirstPass) {
+                    fits = lineWidth_ < LineRect.Width() || w >= LineRect.Width();
+                    // A run that continues a word a tag interrupted stays.
+                    accepted = fits || (runsPlaced > 0 && !placedEndsWithBlank);
+                }
             } else {
                 DrawRun(run, w);
             }
@@ -397,6 +425,8 @@ String Renderer::Line(String& Text, qsizetype& Pos, const TRect& LineRect, Mode 
         // 5. Take it, or leave it for the next line.
         if (accepted || !o_.WrapWords) {
             consumed += source;
+            if (FirstPass && !run.isEmpty())
+                firstPassRuns_.push_back({source.size(), w});
             Pos = runEnd;
             if (!run.isEmpty()) {
                 if (FirstPass)
@@ -470,6 +500,23 @@ void Renderer::LinkHitTest(int Before, int After)
     }
 }
 
+int Renderer::ReplayWidth(qsizetype SourceLength, const String& Run)
+{
+    int width = 0;
+    qsizetype left = SourceLength;
+    while (replaying_ && left > 0 && replayAt_ < firstPassRuns_.size() &&
+           firstPassRuns_[replayAt_].Length <= left) {
+        left -= firstPassRuns_[replayAt_].Length;
+        width += firstPassRuns_[replayAt_].Width;
+        ++replayAt_;
+    }
+    if (left == 0)
+        return width;
+    // The runs do not match what the first pass took: measured from here on.
+    replaying_ = false;
+    return c_.TextWidth(Run);
+}
+
 String Renderer::Visible(const String& Run)
 {
     // The part of a long run that reaches past the working rectangle draws
@@ -495,10 +542,14 @@ void Renderer::DrawRun(const String& Run, int Width)
         c_.Font().SetColor(o_.ShadowColor);
         TRect s = work_;
         OffsetRect(s, o_.ShadowDistance, o_.ShadowDistance);
-        c_.DrawText(s, Visible(Run), flags_);
+        if (meets(s, visible_))
+            c_.DrawText(s, Visible(Run), flags_);
         c_.Font().SetColor(color);
     }
-    c_.DrawText(work_, Visible(Run), flags_);
+    // DrawText draws inside its rectangle only: a run whose rectangle the
+    // canvas does not show is not handed to it.
+    if (meets(work_, visible_))
+        c_.DrawText(work_, Visible(Run), flags_);
     if (inAnchor_ && anchorCount_ == o_.FocusAnchorIndex + 1)
         r_.FocusHref = href_;
     const int left = rtl_ ? work_.Right - Width : work_.Left;
