@@ -784,6 +784,27 @@ TEST(HtmlPixels, TextsThatDrawTheSame)
     }
 }
 
+TEST(HtmlPixels, WhatTheCanvasDoesNotShowChangesNothingItShows)
+{
+    // Lines below a short page are laid out but not drawn: the page shows
+    // what the top of a tall page shows, and the results are the same.
+    QString text;
+    for (int i = 0; i < 12; ++i)
+        text += QString("<SHAD>line %1</SHAD> <E>wave</E> <A HREF=\"h%1\">link %1</A><BR>").arg(i);
+    Page shortPage(200, 37), tallPage(200, 300);
+    THTMLDrawOptions o;
+    o.FocusAnchorIndex = 9;
+    o.ShadowDistance = 2;
+    const THTMLDrawResult a = DrawHTMLText(shortPage.C(), text, Rect(0, 0, 200, 300), o);
+    const THTMLDrawResult b = DrawHTMLText(tallPage.C(), text, Rect(0, 0, 200, 300), o);
+    EXPECT_TRUE(shortPage.Image() == tallPage.Image().copy(0, 0, 200, 37));
+    EXPECT_EQ(a.FocusHref, "h9");
+    EXPECT_EQ(a.FocusHref, b.FocusHref);
+    EXPECT_EQ(a.LaidOutHeight, b.LaidOutHeight);
+    EXPECT_EQ(a.LaidOutWidth, b.LaidOutWidth);
+    EXPECT_EQ(a.PlainText, b.PlainText);
+}
+
 TEST(HtmlPixels, AltPictureWhileTheHitPointIsOnIt)
 {
     Pictures pics;
