@@ -642,6 +642,16 @@ TEST(HtmlPixels, RightAlignmentUnderlineFocusAndBands)
     DrawHTMLText(band.C(), "<P BGCOLOR=\"#FF0000\">x</P><BR>y", Rect(0, 0, 200, 100));
     EXPECT_EQ(band.At(190, gh / 2), TColor(clRed));
     EXPECT_EQ(band.At(190, gh + gh / 2), Paper);
+    // A band that starts after text on its line leaves that text drawn.
+    Page late;
+    DrawHTMLText(late.C(), "abc<P BGCOLOR=\"#FF0000\">def</P>", Rect(0, 0, 200, 100));
+    bool dark = false;
+    for (int x = 1; x < 1 + late.W("abc"); ++x)
+        for (int y = 0; y < gh; ++y)
+            dark = dark || QColor(late.Image().pixel(x, y)).value() < 100;
+    EXPECT_TRUE(dark) << "the text before the band";
+    EXPECT_EQ(late.At(1, gh / 2), Paper);
+    EXPECT_EQ(late.At(190, gh / 2), TColor(clRed));
     Page font;
     DrawHTMLText(font.C(), "<FONT BGCOLOR=\"clyellow\">abc</FONT>def", Rect(0, 0, 200, 100));
     EXPECT_EQ(font.At(1 + font.W("abc") / 2, 1), TColor(clYellow));

@@ -878,7 +878,10 @@ void Renderer::Tag(const String& TagText, Mode M, bool FirstPass)
             SetBackground(col);
             if (col != clNone) {
                 c_.Pen().SetColor(col);
-                c_.FillRect(Rect(textRect_.Left, lineRect_.Top, textRect_.Right, work_.Bottom));
+                // The band goes behind what follows; what this line has
+                // drawn already stays visible.
+                const int left = work_.Left > lineRect_.Left ? work_.Left : textRect_.Left;
+                c_.FillRect(Rect(left, lineRect_.Top, textRect_.Right, work_.Bottom));
             }
         }
         break;
