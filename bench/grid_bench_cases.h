@@ -13,7 +13,10 @@
 
 #include "bench_main.h"
 
+#include <algorithm>
 #include <chrono>
+
+#include "platform/gui/messages.h"
 
 template <typename G>
 void Fill(G& Grid)
@@ -55,6 +58,35 @@ struct ModelPaint {
     {
         QPainter p(&Image);
         View.render(&p);
+    }
+};
+
+// A grid of kind G filled with the table, 800 x 600 with rows of 24 pixels,
+// at the top or scrolled to the end, painted into an image.
+template <typename G>
+struct GridPaint {
+    G Grid{nullptr};
+    QImage Image{800, 600, QImage::Format_ARGB32};
+    explicit GridPaint(bool AtEnd)
+    {
+        Fill(Grid);
+        Grid.SetDefaultRowHeight(24);
+        Grid.SetBounds(0, 0, 800, 600);
+        if (AtEnd)
+            Grid.SetTopRow(Rows);
+    }
+    void Paint()
+    {
+        QPainter p(&Image);
+        Grid.Perform(WM_PAINT, intptr_t(&p));
+    }
+    // A screen further down (round to the top at the end), then painted:
+    // texts never painted before, so nothing remembered from earlier paints helps.
+    void ScrollAndPaint()
+    {
+        const int next = Grid.TopRow() + std::max(1, Grid.VisibleRowCount());
+        Grid.SetTopRow(next + Grid.VisibleRowCount() >= Rows ? Grid.FixedRows() : next);
+        Paint();
     }
 };
 

@@ -160,32 +160,6 @@ void BM_InsertDelete_Baseline_ItemModel(benchmark::State& State)
 // ---- paint one screen
 
 template <typename G>
-struct GridPaint {
-    G Grid{nullptr};
-    QImage Image{800, 600, QImage::Format_ARGB32};
-    explicit GridPaint(bool AtEnd)
-    {
-        Fill(Grid);
-        Grid.SetBounds(0, 0, 800, 600);
-        if (AtEnd)
-            Grid.SetTopRow(Rows);
-    }
-    void Paint()
-    {
-        QPainter p(&Image);
-        Grid.Perform(WM_PAINT, intptr_t(&p));
-    }
-    // A screen further down (round to the top at the end), then painted:
-    // texts never painted before, so nothing remembered from earlier paints helps.
-    void ScrollAndPaint()
-    {
-        const int next = Grid.TopRow() + std::max(1, Grid.VisibleRowCount());
-        Grid.SetTopRow(next + Grid.VisibleRowCount() >= Rows ? Grid.FixedRows() : next);
-        Paint();
-    }
-};
-
-template <typename G>
 void ScrollCase(benchmark::State& State)
 {
     GridPaint<G> f(false);

@@ -57,25 +57,6 @@ void BM_Fill_Baseline_ItemModel(benchmark::State& State)
 
 // ---- paint one screen
 
-template <typename G>
-struct GridPaint {
-    G Grid{nullptr};
-    QImage Image{800, 600, QImage::Format_ARGB32};
-    explicit GridPaint(bool AtEnd)
-    {
-        Fill(Grid);
-        Grid.SetDefaultRowHeight(24);
-        Grid.SetBounds(0, 0, 800, 600);
-        if (AtEnd)
-            Grid.SetTopRow(Rows);
-    }
-    void Paint()
-    {
-        QPainter p(&Image);
-        Grid.Perform(WM_PAINT, intptr_t(&p));
-    }
-};
-
 void BM_PaintTop_Baseline_CellStore(benchmark::State& S) { PaintCase<GridPaint<TBaseGrid>>(S, false); }
 void BM_PaintTop_Baseline_ItemView(benchmark::State& S) { PaintCase<ModelPaint>(S, false); }
 void BM_PaintTop_StringGrid(benchmark::State& S) { PaintCase<GridPaint<TVynStringGrid>>(S, false); }

@@ -3,7 +3,10 @@
 // - DrawHTMLText painting and sizing (MeasureOnly) generated formatted texts
 //   of 1, 10 and 100 KB (fonts, colours, links, line breaks, words wrapped
 //   at 600 pixels), next to QTextDocument (setHtml, layout and drawContents
-//   of the same markup in Qt's HTML; setHtml and layout for sizing);
+//   of the same markup in Qt's HTML; setHtml and layout for sizing), both
+//   drawing what a 600 x 400 page shows;
+// - sizing the same kind of text with every word distinct at 10, 100 and
+//   1000 KB (more words than the font remembers widths for);
 // - HTMLToPlainText and HTMLEncodeText of 1 MB, next to one
 //   QString::replace pass over the same text.
 // Five repetitions each, the minimum reported. The report ends with the
@@ -20,6 +23,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "bench_main.h"
 #include "grid/render/html/html_draw.h"
@@ -38,6 +42,16 @@ const QString OurPiece = QStringLiteral(
 const QString QtPiece = QStringLiteral(
     "Rule <b>%1</b> maps <i>register</i> words to <font color=\"#C00000\">process data</font> with "
     "<a href=\"rule%1\">details</a> &amp; notes <u>underlined</u> and some plain words that wrap<br>");
+// The same with every word made distinct: more words than the font
+// remembers widths for, so every word is measured afresh.
+const QString OurDistinctPiece = QStringLiteral(
+    "Rule%1 <B>%1</B> maps%1 <I>register%1</I> words%1 to%1 <FONT COLOR=\"#C00000\">process%1 data%1</FONT> "
+    "with%1 <A HREF=\"rule%1\">details%1</A> &amp; notes%1 <U>underlined%1</U> and%1 some%1 plain%1 words%1 "
+    "that%1 wrap%1<BR>");
+const QString QtDistinctPiece = QStringLiteral(
+    "Rule%1 <b>%1</b> maps%1 <i>register%1</i> words%1 to%1 <font color=\"#C00000\">process%1 data%1</font> "
+    "with%1 <a href=\"rule%1\">details%1</a> &amp; notes%1 <u>underlined%1</u> and%1 some%1 plain%1 words%1 "
+    "that%1 wrap%1<br>");
 
 QString generate(const QString& Piece, int Bytes)
 {
@@ -47,23 +61,19 @@ QString generate(const QString& Piece, int Bytes)
     return s;
 }
 
-const QString& ourText(int KB)
+// The generated text of Piece, KB kilobytes long, made once.
+const QString& textOf(const QString& Piece, int KB)
 {
-    static std::map<int, QString> texts;
-    auto it = texts.find(KB);
+    static std::map<std::pair<const QString*, int>, QString> texts;
+    const auto key = std::make_pair(&Piece, KB);
+    auto it = texts.find(key);
     if (it == texts.end())
-        it = texts.emplace(KB, generate(OurPiece, KB * 1024)).first;
+        it = texts.emplace(key, generate(Piece, KB * 1024)).first;
     return it->second;
 }
 
-const QString& qtText(int KB)
-{
-    static std::map<int, QString> texts;
-    auto it = texts.find(KB);
-    if (it == texts.end())
-        it = texts.emplace(KB, generate(QtPiece, KB * 1024)).first;
-    return it->second;
-}
+const QString& ourText(int KB) { return textOf(OurPiece, KB); }
+const QString& qtText(int KB) { return textOf(QtPiece, KB); }
 
 // The whole text is laid out: the rectangle is as tall as the text needs;
 // the page clips what lies below it.
@@ -93,32 +103,46 @@ void BM_Html_Baseline_QTextDocument_Paint(benchmark::State& State)
         doc.setTextWidth(PageWidth);
         doc.setHtml(text);
         QPainter p(&page);
-        doc.drawContents(&p);
+        // Both draw what the page shows: the document skips the blocks
+        // outside the page as the renderer skips the runs outside it.
+        doc.drawContents(&p, QRectF(0, 0, PageWidth, PageHeight));
         benchmark::DoNotOptimize(doc.size());
     }
 }
 
-void BM_Html_Measure(benchmark::State& State)
+
+// Sizing Piece's text next to QTextDocument sizing QtPiece's.
+void measureText(benchmark::State& State, const QString& Text)
 {
-    const QString& text = ourText(int(State.range(0)));
     TBitmap page(PageWidth, PageHeight);
     THTMLDrawOptions o;
     o.WrapWords = true;
     o.MeasureOnly = true;
     for (auto _ : State)
-        benchmark::DoNotOptimize(DrawHTMLText(page.Canvas(), text, Rect(0, 0, PageWidth, PageHeight), o));
+        benchmark::DoNotOptimize(DrawHTMLText(page.Canvas(), Text, Rect(0, 0, PageWidth, PageHeight), o));
 }
 
-void BM_Html_Baseline_QTextDocument_Measure(benchmark::State& State)
+void measureDocument(benchmark::State& State, const QString& Text)
 {
-    const QString& text = qtText(int(State.range(0)));
     for (auto _ : State) {
         QTextDocument doc;
         doc.setDefaultFont(TFont().ToQFont());
         doc.setTextWidth(PageWidth);
-        doc.setHtml(text);
+        doc.setHtml(Text);
         benchmark::DoNotOptimize(doc.documentLayout()->documentSize());
     }
+}
+
+void BM_Html_MeasureDistinct(benchmark::State& State) { measureText(State, textOf(OurDistinctPiece, int(State.range(0)))); }
+void BM_Html_Baseline_QTextDocument_MeasureDistinct(benchmark::State& State)
+{
+    measureDocument(State, textOf(QtDistinctPiece, int(State.range(0))));
+}
+
+void BM_Html_Measure(benchmark::State& State) { measureText(State, ourText(int(State.range(0)))); }
+void BM_Html_Baseline_QTextDocument_Measure(benchmark::State& State)
+{
+    measureDocument(State, qtText(int(State.range(0))));
 }
 
 #define SIZES ->Arg(1)->Arg(10)->Arg(100)->Apply(Repeated)
@@ -126,6 +150,9 @@ BENCHMARK(BM_Html_Paint) SIZES->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Html_Baseline_QTextDocument_Paint) SIZES->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Html_Measure) SIZES->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Html_Baseline_QTextDocument_Measure) SIZES->Unit(benchmark::kMillisecond);
+#define DISTINCT_SIZES ->Arg(10)->Arg(100)->Arg(1000)->Apply(Repeated)
+BENCHMARK(BM_Html_MeasureDistinct) DISTINCT_SIZES->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Html_Baseline_QTextDocument_MeasureDistinct) DISTINCT_SIZES->Unit(benchmark::kMillisecond);
 
 const QString& megabyte()
 {
@@ -186,6 +213,18 @@ public:
         for (const char* name : {"BM_Html_Paint", "BM_Html_Measure", "BM_Html_Baseline_QTextDocument_Paint",
                                  "BM_Html_Baseline_QTextDocument_Measure"})
             std::printf("  %-40s %6.2f\n", name, ratio(At(name, "100"), At(name, "10")));
+        std::printf("Every word distinct: sizing / QTextDocument, and the growth per 10 times the text (the\n"
+                    "10 KB text fits the font's memory of widths, the larger ones do not):\n");
+        for (const char* kb : {"10", "100", "1000"})
+            std::printf("  measure %4s KB %6.2f\n", kb,
+                        ratio(At("BM_Html_MeasureDistinct", kb), At("BM_Html_Baseline_QTextDocument_MeasureDistinct", kb)));
+        std::printf("  100 KB / 10 KB %6.2f, 1000 KB / 100 KB %6.2f (QTextDocument %6.2f, %6.2f)\n",
+                    ratio(At("BM_Html_MeasureDistinct", "100"), At("BM_Html_MeasureDistinct", "10")),
+                    ratio(At("BM_Html_MeasureDistinct", "1000"), At("BM_Html_MeasureDistinct", "100")),
+                    ratio(At("BM_Html_Baseline_QTextDocument_MeasureDistinct", "100"),
+                          At("BM_Html_Baseline_QTextDocument_MeasureDistinct", "10")),
+                    ratio(At("BM_Html_Baseline_QTextDocument_MeasureDistinct", "1000"),
+                          At("BM_Html_Baseline_QTextDocument_MeasureDistinct", "100")));
         std::printf("1 MB utilities / one QString::replace pass (target below 3):\n");
         std::printf("  HTMLToPlainText %6.2f\n", ratio(At("BM_Util_ToPlainText", ""), At("BM_Util_Baseline_Replace", "")));
         std::printf("  HTMLEncodeText  %6.2f\n", ratio(At("BM_Util_EncodeText", ""), At("BM_Util_Baseline_Replace", "")));

@@ -346,9 +346,11 @@ protected:
     bool FHasCellProps = false;
     int FMergeCount = 0;
 
+    // Frees a property object and the TCellGraphic it owns.
+    void FreeProps(TCellProperties* Props);
+
 private:
     friend class TCellProperties;
-    void FreeProps(TCellProperties* Props);
     void CheckCell(int ACol, int ARow);
     void PaintFrame(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState, bool WithContent);
     int ColW(int ACol) const;

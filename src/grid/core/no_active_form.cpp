@@ -19,13 +19,7 @@ void TNoActiveForm::ApplyWindowFlags()
     if (FStayOnTop)
         f |= Qt::WindowStaysOnTopHint;
     w->setAttribute(Qt::WA_ShowWithoutActivating);
-    if (w->windowFlags() == f)
-        return;
-    const bool shown = w->isVisible();
-    w->setWindowFlags(f);
-    w->setGeometry(Left(), Top(), Width(), Height());
-    if (shown)
-        w->show();
+    SetWindowFlagsKeepingPlace(f);
 }
 
 void TNoActiveForm::SetStayOnTop(bool Value)

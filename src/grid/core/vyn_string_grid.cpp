@@ -30,8 +30,6 @@ TCursor GridLinkCursor = crHandPoint;
 
 namespace {
 
-// Entries of the hidden-column table.
-constexpr int HiddenColumnSlots = 513;
 constexpr int GridTimerId = 111;
 constexpr int GridTimerPeriod = 500;
 
@@ -51,8 +49,7 @@ TVynStringGrid::TVynStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
     CreateOwnedObjects();
     // 5. The owner form's resize.
     TakeOverOwnerResize();
-    // 6. The hidden-column table and the remaining defaults.
-    FHiddenCols.assign(HiddenColumnSlots, true);
+    // 6. No column hidden (every flag reads True), the remaining defaults.
     FNumHidden = 0;
     SetDefaultRowHeight(22);
     FFixedRowHeight = DefaultRowHeight();
@@ -316,6 +313,10 @@ TVynStringGrid::~TVynStringGrid()
     // destructor frees what is left in any stored column).
     if (r > 0 && c > 0 && HasCellProps())
         ClearRect(0, 0, c - 1, r - 1);
+    // The hidden rows go with their saved property objects.
+    for (const auto& item : FGridItems)
+        FreeGridItemObjects(*item);
+    FGridItems.clear();
     // 7.
     FreeOwnedObjects();
     // 8.
@@ -611,32 +612,6 @@ void TVynStringGrid::Assign(const TPersistent& Source)
     AssignCells(Source);
 }
 
-void TVynStringGrid::SetFixedRowHeight(int Value)
-{
-    FFixedRowHeight = Value;
-    for (int r = 0; r < FixedRows(); ++r)
-        SetRowHeights(r, Value);
-}
-
-void TVynStringGrid::SetFixedColWidth(int Value)
-{
-    FFixedColWidth = Value;
-    if (FixedCols() > 0)
-        SetColWidths(0, Value);
-}
-
-void TVynStringGrid::SetColumnHeaders(const TStringList& Value)
-{
-    FColumnHeaders->Assign(Value);
-    ColumnHeadersListChanged(FColumnHeaders);
-}
-
-void TVynStringGrid::SetRowHeaders(const TStringList& Value)
-{
-    FRowHeaders->Assign(Value);
-    RowHeadersListChanged(FRowHeaders);
-}
-
 void TVynStringGrid::SetFocusHelper(const TFocusHelper& Value) { FFocusHelper->Assign(Value); }
 
 // ---- window-level overrides -----------------------------------------------------------------
@@ -709,8 +684,12 @@ String TVynStringGrid::GetEditMask(int ACol, int ARow)
 void TVynStringGrid::Notification(TComponent* AComponent, TOperation Operation)
 {
     TBaseGrid::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && AComponent == FGridImages)
+    if (Operation != TOperation::opRemove)
+        return;
+    if (AComponent == FGridImages)
         FGridImages = nullptr;
+    if (FNotifierList)
+        std::erase_if(*FNotifierList, [AComponent](TGridChangeNotifier* N) { return N == AComponent; });
 }
 
 void TVynStringGrid::UpdateScrollBarAlways(bool HideUnneeded)

@@ -17,7 +17,9 @@
 //
 // A grid built in code sets its stored values and then calls Loaded; what
 // it leaves unset keeps the defaults of the constructor.
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "grid/core/base_grid.h"
@@ -125,6 +127,54 @@ struct TScrollProp {
     bool operator==(const TScrollProp&) const = default;
 };
 
+// ---- the grid's exception, hidden rows, change notifiers ---------------------------------------
+
+// Misuse of the string grid, with a fixed English message ("Cell does not
+// contain integer value", "Columns is not in valid range", ...). A cell
+// outside the grid raises the platform's Exception("Invalid cell").
+class EVynGridError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// One hidden row: its real index, height, filter level and its cells in
+// real column order, each text with its object slot (usually the cell's
+// TCellProperties, which the grid owns while the row is hidden).
+class TGridItem : public TObject {
+public:
+    int Idx() const { return FIdx; }
+    void SetIdx(int Value) { FIdx = Value; }
+    int Height() const { return FHeight; }
+    void SetHeight(int Value) { FHeight = Value; }
+    int Level() const { return FLevel; }
+    void SetLevel(int Value) { FLevel = Value; }
+    TStringList* Items() { return &FItems; }
+    const TStringList* Items() const { return &FItems; }
+
+private:
+    int FIdx = 0;
+    int FHeight = 0;
+    int FLevel = 0;
+    TStringList FItems;
+};
+
+// A component a grid tells about changed cells (RegisterNotifier); the
+// grid never frees it. CellsChanged does nothing here.
+class TGridChangeNotifier : public TComponent {
+public:
+    using TComponent::TComponent;
+    virtual void CellsChanged(const TRect& R) { (void)R; }
+};
+
+// What the object of a ctInterface cell reports of its size (0: the
+// cell's own width or height).
+class IGridCellSize {
+public:
+    virtual ~IGridCellSize() = default;
+    virtual int CellWidth() = 0;
+    virtual int CellHeight() = 0;
+};
+
 // ---- TVynStringGrid -------------------------------------------------------------------------
 
 class TVynStringGrid : public TBaseGrid {
@@ -182,17 +232,24 @@ public:
     void SetScrollSynch(bool Value) { FScrollSynch = Value; }
     bool ScrollHints() const { return FScrollHints; }
     void SetScrollHints(bool Value) { FScrollHints = Value; }
+    // Stored while loading; otherwise the fixed rows take the height (the
+    // default row height: every row takes it again).
     int FixedRowHeight() const { return FFixedRowHeight; }
     void SetFixedRowHeight(int Value);
-    int FixedColWidth() const { return FFixedColWidth; }
+    // The width of column 0. A write gives every fixed column the width,
+    // except while loading or when it equals DefaultColWidth.
+    int FixedColWidth() const { return ColWidths(0); }
     void SetFixedColWidth(int Value);
     bool FixedRowAlways() const { return FFixedRowAlways; }
     void SetFixedRowAlways(bool Value) { FFixedRowAlways = Value; }
     bool FixedColAlways() const { return FFixedColAlways; }
     void SetFixedColAlways(bool Value) { FFixedColAlways = Value; }
+    // The last FixedFooters rows and FixedRightCols display columns count
+    // as fixed cells; the setters repaint.
     int FixedFooters() const { return FFixedFooters; }
+    void SetFixedFooters(int Value);
     int FixedRightCols() const { return FFixedRightCols; }
-    int NumHiddenColumns() const { return FNumHidden; }
+    void SetFixedRightCols(int Value);
 
     // Simple settings of the defaults table.
 #define VYN_SETTING(T, N)                    \
@@ -222,12 +279,7 @@ public:
     VYN_SETTING(TColor, HighlightTextColor)
     VYN_SETTING(TColor, URLColor)
     VYN_SETTING(TColor, DisabledFontColor)
-    VYN_SETTING(TColor, VynGradientFrom)
-    VYN_SETTING(TColor, VynGradientTo)
-    VYN_SETTING(TColor, VynGradientMirrorFrom)
-    VYN_SETTING(TColor, VynGradientMirrorTo)
     VYN_SETTING(TEditorType, DefaultEditor)
-    VYN_SETTING(TAlignment, DefaultAlignment)
     VYN_SETTING(TVAlignment, VAlignment)
     VYN_SETTING(TPoint, XYOffset)
     VYN_SETTING(TInvalidEntryIcon, InvalidEntryIcon)
@@ -249,6 +301,7 @@ public:
     VYN_SETTING(bool, UseInternalHintClass)
     VYN_SETTING(bool, UseDisabledFont)
     VYN_SETTING(bool, ShowNullDates)
+    VYN_SETTING(bool, URLShowInText)
     VYN_SETTING(bool, QuoteEmptyCells)
     VYN_SETTING(bool, SaveFixedCells)
     VYN_SETTING(bool, SaveVirtCells)
@@ -316,12 +369,17 @@ public:
     TSearchPanel* SearchPanel() const { return FSearchPanel; }
     TFooterPanel* FooterPanel() const { return FFooterPanel; }
     TFont* FixedFont() const { return FFixedFont; }
+    void SetFixedFont(const TFont& Value);
     TFont* ActiveCellFont() const { return FActiveCellFont; }
+    // The headers of row 0 (column 0): a write copies the list, clears the
+    // old headers and writes the new ones (docs/GRID.md, "Dimensions and headers").
     TStringList* ColumnHeaders() const { return FColumnHeaders; }
     void SetColumnHeaders(const TStringList& Value);
     TStringList* RowHeaders() const { return FRowHeaders; }
     void SetRowHeaders(const TStringList& Value);
     TStringList* LookupItems() const { return FLookupItems; }
+    // A list is copied into the grid's; nullptr is ignored.
+    void SetLookupItems(const TStringList* Value);
     TSortIndexList* SortIndexes() const { return FSortIndexes; }
     TIntList* MergedColumns() const { return FMergedColumns; }
     TStringList* FilterList() const { return FFilterList; }
@@ -329,22 +387,263 @@ public:
     TVynInplaceEdit* InplaceEditor() const;
     TWinControl* Combobox() const { return EditCombo; }
 
-    // ---- index mapping and cell model the grid's own questions use
-    int RealColIndex(int ACol);
-    int RealCol() { return RealColIndex(Col()); }
-    int DisplColIndex(int ACol) override;
-    int TotalColCount() override;
-    bool IsFixed(int ACol, int ARow) override;
+    // ---- hidden columns and rows (docs/GRID.md, "Hidden columns and rows")
+    // A hidden column keeps its cells at its real index; ColCount, Col,
+    // LeftCol and ColWidths count the shown (display) columns. A hidden row
+    // leaves the grid for a TGridItem; RowCount and Row count the rows shown.
+    // Every mapping is O(1) for columns and O(log hidden rows) for rows;
+    // negative indexes pass unchanged.
+    int RealColIndex(int ACol) const { return DisplToRealCol(ACol); }
+    int DisplColIndex(int ACol) override { return RealToDisplCol(ACol); }
+    int DisplToRealCol(int ACol) const
+    {
+        if (FNumHidden == 0 || ACol < 0)
+            return ACol;
+        return ACol < int(FDisplToReal.size()) ? FDisplToReal[size_t(ACol)] : ACol + FNumHidden;
+    }
+    // A hidden column answers the display index of the next shown one.
+    int RealToDisplCol(int ACol) const
+    {
+        if (FNumHidden == 0 || ACol < 0)
+            return ACol;
+        return ACol - (ACol < int(FHiddenBefore.size()) ? FHiddenBefore[size_t(ACol)] : FNumHidden);
+    }
+    int RealCol() const { return RealColIndex(Col()); }
+    int RealRowIndex(int ARow) const { return DisplToRealRow(ARow); }
+    int DisplRowIndex(int ARow) const { return RealToDisplRow(ARow); }
+    int DisplToRealRow(int ARow) const;
+    // A hidden row answers the display index of the next shown one.
+    int RealToDisplRow(int ARow) const;
+    int RealRow() const { return RealRowIndex(Row()); }
+    int TotalColCount() override { return ColCount() + FNumHidden; }
+    int AllColCount() { return TotalColCount(); }
+    int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+    int AllRowCount() const { return TotalRowCount(); }
+    int NumHiddenColumns() const { return FNumHidden; }
+    int NumHiddenRows() const { return int(FGridItems.size()); }
+    bool IsHiddenColumn(int ACol) const { return !GetVisibleCol(ACol); }
+    bool IsHiddenRow(int ARow) const { return FindGridItem(ARow) != nullptr; }
+    // The visibility flag of a real column (true beyond the table). The
+    // hiding operations write it; NumHiddenColumns and the mapping follow
+    // at once. A negative column raises EVynGridError.
+    void SetVisibleCol(int ACol, bool Value);
+    bool GetVisibleCol(int ACol) const
+    {
+        return ACol < 0 || ACol >= int(FVisibleCol.size()) || FVisibleCol[size_t(ACol)];
+    }
+    // The width of a real column: a hidden column's saved width, else the
+    // width it is shown with. A write to a shown column sets that width
+    // too (a column outside the grid raises and keeps nothing).
+    int AllColWidths(int ACol);
+    void SetAllColWidths(int ACol, int Value);
+    // Real columns that find, click sorting and automatic sizing leave out.
+    TIntList* IgnoreColumns() const { return FIgnoreColumns; }
+    bool IsIgnoredColumn(int ACol) const { return FIgnoreColumns->HasValue(ACol); }
+    // The saved cells of a hidden real row; nullptr for a row shown.
+    TStringList* GetHiddenRowCells(int ARealRow) const;
+    // The object slot of a real row's cell, hidden or shown (usually its
+    // TCellProperties); nullptr outside the grid.
+    TObject* GetCellObjectByRealRow(int ACol, int ARealRow) const;
+    // The hidden rows in ascending order of Idx.
+    TGridItem* GridItems(int Index) const { return FGridItems.at(size_t(Index)).get(); }
+    // The current row (a display row). A write moves it (SetRowEx) and
+    // reports a change once through OnRowUpdate.
+    void SetRow(int Value) { SetRowEx(Value); }
+    void SetRowEx(int Value);
+    // Values outside FixedRows .. RowCount - 1 are ignored.
+    void SetTopRow(int Value);
+    // The current column; a linked grid (SyncGrid.SelectionColumn) follows.
+    void SetCol(int Value);
+
+    // ---- dimensions and headers (docs/GRID.md, "Dimensions and headers")
+    // The counts with the "always" rules: with FixedRowAlways the fixed
+    // rows survive a row count that leaves no room for them (FixedRows
+    // reads 1 while the platform has none) and come back as rows are
+    // added; without it a fixed count not below the count raises the
+    // platform's error. A visible floating footer stays the last row.
+    void SetRowCount(int Value);
+    void SetColCount(int Value);
+    int FixedRows() const;
+    void SetFixedRows(int Value);
+    int FixedCols() const;
+    void SetFixedCols(int Value);
+    void SetDefaultRowHeight(int Value);
+    // With IntegralHeight the height snaps to whole default-height rows.
+    bool IntegralHeight() const { return FIntegralHeight; }
+    void SetIntegralHeight(bool Value);
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    bool WordWrap() const { return FWordWrapEx; }
+    void SetWordWrap(bool Value);
+    TAlignment DefaultAlignment() const { return FDefaultAlignment; }
+    void SetDefaultAlignment(TAlignment Value);
+    // The colours of the grid's gradient look, stored as RGB.
+    TColor VynGradientFrom() const { return FVynGradientFrom; }
+    void SetVynGradientFrom(TColor Value);
+    TColor VynGradientTo() const { return FVynGradientTo; }
+    void SetVynGradientTo(TColor Value);
+    TColor VynGradientMirrorFrom() const { return FVynGradientMirrorFrom; }
+    void SetVynGradientMirrorFrom(TColor Value);
+    TColor VynGradientMirrorTo() const { return FVynGradientMirrorTo; }
+    void SetVynGradientMirrorTo(TColor Value);
+    void ClearColumnHeaders();
+    void ClearRowHeaders();
+    // The recorded column order: entry k is the index the column now at
+    // real position k had when the order was recorded.
+    int ColumnPosition(int ACol);
+    int ColumnAtPosition(int APos);
+    // Moves the columns back into the recorded order; nothing when the
+    // recorded order is not an order of the columns there are.
+    void ResetColumnOrder();
+    // The first real column whose row-0 text is AValue (case counts), or -1.
+    int ColumnByHeader(const String& AValue);
+    // The column widths and offsets the last print layout left;
+    // columns 0 .. 511, else EVynGridError "Columns is not in valid range".
+    int PrintColWidth(int ACol) const;
+    int PrintColOffset(int ACol) const;
+    // "6.2.1.3"; writes are ignored.
+    String Version() { return VersionText(GetVersionNr()); }
+    void SetVersion(const String&) {}
+    int VersionNr() { return GetVersionNr(); }
+    String VersionString() { return GetVersionString(); }
+    // Notifiers are told about changed cells in registration order; the
+    // grid does not own them.
+    void RegisterNotifier(TGridChangeNotifier* ANotifier);
+    void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+
+    // ---- typed cell access (docs/GRID.md, "Typed cell access")
+    // Reads that find no number raise EVynGridError ("Cell does not
+    // contain integer value", "Cell does not contain a float value").
+    int Ints(int ACol, int ARow);
+    void SetInts(int ACol, int ARow, int Value);
+    double Floats(int ACol, int ARow);
+    // Through the cell's float format; a format the grid cannot apply
+    // writes the value's shortest text. The locale's decimal separator.
+    void SetFloats(int ACol, int ARow, double Value);
+    TDateTime Dates(int ACol, int ARow);
+    void SetDates(int ACol, int ARow, TDateTime Value);
+    TDateTime Times(int ACol, int ARow);
+    void SetTimes(int ACol, int ARow, TDateTime Value);
+    String WideCells(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+    void SetWideCells(int ACol, int ARow, const String& Value) { SetCellEx(ACol, ARow, Value); }
+    // The All... accessors take a real row (hidden rows counted).
+    String AllCells(int ACol, int ARow) { return GetCellsEx(ACol, ARow); }
+    void SetAllCells(int ACol, int ARow, const String& Value) { SetCellsEx(ACol, ARow, Value); }
+    String GetCellsEx(int ACol, int ARow);
+    void SetCellsEx(int ACol, int ARow, const String& Value);
+    String AllGridCells(int ACol, int ARow) { return GetGridCellsEx(ACol, ARow); }
+    void SetAllGridCells(int ACol, int ARow, const String& Value) { SetGridCellsEx(ACol, ARow, Value); }
+    String GetGridCellsEx(int ACol, int ARow);
+    void SetGridCellsEx(int ACol, int ARow, const String& Value);
+    String AllWideCells(int ACol, int ARow) { return GetCellsEx(ACol, ARow); }
+    void SetAllWideCells(int ACol, int ARow, const String& Value) { SetCellsEx(ACol, ARow, Value); }
+    TObject* AllObjects(int ACol, int ARow) { return GetObjectsEx(ACol, ARow); }
+    void SetAllObjects(int ACol, int ARow, TObject* Value) { SetObjectsEx(ACol, ARow, Value); }
+    TObject* GetObjectsEx(int ACol, int ARow);
+    void SetObjectsEx(int ACol, int ARow, TObject* AObject);
+    // Not stripped of HTML.
+    int AllInts(int ACol, int ARow);
+    void SetAllInts(int ACol, int ARow, int Value);
+    double AllFloats(int ACol, int ARow);
+    // Through the grid's FloatFormat.
+    void SetAllFloats(int ACol, int ARow, double Value);
+    // The cell at the column's recorded position.
+    String OriginalCells(int ACol, int ARow);
+    void SetOriginalCells(int ACol, int ARow, const String& Value);
+    // The cell at the row the sort found for ARow.
+    String UnSortedCells(int ACol, int ARow);
+    void SetUnSortedCells(int ACol, int ARow, const String& Value);
+    int SortedRowIndex(int ARow);
+    int UnSortedRowIndex(int ARow);
+    String StrippedCells(int ACol, int ARow);
+    // The VALUE of the cell's form control with that ID ("" without one);
+    // a write changes the cell only when the control is there.
+    String ControlValues(int ACol, int ARow, const String& ID);
+    void SetControlValues(int ACol, int ARow, const String& ID, const String& Value);
+    int LinesInCell(int ACol, int ARow);
+    TCellType CellTypes(int ACol, int ARow) { return GetCellType(ACol, ARow); }
+    TCellGraphic* CellGraphics(int ACol, int ARow) { return GetCellGraphic(ACol, ARow); }
+    TPoint CellGraphicSize(int ACol, int ARow) { return GetCellGraphicLayoutSize(ACol, ARow, 0); }
+    TIntList* CellImages(int ACol, int ARow);
+    // The room the cell's graphic takes beside its text when painted and
+    // measured / when printed.
+    TPoint GetCellGraphicLayoutSize(int ACol, int ARow, int Extra);
+    TPoint GetCellGraphicPrintSize(int ACol, int ARow, int MaxWidth, int MaxHeight, double Scale);
+    // What image sorting compares: the bitmap or icon object, the image
+    // index, or -1.
+    intptr_t GetCellImageRef(int ACol, int ARow);
+    bool HasSortIndicator(int ACol, int ARow);
+    TEditorType CurrentEditor() const { return FCurrentEditor; }
+    // ctEmpty without a graphic (or outside the grid); with
+    // HotmailRowSelect every cell of column 0 is a row check box.
     TCellType GetCellType(int ACol, int ARow);
+    // The cell's TCellGraphic; with HotmailRowSelect, column 0 answers the
+    // grid's one row check box, prepared for the row.
     TCellGraphic* GetCellGraphic(int ACol, int ARow);
     bool HasCheckBox(int ACol, int ARow);
+    // The five check-box kinds.
+    static bool IsCheckBoxKind(TCellType Kind);
     bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    // False, and State untouched, when the cell holds no check box.
     bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
     // Sets the box of the cell and reports the change (OnCheckBoxChange).
     void ChangeCheckBoxState(int ACol, int ARow, bool State);
-    bool ReadOnly(int ACol, int ARow);
+    // A three-state box: flat, before the text; outside the grid raises
+    // Exception("Invalid cell").
+    void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+    void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+    static TCheckBoxState BoolToCheckBoxState(bool Value) { return Value ? cbChecked : cbUnchecked; }
     bool IsNode(int ARow);
     bool IsSummary(int ARow);
+    bool IsFixed(int ACol, int ARow) override;
+
+    // ---- per-cell look (docs/GRID.md, "Per-cell look"): a real column
+    // and a display row. Reads never create a property object (WordWraps
+    // excepted); writes create it with the default look.
+    TColor Colors(int ACol, int ARow) const;
+    void SetColors(int ACol, int ARow, TColor Value);
+    TColor ColorsTo(int ACol, int ARow) const;
+    void SetColorsTo(int ACol, int ARow, TColor Value);
+    TCellGradientDirection Gradients(int ACol, int ARow) const;
+    void SetGradients(int ACol, int ARow, TCellGradientDirection Value);
+    TColor FontColors(int ACol, int ARow) const;
+    void SetFontColors(int ACol, int ARow, TColor Value);
+    TFontStyles FontStyles(int ACol, int ARow) const;
+    void SetFontStyles(int ACol, int ARow, TFontStyles Value);
+    String FontNames(int ACol, int ARow) const;
+    void SetFontNames(int ACol, int ARow, const String& Value);
+    int FontSizes(int ACol, int ARow) const;
+    void SetFontSizes(int ACol, int ARow, int Value);
+    TFont* Fonts(int ACol, int ARow) { return GetCellFont(ACol, ARow); }
+    // Copies the font's name, size, style and colour into the cell.
+    void SetFonts(int ACol, int ARow, const TFont& Value);
+    TAlignment Alignments(int ACol, int ARow) const;
+    void SetAlignments(int ACol, int ARow, TAlignment Value);
+    bool ReadOnly(int ACol, int ARow) const;
+    void SetReadOnly(int ACol, int ARow, bool Value);
+    bool WordWraps(int ACol, int ARow);
+    void SetWordWraps(int ACol, int ARow, bool Value);
+    TControl* CellControls(int ACol, int ARow) const;
+    // Places the control over the cell (the grid becomes its parent) and
+    // records it under the cell's real row; nullptr takes the record away.
+    // The grid never frees, hides or moves a control it is given.
+    void SetCellControls(int ACol, int ARow, TControl* AControl);
+    int NumCellControls() const { return FNumCellControls; }
+    TControlList* ControlList() const { return FControlList; }
+    // The non-fixed cells of a display row, hidden columns included. None
+    // resets only that colour (RowFontColor: of the cells without a brush
+    // colour); property objects stay.
+    void SetRowColor(int ARow, TColor AColor);
+    void SetRowColorTo(int ARow, TColor AColor);
+    void SetRowFontColor(int ARow, TColor AColor);
+    // Wraps each match of HiText in <Tag>...</Tag> in the base cells of the
+    // rectangle (real columns, display rows); only cells with a match
+    // change. A plain text is HTML-encoded first, a text that is already
+    // HTML keeps its markup.
+    void HilightInRect(const String& HiText, const String& Tag, int Left, int Top, int Right, int Bottom,
+                       bool DoCase);
+    // Takes the tags away again; entities are decoded only when no other
+    // markup is left, so any plain text comes back as it was.
+    void UnHilightInRect(const String& Tag, int Left, int Top, int Right, int Bottom);
 
     // ---- cell graphics
     // A new graphic for the cell (the one it had is released); an empty
@@ -386,7 +685,6 @@ public:
     void CheckAll(int ACol);
     void UnCheckAll(int ACol);
     // The selection of a row (real row) that a row check box shows.
-    bool RowSelect(int ARow);
     void SetRowSelect(int ARow, bool Value);
     // Whether the point (grid coordinates) hits the cell's box or radio
     // button: anywhere in the cell unless MouseActions.PreciseCheckBoxCheck.
@@ -553,6 +851,16 @@ public:
     void CellTextChanged(int ACol, int ARow) override;
     bool HasCellBorderEvent() override;
     bool UsesPlatformStyles() override;
+    // After OnGetDisplText: with URLShowInText the first address found
+    // ("HTTP://", "WWW.", "MAILTO:", "HTTPS://", "NNTP://", "FILE://",
+    // "FTP://", in this order) becomes a link; a group's node row shows its
+    // count in column 1.
+    void GetDisplText(int ACol, int ARow, String& Value) override;
+    // The painter's look, without a background of its own for fixed and
+    // selected cells and under bands or a gradient background.
+    void GetDefaultCellLook(int ACol, int ARow, TFont& AFont, TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
+                            TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA, bool& WW,
+                            TCellGradientDirection& GD) override;
 
     // ---- the string grid's own operations, in slot order
     virtual void CalcFooterCells(int ACol);
@@ -696,6 +1004,16 @@ public:
     void InitOrigColSizes();
     void SetColumnOrder();
     void SetRowModified(int ARow, bool Value);
+    void UnHideSelection();
+    void UpdateVertProportionalScroll();
+    void UpdateHorzProportionalScroll();
+    void UpdateFlatScrollBars();
+    void SelectionToRowSelect(bool All);
+    void ScrollAboveSearchFooter();
+    // ARow is a real row.
+    bool GetRowSelect(int ARow);
+    int RowSelectCount();
+    int GetNodeSpan(int ARow);
     TPoint GetCellTextSize(int ACol, int ARow);
     int GetExpandHeight(int ACol, int ARow, bool Expanded);
     void SearchEditChange(TObject* Sender);
@@ -789,6 +1107,17 @@ protected:
     TInplaceEdit* CreateEditor() override;
     String GetEditMask(int ACol, int ARow) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    // Carries the recorded column order along (display indexes).
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+
+    // ---- the hidden-row list, sorted by Idx (the row operations and the
+    // tests fill it). A second item for a row already hidden raises
+    // EVynGridError and is not kept.
+    void InsertGridItem(std::unique_ptr<TGridItem> Item);
+    TGridItem* FindGridItem(int ARealRow) const;
+    // Frees the property objects a hidden row's saved cells hold.
+    void FreeGridItemObjects(TGridItem& Item);
+    static String VersionText(int VersionNr);
 
     // ---- state
     bool FDesigning = false;
@@ -805,7 +1134,6 @@ protected:
     int FFixedFooters = 0;
     int FFixedRightCols = 0;
     int FFixedRowHeight = 0;
-    int FFixedColWidth = 0;
     int FMaxRowCount = 0;
     int FMaxColCount = 0;
     int FUpdateCount = 0;
@@ -813,10 +1141,31 @@ protected:
     int FPaintCount = 0;
     int FNumCellControls = 0;
     int FSearchTime = 0;
+    // Hidden columns: the visibility flag per real column (shown beyond
+    // the table), the width a hidden column had, and the two mapping
+    // tables rebuilt when a flag changes: the real column of each display
+    // column within the table, and the hidden columns below each real
+    // column (one entry more than the flags).
     int FNumHidden = 0;
+    std::vector<bool> FVisibleCol;
+    std::vector<int> FAllColWidths;
+    std::vector<int> FDisplToReal;
+    std::vector<int> FHiddenBefore;
+    std::vector<std::unique_ptr<TGridItem>> FGridItems;
+    // The number of hidden rows before the display row last mapped.
+    mutable size_t FRowMapHint = 0;
+    bool FSelHidden = false;
+    bool FNilObjects = false;
+    bool FIntegralHeight = false;
+    bool FWordWrapEx = true;
+    TEditorType FCurrentEditor = TEditorType::edNormal;
+    // The grid's width when InitOrigColSizes took the column widths.
+    int FOrigGridWidth = 0;
+    // The column widths and offsets of the last print layout.
+    std::vector<int> MaxWidths = std::vector<int>(513, 0);
+    std::vector<int> Indents = std::vector<int>(513, 0);
     // Node rows in the grid (kept by the node operations).
     int FNodeCount = 0;
-    std::vector<bool> FHiddenCols;
     TOfficeTheme FOfficeTheme = TOfficeTheme::otUnknown;
     bool FLastValidation = true;
     bool FColumnChange = true;
@@ -894,7 +1243,7 @@ protected:
     bool FFilterDropDownAuto = false, FFilterIncremental = false, FFilterNormalCellsOnly = false,
          FAutoFilterUpdate = false, FFitCellsInGrid = false, FEnableHTML = false, FEnableWheel = false,
          FIntelliZoom = false, FEnhRowColMove = false, FShowDesignHelper = false, FUseInternalHintClass = false,
-         FUseDisabledFont = false, FShowNullDates = false, FQuoteEmptyCells = false, FSaveFixedCells = false,
+         FUseDisabledFont = false, FShowNullDates = false, FURLShowInText = false, FQuoteEmptyCells = false, FSaveFixedCells = false,
          FSaveVirtCells = false, FSaveWithHTML = false, FSaveWithRTF = false, FAlwaysQuotes = false,
          FJavaCSV = false, FSaveFixedRows = false, FSaveFixedCols = false, FSaveHiddenCells = false,
          FClearTextOnly = false, FLoadFirstRow = false, FHideFocusRect = false, FFixedAsButtons = false,
@@ -987,6 +1336,15 @@ private:
     void CreateOwnedObjects();
     void FreeOwnedObjects();
     void TakeOverOwnerResize();
+    void RebuildColumnMaps();
+    // Moves the floating footer's row from FromRow to ToRow (both shown).
+    void MoveFooterRow(int FromRow, int ToRow);
+    // Repaints the cell at its display column, unless an update is running.
+    void RepaintLookCell(int ACol, int ARow, bool SkipWhileUpdating);
+    // The TCellGraphic the cell itself holds (never the shared one).
+    TCellGraphic* OwnCellGraphic(int ACol, int ARow) const;
+    bool CommonGraphicSize(const TCellGraphic& G, TPoint& Size);
+    void SetAllRowsCell(int ACol, int ARow, const String& Value, bool Stored);
 };
 
 // Shown over links of the grid.

@@ -124,7 +124,7 @@ bool TVynStringGrid::GetCheckBoxState(int ACol, int ARow, bool& State)
     case TCellType::ctRowCheckBox:
         if (ACol != 0)
             return false;
-        State = RowSelect(ARow);
+        State = GetRowSelect(ARow);
         return true;
     // A three-state box is read with the three-state form.
     default: return false;
@@ -210,7 +210,7 @@ void TVynStringGrid::ChangeCheckBoxState(int ACol, int ARow, bool State)
         break;
     }
     case TCellType::ctRowCheckBox:
-        if (ACol == 0 && RowSelect(ARow) != State) {
+        if (ACol == 0 && GetRowSelect(ARow) != State) {
             SetRowSelect(ARow, State);
             DoCheckBoxChange(ACol, ARow, State);
         }
@@ -248,7 +248,7 @@ bool TVynStringGrid::DoCheckBoxClick(int ACol, int ARow, bool CheckEdit)
         break;
     case TCellType::ctRowCheckBox:
         // The row's selection is the box's state.
-        checked = !RowSelect(ARow);
+        checked = !GetRowSelect(ARow);
         SetRowSelect(ARow, checked);
         break;
     default: {
@@ -306,14 +306,6 @@ bool TVynStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos)
 }
 
 // ---- the row boxes' selection ---------------------------------------------------------------
-
-bool TVynStringGrid::RowSelect(int ARow)
-{
-    if (FMouseActions->DisjunctRowSelect())
-        return ARow >= 0 && ARow < int(FRowSelect->size()) && (*FRowSelect)[size_t(ARow)] != 0;
-    const TGridRect s = Selection();
-    return ARow >= s.Top && ARow <= s.Bottom;
-}
 
 void TVynStringGrid::SetRowSelect(int ARow, bool Value)
 {

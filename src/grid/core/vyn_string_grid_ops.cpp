@@ -2,6 +2,7 @@
 // dispatcher fires its event only when one is assigned), the answers it
 // gives the cell store, and the cell graphics.
 #include <algorithm>
+#include <typeinfo>
 
 #include "grid/core/grid_text.h"
 #include "grid/core/grid_undo.h"
@@ -15,71 +16,42 @@
 // The HTML renderer's plain text of an HTML text.
 #include "grid/render/html/html_text.h"
 
-// ---- index mapping and the cell model ---------------------------------------------------------
-//
-// No column is hidden yet: real and display columns are the same.
+// ---- the cell model ------------------------------------------------------------------------
 
-int TVynStringGrid::RealColIndex(int ACol) { return ACol; }
-int TVynStringGrid::DisplColIndex(int ACol) { return ACol; }
-int TVynStringGrid::TotalColCount() { return ColCount() + FNumHidden; }
-
-bool TVynStringGrid::IsFixed(int ACol, int ARow)
+bool TVynStringGrid::IsCheckBoxKind(TCellType Kind)
 {
-    int bc = RealColIndex(ACol);
-    int br = ARow;
-    GetBaseCellOf(bc, ARow, bc, br);
-    const int dc = DisplColIndex(bc);
-    bool fixed = false;
-    DoIsFixedCell(dc, br, fixed);
-    return fixed;
-}
-
-TCellGraphic* TVynStringGrid::GetCellGraphic(int ACol, int ARow)
-{
-    return dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
-}
-
-TCellType TVynStringGrid::GetCellType(int ACol, int ARow)
-{
-    const TCellGraphic* g = GetCellGraphic(ACol, ARow);
-    return g ? g->CellType() : TCellType::ctEmpty;
-}
-
-
-bool TVynStringGrid::GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State)
-{
-    const TCellGraphic* g = GetCellGraphic(ACol, ARow);
-    if (!g || g->CellType() != TCellType::ctTriStateCheckBox)
-        return false;
-    State = g->CellCheckBoxState();
-    return true;
-}
-
-bool TVynStringGrid::ReadOnly(int ACol, int ARow)
-{
-    const TCellProperties* p = PropsAt(ACol, ARow);
-    return p && p->ReadOnly();
+    switch (Kind) {
+    case TCellType::ctCheckBox:
+    case TCellType::ctDataCheckBox:
+    case TCellType::ctVirtCheckBox:
+    case TCellType::ctRowCheckBox:
+    case TCellType::ctTriStateCheckBox: return true;
+    default: return false;
+    }
 }
 
 // ---- cell graphics ----------------------------------------------------------------------------
 
 namespace {
 
-bool SharedGraphic(const TCellGraphic* G)
+// The grid frees a graphic it owns: exactly a TCellGraphic (a user's
+// subclass stays the user's) and not one of the shared check boxes.
+bool OwnedGraphic(const TCellGraphic* G)
 {
-    return G->CellType() == TCellType::ctVirtCheckBox || G->CellType() == TCellType::ctRowCheckBox;
+    return typeid(*G) == typeid(TCellGraphic) && G->CellType() != TCellType::ctVirtCheckBox &&
+           G->CellType() != TCellType::ctRowCheckBox;
 }
 
 }  // namespace
 
 bool TVynStringGrid::RemoveCellGraphic(int ACol, int ARow)
 {
-    TCellGraphic* g = GetCellGraphic(ACol, ARow);
+    TCellGraphic* g = OwnCellGraphic(ACol, ARow);
     if (!g)
         return false;
     if (TCellProperties* p = PropsAt(ACol, ARow))
         p->SetGraphicObject(nullptr);
-    if (!SharedGraphic(g))
+    if (OwnedGraphic(g))
         delete g;
     if (!ComponentState().Contains(TComponentStateItem::csDestroying))
         RepaintCell(DisplColIndex(ACol), ARow);
@@ -88,17 +60,18 @@ bool TVynStringGrid::RemoveCellGraphic(int ACol, int ARow)
 
 bool TVynStringGrid::RemoveCellGraphicOfType(int ACol, int ARow, TCellType CellType)
 {
-    if (!GetCellGraphic(ACol, ARow) || GetCellType(ACol, ARow) != CellType)
+    const TCellGraphic* g = OwnCellGraphic(ACol, ARow);
+    if (!g || g->CellType() != CellType)
         return false;
     return RemoveCellGraphic(ACol, ARow);
 }
 
 TCellGraphic* TVynStringGrid::CreateCellGraphic(int ACol, int ARow)
 {
-    if (TCellGraphic* old = GetCellGraphic(ACol, ARow)) {
+    if (TCellGraphic* old = OwnCellGraphic(ACol, ARow)) {
         if (TCellProperties* p = PropsAt(ACol, ARow))
             p->SetGraphicObject(nullptr);
-        if (!SharedGraphic(old))
+        if (OwnedGraphic(old))
             delete old;
     }
     auto* g = new TCellGraphic();
@@ -405,7 +378,10 @@ void TVynStringGrid::DoCellsChanged(TRect& R)
 {
     if (OnCellsChanged)
         OnCellsChanged(this, R);
-    // Registered notifiers are told in their order (grid dimensions).
+    // A copy: a notifier may unregister itself.
+    const std::vector<TGridChangeNotifier*> notifiers = *FNotifierList;
+    for (TGridChangeNotifier* n : notifiers)
+        n->CellsChanged(R);
     CalcFooter(-1);
 }
 
@@ -767,10 +743,4 @@ void TVynStringGrid::DoEndBlockFocus()
 TImageList* TVynStringGrid::GetGridImages() { return FGridImages; }
 void TVynStringGrid::ExportNotification(int, int) {}
 void TVynStringGrid::ImportNotification(int, int) {}
-int TVynStringGrid::GetVersionNr() { return 0x06020103; }
 
-String TVynStringGrid::GetVersionString()
-{
-    const int v = GetVersionNr();
-    return QStringLiteral("%1.%2.%3.%4").arg(v >> 24).arg((v >> 16) & 0xFF).arg((v >> 8) & 0xFF).arg(v & 0xFF);
-}

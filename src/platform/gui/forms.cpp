@@ -106,10 +106,16 @@ void TForm::ApplyWindowFlags()
         if (borderIcons_.Contains(biHelp))
             f |= Qt::WindowContextHelpButtonHint;
     }
-    if (w->windowFlags() == f)
+    SetWindowFlagsKeepingPlace(f);
+}
+
+void TForm::SetWindowFlagsKeepingPlace(Qt::WindowFlags F)
+{
+    QWidget* w = Widget();
+    if (!w || w->windowFlags() == F)
         return;
     const bool shown = w->isVisible();
-    w->setWindowFlags(f);  // hides the window
+    w->setWindowFlags(F);  // hides the window
     w->setGeometry(Left(), Top(), Width(), Height());
     if (shown)
         w->show();

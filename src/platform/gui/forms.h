@@ -112,6 +112,9 @@ protected:
     // form) overrides both.
     virtual void ApplyWindowFlags();
     virtual void ApplySizeConstraints();
+    // Gives the window the flags F (a change hides a Qt window), keeping its
+    // place and size and showing it again when it was shown.
+    void SetWindowFlagsKeepingPlace(Qt::WindowFlags F);
     // The form this one's window stays above (transient for): the main
     // form, unless this is it.
     virtual TCustomForm* TransientOwner() const;

@@ -101,13 +101,7 @@ void TPopupForm::ApplyWindowFlags()
     // closing press: the layer's routing passes it on (PassClosingPress).
     const Qt::WindowFlags f = Qt::Popup | Qt::FramelessWindowHint;
     w->setAttribute(Qt::WA_NoMouseReplay);
-    if (w->windowFlags() == f)
-        return;
-    const bool shown = w->isVisible();
-    w->setWindowFlags(f);
-    w->setGeometry(Left(), Top(), Width(), Height());
-    if (shown)
-        w->show();
+    SetWindowFlagsKeepingPlace(f);
 }
 
 void TPopupForm::ApplySizeConstraints()

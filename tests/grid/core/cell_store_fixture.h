@@ -1,9 +1,26 @@
 #pragma once
-// Counting objects and a small cell store for the cell-store tests.
+// Counting objects, a paint probe and a small cell store for the cell-store
+// tests.
 #include <gtest/gtest.h>
+
+#include <QEvent>
+#include <QObject>
+#include <QPaintEvent>
+#include <QRegion>
 
 #include "grid/core/base_grid.h"
 #include "grid/core/cell_graphic.h"
+
+// Watches the paint events of a widget (install it as an event filter).
+struct PaintProbe : QObject {
+    QRegion Painted;
+    bool eventFilter(QObject*, QEvent* E) override
+    {
+        if (E->type() == QEvent::Paint)
+            Painted += static_cast<QPaintEvent*>(E)->region();
+        return false;
+    }
+};
 
 // An object that counts the living instances of its kind.
 struct Counted : TObject {

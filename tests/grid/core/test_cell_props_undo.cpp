@@ -72,17 +72,6 @@ TEST(CellProperties, AssignCopiesTheListedSubset)
     EXPECT_THROW(b.Assign(notProps), Exception);
 }
 
-// Watches the paint events of the grid's widget.
-struct PaintProbe : QObject {
-    QRegion Painted;
-    bool eventFilter(QObject*, QEvent* E) override
-    {
-        if (E->type() == QEvent::Paint)
-            Painted += static_cast<QPaintEvent*>(E)->region();
-        return false;
-    }
-};
-
 TEST(CellProperties, WhichSettersRepaintTheCell)
 {
     TestKit::InputStateScope input;

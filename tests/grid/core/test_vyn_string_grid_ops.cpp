@@ -692,7 +692,7 @@ TEST_F(OpsTest, SmallOperations)
     g.OnEllipsClick = [](TObject*, int c, int r, String& s) { s += QString("@%1,%2").arg(c).arg(r); };
     g.DoEllipsClick("v", result);
     EXPECT_EQ(result, "v@2,1");
-    EXPECT_EQ(g.GetVersionString(), "6.2.1.3");
+    EXPECT_EQ(g.GetVersionString(), "6.2.1.3 Sep, 2012");
 }
 
 // ---- cell graphics ------------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <cstdlib>
+#include <functional>
 
 #include "grid/render/html/html_draw.h"
 #include "grid/render/html/html_icons.h"
@@ -243,8 +244,22 @@ TEST(HtmlLayout, LinksHitAndAnchors)
     EXPECT_TRUE(r.Hit);
     EXPECT_EQ(r.HitHref, "r");
     EXPECT_EQ(r.HitAnchorRect, Rect(200 - lw, gh, 200, 2 * gh));
+    // The last word of a wrapped right-aligned line is hit where it is drawn
+    // (the aligned rectangle is exactly as wide as the line).
+    THTMLDrawOptions wrapped = hitTest(200 - p.W("world") / 2, gh / 2);
+    wrapped.WrapWords = true;
+    r = DrawHTMLText(p.C(), "<P ALIGN=\"RIGHT\">hello <A HREF=\"w\">world</A>", Rect(0, 0, 200, 100), wrapped);
+    EXPECT_TRUE(r.Hit);
+    EXPECT_EQ(r.HitHref, "w");
+    EXPECT_EQ(r.HitAnchorRect, Rect(200 - p.W("world"), 0, 200, gh));
+
+    // Where the link would be without the alignment nothing is hit, and
+    // nothing of it is reported either.
     r = DrawHTMLText(p.C(), right, Rect(0, 0, 200, 100), hitTest(1 + lw / 2, gh + gh / 2));
     EXPECT_FALSE(r.Hit);
+    EXPECT_EQ(r.HitHref, "");
+    EXPECT_EQ(r.HitAnchorIndex, -1);
+    EXPECT_EQ(r.HitAnchorRect, TRect());
 
     // Every call starts afresh: no result of an earlier call leaks.
     String href = "stale", plain, focus, title = "stale", id, value = "v", type = "t";
@@ -264,6 +279,51 @@ TEST(HtmlLayout, LinksHitAndAnchors)
     EXPECT_EQ(plain, "one two three");
     EXPECT_EQ(h, gh);
     EXPECT_EQ(w, one + p.W("two") + p.W(" ") + p.W("three"));
+}
+
+TEST(HtmlLayout, AlignmentIndentRaiseAndRotation)
+{
+    Page p;
+    const int gh = p.H();
+    // Centred and indented lines, as the hit test sees them.
+    const int mid = p.W("mid");
+    THTMLDrawResult r =
+        DrawHTMLText(p.C(), "<P ALIGN=\"CENTER\"><A HREF=\"c\">mid</A>", Rect(0, 0, 201, 100), hitTest(101, gh / 2));
+    EXPECT_TRUE(r.Hit);
+    EXPECT_EQ(r.HitAnchorRect, Rect(1 + (200 - mid) / 2, 0, 1 + (200 - mid) / 2 + mid, gh));
+    const int x = p.W("x");
+    const QString indented = "<P INDENT=\"30\"><A HREF=\"i\">x</A><BR><A HREF=\"j\">x</A>";
+    r = DrawHTMLText(p.C(), indented, Rect(0, 0, 200, 100), hitTest(31 + x / 2, gh + gh / 2));
+    EXPECT_EQ(r.HitHref, "j") << "the indent holds for the later lines";
+    EXPECT_EQ(r.HitAnchorRect, Rect(31, gh, 31 + x, 2 * gh));
+    EXPECT_FALSE(DrawHTMLText(p.C(), indented, Rect(0, 0, 200, 100), hitTest(1 + x / 2, gh / 2)).Hit);
+
+    // ALIGN of a picture lifts the text of its line: the link's text is
+    // where the hit test finds it.
+    Pictures pics;
+    pics.Add("big", 30, 40);
+    const int tx = 1 + 30 + p.W("top") / 2;
+    struct Case {
+        const char* align;
+        int y;
+        bool hit;
+    } cases[] = {
+        {"", 40 - gh / 2, true},        {"", gh / 2, false},
+        {" ALIGN=\"TOP\"", gh / 2, true}, {" ALIGN=\"TOP\"", 40 - gh / 2, false},
+        {" ALIGN=\"MIDDLE\"", 20, true},  {" ALIGN=\"MIDDLE\"", 40 - 2, false},
+    };
+    for (const Case& c : cases) {
+        THTMLDrawOptions o = hitTest(tx, c.y);
+        o.PictureStore = pics.Store();
+        const QString html = QString("<IMG SRC=\"big\"%1><A HREF=\"t\">top</A>").arg(c.align);
+        EXPECT_EQ(DrawHTMLText(p.C(), html, Rect(0, 0, 200, 100), o).Hit, c.hit) << c.align << " y " << c.y;
+    }
+
+    // A rotated run is measured as the unrotated text.
+    r = DrawHTMLText(p.C(), "<R a=\"90\">abc</R>d", Rect(0, 0, 200, 100), measure());
+    EXPECT_EQ(r.LaidOutWidth, p.W("abc") + p.W("d"));
+    EXPECT_EQ(r.LaidOutHeight, gh);
+    EXPECT_EQ(r.PlainText, "abcd");
 }
 
 const QString Controls = "<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"text\" WIDTH=\"60\">"
@@ -295,6 +355,18 @@ TEST(HtmlLayout, FormControls)
     r = DrawHTMLText(p.C(), Controls, Rect(0, 0, 300, 100), hitTest(250, 8));
     EXPECT_FALSE(r.Hit);
     EXPECT_EQ(r.HitControlId, "");
+    // A right-aligned control is hit where it is drawn, not where it would
+    // stand on the left.
+    const QString rightEdit = "<P ALIGN=\"RIGHT\"><CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"v\" WIDTH=\"60\">";
+    r = DrawHTMLText(p.C(), rightEdit, Rect(0, 0, 200, 100), hitTest(10, 8));
+    EXPECT_FALSE(r.Hit);
+    EXPECT_EQ(r.HitControlId, "");
+    EXPECT_EQ(r.HitHref, "");
+    EXPECT_EQ(r.HitControlRect, TRect());
+    r = DrawHTMLText(p.C(), rightEdit, Rect(0, 0, 200, 100), hitTest(170, 8));
+    EXPECT_TRUE(r.Hit);
+    EXPECT_EQ(r.HitControlId, "e");
+    EXPECT_EQ(r.HitControlRect, Bounds(140, 0, 60, gh + 10));
 
     struct Case {
         const char* html;
@@ -329,6 +401,7 @@ TEST(HtmlLayout, Pictures)
     pics.Add("tall", 1, 4);
     pics.Add("big", 30, 40);
     pics.Add("huge", 120, 10);
+    pics.Add("strip", 4, 1);
     TImageList list(nullptr, 16, 16);
     TBitmap glyph(32, 16);
     list.Add(glyph);
@@ -354,6 +427,10 @@ TEST(HtmlLayout, Pictures)
         {"<IMG SRC=\"tall\" HEIGHT=\"6\">", 2, gh},   // 1.5 rounds to 2
         {"<IMG SRC=\"tall\" HEIGHT=\"10\">", 2, gh},  // 2.5 rounds to 2
         {"<IMG SRC=\"tall\" HEIGHT=\"14\">", 4, std::max(14, gh)},  // 3.5 rounds to 4
+        {"<IMG SRC=\"strip\" WIDTH=\"90\">", 90, std::max(22, gh)},    // 22.5 rounds to 22
+        {"<IMG SRC=\"strip\" WIDTH=\"94\">", 94, std::max(24, gh)},    // 23.5 rounds to 24
+        {"<IMG SRC=\"strip\" WIDTH=\"98\">", 98, std::max(24, gh)},    // 24.5 rounds to 24
+        {"<IMG SRC=\"strip\" WIDTH=\"102\">", 102, std::max(26, gh)},  // 25.5 rounds to 26
         {"<IMG SRC=\"big\" WIDTH=\"99999\" HEIGHT=\"5\">", 16384, gh},
         {"<IMG SRC=\"missing\">x", p.W("x"), gh},
         {"<IMG SRC=\"http://example.invalid/a.png\">x", p.W("x"), gh},
@@ -565,6 +642,16 @@ TEST(HtmlPixels, RightAlignmentUnderlineFocusAndBands)
     DrawHTMLText(band.C(), "<P BGCOLOR=\"#FF0000\">x</P><BR>y", Rect(0, 0, 200, 100));
     EXPECT_EQ(band.At(190, gh / 2), TColor(clRed));
     EXPECT_EQ(band.At(190, gh + gh / 2), Paper);
+    // A band that starts after text on its line leaves that text drawn.
+    Page late;
+    DrawHTMLText(late.C(), "abc<P BGCOLOR=\"#FF0000\">def</P>", Rect(0, 0, 200, 100));
+    bool dark = false;
+    for (int x = 1; x < 1 + late.W("abc"); ++x)
+        for (int y = 0; y < gh; ++y)
+            dark = dark || QColor(late.Image().pixel(x, y)).value() < 100;
+    EXPECT_TRUE(dark) << "the text before the band";
+    EXPECT_EQ(late.At(1, gh / 2), Paper);
+    EXPECT_EQ(late.At(190, gh / 2), TColor(clRed));
     Page font;
     DrawHTMLText(font.C(), "<FONT BGCOLOR=\"clyellow\">abc</FONT>def", Rect(0, 0, 200, 100));
     EXPECT_EQ(font.At(1 + font.W("abc") / 2, 1), TColor(clYellow));
@@ -624,6 +711,188 @@ TEST(HtmlPixels, CanvasComesBackAsItWas)
     EXPECT_EQ(p.C().Brush().Style(), bsSolid);
     EXPECT_EQ(p.C().Pen().Color(), clPurple);
     EXPECT_EQ(p.C().Pen().Width(), 3);
+}
+
+// Whether the page holds a pixel near Color (each channel within 48).
+bool hasColour(Page& P, TColor Color)
+{
+    const QImage img = P.Image();
+    const TColor c = ColorToRGB(Color);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb px = img.pixel(x, y);
+            if (std::abs(qRed(px) - int(GetRValue(c))) < 48 && std::abs(qGreen(px) - int(GetGValue(c))) < 48 &&
+                std::abs(qBlue(px) - int(GetBValue(c))) < 48)
+                return true;
+        }
+    return false;
+}
+
+TEST(HtmlPixels, ColoursOfTagsAndOptions)
+{
+    struct Case {
+        const char* what;
+        QString html;
+        std::function<void(THTMLDrawOptions&)> set;
+        TColor colour;
+        bool present;
+    } cases[] = {
+        {"font colour", "<FONT COLOR=\"clred\">HHHH</FONT>", {}, clRed, true},
+        {"kept colours", "<FONT COLOR=\"clred\">HHHH</FONT>", [](auto& o) { o.KeepColors = true; }, clRed, false},
+        {"blink shown", "<BLINK>HHHH</BLINK>", {}, clBlack, true},
+        {"blink hidden", "<BLINK>HHHH</BLINK>", [](auto& o) { o.BlinkVisible = false; }, clBlack, false},
+        {"error wave", "<E>word</E>", {}, clRed, true},
+        {"shadow", "<SHAD>HHHH</SHAD>", [](auto& o) { o.ShadowColor = clLime; }, clLime, true},
+        {"no shadow", "HHHH", [](auto& o) { o.ShadowColor = clLime; }, clLime, false},
+        {"hot link background", "<A HREF=\"x\">HHHH</A>", [](auto& o) { o.HotLinkBackColor = clYellow; }, clYellow,
+         true},
+        {"cold link background", "<A HREF=\"x\">HHHH</A>",
+         [](auto& o) {
+             o.HotLinkBackColor = clYellow;
+             o.UnderlineHotOnly = true;
+         },
+         clYellow, false},
+        {"hot link text", "<A HREF=\"x\">HHHH</A>",
+         [](auto& o) {
+             o.HotLinkTextColor = clRed;
+             o.UnderlineHotOnly = true;
+             o.HotAnchorIndex = 1;
+         },
+         clRed, true},
+        {"body colour", "<BODY BGCOLOR=\"clAqua\">x", {}, clAqua, true},
+        // A closing </H...> without an open <HI> leaves the colour alone.
+        {"stray closing tag", "<FONT COLOR=\"clred\">ab</H1>HHHH</FONT>", {}, clBlack, false},
+    };
+    for (const Case& c : cases) {
+        Page p(200, 60);
+        THTMLDrawOptions o;
+        if (c.set)
+            c.set(o);
+        DrawHTMLText(p.C(), c.html, Rect(0, 0, 200, 60), o);
+        EXPECT_EQ(hasColour(p, c.colour), c.present) << c.what;
+    }
+}
+
+TEST(HtmlPixels, TextsThatDrawTheSame)
+{
+    struct Case {
+        const char* a;
+        const char* b;
+    } cases[] = {
+        {"a<SUP>b", "a<SUP>b</SUP>"},  // an open superscript lifts only what follows it
+        {"a<SUB>b", "a<SUB>b</SUB>"},
+        {"<U>x</UL>y", "<U>x</U>y"},   // </UL> at list level 0 ends the underline
+        {"R&amp;D", "R&D"},
+        {"<#12>", "#12"},
+        {"a\r\nb", "a<BR>b"},
+    };
+    for (const Case& c : cases) {
+        Page a(200, 60), b(200, 60);
+        DrawHTMLText(a.C(), c.a, Rect(0, 0, 200, 60));
+        DrawHTMLText(b.C(), c.b, Rect(0, 0, 200, 60));
+        EXPECT_TRUE(a.Image() == b.Image()) << c.a << " / " << c.b;
+    }
+}
+
+TEST(HtmlPixels, WhatTheCanvasDoesNotShowChangesNothingItShows)
+{
+    // Lines below a short page are laid out but not drawn: the page shows
+    // what the top of a tall page shows, and the results are the same.
+    QString text;
+    for (int i = 0; i < 12; ++i)
+        text += QString("<SHAD>line %1</SHAD> <E>wave</E> <A HREF=\"h%1\">link %1</A><BR>").arg(i);
+    Page shortPage(200, 37), tallPage(200, 300);
+    THTMLDrawOptions o;
+    o.FocusAnchorIndex = 9;
+    o.ShadowDistance = 2;
+    const THTMLDrawResult a = DrawHTMLText(shortPage.C(), text, Rect(0, 0, 200, 300), o);
+    const THTMLDrawResult b = DrawHTMLText(tallPage.C(), text, Rect(0, 0, 200, 300), o);
+    EXPECT_TRUE(shortPage.Image() == tallPage.Image().copy(0, 0, 200, 37));
+    EXPECT_EQ(a.FocusHref, "h9");
+    EXPECT_EQ(a.FocusHref, b.FocusHref);
+    EXPECT_EQ(a.LaidOutHeight, b.LaidOutHeight);
+    EXPECT_EQ(a.LaidOutWidth, b.LaidOutWidth);
+    EXPECT_EQ(a.PlainText, b.PlainText);
+}
+
+TEST(HtmlPixels, AltPictureWhileTheHitPointIsOnIt)
+{
+    Pictures pics;
+    pics.Add("pic", 20, 20, qRgb(0, 128, 0));
+    pics.Add("hover", 20, 20, qRgb(255, 0, 0));
+    for (bool over : {false, true}) {
+        Page p(200, 60);
+        THTMLDrawOptions o;
+        o.PictureStore = pics.Store();
+        o.HitX = over ? 10 : 150;
+        o.HitY = 10;
+        DrawHTMLText(p.C(), "<A HREF=\"x\"><IMG SRC=\"pic\" ALT=\"hover\"></A>", Rect(0, 0, 200, 60), o);
+        EXPECT_EQ(p.At(6, 6), over ? TColor(clRed) : TColor(0x008000));
+    }
+}
+
+TEST(HtmlPixels, PushButtonPressedWhileHotAndDown)
+{
+    const QString button = "<CONTROL TYPE=\"BUTTON\" ID=\"b\" VALUE=\"OK\" WIDTH=\"60\">";
+    ClassicThemePainter classic;
+    for (ThemePainter* mode : {static_cast<ThemePainter*>(nullptr), static_cast<ThemePainter*>(&classic)}) {
+        ThemeScope scope(mode);
+        auto draw = [&](int X, bool Down) {
+            Page p(100, 40);
+            THTMLDrawOptions o;
+            o.HitX = X;
+            o.HitY = 12;
+            o.PointerDown = Down;
+            DrawHTMLText(p.C(), button, Rect(0, 0, 100, 40), o);
+            return p.Image();
+        };
+        EXPECT_TRUE(draw(30, true) != draw(30, false)) << (mode ? "classic" : "styled");
+        EXPECT_TRUE(draw(90, true) == draw(90, false)) << "away from the button the pointer changes nothing";
+    }
+}
+
+TEST(HtmlPixels, RightToLeftLocaleAndReadingOrder)
+{
+    Page probe;
+    const int w = probe.W("abc");
+    struct Case {
+        bool rtlLocale;
+        int order;
+        bool right;
+    } cases[] = {{false, 1, false}, {true, 0, false}, {true, 1, true}};
+    for (const Case& c : cases) {
+        SetRightToLeftLocaleQuery(c.rtlLocale ? +[] { return true; } : nullptr);
+        Page p(200, 40);
+        THTMLDrawOptions o;
+        o.ReadingOrder = c.order;
+        DrawHTMLText(p.C(), "abc", Rect(0, 0, 200, 40), o);
+        const int first = firstInkColumn(p, Rect(0, 0, 200, 40));
+        if (c.right)
+            EXPECT_GE(first, 200 - w - 2) << c.order;
+        else
+            EXPECT_LE(first, 4) << c.rtlLocale << " " << c.order;
+    }
+    SetRightToLeftLocaleQuery(nullptr);
+}
+
+TEST(HtmlPixels, ScaledOutputStretchesImageListImages)
+{
+    TImageList list(nullptr, 16, 16);
+    TBitmap glyph(16, 16);
+    glyph.Canvas().Brush().SetColor(clGreen);
+    glyph.Canvas().FillRect(Rect(0, 0, 16, 16));
+    list.Add(glyph);
+    for (bool scaled : {false, true}) {
+        Page p(200, 60);
+        THTMLDrawOptions o;
+        o.ImageList = &list;
+        o.ScaledOutput = scaled;
+        o.ImageScale = 2.0;
+        const THTMLDrawResult r = DrawHTMLText(p.C(), "<IMG SRC=\"IDX:0\">", Rect(0, 0, 200, 60), o);
+        EXPECT_EQ(r.LaidOutWidth, 16) << "the box keeps the image size";
+        EXPECT_EQ(p.At(8, 8), TColor(clGreen));
+        EXPECT_EQ(p.At(1 + 24, 24), scaled ? TColor(clGreen) : Paper);
+    }
 }
 
 QString SampleText()

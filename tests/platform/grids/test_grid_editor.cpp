@@ -1,6 +1,7 @@
 // The in-place editor: how it starts, what it asks the grid in which
 // order, and how it ends.
 #include "grid_fixture.h"
+#include "support/mask_cases.h"
 
 namespace {
 
@@ -241,19 +242,8 @@ TEST_F(EditorTest, LimitAndMask)
     EXPECT_EQ(grid->Cells(1, 1), "abc");
     TestKit::TypeKey(nullptr, VK_RETURN);
 
-    struct Case {
-        const char* mask;
-        const char* typed;
-        const char* stored;
-    };
-    const Case cases[] = {
-        {"!90:00;1;_", "1234", "12:34"},
-        {"!90:00;1;_", "1x2", "12:  "},  // a letter is refused; blanks are stored as spaces
-        {"00:00;0;_", "0930", "0930"},   // literals not stored
-        {">LL-000;1;_", "ab123", "AB-123"},
-    };
     grid->Limit = 0;
-    for (const Case& c : cases) {
+    for (const MaskCase& c : CommonMaskCases) {
         SCOPED_TRACE(c.mask);
         grid->Mask = c.mask;
         grid->SetCells(2, 2, "");

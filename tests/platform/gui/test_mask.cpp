@@ -2,6 +2,10 @@
 // in-place editor builds on the same class; tests/platform/grids).
 #include "gui_fixture.h"
 #include "platform/gui/mask.h"
+#include "support/mask_cases.h"
+
+#include <iterator>
+#include <vector>
 
 TEST(MaskEditTest, TypedTextIsShapedByTheMaskAndStoredByItsSaveField)
 {
@@ -10,22 +14,14 @@ TEST(MaskEditTest, TypedTextIsShapedByTheMaskAndStoredByItsSaveField)
     form.SetBounds(0, 0, 300, 100);
     form.Show();
     auto* edit = MakeControl<TMaskEdit>(&form, &form, "Edit", 10, 10, 120, 21);
-    struct Case {
-        const char* mask;
-        const char* typed;
-        const char* stored;
-    };
-    const Case cases[] = {
-        {"!90:00;1;_", "1234", "12:34"},
-        {"!90:00;1;_", "1x2", "12:  "},    // a letter is refused; blanks are stored as spaces
-        {"00:00;0;_", "0930", "0930"},     // literals not stored
-        {">LL-000;1;_", "ab123", "AB-123"},
+    std::vector<MaskCase> cases(std::begin(CommonMaskCases), std::end(CommonMaskCases));
+    cases.insert(cases.end(), {
         {"<LL;1;_", "XY", "xy"},
         {"\\A00;1;*", "42", "A42"},        // an escaped mask letter is a literal
         {"cc;1;_", "z", "z "},             // optional slots may stay empty
         {"", "free text", "free text"},    // no mask
-    };
-    for (const Case& c : cases) {
+    });
+    for (const MaskCase& c : cases) {
         SCOPED_TRACE(c.mask);
         edit->SetEditMask("");
         edit->SetText("");

@@ -11,37 +11,15 @@
 
 // ---- TVynSpeedButton ---------------------------------------------------------------------------
 
-TVynSpeedButton::TVynSpeedButton(TComponent* AOwner) : TSpeedButton(AOwner) {}
+TVynSpeedButton::TVynSpeedButton(TComponent* AOwner) : THotSpeedButton(AOwner) {}
 
 TVsgEditButton* TVynSpeedButton::Holder() const { return dynamic_cast<TVsgEditButton*>(Owner()); }
-
-void TVynSpeedButton::SetIsWinXP(bool Value)
-{
-    if (Value == isWinXP_)
-        return;
-    isWinXP_ = Value;
-    Invalidate();
-}
 
 void TVynSpeedButton::SetFlat(bool Value)
 {
     if (Value == ownFlat_)
         return;
     ownFlat_ = Value;
-    Invalidate();
-}
-
-void TVynSpeedButton::CMMouseEnter(TMessage& Message)
-{
-    TSpeedButton::CMMouseEnter(Message);
-    hot_ = true;
-    Invalidate();
-}
-
-void TVynSpeedButton::CMMouseLeave(TMessage& Message)
-{
-    TSpeedButton::CMMouseLeave(Message);
-    hot_ = false;
     Invalidate();
 }
 
@@ -56,13 +34,13 @@ void TVynSpeedButton::Paint()
     TVsgEditButton* holder = Holder();
     if (holder && holder->ButtonColor != clNone) {
         ownFlat_ = true;
-        const TColor color = down ? holder->ButtonColorDown : hot_ ? holder->ButtonColorHot : holder->ButtonColor;
+        const TColor color = down ? holder->ButtonColorDown : Hot() ? holder->ButtonColorHot : holder->ButtonColor;
         c.Brush().SetColor(color);
         c.Pen().SetColor(color);
         c.FillRect(ClientRect());
-    } else if (isWinXP_ && Themes().IsActive() &&
+    } else if (IsWinXP() && Themes().IsActive() &&
                Themes().DrawPart(c, QStringLiteral("button"), BP_PUSHBUTTON,
-                                 down ? PBS_PRESSED : hot_ ? PBS_HOT : PBS_NORMAL, r)) {
+                                 down ? PBS_PRESSED : Hot() ? PBS_HOT : PBS_NORMAL, r)) {
     } else if (ownFlat_) {
         DrawEdge(c, r, down ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT | BF_MIDDLE);
         InflateRect(r, -1, -1);
@@ -132,7 +110,7 @@ void TVsgEditButton::ButtonMouseUp(TMouseButton Button, int, int)
 
 // ---- TVsgEditBtn -------------------------------------------------------------------------------
 
-TVsgEditBtn::TVsgEditBtn(TComponent* AOwner) : TCustomMaskEdit(AOwner)
+TVsgEditBtn::TVsgEditBtn(TComponent* AOwner) : TSideButtonMaskEdit(AOwner)
 {
     button_ = new TVsgEditButton(this);
     button_->SetBounds(0, 0, 18, 18);
@@ -232,29 +210,10 @@ void TVsgEditBtn::UpdateLayout()
     Editor()->setTextMargins(std::max(0, f + t.Left - 2), f, std::max(0, Width() - (f + t.Right) - 2), f);
 }
 
-void TVsgEditBtn::WndProc(TMessage& Message)
-{
-    TCustomMaskEdit::WndProc(Message);
-    if (Message.Msg == CM_BORDERCHANGED)
-        UpdateLayout();
-}
-
-void TVsgEditBtn::WMSize(TMessage& Message)
-{
-    TCustomMaskEdit::WMSize(Message);
-    UpdateLayout();
-}
-
-void TVsgEditBtn::CMFontChanged(TMessage& Message)
-{
-    TCustomMaskEdit::CMFontChanged(Message);
-    UpdateLayout();
-}
-
 void TVsgEditBtn::KeyDown(Word& Key, TShiftState Shift)
 {
     TWeakRef<TVsgEditBtn> self(this);
-    TCustomMaskEdit::KeyDown(Key, Shift);
+    TSideButtonMaskEdit::KeyDown(Key, Shift);
     if (!self)
         return;
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
@@ -266,32 +225,21 @@ void TVsgEditBtn::KeyDown(Word& Key, TShiftState Shift)
 void TVsgEditBtn::WMChar(TMessage& Message)
 {
     if (editorEnabled_)
-        TCustomMaskEdit::WMChar(Message);
+        TSideButtonMaskEdit::WMChar(Message);
 }
 
 void TVsgEditBtn::DefaultHandler(TMessage& Message)
 {
-    const bool editable = editorEnabled_ && !ReadOnly();
-    if (Message.Msg == WM_KEYDOWN && !editable) {
-        const Word vk = Word(Message.CharCode());
-        const TShiftState s = KeyDataToShiftState(Message.KeyData());
-        if (((vk == 'V' || vk == 'X') && s == TShiftState{ssCtrl}) ||
-            ((vk == VK_INSERT || vk == VK_DELETE) && s == TShiftState{ssShift}))
-            return;
-    }
-    if (Message.Msg == WM_PASTE || Message.Msg == WM_CUT) {
-        if (editable)
-            Message.Msg == WM_PASTE ? PasteFromClipboard() : CutToClipboard();
+    if (HandleClipboardMessage(Message, editorEnabled_ && !ReadOnly()))
         return;
-    }
-    TCustomMaskEdit::DefaultHandler(Message);
+    TSideButtonMaskEdit::DefaultHandler(Message);
 }
 
 void TVsgEditBtn::DoEnter()
 {
     if (AutoSelect() && GetKeyState(VK_LBUTTON) >= 0)
         SelectAll();
-    TCustomMaskEdit::DoEnter();
+    TSideButtonMaskEdit::DoEnter();
 }
 
 // ---- TVsgUnitEditBtn ---------------------------------------------------------------------------

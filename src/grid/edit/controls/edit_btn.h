@@ -18,35 +18,28 @@
 // ClientWidth - button width - 3; the text ending at ClientWidth -
 // (button width + UnitSpace + 5), 3 less again with a unit space.
 #include "platform/gui/buttons.h"
-#include "platform/gui/mask.h"
+#include "grid/edit/controls/side_button_edit.h"
 #include "platform/rtl/stringlist.h"
 
 class TVsgEditButton;
 
 // ---- TVynSpeedButton ---------------------------------------------------------------------------
 
-class TVynSpeedButton : public TSpeedButton {
+class TVynSpeedButton : public THotSpeedButton {
 public:
     explicit TVynSpeedButton(TComponent* AOwner);
 
-    bool IsWinXP() const { return isWinXP_; }
-    void SetIsWinXP(bool Value);
     // Its own flat flag (the custom colours switch it on for good).
     bool Flat() const { return ownFlat_; }
     void SetFlat(bool Value);
-    bool Hot() const { return hot_; }
 
 protected:
     void Paint() override;
-    void CMMouseEnter(TMessage& Message) override;
-    void CMMouseLeave(TMessage& Message) override;
 
 private:
     TVsgEditButton* Holder() const;
 
-    bool isWinXP_ = false;
     bool ownFlat_ = false;
-    bool hot_ = false;
 };
 
 // ---- TVsgEditButton ----------------------------------------------------------------------------
@@ -93,7 +86,7 @@ private:
 
 // ---- TVsgEditBtn -------------------------------------------------------------------------------
 
-class TVsgEditBtn : public TCustomMaskEdit {
+class TVsgEditBtn : public TSideButtonMaskEdit {
 public:
     explicit TVsgEditBtn(TComponent* AOwner);
     ~TVsgEditBtn() override;
@@ -129,12 +122,9 @@ protected:
     void SetUnitSize(int Value);
     void KeyDown(Word& Key, TShiftState Shift) override;
     void WMChar(TMessage& Message) override;
-    void WMSize(TMessage& Message) override;
-    void WndProc(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;
     void DoEnter() override;
-    void CMFontChanged(TMessage& Message) override;
-    void UpdateLayout();
+    void UpdateLayout() override;
     // Painted over the edit after each paint (the unit edit's unit).
     virtual void PaintOver(class QPainter& Painter) { (void)Painter; }
     // The frame's width around the text area (2 with bsSingle).

@@ -16,12 +16,6 @@ namespace {
 
 constexpr TColor kGlyphKey = 0x008080;  // red 128, green 128, blue 0
 
-bool IsPasteOrCutKey(Word VK, TShiftState S)
-{
-    return ((VK == 'V' || VK == 'X') && S == TShiftState{ssCtrl}) ||
-           ((VK == VK_INSERT || VK == VK_DELETE) && S == TShiftState{ssShift});
-}
-
 // Position (from 1) of Ch in S after the position From (from 1); 0 when absent.
 int PosAfter(QChar Ch, const String& S, int From)
 {
@@ -56,7 +50,7 @@ std::unique_ptr<TBitmap> SpinArrowGlyph(bool Up)
 
 // ---- TVynTimerSpeedButton ----------------------------------------------------------------------
 
-TVynTimerSpeedButton::TVynTimerSpeedButton(TComponent* AOwner) : TSpeedButton(AOwner) {}
+TVynTimerSpeedButton::TVynTimerSpeedButton(TComponent* AOwner) : THotSpeedButton(AOwner) {}
 
 TVynTimerSpeedButton::~TVynTimerSpeedButton() = default;
 
@@ -70,18 +64,10 @@ void TVynTimerSpeedButton::SetButtonDirection(TButtonDirection Value)
     Invalidate();
 }
 
-void TVynTimerSpeedButton::SetIsWinXP(bool Value)
-{
-    if (Value == isWinXP_)
-        return;
-    isWinXP_ = Value;
-    Invalidate();
-}
-
 void TVynTimerSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TWeakRef<TVynTimerSpeedButton> self(this);
-    TSpeedButton::MouseDown(Button, Shift, X, Y);
+    THotSpeedButton::MouseDown(Button, Shift, X, Y);
     if (!self)
         return;
     if (timeBtnState_.Contains(tbAllowTimer) && Button == mbLeft && Enabled()) {
@@ -103,7 +89,7 @@ void TVynTimerSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X
     if (repeatTimer_)
         repeatTimer_->SetEnabled(false);
     TWeakRef<TVynTimerSpeedButton> self(this);
-    TSpeedButton::MouseUp(Button, Shift, X, Y);
+    THotSpeedButton::MouseUp(Button, Shift, X, Y);
     if (self)
         if (TVsgSpinButton* p = Pair())
             p->Invalidate();
@@ -123,24 +109,6 @@ void TVynTimerSpeedButton::TimerExpired()
     }
 }
 
-void TVynTimerSpeedButton::CMMouseEnter(TMessage& Message)
-{
-    TSpeedButton::CMMouseEnter(Message);
-    if (!hasMouse_) {
-        hasMouse_ = true;
-        Invalidate();
-    }
-}
-
-void TVynTimerSpeedButton::CMMouseLeave(TMessage& Message)
-{
-    TSpeedButton::CMMouseLeave(Message);
-    if (hasMouse_) {
-        hasMouse_ = false;
-        Invalidate();
-    }
-}
-
 void TVynTimerSpeedButton::Paint()
 {
     TCanvas& c = Canvas();
@@ -148,7 +116,7 @@ void TVynTimerSpeedButton::Paint()
     const bool pressed = State() == bsDown;
     TVsgSpinButton* pair = Pair();
     if (pair && pair->ButtonColor != clNone) {
-        const TColor color = pressed ? pair->ButtonColorDown : hasMouse_ ? pair->ButtonColorHot : pair->ButtonColor;
+        const TColor color = pressed ? pair->ButtonColorDown : Hot() ? pair->ButtonColorHot : pair->ButtonColor;
         c.Brush().SetColor(color);
         c.Pen().SetColor(color);
         c.Rectangle(r);
@@ -162,9 +130,9 @@ void TVynTimerSpeedButton::Paint()
         }
         return;
     }
-    if (isWinXP_ && Themes().IsActive()) {
+    if (IsWinXP() && Themes().IsActive()) {
         const int part = buttonDirection_ == bdUp ? 1 : buttonDirection_ == bdDown ? 2 : buttonDirection_ == bdRight ? 3 : 4;
-        const int state = pressed ? 3 : hasMouse_ ? 2 : 1;
+        const int state = pressed ? 3 : Hot() ? 2 : 1;
         if (Themes().DrawPart(c, QStringLiteral("spin"), part, state, r))
             return;
     }
@@ -177,7 +145,7 @@ void TVynTimerSpeedButton::Paint()
         DrawFrameControl(c, r, DFC_SCROLL, flags);
         return;
     }
-    TSpeedButton::Paint();
+    THotSpeedButton::Paint();
 }
 
 // ---- TVsgSpinButton ----------------------------------------------------------------------------
@@ -354,7 +322,7 @@ void TVsgSpinButton::Paint()
 
 // ---- TVsgSpinEdit ------------------------------------------------------------------------------
 
-TVsgSpinEdit::TVsgSpinEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner)
+TVsgSpinEdit::TVsgSpinEdit(TComponent* AOwner) : TSideButtonMaskEdit(AOwner)
 {
     button_ = new TVsgSpinButton(this);
     button_->SetBounds(0, 0, 15, 17);
@@ -558,7 +526,7 @@ void TVsgSpinEdit::SetTimeValue(TDateTime Value)
 
 void TVsgSpinEdit::Loaded()
 {
-    TCustomMaskEdit::Loaded();
+    TSideButtonMaskEdit::Loaded();
     if (spinType_ == sptDate)
         SetText(DateToStr(dateValue_));
     else if (spinType_ == sptTime)
@@ -705,7 +673,7 @@ void TVsgSpinEdit::WMKeyDown(TMessage& Message)
     case VK_DOWN: StepDown(false); break;
     case VK_PRIOR: StepUp(true); break;
     case VK_NEXT: StepDown(true); break;
-    default: TCustomMaskEdit::WMKeyDown(Message); return;
+    default: TSideButtonMaskEdit::WMKeyDown(Message); return;
     }
     Message.Result = 0;
 }
@@ -718,7 +686,7 @@ void TVsgSpinEdit::KeyDown(Word& Key, TShiftState Shift)
     }
     if (Key == VK_DELETE && !editorEnabled_)
         Key = 0;
-    TCustomMaskEdit::KeyDown(Key, Shift);
+    TSideButtonMaskEdit::KeyDown(Key, Shift);
 }
 
 void TVsgSpinEdit::KeyPress(QChar& Key)
@@ -728,7 +696,7 @@ void TVsgSpinEdit::KeyPress(QChar& Key)
         MessageBeep(0);
     }
     if (!Key.isNull())
-        TCustomMaskEdit::KeyPress(Key);
+        TSideButtonMaskEdit::KeyPress(Key);
 }
 
 void TVsgSpinEdit::WMChar(TMessage& Message)
@@ -736,33 +704,26 @@ void TVsgSpinEdit::WMChar(TMessage& Message)
     // The keypad's decimal key types the locale's separator.
     if (excelStyleDecimalSeparator_ && Message.WParam == u'.' && (Message.LParam >> 22) & 1)
         Message.WParam = FormatSettings().DecimalSeparator.unicode();
-    TCustomMaskEdit::WMChar(Message);
+    TSideButtonMaskEdit::WMChar(Message);
 }
 
 void TVsgSpinEdit::DefaultHandler(TMessage& Message)
 {
-    const bool editable = editorEnabled_ && !ReadOnly();
-    if (Message.Msg == WM_KEYDOWN && !editable &&
-        IsPasteOrCutKey(Word(Message.CharCode()), KeyDataToShiftState(Message.KeyData())))
+    if (HandleClipboardMessage(Message, editorEnabled_ && !ReadOnly()))
         return;
-    if (Message.Msg == WM_PASTE || Message.Msg == WM_CUT) {
-        if (editable)
-            Message.Msg == WM_PASTE ? PasteFromClipboard() : CutToClipboard();
-        return;
-    }
-    TCustomMaskEdit::DefaultHandler(Message);
+    TSideButtonMaskEdit::DefaultHandler(Message);
 }
 
 void TVsgSpinEdit::DoEnter()
 {
     if (AutoSelect() && (!ControlState().Contains(csLButtonDown) || !editorEnabled_))
         SelectAll();
-    TCustomMaskEdit::DoEnter();
+    TSideButtonMaskEdit::DoEnter();
 }
 
 void TVsgSpinEdit::DoExit()
 {
-    TCustomMaskEdit::DoExit();
+    TSideButtonMaskEdit::DoExit();
     switch (spinType_) {
     case sptNormal:
         if (CheckValue(Value()) != Value())
@@ -793,25 +754,6 @@ int TVsgSpinEdit::MinHeight() const
     if (BorderStyle() == bsSingle)
         m += 4 * 1;  // the platform's border height is one pixel
     return m;
-}
-
-void TVsgSpinEdit::WndProc(TMessage& Message)
-{
-    TCustomMaskEdit::WndProc(Message);
-    if (Message.Msg == CM_BORDERCHANGED)
-        UpdateLayout();
-}
-
-void TVsgSpinEdit::WMSize(TMessage& Message)
-{
-    TCustomMaskEdit::WMSize(Message);
-    UpdateLayout();
-}
-
-void TVsgSpinEdit::CMFontChanged(TMessage& Message)
-{
-    TCustomMaskEdit::CMFontChanged(Message);
-    UpdateLayout();
 }
 
 void TVsgSpinEdit::UpdateLayout()

@@ -19,7 +19,7 @@
 #include <memory>
 
 #include "platform/gui/buttons.h"
-#include "platform/gui/mask.h"
+#include "grid/edit/controls/side_button_edit.h"
 #include "platform/gui/timers.h"
 #include "platform/rtl/datetime.h"
 #include "platform/rtl/set.h"
@@ -40,7 +40,7 @@ class TVsgSpinButton;
 
 // ---- TVynTimerSpeedButton ----------------------------------------------------------------------
 
-class TVynTimerSpeedButton : public TSpeedButton {
+class TVynTimerSpeedButton : public THotSpeedButton {
 public:
     explicit TVynTimerSpeedButton(TComponent* AOwner);
     ~TVynTimerSpeedButton() override;
@@ -49,9 +49,6 @@ public:
     void SetTimeBtnState(TTimeBtnState Value) { timeBtnState_ = Value; }
     TButtonDirection ButtonDirection() const { return buttonDirection_; }
     void SetButtonDirection(TButtonDirection Value);
-    bool IsWinXP() const { return isWinXP_; }
-    void SetIsWinXP(bool Value);
-    bool HasMouse() const { return hasMouse_; }
     // The repeat timer (nullptr before the first press).
     TTimer* RepeatTimer() const { return repeatTimer_; }
 
@@ -59,8 +56,6 @@ protected:
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-    void CMMouseEnter(TMessage& Message) override;
-    void CMMouseLeave(TMessage& Message) override;
 
 private:
     void TimerExpired();
@@ -69,8 +64,6 @@ private:
     TTimer* repeatTimer_ = nullptr;
     TTimeBtnState timeBtnState_;
     TButtonDirection buttonDirection_ = bdUp;
-    bool isWinXP_ = false;
-    bool hasMouse_ = false;
 };
 
 // ---- TVsgSpinButton ----------------------------------------------------------------------------
@@ -139,7 +132,7 @@ std::unique_ptr<TBitmap> SpinArrowGlyph(bool Up);
 
 // ---- TVsgSpinEdit ------------------------------------------------------------------------------
 
-class TVsgSpinEdit : public TCustomMaskEdit {
+class TVsgSpinEdit : public TSideButtonMaskEdit {
 public:
     explicit TVsgSpinEdit(TComponent* AOwner);
     ~TVsgSpinEdit() override;
@@ -226,18 +219,15 @@ protected:
     void KeyPress(QChar& Key) override;
     void WMKeyDown(TMessage& Message) override;
     void WMChar(TMessage& Message) override;
-    void WMSize(TMessage& Message) override;
-    void WndProc(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;
     void DoEnter() override;
     void DoExit() override;
-    void CMFontChanged(TMessage& Message) override;
 
     int CheckValue(int Value) const;
     double CheckFloatValue(double Value) const;
     TDateTime CheckDateValue(TDateTime Value) const;
     // Lays the arrows and the text area out again.
-    void UpdateLayout();
+    void UpdateLayout() override;
 
 private:
     void Step(bool Up, bool Page);

@@ -64,6 +64,12 @@ TColor colorValue(const String& Value, bool Body)
 
 int roundHalfEven(double V) { return int(Round(V)); }
 
+// Whether two rectangles share a pixel.
+bool meets(const TRect& A, const TRect& B)
+{
+    return A.Left < B.Right && B.Left < A.Right && A.Top < B.Bottom && B.Top < A.Bottom;
+}
+
 // Fonts by shape, shared by every call on the GUI thread: a tag that switches
 // bold on and off again gets the font (and its remembered text widths) it
 // had before instead of building a new one.
@@ -128,6 +134,7 @@ private:
     String Line(String& Text, qsizetype& Pos, const TRect& LineRect, Mode M, bool FirstPass);
     void Tag(const String& TagText, Mode M, bool FirstPass);
     void DrawRun(const String& Run, int Width);
+    int ReplayWidth(qsizetype SourceLength, const String& Run);
     String Visible(const String& Run);
     void LinkHitTest(int Before, int After);
     void Picture(const String& TagText, const String& Upper, Mode M);
@@ -185,11 +192,25 @@ private:
     bool sup_ = false, sub_ = false;
     TColor fontSavedBg_ = clNone, parSavedBg_ = clNone, hiSavedBg_ = clNone, hiSavedText_ = clNone;
     TColor linkSavedBg_ = clNone, linkSavedText_ = clNone;
+    bool hiOpen_ = false, linkStyled_ = false;
     bool pendingAnchorBox_ = false;
     int linkStartWidth_ = 0, linkStartTop_ = 0, linkStartLine_ = -1;
     TRect focusRect_;
     bool focusContinues_ = false;
     std::vector<int> rotations_[2];  // orientation before each <R>, per pass
+
+    // The runs the first pass of the line took, in order: their length in
+    // the source and their width. The second pass takes the widths from
+    // here (its runs are these, or several of them joined up to a tag).
+    struct PlacedRun {
+        qsizetype Length;
+        int Width;
+    };
+    std::vector<PlacedRun> firstPassRuns_;
+    size_t replayAt_ = 0;
+    bool replaying_ = false;
+    // The bounds of what the canvas shows: runs outside are not drawn.
+    TRect visible_;
 
     // The line being laid out.
     LinePass line_;
@@ -201,6 +222,11 @@ private:
     bool lineEnd_ = false, lineFull_ = false, hasBullet_ = false;
     bool linkTextHit_ = false, pictureHit_ = false;
     bool firstPass_ = true;
+    // Whether this pass reports what lies under the hit point. When hit
+    // testing, the second pass measures the line again where it is aligned
+    // and indented: only that one reports, so that a point beside a right-
+    // aligned link never names it.
+    bool reportHits_ = true;
 };
 
 void Renderer::Run(const String& Html)
@@ -214,6 +240,7 @@ void Renderer::Run(const String& Html)
     c_.Brush().SetStyle(bsClear);
     c_.SetBkMode(TRANSPARENT);
     themed_ = IsWinXPOrLater() && Themes().IsActive();
+    visible_ = c_.ClipRect();
 
     flags_ = DT_SINGLELINE | DT_BOTTOM | DT_EXPANDTABS | DT_EXTERNALLEADING | DT_NOPREFIX;
     if (!o_.WrapWords)
@@ -248,6 +275,7 @@ void Renderer::Run(const String& Html)
         line_.Height = line_.GhHeight = Gh();
 
         // 2. Measuring pass.
+        firstPassRuns_.clear();
         const qsizetype before = pos;
         String consumed = Line(text, pos, lineRect, Mode::Measure, true);
         if (pos == before && consumed.isEmpty()) {
@@ -280,6 +308,11 @@ void Renderer::Run(const String& Html)
             imageCount_ = images;
             hidden_ = hidden;
             shadow_ = shadow;
+            // A <SUP> or <SUB> the line leaves open raises or lowers only
+            // what follows it.
+            sup_ = sub_ = false;
+            replayAt_ = 0;
+            replaying_ = true;
             qsizetype p = 0;
             Line(consumed, p, drawRect, o_.HitTestOnly ? Mode::Measure : Mode::Draw, false);
             const int raise = line_.Raise;
@@ -309,6 +342,7 @@ void Renderer::Run(const String& Html)
 String Renderer::Line(String& Text, qsizetype& Pos, const TRect& LineRect, Mode M, bool FirstPass)
 {
     firstPass_ = FirstPass;
+    reportHits_ = !(o_.HitTestOnly && FirstPass);
     lineRect_ = LineRect;
     work_ = LineRect;
     work_.Bottom -= line_.SubRoom;
@@ -371,15 +405,19 @@ String Renderer::Line(String& Text, qsizetype& Pos, const TRect& LineRect, Mode 
                 Pos = runEnd;
                 goto afterRun;
             }
-            w = c_.TextWidth(run);
+            w = FirstPass ? c_.TextWidth(run) : ReplayWidth(source.size(), run);
             if (M == Mode::Measure) {
                 const int before = lineWidth_;
                 lineWidth_ += w;
                 LinkHitTest(before, lineWidth_);
-                // 4. Fit.
-                fits = lineWidth_ < LineRect.Width() || w >= LineRect.Width();
-                // A run that continues a word a tag interrupted stays.
-                accepted = fits || (runsPlaced > 0 && !placedEndsWithBlank);
+                // 4. Fit: decided by the first pass; the second one places
+                // what the first took (its rectangle may be narrower by the
+                // alignment or the indent).
+                if (FirstPass) {
+                    fits = lineWidth_ < LineRect.Width() || w >= LineRect.Width();
+                    // A run that continues a word a tag interrupted stays.
+                    accepted = fits || (runsPlaced > 0 && !placedEndsWithBlank);
+                }
             } else {
                 DrawRun(run, w);
             }
@@ -387,6 +425,8 @@ String Renderer::Line(String& Text, qsizetype& Pos, const TRect& LineRect, Mode 
         // 5. Take it, or leave it for the next line.
         if (accepted || !o_.WrapWords) {
             consumed += source;
+            if (FirstPass && !run.isEmpty())
+                firstPassRuns_.push_back({source.size(), w});
             Pos = runEnd;
             if (!run.isEmpty()) {
                 if (FirstPass)
@@ -450,7 +490,7 @@ void Renderer::LinkHitTest(int Before, int After)
 {
     const int x = o_.HitX - lineRect_.Left;
     const bool second = rtl_ ? After >= lineRect_.Right - o_.HitX - lineRect_.Left : After >= x;
-    if (!(x >= Before && second) || !inAnchor_ || href_.isEmpty())
+    if (!reportHits_ || !(x >= Before && second) || !inAnchor_ || href_.isEmpty())
         return;
     linkTextHit_ = true;
     if (o_.HitY > lineRect_.Top) {
@@ -458,6 +498,23 @@ void Renderer::LinkHitTest(int Before, int After)
         r_.HitTitle = title_;
         pendingAnchorBox_ = true;
     }
+}
+
+int Renderer::ReplayWidth(qsizetype SourceLength, const String& Run)
+{
+    int width = 0;
+    qsizetype left = SourceLength;
+    while (replaying_ && left > 0 && replayAt_ < firstPassRuns_.size() &&
+           firstPassRuns_[replayAt_].Length <= left) {
+        left -= firstPassRuns_[replayAt_].Length;
+        width += firstPassRuns_[replayAt_].Width;
+        ++replayAt_;
+    }
+    if (left == 0)
+        return width;
+    // The runs do not match what the first pass took: measured from here on.
+    replaying_ = false;
+    return c_.TextWidth(Run);
 }
 
 String Renderer::Visible(const String& Run)
@@ -485,10 +542,14 @@ void Renderer::DrawRun(const String& Run, int Width)
         c_.Font().SetColor(o_.ShadowColor);
         TRect s = work_;
         OffsetRect(s, o_.ShadowDistance, o_.ShadowDistance);
-        c_.DrawText(s, Visible(Run), flags_);
+        if (meets(s, visible_))
+            c_.DrawText(s, Visible(Run), flags_);
         c_.Font().SetColor(color);
     }
-    c_.DrawText(work_, Visible(Run), flags_);
+    // DrawText draws inside its rectangle only: a run whose rectangle the
+    // canvas does not show is not handed to it.
+    if (meets(work_, visible_))
+        c_.DrawText(work_, Visible(Run), flags_);
     if (inAnchor_ && anchorCount_ == o_.FocusAnchorIndex + 1)
         r_.FocusHref = href_;
     const int left = rtl_ ? work_.Right - Width : work_.Left;
@@ -544,12 +605,14 @@ void Renderer::Tag(const String& TagText, Mode M, bool FirstPass)
     if (closing) {
         switch (c1.unicode()) {
         case u'A': {
-            if (draw && Styled(anchorCount_)) {
+            // Only a styled link that is open has colours to give back.
+            if (draw && linkStyled_) {
                 SetStyle(fsUnderline, false);
                 if (o_.HotLinkBackColor != clNone)
                     SetBackground(linkSavedBg_);
                 if (o_.HotLinkTextColor != clNone)
                     font.SetColor(linkSavedText_);
+                linkStyled_ = false;
             }
             if (!o_.KeepColors)
                 font.SetColor(baseFont_.Color());
@@ -594,9 +657,11 @@ void Renderer::Tag(const String& TagText, Mode M, bool FirstPass)
             }
             break;
         case u'H':
-            if (draw) {
+            // Only an open <HI> has colours to give back.
+            if (draw && hiOpen_) {
                 font.SetColor(hiSavedText_);
                 SetBackground(hiSavedBg_);
+                hiOpen_ = false;
             }
             break;
         case u'I':
@@ -655,6 +720,7 @@ void Renderer::Tag(const String& TagText, Mode M, bool FirstPass)
             r_.AnchorCount = std::max(r_.AnchorCount, anchorCount_);
         const bool styled = Styled(anchorCount_);
         if (draw && styled) {
+            linkStyled_ = true;
             SetStyle(fsUnderline, true);
             if (o_.HotLinkBackColor != clNone) {
                 linkSavedBg_ = Background();
@@ -753,6 +819,7 @@ void Renderer::Tag(const String& TagText, Mode M, bool FirstPass)
     case u'H':
         if (c2 == u'I') {
             if (draw) {
+                hiOpen_ = true;
                 hiSavedText_ = font.Color();
                 hiSavedBg_ = Background();
                 SetBackground(HTMLHighlightBackground());
@@ -811,7 +878,10 @@ void Renderer::Tag(const String& TagText, Mode M, bool FirstPass)
             SetBackground(col);
             if (col != clNone) {
                 c_.Pen().SetColor(col);
-                c_.FillRect(Rect(textRect_.Left, lineRect_.Top, textRect_.Right, work_.Bottom));
+                // The band goes behind what follows; what this line has
+                // drawn already stays visible.
+                const int left = work_.Left > lineRect_.Left ? work_.Left : textRect_.Left;
+                c_.FillRect(Rect(left, lineRect_.Top, textRect_.Right, work_.Bottom));
             }
         }
         break;
@@ -949,7 +1019,7 @@ void Renderer::Picture(const String& TagText, const String& Upper, Mode M)
     // Hit: a picture inside a link.
     const int hx = o_.HitX - lineRect_.Left;
     const int at = draw ? work_.Left - lineRect_.Left : lineWidth_;
-    if (bw > 0 && hx > at && hx < at + bw && o_.HitY > top && o_.HitY < top + bh && inAnchor_) {
+    if (reportHits_ && bw > 0 && hx > at && hx < at + bw && o_.HitY > top && o_.HitY < top + bh && inAnchor_) {
         pictureHit_ = true;
         r_.HitHref = href_;
         r_.HitTitle = title_;
@@ -1048,7 +1118,7 @@ void Renderer::Control(const String& TagText, Mode M)
     const int at = draw ? work_.Left - lineRect_.Left : lineWidth_;
     const bool byPoint = hx > at && hx < at + bw && o_.HitY > lineRect_.Top && o_.HitY < lineRect_.Top + bh;
     const bool byId = o_.HitTestOnly && !o_.HitControlId.isEmpty() && t.ID == o_.HitControlId;
-    if (byPoint || byId) {
+    if (reportHits_ && (byPoint || byId)) {
         pictureHit_ = true;
         r_.HitHref = "ctrl";
         hitImage_ = imageCount_;
