@@ -10,8 +10,8 @@
 
 namespace {
 
-QChar decSep() { return CurrentGridFormatSettings().DecimalSeparator; }
-QChar thouSep() { return CurrentGridFormatSettings().ThousandSeparator; }
+QChar decSep() { return GetGridDecimalSeparator(); }
+QChar thouSep() { return GetGridThousandSeparator(); }
 
 bool isDigit(QChar C) { return C >= u'0' && C <= u'9'; }
 bool isHexLetter(QChar C) { return (C >= u'A' && C <= u'F') || (C >= u'a' && C <= u'f'); }
