@@ -79,8 +79,9 @@ void TVynCustomDropDown::paintOver(QPainter& Painter)
     canvas.SetPainter(&Painter);
     canvas.SetFont(Font());
     DrawFocusedText(canvas);
-    const bool colours = fBorderColor_ != clNone || fFocusBorderColor_ != clNone;
-    if ((colours || (!Enabled() && fDisabledBorder_)) && !(Enabled() && !fFlat_ && !colours))
+    // Whenever DrawBorders would draw the frame (after a change of focus or
+    // hover, which repaints), the painting draws it.
+    if (!(Enabled() && !fFlat_ && fBorderColor_ == clNone && fFocusBorderColor_ == clNone))
         DrawBorder(canvas);
     canvas.SetPainter(nullptr);
 }
