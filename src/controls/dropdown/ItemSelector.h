@@ -34,7 +34,8 @@ enum class TItemLayout { ilCaptionLeft, ilCaptionRight, ilCaptionTop, ilCaptionB
 using TItemLayout::ilCaptionLeft, TItemLayout::ilCaptionRight, TItemLayout::ilCaptionTop,
     TItemLayout::ilCaptionBottom;
 
-using TDrawItemEvent = std::function<void(TObject* Sender, TCanvas& Canvas, const TRect& R, int Index)>;
+// (The platform's list controls have their own TDrawItemEvent.)
+using TSelectorDrawItemEvent = std::function<void(TObject* Sender, TCanvas& Canvas, const TRect& R, int Index)>;
 using TItemSizeEvent = std::function<void(TObject* Sender, TSize& ASize)>;
 
 class TSelectorItem : public TCollectionItem {
@@ -181,7 +182,7 @@ public:
 
     TNotifyEvent OnItemSelect;
     // Replaces the drawing of an item's content (Sender: the panel).
-    TDrawItemEvent OnDrawItem;
+    TSelectorDrawItemEvent OnDrawItem;
     // Replaces the measuring of the item size (Sender: the panel).
     TItemSizeEvent OnItemSize;
 
