@@ -3,6 +3,10 @@
 
 #include "controls/dropdown/DropDownBars.h"
 #include "controls/dropdown/DropDownDraw.h"
+#include "dropdown_scene.h"
+#include "support/temp_dir.h"
+
+#include <QPainter>
 
 using namespace DropDownTestKit;
 
@@ -298,6 +302,44 @@ TEST_F(DropDownBars, HotAndUnHot)
     clock.Advance(20);
     EXPECT_FALSE(h->MouseInControl());
     EXPECT_FALSE(h->UnHotTimerRunning());
+}
+
+TEST_F(DropDownBars, RendersThePopupWithBarsAndAnItemSelector)
+{
+    dd->SetControl(nullptr);
+    TVynCustomItemSelector* sel = DropDownScene::BuildBarsScene(dd, form);
+    dd->SetText("Red");
+    dd->ShowDropDown();
+    ASSERT_TRUE(open());
+    const QImage p = TestKit::RenderToImage(popup());
+    // The form with the popup where it lies on the screen.
+    QImage scene = TestKit::RenderToImage(form).convertToFormat(QImage::Format_RGB32);
+    scene = scene.copy(0, 0, scene.width(), std::max(scene.height(), popup()->Top() - form->Top() + p.height() + 10));
+    {
+        QPainter painter(&scene);
+        painter.drawImage(popup()->Left() - form->Left(), popup()->Top() - form->Top(), p);
+    }
+    TempDir dir;
+    const char* keep = std::getenv("VYN_RENDER_DIR");
+    const String base = keep && *keep ? String::fromLocal8Bit(keep) : dir.path();
+    ASSERT_TRUE(scene.save(base + "/dropdown-bars-scene.png"));
+    ASSERT_TRUE(TestKit::RenderToPng(popup(), base + "/dropdown-bars-popup.png"));
+    // The header's gradient (Luna: $FFEFE3 at the top), its two buttons and
+    // the footer's grip; the selector between them with its selected item.
+    EXPECT_EQ(Hex(PixelAt(p, 5, 1)), Hex(BlendColor(0xFFD2AF, clWhite, 20))) << "the header's light inner line";
+    EXPECT_GE(PixelAt(p, 5, 2) & 0xFF, 0xDDu) << "near $FFEFE3 at the top";
+    EXPECT_LT(PixelAt(p, 5, 19) & 0xFF, 0xBBu) << "towards $FFD2AF at the bottom";
+    ASSERT_EQ(header()->ButtonList().Count(), 2);
+    ASSERT_EQ(footer()->ButtonList().Count(), 1);
+    EXPECT_EQ(sel->Parent(), popup());
+    EXPECT_EQ(sel->Top(), header()->Height() + 1);
+    const int gx = footer()->Left() + footer()->Width() - 1 - 16 + 12, gy = footer()->Top() + footer()->Height() - 13;
+    EXPECT_EQ(Hex(PixelAt(p, gx, gy)), Hex(dd->DropDownFooter().BorderColor())) << "a grip square";
+    TRect r;
+    sel->SelectorPanel()->GetItemRect(9, r);
+    const TPoint box = sel->SelectorPanel()->ClientToScreen(TPoint{r.Left + 4 + 7, r.Top + 4 + 7});
+    const TPoint at = popup()->ScreenToClient(box);
+    EXPECT_EQ(Hex(PixelAt(p, at.X, at.Y)), Hex(0x0000FF)) << "the red box of the selected item";
 }
 
 TEST(DropDownBarList, IndexOutOfBounds)
