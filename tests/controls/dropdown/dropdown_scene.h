@@ -42,9 +42,12 @@ inline TVynCustomItemSelector* BuildBarsScene(TVynCustomDropDown* DropDown, TCom
     TSize s;
     sel->GetSelectorPanelSize(s);
     sel->SetBounds(0, 0, s.cx + sel->VertScrollBar().Size(), 150);
+    // Room for the selector inside the popup's frame and between the bars
+    // (the hosted control fills the popup, whatever size it had before).
+    const int frame = 2 * DropDown->DropDownBorderWidth();
+    DropDown->SetDropDownWidth(sel->Width() + frame);
+    DropDown->SetDropDownHeight(sel->Height() + frame + h.Height() + f.Height());
     DropDown->SetControl(sel);
-    // Room for the selector inside the popup's frame.
-    DropDown->SetDropDownWidth(sel->Width() + 2 * DropDown->DropDownBorderWidth());
     return sel;
 }
 

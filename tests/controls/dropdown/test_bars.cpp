@@ -132,8 +132,10 @@ TEST_P(DropDownModalResults, FooterButton)
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(popup()->ModalResult(), row.Result);
     EXPECT_EQ(open(), !row.Closes);
-    if (row.Closes)
+    if (row.Closes) {
         EXPECT_EQ(dd->Log.back(), row.Cancelled ? "OnDropUp(cancelled)" : "OnDropUp(kept)");
+        EXPECT_EQ(dd->Text(), row.Cancelled ? "" : "typed");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, DropDownModalResults,
