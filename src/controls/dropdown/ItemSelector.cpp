@@ -91,8 +91,8 @@ TSelectorItem::~TSelectorItem() = default;
 
 void TSelectorItem::NotifyChange()
 {
-    if (auto* items = dynamic_cast<TSelectorItems*>(Collection()); items && items->OnChange)
-        items->OnChange(items);
+    if (auto* items = dynamic_cast<TSelectorItems*>(Collection()))
+        items->ItemChanged();
 }
 
 void TSelectorItem::SetCaption(const String& Value)
@@ -147,6 +147,27 @@ void TSelectorItem::Assign(const TPersistent& Source)
 TSelectorItems::TSelectorItems(TPersistent* AOwner)
     : TCollection([](TCollection* C) -> TCollectionItem* { return new TSelectorItem(C); }, AOwner)
 {
+}
+
+void TSelectorItems::ItemChanged()
+{
+    if (UpdateCount() > 0) {
+        pendingChange_ = true;
+        return;
+    }
+    if (OnChange)
+        OnChange(this);
+}
+
+void TSelectorItems::Update(TCollectionItem* Item)
+{
+    TCollection::Update(Item);
+    // The last EndUpdate: the changes made inside are reported once.
+    if (pendingChange_ && UpdateCount() == 0) {
+        pendingChange_ = false;
+        if (OnChange)
+            OnChange(this);
+    }
 }
 
 // ---- the panel ---------------------------------------------------------------------------------------
@@ -381,14 +402,33 @@ void TCustomItemSelector::Paint()
 
 void TCustomItemSelector::DrawItems(TCanvas& Canvas)
 {
-    // Only the items inside the area being painted.
+    // Only the items that can show: inside the host's client area (the
+    // panel scrolls under it) and inside the painter's clip.
     TRect clip = ClientRect();
+    if (TWinControl* host = Parent()) {
+        const TRect view = Bounds(-Left(), -Top(), host->ClientWidth(), host->ClientHeight());
+        clip = Rect(std::max(clip.Left, view.Left), std::max(clip.Top, view.Top), std::min(clip.Right, view.Right),
+                    std::min(clip.Bottom, view.Bottom));
+    }
     if (QPainter* p = Canvas.Painter(); p && p->hasClipping()) {
         const QRect b = p->clipBoundingRect().toAlignedRect();
-        clip = Rect(b.left(), b.top(), b.right() + 1, b.bottom() + 1);
+        clip = Rect(std::max(clip.Left, b.left()), std::max(clip.Top, b.top()), std::min(clip.Right, b.right() + 1),
+                    std::min(clip.Bottom, b.bottom() + 1));
     }
     const TSelectorItems& items = fVynItemSelector_->Items();
-    for (int i = 0; i < items.Count(); ++i) {
+    const int n = items.Count();
+    if (n == 0)
+        return;
+    // The layout puts equal items in rows of Columns: only the rows the clip
+    // crosses are looked at.
+    int first = 0, last = n - 1;
+    const TRect r0 = items.Items(0)->ItemRect();
+    const int h = r0.Height(), columns = std::max(1, fVynItemSelector_->Columns());
+    if (h > 0) {
+        first = std::max(0, ((clip.Top - r0.Top) / h - 1) * columns);
+        last = std::min(n - 1, ((clip.Bottom - r0.Top) / h + 2) * columns);
+    }
+    for (int i = first; i <= last; ++i) {
         const TRect& r = items.Items(i)->ItemRect();
         if (r.Right > clip.Left && r.Left < clip.Right && r.Bottom > clip.Top && r.Top < clip.Bottom)
             DrawItem(i, Canvas);

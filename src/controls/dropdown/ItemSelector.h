@@ -87,8 +87,17 @@ public:
     TSelectorItem* Add() { return static_cast<TSelectorItem*>(TCollection::Add()); }
     TSelectorItem* Insert(int Index) { return static_cast<TSelectorItem*>(TCollection::Insert(Index)); }
     TSelectorItem* Items(int Index) const { return static_cast<TSelectorItem*>(TCollection::Items(Index)); }
-    // An item's caption, colour or image index changed.
+    // An item's caption, colour or image index changed (inside
+    // BeginUpdate / EndUpdate: once, at the last EndUpdate).
     TNotifyEvent OnChange;
+
+protected:
+    void Update(TCollectionItem* Item) override;
+
+private:
+    friend class TSelectorItem;
+    void ItemChanged();
+    bool pendingChange_ = false;
 };
 
 // The inner panel: layout, painting and hit testing.
