@@ -243,46 +243,40 @@ void TCustomItemSelector::SelectLast()
         SetItemIndex(n - 1);
 }
 
-void TCustomItemSelector::SelectNext()
+int TCustomItemSelector::stepFrom(int Current, int Delta) const
 {
+    // From none: the first item; else the neighbour, none past either end.
     const int n = fVynItemSelector_->Items().Count();
     if (n == 0)
-        return;
-    if (fItemIndex_ < 0)
-        SetItemIndex(0);
-    else if (fItemIndex_ < n - 1)
-        SetItemIndex(fItemIndex_ + 1);
+        return -2;
+    if (Current < 0)
+        return 0;
+    const int next = Current + Delta;
+    return next >= 0 && next < n ? next : -2;
+}
+
+void TCustomItemSelector::SelectNext()
+{
+    if (const int i = stepFrom(fItemIndex_, 1); i >= 0)
+        SetItemIndex(i);
 }
 
 void TCustomItemSelector::SelectPrevious()
 {
-    if (fVynItemSelector_->Items().Count() == 0)
-        return;
-    if (fItemIndex_ < 0)
-        SetItemIndex(0);
-    else if (fItemIndex_ > 0)
-        SetItemIndex(fItemIndex_ - 1);
+    if (const int i = stepFrom(fItemIndex_, -1); i >= 0)
+        SetItemIndex(i);
 }
 
 void TCustomItemSelector::HotNext()
 {
-    const int n = fVynItemSelector_->Items().Count();
-    if (n == 0)
-        return;
-    if (fItemHot_ < 0)
-        SetItemHot(0);
-    else if (fItemHot_ < n - 1)
-        SetItemHot(fItemHot_ + 1);
+    if (const int i = stepFrom(fItemHot_, 1); i >= 0)
+        SetItemHot(i);
 }
 
 void TCustomItemSelector::HotPrevious()
 {
-    if (fVynItemSelector_->Items().Count() == 0)
-        return;
-    if (fItemHot_ < 0)
-        SetItemHot(0);
-    else if (fItemHot_ > 0)
-        SetItemHot(fItemHot_ - 1);
+    if (const int i = stepFrom(fItemHot_, -1); i >= 0)
+        SetItemHot(i);
 }
 
 bool TCustomItemSelector::LookupItem(const String& S)

@@ -142,6 +142,8 @@ protected:
 
 private:
     bool validIndex(int Index) const;
+    // The item a step of Delta from Current goes to; -2 for none.
+    int stepFrom(int Current, int Delta) const;
     bool disabled(int Index) const;
 
     int fItemIndex_ = -1;

@@ -392,22 +392,14 @@ void TVynCustomDropDown::SelectAfterDecimal()
 void TVynCustomDropDown::Dispatch(TMessage& Message)
 {
     switch (Message.Msg) {
-    case WM_COPY: {
-        String out;
-        if (PasswordChar().isNull()) {
-            bool allow = false;
-            runEdit([&](TDropDownEditModel& M) { allow = M.Copy(out); });
-            if (allow && !out.isEmpty())
-                Clipboard().SetAsText(out);
-        }
-        return;
-    }
+    case WM_COPY:
     case WM_CUT: {
+        // A password is neither copied nor cut.
         if (!PasswordChar().isNull())
             return;
         String out;
         bool allow = false;
-        runEdit([&](TDropDownEditModel& M) { allow = M.Cut(out); });
+        runEdit([&](TDropDownEditModel& M) { allow = Message.Msg == WM_CUT ? M.Cut(out) : M.Copy(out); });
         if (allow && !out.isEmpty())
             Clipboard().SetAsText(out);
         return;

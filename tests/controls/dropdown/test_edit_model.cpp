@@ -7,7 +7,10 @@
 #include <string>
 
 #include "controls/dropdown/DropDownEditModel.h"
+#include "dropdown_fixture.h"
 #include "platform/rtl/datetime.h"
+
+using DropDownTestKit::TestName;
 
 namespace {
 
@@ -39,6 +42,19 @@ String local(const char* Text, bool Comma)
         for (QChar& c : s)
             c = c == u'.' ? QChar(u',') : c == u',' ? QChar(u'.') : c;
     return s;
+}
+
+// A model of the row's type, precision and sign holding its start text with
+// the selection given.
+template <class Row> TDropDownEditModel modelFor(const Row& R, bool Comma, int SelStart, int SelLength)
+{
+    TDropDownEditModel m;
+    m.EditType = R.Type;
+    m.Precision = R.Precision;
+    m.Signed = R.Signed;
+    m.EditText = local(R.Start, Comma);
+    m.SetSel(SelStart, SelLength);
+    return m;
 }
 
 struct TypedRow {
@@ -101,12 +117,7 @@ TEST_P(DropDownEditTyped, Chars)
 {
     const auto& [row, comma] = GetParam();
     SeparatorScope sep(comma ? u',' : u'.');
-    TDropDownEditModel m;
-    m.EditType = row.Type;
-    m.Precision = row.Precision;
-    m.Signed = row.Signed;
-    m.EditText = local(row.Start, comma);
-    m.SetSel(row.Caret, row.SelLength);
+    TDropDownEditModel m = modelFor(row, comma, row.Caret, row.SelLength);
     for (QChar c : local(row.Typed, comma))
         m.TypeChar(c);
     EXPECT_EQ(m.EditText, local(row.Expected, comma));
@@ -116,11 +127,7 @@ TEST_P(DropDownEditTyped, Chars)
 
 INSTANTIATE_TEST_SUITE_P(Table, DropDownEditTyped, ::testing::Combine(::testing::ValuesIn(kTyped), ::testing::Bool()),
                          [](const ::testing::TestParamInfo<std::tuple<TypedRow, bool>>& I) {
-                             std::string n = std::get<0>(I.param).Name;
-                             for (char& c : n)
-                                 if (!isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return n + (std::get<1>(I.param) ? "_comma" : "_point");
+                             return TestName(std::get<0>(I.param).Name) + (std::get<1>(I.param) ? "_comma" : "_point");
                          });
 
 class DropDownEditSeparators : public ::testing::TestWithParam<bool> {
@@ -406,23 +413,14 @@ TEST_P(DropDownEditPaste, ByType)
 {
     const auto& [row, comma] = GetParam();
     SeparatorScope sep(comma ? u',' : u'.');
-    TDropDownEditModel m;
-    m.EditType = row.Type;
-    m.Precision = row.Precision;
-    m.Signed = row.Signed;
-    m.EditText = local(row.Start, comma);
-    m.SetSel(row.SelStart, row.SelLength);
+    TDropDownEditModel m = modelFor(row, comma, row.SelStart, row.SelLength);
     m.Paste(local(row.Clip, comma));
     EXPECT_EQ(m.EditText, local(row.Expected, comma));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, DropDownEditPaste, ::testing::Combine(::testing::ValuesIn(kPaste), ::testing::Bool()),
                          [](const ::testing::TestParamInfo<std::tuple<PasteRow, bool>>& I) {
-                             std::string n = std::get<0>(I.param).Name;
-                             for (char& c : n)
-                                 if (!isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return n + (std::get<1>(I.param) ? "_comma" : "_point");
+                             return TestName(std::get<0>(I.param).Name) + (std::get<1>(I.param) ? "_comma" : "_point");
                          });
 
 TEST(DropDownEditModel, ClipboardEventsMayRefuse)

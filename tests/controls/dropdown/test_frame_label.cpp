@@ -131,13 +131,7 @@ TEST_P(DropDownFrame, Precedence)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, DropDownFrame, ::testing::ValuesIn(kFrame),
-                         [](const ::testing::TestParamInfo<FrameRow>& I) {
-                             std::string n = I.param.Name;
-                             for (char& c : n)
-                                 if (!isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return n;
-                         });
+                         [](const ::testing::TestParamInfo<FrameRow>& I) { return TestName(I.param.Name); });
 
 using DropDownLook = DropDownFixture;
 
