@@ -129,13 +129,15 @@ public:
     TButtonAlignment ButtonAlignment() const { return fButtonAlignment_; }
     void SetButtonAlignment(TButtonAlignment Value) { fButtonAlignment_ = Value; }
 
+    // The button items (THeaderButton, or TFooterButton for a footer).
+    TButtonItems& ButtonItems() const { return *fButtons_; }
+
     // Set by the owner's code.
     TNotifyEvent OnChange;
     TNotifyEvent OnButtonsChanged;
 
 protected:
     TBarAppearance(TPersistent* AOwner, std::unique_ptr<TButtonItems> Buttons);
-    TButtonItems& ButtonItems() const { return *fButtons_; }
 
 private:
     TPersistent* fOwner_;

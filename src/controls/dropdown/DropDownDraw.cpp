@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "grid/render/html/html_draw.h"
 #include "platform/rtl/strings.h"
 
 namespace {
@@ -143,31 +144,16 @@ void FitTextToWidth(TCanvas& Canvas, const String& Text, int MaxWidth, String& R
 }
 
 void DrawHTMLCaption(TCanvas& Canvas, const String& Text, const TRect& R, TSize& Size, bool Draw,
-                     const TImageList* Images)
+                     TImageList* Images)
 {
-    (void)Images;
     Size = {0, 0};
     if (Text.isEmpty())
         return;
-    // Awaiting the grid's HTML renderer: the caption is drawn as plain text
-    // with its tags left out.
-    String plain;
-    bool inTag = false;
-    for (QChar c : Text) {
-        if (c == u'<')
-            inTag = true;
-        else if (c == u'>' && inTag)
-            inTag = false;
-        else if (!inTag)
-            plain += c;
-    }
-    TRect r = R;
-    Canvas.DrawText(r, plain, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    Size = {r.Width(), r.Height()};
-    if (Draw) {
-        Canvas.Brush().SetStyle(bsClear);
-        Canvas.DrawText(R, plain, DT_SINGLELINE | DT_NOPREFIX);
-    }
+    THTMLDrawOptions o;
+    o.ImageList = Images;
+    o.MeasureOnly = !Draw;
+    const THTMLDrawResult r = DrawHTMLText(Canvas, Text, R, o);
+    Size = {r.LaidOutWidth, r.LaidOutHeight};
 }
 
 String CaseText(const String& S, bool CaseSensitive) { return CaseSensitive ? S : AnsiUpperCase(S); }

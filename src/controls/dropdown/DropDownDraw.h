@@ -45,10 +45,11 @@ TSize GetTextSize(TCanvas& Canvas, const String& Text);
 // Ellipsis) that is narrower than MaxWidth. A text that fits, or one of
 // which nothing fits, stays as it is.
 void FitTextToWidth(TCanvas& Canvas, const String& Text, int MaxWidth, String& Result, bool Ellipsis);
-// Draws (Draw) or only measures a bar caption in R; Size receives its width
-// and height ((0, 0) for an empty text).
+// Draws (Draw) or only measures an HTML-formatted caption in R with the
+// HTML renderer (DrawHTMLText, pictures "IDX:n" from Images); Size receives
+// the laid-out width and height ((0, 0) for an empty text).
 void DrawHTMLCaption(TCanvas& Canvas, const String& Text, const TRect& R, TSize& Size, bool Draw,
-                     const TImageList* Images);
+                     TImageList* Images);
 // S itself when CaseSensitive, else S in upper case (all letters).
 String CaseText(const String& S, bool CaseSensitive);
 

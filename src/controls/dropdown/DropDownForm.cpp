@@ -3,6 +3,7 @@
 
 #include <QPainter>
 
+#include "controls/dropdown/DropDownBars.h"
 #include "controls/dropdown/DropDownDraw.h"
 #include "controls/dropdown/VynDropDown.h"
 #include "platform/gui/timers.h"
@@ -36,10 +37,41 @@ TDropDownForm::~TDropDownForm() = default;
 
 void TDropDownForm::SetVynDropDown(TVynCustomDropDown* Value) { fVynDropDown_ = TWeakRef<TVynCustomDropDown>(Value); }
 
+namespace {
+
+// One bar: refreshed when it exists, else created when its settings are
+// visible; its painting and caption events are the drop-down's.
+template <class Bar, class Settings>
+void prepareBar(TDropDownForm* Form, Bar*& B, TVynCustomDropDown* DropDown, const Settings& S, TAlign Align,
+                const TDrawBackGroundEvent& Draw, const TGetTextEvent& GetText)
+{
+    if (B) {
+        B->SetVynDropDown(DropDown);
+        B->InitButtons();
+        B->SetVisible(S.Visible());
+    } else if (S.Visible()) {
+        B = new Bar(Form);
+        B->SetParent(Form);
+        B->SetHeight(S.Height());
+        B->SetVynDropDown(DropDown);
+        B->InitButtons();
+        B->SetAlign(Align);
+    }
+    if (B) {
+        B->OnDrawBackGround = Draw;
+        B->OnGetText = GetText;
+    }
+}
+
+}  // namespace
+
 void TDropDownForm::InitializeAndUpdate()
 {
-    // The header and footer bars come with the bar controls; until then the
-    // popup holds only the hosted control.
+    TVynCustomDropDown* dd = VynDropDown();
+    if (!dd)
+        return;
+    prepareBar(this, fHeader_, dd, dd->DropDownHeader(), alTop, dd->OnDrawHeader, dd->OnGetHeaderText);
+    prepareBar(this, fFooter_, dd, dd->DropDownFooter(), alBottom, dd->OnDrawFooter, dd->OnGetFooterText);
 }
 
 int TDropDownForm::HitTest(TPoint P) const

@@ -23,6 +23,8 @@
 #include "platform/gui/popupform.h"
 
 class TVynCustomDropDown;
+class TVynHeader;
+class TVynFooter;
 
 class TDropDownForm : public TPopupForm {
 public:
@@ -47,8 +49,12 @@ public:
     void SetBlockActivate(bool Value) { fBlockActivate_ = Value; }
 
     // Prepares the bars before each opening and after a change of the
-    // header or footer settings.
+    // header or footer settings: a bar is created the first time its
+    // settings are visible and then kept (hidden when they are not).
     void InitializeAndUpdate();
+    // The bars (nullptr until first needed).
+    TVynHeader* Header() const { return fHeader_; }
+    TVynFooter* Footer() const { return fFooter_; }
     virtual void UpdateSize() {}
 
     // The window-hit answer at a client point: HTBOTTOMRIGHT in the
@@ -66,6 +72,8 @@ protected:
 private:
     std::unique_ptr<TCanvas> canvas_;
 
+    TVynHeader* fHeader_ = nullptr;
+    TVynFooter* fFooter_ = nullptr;
     uint32_t fDeActivate_ = 0;
     bool fDeactivated_ = false;
     TWeakRef<TVynCustomDropDown> fVynDropDown_;

@@ -10,6 +10,7 @@
 #include "controls/dropdown/DropDownForm.h"
 #include "grid/core/grid_draw.h"
 #include "platform/gui/application.h"
+#include "platform/gui/clipboard.h"
 #include "platform/gui/input_state.h"
 #include "platform/gui/qt_widgets.h"
 #include "platform/gui/timers.h"
@@ -42,13 +43,40 @@ TVynCustomDropDown::TVynCustomDropDown(TComponent* AOwner)
     SetControlStyle(ControlStyle() - TControlStyle{csSetCaption});
     TCustomEdit::SetReadOnly(false);
     fDropPosition_ = dpAuto;
-    fOldText_.clear();
+    fEdit_.OldText.clear();
     fUserDropDownWidth_ = fUserDropDownHeight_ = -1;
     fDropDownEnabled_ = false;
     fDefaultHandling_ = true;
-    fCanUndo_ = true;
-    fAutoThousandSeparator_ = true;
+    fEdit_.CanUndo = true;
+    fEdit_.AutoThousandSeparator = true;
     fFocusDraw_ = true;
+
+    // The model reports the edit's change notifications and asks for the
+    // key press and the clipboard events.
+    fEdit_.OnEditChange = [this] { ++pendingChanges_; };
+    fEdit_.OnKeyPress = [this](QChar& Ch) {
+        TMessage m{WM_CHAR, Ch.unicode(), 0, 0};
+        if (DoKeyPress(m))
+            Ch = QChar();
+        else
+            Ch = QChar(char16_t(m.CharCode()));
+    };
+    auto clip = [this](const TClipboardEvent& Event, const String& Value) {
+        bool allow = true;
+        if (Event)
+            Event(this, Value, allow);
+        return allow;
+    };
+    fEdit_.OnCopy = [this, clip](const String& V) { return clip(OnClipboardCopy, V); };
+    fEdit_.OnCut = [this, clip](const String& V) { return clip(OnClipboardCut, V); };
+    fEdit_.OnPaste = [this, clip](const String& V) { return clip(OnClipboardPaste, V); };
+    // The frame and the focus highlight are painted over the edit.
+    platformPaint_ = Editor()->AfterPaint;
+    Editor()->AfterPaint = [this](QPainter& P) {
+        if (platformPaint_)
+            platformPaint_(P);
+        paintOver(P);
+    };
 }
 
 void TVynCustomDropDown::InitDropDown()
@@ -60,7 +88,7 @@ void TVynCustomDropDown::InitDropDown()
     fButton_ = nullptr;
     CreateDropDownButton();
     SetText(String());
-    fOldText_.clear();
+    fEdit_.OldText.clear();
     SetSelectionColorStyle(scOffice2007);
     SetComponentStyle(tsOffice2007Luna);
     ResizeControl();
@@ -89,6 +117,8 @@ void TVynCustomDropDown::BeforeDestruction()
 
 TVynCustomDropDown::~TVynCustomDropDown()
 {
+    Editor()->AfterPaint = platformPaint_;
+    fEdit_ = TDropDownEditModel();
     fDropDownHeader_->OnChange = nullptr;
     fDropDownHeader_->OnButtonsChanged = nullptr;
     fDropDownFooter_->OnChange = nullptr;
@@ -101,8 +131,6 @@ String TVynCustomDropDown::Version() const
     return QStringLiteral("%1.%2.%3.%4").arg(v >> 24).arg((v >> 16) & 0xFF).arg((v >> 8) & 0xFF).arg(v & 0xFF);
 }
 
-void TVynCustomDropDown::DoLabelClick() {}
-void TVynCustomDropDown::DoLabelDblClick() {}
 
 void TVynCustomDropDown::CreateDropDownForm()
 {
@@ -243,17 +271,170 @@ void TVynCustomDropDown::ApplyCaret()
     Editor()->setReadOnly(ReadOnly() || !fEditorEnabled_);
 }
 
+// ---- typed input ---------------------------------------------------------------------------
+
+void TVynCustomDropDown::loadEdit()
+{
+    const QLineEdit* e = Editor();
+    fEdit_.EditText = TCustomEdit::Text();
+    const int caret = int(e->cursorPosition());
+    fEdit_.Caret = caret;
+    fEdit_.Anchor = caret;
+    if (e->hasSelectedText()) {
+        const int s = int(e->selectionStart()), len = int(e->selectedText().size());
+        fEdit_.Anchor = caret == s ? s + len : s;
+    }
+    fEdit_.Modified = TCustomEdit::Modified();
+    fEdit_.MaxLength = MaxLength();
+    fEdit_.ReadOnly = ReadOnly();
+    fEdit_.Loading = loading(this);
+    fEdit_.EditorEnabled = fEditorEnabled_;
+}
+
+void TVynCustomDropDown::storeEdit()
+{
+    if (fEdit_.EditText != TCustomEdit::Text()) {
+        syncing_ = true;
+        TControl::SetText(fEdit_.EditText);
+        syncing_ = false;
+    }
+    QLineEdit* e = Editor();
+    const int n = int(fEdit_.EditText.size());
+    const int anchor = std::clamp(fEdit_.Anchor, 0, n), caret = std::clamp(fEdit_.Caret, 0, n);
+    if (anchor == caret)
+        e->setCursorPosition(caret);
+    else
+        e->setSelection(anchor, caret - anchor);
+    TCustomEdit::SetModified(fEdit_.Modified);
+}
+
+template <class Op> void TVynCustomDropDown::runEdit(Op&& Operation)
+{
+    TWeakRef<TVynCustomDropDown> self(this);
+    loadEdit();
+    pendingChanges_ = 0;
+    Operation(fEdit_);
+    if (!self)
+        return;
+    storeEdit();
+    for (int n = std::exchange(pendingChanges_, 0); n > 0 && self; --n)
+        TCustomEdit::Change();
+}
+
+void TVynCustomDropDown::Change()
+{
+    if (syncing_)
+        return;
+    if (fEdit_.BlockChange) {
+        fEdit_.BlockChange = false;
+        return;
+    }
+    TCustomEdit::Change();
+}
+
 void TVynCustomDropDown::SetText(const String& Value)
 {
-    TControl::SetText(Value);
-    fOldText_ = Value;
-    if (!loading(this) && fEditorEnabled_ && !ReadOnly()) {
-        SetModified(false);
-        fIsModified_ = false;
+    runEdit([&](TDropDownEditModel& M) { M.SetText(Value); });
+}
+
+void TVynCustomDropDown::SetTextDirect(const String& Value)
+{
+    runEdit([&](TDropDownEditModel& M) { M.WriteEditText(Value); });
+}
+
+void TVynCustomDropDown::SetEditType(TDropDownEditType Value)
+{
+    runEdit([&](TDropDownEditModel& M) { M.SetEditType(Value); });
+    SetPasswordChar(fEdit_.PasswordChar());
+}
+
+void TVynCustomDropDown::SetPrecision(int Value)
+{
+    runEdit([&](TDropDownEditModel& M) { M.SetPrecision(Value); });
+}
+
+double TVynCustomDropDown::GetFloatValue()
+{
+    loadEdit();
+    return fEdit_.GetFloatValue();
+}
+
+void TVynCustomDropDown::SetFloatValue(double X)
+{
+    runEdit([&](TDropDownEditModel& M) { M.SetFloatValue(X); });
+}
+
+void TVynCustomDropDown::SetIntValue(int64_t N)
+{
+    runEdit([&](TDropDownEditModel& M) { M.SetIntValue(N); });
+}
+
+void TVynCustomDropDown::SetModifiedFlag(bool Value)
+{
+    runEdit([&](TDropDownEditModel& M) { M.SetModifiedFlag(Value); });
+}
+
+void TVynCustomDropDown::SelectAll()
+{
+    runEdit([](TDropDownEditModel& M) { M.SelectAll(); });
+}
+
+void TVynCustomDropDown::SelectBeforeDecimal()
+{
+    runEdit([](TDropDownEditModel& M) { M.SelectBeforeDecimal(); });
+}
+
+void TVynCustomDropDown::SelectAfterDecimal()
+{
+    runEdit([](TDropDownEditModel& M) { M.SelectAfterDecimal(); });
+}
+
+void TVynCustomDropDown::Dispatch(TMessage& Message)
+{
+    switch (Message.Msg) {
+    case WM_COPY:
+    case WM_CUT: {
+        // A password is neither copied nor cut.
+        if (!PasswordChar().isNull())
+            return;
+        String out;
+        bool allow = false;
+        runEdit([&](TDropDownEditModel& M) { allow = Message.Msg == WM_CUT ? M.Cut(out) : M.Copy(out); });
+        if (allow && !out.isEmpty())
+            Clipboard().SetAsText(out);
+        return;
+    }
+    case WM_PASTE: {
+        const String clip = Clipboard().AsText();
+        runEdit([&](TDropDownEditModel& M) { M.Paste(clip); });
+        return;
+    }
+    default: TCustomEdit::Dispatch(Message); return;
     }
 }
 
-void TVynCustomDropDown::SetTextDirect(const String& Value) { TControl::SetText(Value); }
+void TVynCustomDropDown::DefaultHandler(TMessage& Message)
+{
+    // The edit's clipboard keys go through the clipboard messages and their
+    // rules by edit type.
+    if (Message.Msg == WM_KEYDOWN) {
+        const Word vk = Message.CharCode();
+        const TShiftState shift = KeyDataToShiftState(Message.KeyData());
+        const bool ctrl = shift == TShiftState{ssCtrl}, sh = shift == TShiftState{ssShift};
+        unsigned msg = 0;
+        if ((vk == 'V' && ctrl) || (vk == VK_INSERT && sh))
+            msg = WM_PASTE;
+        else if ((vk == 'X' && ctrl) || (vk == VK_DELETE && sh))
+            msg = WM_CUT;
+        else if ((vk == 'C' && ctrl) || (vk == VK_INSERT && ctrl))
+            msg = WM_COPY;
+        if (msg) {
+            Perform(msg);
+            return;
+        }
+    }
+    TCustomEdit::DefaultHandler(Message);
+}
 
 void TVynCustomDropDown::SetControl(TWinControl* AControl)
 {
@@ -290,6 +471,11 @@ void TVynCustomDropDown::Loaded()
     ResizeControl();
     if (fButton_)
         fButton_->SetEnabled(Enabled());
+    if (fLabel_ && !fLabelAlwaysEnabled_)
+        fLabel_->SetEnabled(Enabled());
+    UpdateLabelPos();
+    if (fLabel_ && ParentFont())
+        fLabel_->Font().Assign(Font());
 }
 
 // ---- the popup -----------------------------------------------------------------------------
@@ -550,7 +736,24 @@ void TVynCustomDropDown::HandleKeyDown(TMessage& Message, bool)
         if (Widget() && Widget()->isVisible())
             PostMessage(this, WM_KEYDOWN, VK_TAB, 0);
     }
+    // The caret rules around the prefix and suffix; a dropped key raises no
+    // key-down event.
+    const Word textKey = Message.CharCode();
+    bool keep = true;
+    const TShiftState shift = KeyDataToShiftState(Message.KeyData());
+    runEdit([&](TDropDownEditModel& M) { keep = M.KeyDownBefore(textKey, shift); });
+    if (!self)
+        return;
+    if (!keep) {
+        Message.SetCharCode(0);
+        Message.Result = 0;
+        fToggledThisKey_ = false;
+        return;
+    }
     TCustomEdit::WMKeyDown(Message);
+    if (!self)
+        return;
+    runEdit([&](TDropDownEditModel& M) { M.KeyDownAfter(textKey); });
     if (!self)
         return;
     fToggledThisKey_ = false;
@@ -564,10 +767,10 @@ void TVynCustomDropDown::HandleKeyDown(TMessage& Message, bool)
 
 void TVynCustomDropDown::WMChar(TMessage& Message)
 {
-    // Typed characters (the text rules of the other edit types come with
-    // them): nothing without EditorEnabled; Ctrl+Enter is dropped; Enter
-    // fires OnKeyPress with #13 and goes no further (passed on to the
-    // parent when DefaultHandling is off).
+    // Typed characters: nothing without EditorEnabled; Ctrl+Enter is
+    // dropped; Enter fires OnKeyPress with #13 and goes no further (passed
+    // on to the parent when DefaultHandling is off); Esc is passed on with
+    // DefaultHandling off; the rest goes through the edit type's rules.
     if (!fEditorEnabled_)
         return;
     const QChar ch(char16_t(Message.CharCode()));
@@ -600,9 +803,17 @@ void TVynCustomDropDown::WMChar(TMessage& Message)
         PostMessage(Parent(), WM_KEYDOWN, VK_ESCAPE, 0);
         PostMessage(Parent(), WM_KEYUP, VK_ESCAPE, 0);
     }
-    TCustomEdit::WMChar(Message);
-    if (Modified())
-        fIsModified_ = true;
+    if (ch.unicode() == 27 && !fEdit_.CanUndo) {
+        TCustomEdit::WMChar(Message);
+        return;
+    }
+    // Ctrl+C, Ctrl+V and Ctrl+X did their work at key-down (the clipboard
+    // messages).
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    if (ctrl && (ch.unicode() == 3 || ch.unicode() == 22 || ch.unicode() == 24))
+        return;
+    const bool keypad = (Message.KeyData() & KEYDATA_SCANBIT6) != 0;
+    runEdit([&](TDropDownEditModel& M) { M.TypeChar(ch, keypad, ctrl); });
 }
 
 void TVynCustomDropDown::CMWantSpecialKey(TMessage& Message)
@@ -612,12 +823,11 @@ void TVynCustomDropDown::CMWantSpecialKey(TMessage& Message)
         return;
     const bool preview = form->KeyPreview();
     Word key = Word(Message.WParam);
-    if (key == VK_ESCAPE && fCanUndo_ && !preview) {
-        SelectAll();
-        if (!loading(this) && fEditorEnabled_ && !ReadOnly()) {
-            SetModified(false);
-            fIsModified_ = false;
-        }
+    if (key == VK_ESCAPE && fEdit_.CanUndo && !preview) {
+        runEdit([](TDropDownEditModel& M) {
+            M.SelectAll();
+            M.SetModifiedFlag(false);
+        });
         key = 0;
         Message.WParam = 0;
         Message.Result = 0;
@@ -646,6 +856,8 @@ void TVynCustomDropDown::WMSetFocus(TMessage& Message)
         fOldString_ = Text();
         if (AutoSelect())
             SelectAll();
+        else if (fEdit_.EditType == etFloat || fEdit_.EditType == etMoney)
+            SelectBeforeDecimal();
     } else {
         ApplyCaret();
         Invalidate();
@@ -654,6 +866,8 @@ void TVynCustomDropDown::WMSetFocus(TMessage& Message)
 
 void TVynCustomDropDown::WMKillFocus(TMessage& Message)
 {
+    if (!loading(this))
+        runEdit([](TDropDownEditModel& M) { M.KillFocus(); });
     TCustomEdit::WMKillFocus(Message);
     if (!fEditorEnabled_)
         Invalidate();
@@ -678,14 +892,17 @@ void TVynCustomDropDown::WMLButtonDown(TMessage& Message)
 
 void TVynCustomDropDown::WMLButtonUp(TMessage& Message)
 {
+    TWeakRef<TVynCustomDropDown> self(this);
     if (!fEditorEnabled_ || ReadOnly())
-        DrawFocusedText();
+        Invalidate();
     if (fButtonDown_) {
         SetSelStart(int(Editor()->cursorPositionAt(QPoint(Message.XPos(), Message.YPos()))));
         SetSelLength(0);
     }
     fButtonDown_ = false;
     TCustomEdit::WMLButtonUp(Message);
+    if (self && (!fEdit_.Prefix.isEmpty() || !fEdit_.Suffix.isEmpty()))
+        runEdit([](TDropDownEditModel& M) { M.MouseUp(); });
 }
 
 void TVynCustomDropDown::CMEnter(TMessage& Message)
@@ -745,6 +962,8 @@ void TVynCustomDropDown::CMEnabledChanged(TMessage& Message)
     TCustomEdit::CMEnabledChanged(Message);
     if (fButton_)
         fButton_->SetEnabled(Enabled());
+    if (fLabel_ && !fLabelAlwaysEnabled_)
+        fLabel_->SetEnabled(Enabled());
 }
 
 void TVynCustomDropDown::CMFontChanged(TMessage& Message)
@@ -836,18 +1055,19 @@ void TVynCustomDropDown::Assign(const TPersistent& Source)
     fDropDownWidth_ = s->fDropDownWidth_;
     fDropDownHeight_ = s->fDropDownHeight_;
     fDropDownSizeable_ = s->fDropDownSizeable_;
-    fEditType_ = s->fEditType_;
+    fEdit_.EditType = s->fEdit_.EditType;
+    SetPasswordChar(fEdit_.PasswordChar());
     fReturnIsTab_ = s->fReturnIsTab_;
-    fLengthLimit_ = s->fLengthLimit_;
-    fPrecision_ = s->fPrecision_;
-    fPrefix_ = s->fPrefix_;
-    fSuffix_ = s->fSuffix_;
+    fEdit_.LengthLimit = s->fEdit_.LengthLimit;
+    fEdit_.Precision = s->fEdit_.Precision;
+    fEdit_.Prefix = s->fEdit_.Prefix;
+    fEdit_.Suffix = s->fEdit_.Suffix;
     fDefaultHandling_ = s->fDefaultHandling_;
-    fCanUndo_ = s->fCanUndo_;
-    fExcelStyleDecimalSeparator_ = s->fExcelStyleDecimalSeparator_;
-    fValidChars_ = s->fValidChars_;
-    fSigned_ = s->fSigned_;
-    fAutoThousandSeparator_ = s->fAutoThousandSeparator_;
+    fEdit_.CanUndo = s->fEdit_.CanUndo;
+    fEdit_.ExcelStyleDecimalSeparator = s->fEdit_.ExcelStyleDecimalSeparator;
+    fEdit_.ValidChars = s->fEdit_.ValidChars;
+    fEdit_.Signed = s->fEdit_.Signed;
+    fEdit_.AutoThousandSeparator = s->fEdit_.AutoThousandSeparator;
     fButtonAppearance_->Assign(*s->fButtonAppearance_);
     fDropDownHeader_->Assign(*s->fDropDownHeader_);
     fDropDownFooter_->Assign(*s->fDropDownFooter_);

@@ -27,6 +27,7 @@
 #include <memory>
 
 #include "controls/dropdown/DropDownAppearance.h"
+#include "controls/dropdown/DropDownEditModel.h"
 #include "controls/dropdown/DropDownTypes.h"
 #include "controls/dropdown/ItemAppearance.h"
 #include "platform/gui/bitmap.h"
@@ -35,6 +36,7 @@
 struct TColorTones;
 class TDropDownForm;
 class TDropDownEditButton;
+class TLabel;
 
 class TVynCustomDropDown : public TCustomEdit {
 public:
@@ -110,26 +112,66 @@ public:
     void SetDisabledBorder(bool Value);
     bool LabelAlwaysEnabled() const { return fLabelAlwaysEnabled_; }
     void SetLabelAlwaysEnabled(bool Value) { fLabelAlwaysEnabled_ = Value; }
+    // The attached label: created on the first write, placed by
+    // LabelPosition and LabelMargin beside, above or below the edit.
+    String LabelCaption() const;
+    void SetLabelCaption(const String& Value);
+    TLabel* Label() const { return fLabel_; }
     int LabelMargin() const { return fLabelMargin_; }
-    void SetLabelMargin(int Value) { fLabelMargin_ = Value; }
+    void SetLabelMargin(int Value);
     TLabelPosition LabelPosition() const { return fLabelPosition_; }
-    void SetLabelPosition(TLabelPosition Value) { fLabelPosition_ = Value; }
+    void SetLabelPosition(TLabelPosition Value);
     bool LabelTransparent() const { return fLabelTransparent_; }
-    void SetLabelTransparent(bool Value) { fLabelTransparent_ = Value; }
+    void SetLabelTransparent(bool Value);
     TFont& LabelFont() const { return *fLabelFont_; }
+    // Copies the font unless ParentFont is on; places the label.
+    void SetLabelFont(const TFont& Value);
     // "1.2.1.4"; writing is ignored.
     String Version() const;
     void SetVersion(const String&) {}
 
+    // ---- typed input (the rules are the edit model's, DropDownEditModel.h)
+    TDropDownEditType EditType() const { return fEdit_.EditType; }
+    // '*' as password character for etPassword; the value is tested
+    // against the new type.
+    void SetEditType(TDropDownEditType Value);
+    int Precision() const { return fEdit_.Precision; }
+    // Ignored unless etString, etFloat or etMoney; rewrites the value.
+    void SetPrecision(int Value);
+    int LengthLimit() const { return fEdit_.LengthLimit; }
+    void SetLengthLimit(int Value) { fEdit_.LengthLimit = Value; }
+    const String& Prefix() const { return fEdit_.Prefix; }
+    void SetPrefix(const String& Value) { fEdit_.Prefix = Value; }
+    const String& Suffix() const { return fEdit_.Suffix; }
+    void SetSuffix(const String& Value) { fEdit_.Suffix = Value; }
+    bool Signed() const { return fEdit_.Signed; }
+    void SetSigned(bool Value) { fEdit_.Signed = Value; }
+    const String& ValidChars() const { return fEdit_.ValidChars; }
+    void SetValidChars(const String& Value) { fEdit_.ValidChars = Value; }
+    bool ExcelStyleDecimalSeparator() const { return fEdit_.ExcelStyleDecimalSeparator; }
+    void SetExcelStyleDecimalSeparator(bool Value) { fEdit_.ExcelStyleDecimalSeparator = Value; }
+    bool AutoThousandSeparator() const { return fEdit_.AutoThousandSeparator; }
+    void SetAutoThousandSeparator(bool Value) { fEdit_.AutoThousandSeparator = Value; }
+    bool AllowNumericNullValue() const { return fEdit_.AllowNumericNullValue; }
+    void SetAllowNumericNullValue(bool Value) { fEdit_.AllowNumericNullValue = Value; }
+    double GetFloatValue();
+    void SetFloatValue(double X);
+    void SetIntValue(int64_t N);
+    bool GetModifiedFlag() const { return fEdit_.IsModified; }
+    void SetModifiedFlag(bool Value);
+    // Select the value (not the prefix and suffix); the caret just before
+    // or after the value's decimal separator.
+    void SelectAll();
+    void SelectBeforeDecimal();
+    void SelectAfterDecimal();
+
     // Fields without a published property (descendants set them in code).
-    TDropDownEditType EditType() const { return fEditType_; }
-    void SetEditType(TDropDownEditType Value) { fEditType_ = Value; }
     bool ReturnIsTab() const { return fReturnIsTab_; }
     void SetReturnIsTab(bool Value) { fReturnIsTab_ = Value; }
     bool DefaultHandling() const { return fDefaultHandling_; }
     void SetDefaultHandling(bool Value) { fDefaultHandling_ = Value; }
-    bool CanUndo() const { return fCanUndo_; }
-    void SetCanUndo(bool Value) { fCanUndo_ = Value; }
+    bool CanUndo() const { return fEdit_.CanUndo; }
+    void SetCanUndo(bool Value) { fEdit_.CanUndo = Value; }
     bool ForceShadow() const { return fForceShadow_; }
     void SetForceShadow(bool Value) { fForceShadow_ = Value; }
     bool Flat() const { return fFlat_; }
@@ -139,17 +181,24 @@ public:
     TWinControl* FocusControl() const { return fFocusControl_.Get(); }
     void SetFocusControl(TWinControl* Value) { fFocusControl_ = TWeakRef<TWinControl>(Value); }
     // The value last written through SetText.
-    const String& OldText() const { return fOldText_; }
+    const String& OldText() const { return fEdit_.OldText; }
     // The edit rectangle last given to the edit (in its client coordinates).
     TRect EditRect() const { return fEditRect_; }
-    // The text field less prefix and suffix (none yet: the whole text).
-    String Text() const { return TCustomEdit::Text(); }
-    // Writes the value (FOldText := Value, not modified).
+    // The edit text less the prefix and as many trailing characters as the
+    // suffix has.
+    String Text() const { return TDropDownEditModel::ValueOf(TCustomEdit::Text(), fEdit_.Prefix, fEdit_.Suffix); }
+    // Writes the value formatted by the edit type (FOldText := Value, not
+    // modified).
     virtual void SetText(const String& Value);
     // Writes Value into the edit as it is; FOldText unchanged.
     void SetTextDirect(const String& Value);
     // Also repaints the drop button.
     void SetReadOnly(bool Value);
+    // The mouse is over the edit or the edit is the active control.
+    bool IsHot() const;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    // The label follows the edit into its parent.
+    void SetParent(TWinControl* AParent) override;
 
     // ---- styles
     virtual void SetComponentStyle(TVynStyle AStyle);
@@ -190,6 +239,9 @@ public:
     TClipboardEvent OnClipboardCopy;
     TClipboardEvent OnClipboardPaste;
     TClipboardEvent OnClipboardCut;
+    // The attached label's click and double click (no property).
+    TNotifyEvent OnLabelClick;
+    TNotifyEvent OnLabelDblClick;
 
     // ---- popup hooks (public: the popup form and the drop button call them)
     virtual void DoHideDropDown(bool Cancel);
@@ -226,12 +278,26 @@ protected:
     virtual void ControlKeyPress(QChar& Key);
     virtual void HandleMouseWheelDown() {}
     virtual void HandleMouseWheelUp() {}
-    virtual void DrawFocusedText() {}
+    // The focus highlight of a focused edit without EditorEnabled: the value
+    // in clHighlightText on a clHighlight bar left of the drop button.
+    virtual void DrawFocusedText(TCanvas& Canvas);
     virtual void SetEditRect();
     virtual void ResizeControl();
-    // Repaints the frame (the frame painting comes with the next controls).
-    virtual void DrawBorders() { Invalidate(); }
+    // Repaints the frame and gives the drop button its focused look
+    // (IsHot); the frame itself is painted by DrawBorder.
+    virtual void DrawBorders();
+    // The one-pixel frame on the window rectangle at (0, 0): silver while
+    // disabled (DisabledBorder), BorderColor, FocusBorderColor while
+    // focused, else the flat look (a sunken edge while hot).
+    void DrawBorder(TCanvas& Canvas);
     int GetMinHeight();
+    void CreateLabel();
+    void UpdateLabelPos();
+    // The edit's change notification; one swallowed after BlockChange.
+    void Change() override;
+    void Dispatch(TMessage& Message) override;
+    void DefaultHandler(TMessage& Message) override;
+    void CMVisibleChanged(TMessage& Message) override;
 
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Loaded() override;
@@ -258,6 +324,15 @@ protected:
     void DoEnter() override;
 
 private:
+    // Loads the edit's text, selection and flags into the model, runs Op on
+    // it and writes the result back, then fires the edit's change
+    // notifications the model reported.
+    template <class Op> void runEdit(Op&& Operation);
+    void loadEdit();
+    void storeEdit();
+    // What the control paints over the edit: the focus highlight and the
+    // frame.
+    void paintOver(QPainter& Painter);
     void HeaderChanged();
     void FooterChanged();
     void ApplyCaret();
@@ -293,25 +368,12 @@ private:
     bool fDropDownSizeable_ = true;
     TColor fSelectionColor_ = 0xD7FFFD, fSelectionColorTo_ = 0x58D4FC;
     TSelectionColorStyle fSelectionColorStyle_ = scOffice2007;
-    TDropDownEditType fEditType_ = etString;
-    int16_t fLengthLimit_ = 0;
-    int16_t fPrecision_ = 0;
-    String fPrefix_, fSuffix_;
     String fOldString_;
-    bool fSigned_ = false;
     bool fReturnIsTab_ = false;
     bool fIsWinXP_ = true;
     bool fIsThemed_ = true;
-    bool fBlockChange_ = false;
-    bool fAllowNumericNullValue_ = false;
     bool fDefaultHandling_ = true;
-    bool fCanUndo_ = true;
-    bool fExcelStyleDecimalSeparator_ = false;
-    String fValidChars_;
-    bool fBlockCopy_ = false;
     bool fButtonDown_ = false;
-    bool fAutoThousandSeparator_ = true;
-    bool fIsModified_ = false;
     TRect fEditRect_;
     bool fDropDownEnabled_ = false;
     bool fDroppedDown_ = false;
@@ -328,7 +390,14 @@ private:
     bool fDisabledBorder_ = true;
     TDropDownForm* fDropDownForm_ = nullptr;
     TDropDownEditButton* fButton_ = nullptr;
-    String fOldText_;
+    // The typed-input fields and rules; the edit's text and selection are
+    // loaded into it for each operation (runEdit).
+    TDropDownEditModel fEdit_;
+    int pendingChanges_ = 0;
+    bool syncing_ = false;
+    TLabel* fLabel_ = nullptr;
+    // The edit's own painting over which the frame is drawn.
+    std::function<void(QPainter&)> platformPaint_;
     // The value when the popup opened: what a cancelled close puts back.
     String fTextAtOpen_;
     // The popup was toggled by the key-down rules of the current key message.

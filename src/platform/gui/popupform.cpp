@@ -223,8 +223,14 @@ bool TPopupForm::WidgetEvent(QEvent* Event)
             return true;
         const QPointF g = e->globalPosition();
         const TPoint screen{int(std::floor(g.x())), int(std::floor(g.y()))};
+        TWeakRef<TPopupForm> self(this);
         RouteMouseButton(WindowAtScreenPos(screen, this), msg, screen,
                          ShiftStateFromQt(e->modifiers(), e->buttons()));
+        // Qt eats the release of a press that closed its popup: a window the
+        // press went on to, which holds the mouse capture now, gets it from
+        // the routing all the same (else it would keep the capture).
+        if ((!self || !self->Visible()) && GetCaptureControl())
+            ExpectLostRelease(e->button());
         return true;
     }
     case QEvent::Close:

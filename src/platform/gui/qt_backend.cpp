@@ -11,6 +11,7 @@
 #include <QWheelEvent>
 
 #include <map>
+#include <utility>
 
 #include "platform/gui/application.h"
 #include "platform/gui/dragdrop.h"
@@ -39,6 +40,38 @@ TPoint windowToScreen(const TWinControl* Control, const QPointF& P)
     const TPoint o = Control->WindowOrigin(), p = toPoint(P);
     return {o.X + p.X, o.Y + p.Y};
 }
+
+// The release of a press that closed Qt's popup (which Qt does not deliver);
+// 0 when none is pending.
+unsigned& lostRelease()
+{
+    static unsigned up = 0;
+    return up;
+}
+
+Qt::MouseButton buttonOfRelease(unsigned Up)
+{
+    switch (Up) {
+    case WM_LBUTTONUP: return Qt::LeftButton;
+    case WM_RBUTTONUP: return Qt::RightButton;
+    case WM_MBUTTONUP: return Qt::MiddleButton;
+    default: return Qt::NoButton;
+    }
+}
+
+void deliverLostRelease(TWinControl* Control, TPoint Screen, TShiftState Shift)
+{
+    if (const unsigned up = std::exchange(lostRelease(), 0))
+        RouteMouseButton(Control, up, Screen, Shift);
+}
+
+unsigned buttonMessage(Qt::MouseButton Button, QEvent::Type Type);
+
+}  // namespace
+
+void ExpectLostRelease(Qt::MouseButton Button) { lostRelease() = buttonMessage(Button, QEvent::MouseButtonRelease); }
+
+namespace {
 
 unsigned buttonMessage(Qt::MouseButton Button, QEvent::Type Type)
 {
@@ -201,7 +234,13 @@ bool TranslateQtEvent(TWinControl* Control, QEvent* Event)
         if (msg == 0)
             return true;
         const TPoint screen = windowToScreen(Control, e->position());
-        RouteMouseButton(Control, msg, screen, ShiftStateFromQt(e->modifiers(), e->buttons()));
+        const TShiftState shift = ShiftStateFromQt(e->modifiers(), e->buttons());
+        if (e->type() == QEvent::MouseButtonRelease) {
+            lostRelease() = 0;
+        } else {
+            deliverLostRelease(Control, screen, shift);
+        }
+        RouteMouseButton(Control, msg, screen, shift);
         return true;
     }
     case QEvent::MouseMove: {
@@ -209,7 +248,10 @@ bool TranslateQtEvent(TWinControl* Control, QEvent* Event)
             return false;
         auto* e = static_cast<QMouseEvent*>(Event);
         const TPoint screen = windowToScreen(Control, e->position());
-        RouteMouseMove(Control, screen, ShiftStateFromQt(e->modifiers(), e->buttons()));
+        const TShiftState shift = ShiftStateFromQt(e->modifiers(), e->buttons());
+        if (const unsigned up = lostRelease(); up && !(e->buttons() & buttonOfRelease(up)))
+            deliverLostRelease(Control, screen, shift);
+        RouteMouseMove(Control, screen, shift);
         return true;
     }
     case QEvent::Wheel: {

@@ -81,6 +81,10 @@ private:
 // The default translation of a Qt event of Control's widget into messages;
 // true when Qt must not handle the event further.
 bool TranslateQtEvent(TWinControl* Control, QEvent* Event);
+// A press closed Qt's popup and went on to a window of ours; Qt will not
+// deliver its release, so the routing delivers it at the next mouse move
+// without Button held, or before the next press.
+void ExpectLostRelease(Qt::MouseButton Button);
 
 // Qt key code -> virtual key (0 when there is none). Shifted symbols map to
 // the key that types them on a US layout (Key_Exclam -> '1'); with

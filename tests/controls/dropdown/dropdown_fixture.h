@@ -18,6 +18,15 @@
 
 namespace DropDownTestKit {
 
+// A table row's name as a test name: letters and digits, the rest '_'.
+inline std::string TestName(std::string Name)
+{
+    for (char& c : Name)
+        if (!isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return Name;
+}
+
 inline TColor PixelAt(const QImage& Image, int X, int Y) { return FromQColor(Image.pixelColor(X, Y)); }
 
 inline std::string Hex(TColor C)

@@ -292,6 +292,8 @@ TEST_F(DropDownBase, PopupBandsAndFrame)
     dd->SetDropDownColor(0x000000);
     dd->SetDropDownColorTo(0x0000FF);
     dd->SetDropDownBorderColor(0x00FF00);
+    dd->DropDownHeader().SetVisible(false);
+    dd->DropDownFooter().SetVisible(false);
     dd->SetControl(nullptr);
     pad->SetParent(nullptr);
     dd->ShowDropDown();
@@ -320,6 +322,7 @@ TEST_F(DropDownBase, PopupChildrenStayInsideTheFrame)
 {
     dd->SetDropDownBorderWidth(3);
     dd->DropDownHeader().SetVisible(false);
+    dd->DropDownFooter().SetVisible(false);
     dd->ShowDropDown();
     ASSERT_TRUE(open());
     EXPECT_EQ(pad->BoundsRect(), Rect(3, 3, popup()->Width() - 3, popup()->Height() - 3));

@@ -61,13 +61,7 @@ TEST_P(DropDownPlacement, OpensAt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, DropDownPlacement, ::testing::ValuesIn(kPlacement),
-                         [](const ::testing::TestParamInfo<PlacementRow>& I) {
-                             std::string n = I.param.Name;
-                             for (char& c : n)
-                                 if (!isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return n;
-                         });
+                         [](const ::testing::TestParamInfo<PlacementRow>& I) { return TestName(I.param.Name); });
 
 using DropDownPopup = DropDownFixture;
 
@@ -345,13 +339,7 @@ TEST_P(DropDownKeys, Key)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, DropDownKeys, ::testing::ValuesIn(kKeys),
-                         [](const ::testing::TestParamInfo<KeyRow>& I) {
-                             std::string n = I.param.Name;
-                             for (char& c : n)
-                                 if (!isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return n;
-                         });
+                         [](const ::testing::TestParamInfo<KeyRow>& I) { return TestName(I.param.Name); });
 
 TEST_F(DropDownPopup, WithoutEditorEnabledOtherKeysAreDroppedAndAPressOpens)
 {

@@ -10,7 +10,10 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include "../dropdown_scene.h"
+#include "controls/dropdown/DropDownBars.h"
 #include "controls/dropdown/DropDownButton.h"
+#include "controls/dropdown/DropDownDraw.h"
 #include "controls/dropdown/DropDownForm.h"
 #include "controls/dropdown/VynDropDown.h"
 #include "platform/display/popup_display_check.h"
@@ -166,6 +169,49 @@ void CheckDropDownOnDisplay(const TRealInput& Input, const std::function<void(in
     save(screenAt(QGuiApplication::primaryScreen()->geometry()), ShotDir, "dropdown-closed.png");
     EXPECT_NE(at(after, 0, 0), 0x0000C0) << "the popup is still on the screen";
     EXPECT_FALSE(dd->DroppedDown());
+
+    // The same drop-down with a header (caption, two buttons), a footer
+    // (OK, the grip) and an item selector of 20 colours: a real click opens
+    // it (the window that got the closing press above has had its release:
+    // the click is not its), the screen shows what it paints, and a real
+    // click on OK closes it.
+    TVynDropDown* bars = dd;
+    bars->SetDropDownBorderColor(clNone);
+    bars->SetText("Red");
+    TVynCustomItemSelector* sel = DropDownScene::BuildBarsScene(bars, form);
+    settle();
+    AdvanceClock(1000);
+    const QPoint barsButton = centreOf(bars->Button()) + QPoint(1, 0);
+    ASSERT_TRUE(Input.ClickAt(barsButton.x(), barsButton.y()));
+    TDropDownForm* barsPopup = bars->DropDownForm();
+    ASSERT_TRUE(waitFor([&] { return exposed(barsPopup); })) << "the popup with bars never showed";
+    EXPECT_EQ(GetCaptureControl(), nullptr) << "the window that got the closing press still holds the mouse";
+    EXPECT_EQ(target->Presses, 1) << "a later click went to the window that got the closing press";
+    settle(500);
+    const QImage barsPainted = TestKit::RenderToImage(barsPopup).convertToFormat(QImage::Format_RGB32);
+    const QRect br(barsPopup->Left(), barsPopup->Top(), barsPopup->Width(), barsPopup->Height());
+    QImage barsShown;
+    const bool barsSame = waitFor(
+        [&] {
+            barsShown = screenAt(br);
+            return barsShown == barsPainted;
+        },
+        5000);
+    save(screenAt(QGuiApplication::primaryScreen()->geometry()), ShotDir, "dropdown-bars-open.png");
+    EXPECT_TRUE(barsSame) << "the popup with bars on the screen differs from its offscreen picture";
+    ASSERT_NE(barsPopup->Header(), nullptr);
+    ASSERT_NE(barsPopup->Footer(), nullptr);
+    EXPECT_EQ(at(barsShown, 5, 1), BlendColor(0xFFD2AF, clWhite, 20)) << "the header's inner line";
+    TRect item;
+    sel->SelectorPanel()->GetItemRect(9, item);
+    const TPoint box =
+        barsPopup->ScreenToClient(sel->SelectorPanel()->ClientToScreen(TPoint{item.Left + 11, item.Top + 11}));
+    EXPECT_EQ(at(barsShown, box.X, box.Y), 0x0000FF) << "the selected red box";
+    TVynButton* ok = barsPopup->Footer()->ButtonList().Items(0);
+    const QPoint okAt = centreOf(ok);
+    ASSERT_TRUE(Input.ClickAt(okAt.x(), okAt.y()));
+    EXPECT_TRUE(waitFor([&] { return !barsPopup->Visible(); })) << "OK left the popup open";
+    EXPECT_EQ(bars->Text(), "Red");
     form->Free();
 }
 
