@@ -79,7 +79,7 @@ public:
 private:
     mutable std::shared_ptr<const TFontMeasure> measure_;
     struct Data {
-        String Name = "Tahoma";
+        String Name = QStringLiteral("Tahoma");
         int Height = -11;
         TColor Color = clWindowText;
         TFontStyles Style;
