@@ -363,12 +363,12 @@ String TVynColumnGrid::GetFormattedCell(int ACol, int ARow)
     bool isFloat = kind == ntInteger || kind == ntDecimal;
     if (OnGetFloatFormat)
         OnGetFloatFormat(this, ACol, ARow, isFloat, fmt);
-    if (fmt.isEmpty() || !isFloat)
-        return s;
     // An event may claim a float the text is not: the text is shown then.
+    if (fmt.isEmpty() || !isFloat || CleanNumberText(s).isEmpty())
+        return s;
     try {
         String out;
-        if (TryFormatNumber(fmt, AllFloats(ACol, ARow), out))
+        if (TryFormatNumber(fmt, Floats(DisplColIndex(ACol), ARow), out))
             return out;
     } catch (const Exception&) {
     }
