@@ -6,6 +6,7 @@
 #include "grid/core/grid_options.h"
 #include "grid/core/grid_text.h"
 #include "grid/render/grid_render_holders.h"
+#include "platform/gui/menus.h"
 #include "platform/rtl/strings.h"
 
 namespace {
@@ -458,6 +459,49 @@ String TVynColumnGrid::GetVersionString()
 void TVynColumnGrid::Notification(TComponent* AComponent, TOperation Operation)
 {
     TVynStringGrid::Notification(AComponent, Operation);
+    if (Operation != TOperation::opRemove || !FColumns)
+        return;
+    for (int i = 0; i < FColumns->Count(); ++i) {
+        TGridColumnItem* c = FColumns->Items(i);
+        if (c->ColumnPopup() && static_cast<TComponent*>(c->ColumnPopup()) == AComponent)
+            c->SetColumnPopup(nullptr);
+    }
+}
+
+void TVynColumnGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TVynStringGrid::MouseDown(Button, Shift, X, Y);
+    int col = -1, row = -1;
+    MouseToCell(X, Y, col, row);
+    if (col < 0 || row < 0)
+        return;
+    // The definition of the clicked column is the one of its real index.
+    const int rc = RealColIndex(col);
+    if (!IsColumnCell(rc))
+        return;
+    TGridColumnItem* c = FColumns->Items(rc);
+    TPopupMenu* p = c->ColumnPopup();
+    if (!p)
+        return;
+    using enum TColumnPopupType;
+    const TColumnPopupType t = c->ColumnPopupType();
+    bool fixedCells = false, normalCells = false;
+    if (Button == TMouseButton::mbLeft && (t == cpFixedCellsLClick || t == cpNormalCellsLClick || t == cpAllCellsLClick)) {
+        fixedCells = t == cpFixedCellsLClick || t == cpAllCellsLClick;
+        normalCells = t == cpNormalCellsLClick || t == cpAllCellsLClick;
+    } else if (Button == TMouseButton::mbRight &&
+               (t == cpFixedCellsRClick || t == cpNormalCellsRClick || t == cpAllCellsRClick)) {
+        fixedCells = t == cpFixedCellsRClick || t == cpAllCellsRClick;
+        normalCells = t == cpNormalCellsRClick || t == cpAllCellsRClick;
+    } else {
+        return;
+    }
+    const TRect r = CellRect(col, row);
+    const TPoint at = ClientToScreen(TPoint{r.Left, r.Bottom});
+    if (OnColumnPopup)
+        OnColumnPopup(this, rc, row, p);
+    if ((row < FixedRows() && fixedCells) || (row >= FixedRows() && normalCells))
+        p->Popup(at.X, at.Y);
 }
 
 void TVynColumnGrid::ColumnMoved(int FromIndex, int ToIndex)

@@ -43,6 +43,12 @@ public:
     // header takes the text of its cell in row 0).
     void RebuildColumnHeaders();
 
+    // ---- column order in an ini file: "CP" + i holds the DefIdx of column i.
+    void SaveColumnPositions(const String& Key, const String& Section);
+    // Applies a file only when CP0 .. CPn-1 are an order of 0 .. n-1;
+    // otherwise nothing changes.
+    void LoadColumnPositions(const String& Key, const String& Section);
+
     // ---- the per-cell answers (real columns)
     void Loaded() override;
     void GetDefaultCellLook(int ACol, int ARow, TFont& AFont, TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
@@ -86,6 +92,8 @@ protected:
     String GetEditMask(int ACol, int ARow) override;
     int GetEditLimit() override;
     void ChangeScale(int M, int D) override;
+    // Shows the clicked column's popup menu as its popup type says.
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
     bool IsColumnCell(int ACol) const { return ACol >= 0 && ACol < FColumns->Count(); }

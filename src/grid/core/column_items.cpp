@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "grid/core/column_grid.h"
+#include "platform/gui/menus.h"
 
 // ---- TGridColumnItem ------------------------------------------------------------------------
 
@@ -205,6 +206,13 @@ void TGridColumnItem::SetShowBands(bool Value)
 {
     FShowBands = Value;
     Update();
+}
+
+void TGridColumnItem::SetColumnPopup(TPopupMenu* Value)
+{
+    FColumnPopup = Value;
+    if (TVynColumnGrid* g = Grid(); g && Value)
+        g->FreeNotification(Value);
 }
 
 void TGridColumnItem::SetEditor(TEditorType Value)

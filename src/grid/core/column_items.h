@@ -63,7 +63,8 @@ public:
     TColor Color() const { return FColor; }
     void SetColor(TColor Value);
     TPopupMenu* ColumnPopup() const { return FColumnPopup; }
-    void SetColumnPopup(TPopupMenu* Value) { FColumnPopup = Value; }
+    // The grid is told when the menu goes away.
+    void SetColumnPopup(TPopupMenu* Value);
     TColumnPopupType ColumnPopupType() const { return FColumnPopupType; }
     void SetColumnPopupType(TColumnPopupType Value) { FColumnPopupType = Value; }
     TStringList* ComboItems() const { return FComboItems.get(); }

@@ -16,6 +16,7 @@ public:
     using TVynColumnGrid::FFilterColumn;
     using TVynColumnGrid::GetEditLimit;
     using TVynColumnGrid::GetEditMask;
+    using TVynColumnGrid::MouseDown;
     void Invalidate() override
     {
         ++Invalidates;
@@ -25,17 +26,20 @@ public:
     int Invalidates = 0;
 };
 
+// 6 columns named c0 .. c5, a fixed row and column, real column 3 hidden.
+inline void BuildColumnFixture(TProbeColumnGrid& G)
+{
+    G.SetColCount(6);
+    G.SetRowCount(5);
+    G.SetFixedRows(1);
+    G.SetFixedCols(1);
+    for (int c = 0; c < 6; ++c)
+        G.Columns()->Items(c)->SetName(QStringLiteral("c%1").arg(c));
+    G.HideColumn(3);
+}
+
 struct ColumnGridFixture : ::testing::Test {
     TProbeColumnGrid g{nullptr};
-    ColumnGridFixture()
-    {
-        g.SetColCount(6);
-        g.SetRowCount(5);
-        g.SetFixedRows(1);
-        g.SetFixedCols(1);
-        for (int c = 0; c < 6; ++c)
-            g.Columns()->Items(c)->SetName(QStringLiteral("c%1").arg(c));
-        g.HideColumn(3);
-    }
+    ColumnGridFixture() { BuildColumnFixture(g); }
     TGridColumnItem& Col(int I) { return *g.Columns()->Items(I); }
 };
