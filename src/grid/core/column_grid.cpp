@@ -11,19 +11,6 @@
 
 namespace {
 
-// Clears the collection's no-recursion flag again on every way out.
-class NoRecursion {
-public:
-    explicit NoRecursion(TGridColumnCollection& C) : c_(C), was_(C.NoRecursiveUpdate()) { c_.SetNoRecursiveUpdate(true); }
-    ~NoRecursion() { c_.SetNoRecursiveUpdate(was_); }
-    NoRecursion(const NoRecursion&) = delete;
-    NoRecursion& operator=(const NoRecursion&) = delete;
-
-private:
-    TGridColumnCollection& c_;
-    bool was_;
-};
-
 // The name of a filter entry "Name=Condition" (all of it without "="), and
 // its condition.
 String FilterEntryName(const String& E)

@@ -17,6 +17,7 @@
 #include "grid/core/vyn_string_grid.h"
 
 class TCellGraphic;
+class QIODevice;
 
 class TVynColumnGrid : public TVynStringGrid {
 public:
@@ -48,6 +49,15 @@ public:
     // Applies a file only when CP0 .. CPn-1 are an order of 0 .. n-1;
     // otherwise nothing changes.
     void LoadColumnPositions(const String& Key, const String& Section);
+
+    // ---- column streams: one XML element per column, one attribute per
+    // property that differs from its stored default (fonts and pens by
+    // their parts, lists as comma text, the popup menu by name).
+    void SaveColumnsToStream(QIODevice& Stream);
+    // Replaces every definition from such a stream, then the grid follows
+    // their number; a stream that does not read back raises EConvertError
+    // and leaves the definitions as they were.
+    void LoadColumnsFromStream(QIODevice& Stream);
 
     // ---- the per-cell answers (real columns)
     void Loaded() override;

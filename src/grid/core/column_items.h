@@ -243,6 +243,20 @@ private:
     bool FNoRecursiveUpdate = false;
 };
 
+// Sets the collection's no-recursion flag for a scope and gives back the
+// value it had.
+class NoRecursion {
+public:
+    explicit NoRecursion(TGridColumnCollection& C) : c_(C), was_(C.NoRecursiveUpdate()) { c_.SetNoRecursiveUpdate(true); }
+    ~NoRecursion() { c_.SetNoRecursiveUpdate(was_); }
+    NoRecursion(const NoRecursion&) = delete;
+    NoRecursion& operator=(const NoRecursion&) = delete;
+
+private:
+    TGridColumnCollection& c_;
+    bool was_;
+};
+
 // The holder through which the definitions travel in a column stream.
 class TVynColumnGridIO : public TComponent {
 public:

@@ -1,12 +1,15 @@
-// The column grid's column popup and its column order in an ini file.
+// The column grid's column popup, its column order in an ini file and its
+// column streams.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <vector>
 
 #include "column_grid_probe.h"
+#include "platform/gui/forms.h"
 #include "platform/gui/menus.h"
 #include "platform/rtl/files.h"
 #include "platform/rtl/inifile.h"
@@ -155,4 +158,139 @@ TEST_F(PositionsTest, AFileThatIsNotAnOrderOfTheColumnsChangesNothing)
     }
     g.LoadColumnPositions(dir.filePath("missing.ini"), "Grid");
     EXPECT_EQ(Names(), before);
+}
+
+namespace {
+
+QByteArray SaveColumns(TVynColumnGrid& G)
+{
+    QBuffer b;
+    b.open(QIODevice::WriteOnly);
+    G.SaveColumnsToStream(b);
+    return b.data();
+}
+
+void LoadColumns(TVynColumnGrid& G, const QByteArray& Bytes)
+{
+    QBuffer b;
+    b.setData(Bytes);
+    b.open(QIODevice::ReadOnly);
+    G.LoadColumnsFromStream(b);
+}
+
+// Every stored property away from its creation value.
+void SetEverything(TGridColumnItem& C, TPopupMenu* Menu)
+{
+    C.SetAutoMinSize(3);
+    C.SetAutoMaxSize(300);
+    C.SetAlignment(taCenter);
+    C.SetBorders({TCellBorder::cbTop, TCellBorder::cbRight});
+    C.BorderPen()->SetColor(0x010203);
+    C.BorderPen()->SetWidth(2);
+    C.BorderPen()->SetStyle(psDot);
+    C.SetCheckFalse("");
+    C.SetCheckTrue("ja");
+    C.SetColor(0x0A0B0C);
+    C.SetColumnPopup(Menu);
+    C.SetColumnPopupType(TColumnPopupType::cpNormalCellsLClick);
+    C.ComboItems()->Add("one, two");
+    C.ComboItems()->Add("\"q\"");
+    C.SetDropDownCount(12);
+    C.SetEditLength(15);
+    C.SetEditMask("99;0");
+    C.SetEditor(TEditorType::edComboEdit);
+    C.Filter()->Add("Large=>100");
+    C.SetFilterCaseSensitive(true);
+    C.SetFixed(true);
+    C.SetFloatFormat("%.3f");
+    C.Font()->SetName("Verdana");
+    C.Font()->SetHeight(-13);
+    C.Font()->SetColor(0x112233);
+    C.Font()->SetStyle({TFontStyle::fsItalic, TFontStyle::fsUnderline});
+    C.SetHeaderText("Mode <&>");
+    C.SetHeaderAlignment(taRightJustify);
+    C.HeaderFont()->SetStyle({TFontStyle::fsBold});
+    C.SetMinSize(20);
+    C.SetMaxSize(200);
+    C.SetName("mode");
+    C.SetPassword(true);
+    C.SetPrintBorderCustom(false);
+    C.SetPrintBorders({TCellBorder::cbLeft});
+    C.PrintBorderPen()->SetWidth(3);
+    C.SetPrintColor(0x00FFEE);
+    C.SetPrintFontCustom(false);
+    C.PrintFont()->SetHeight(-20);
+    C.SetReadOnly(true);
+    C.SetShowBands(true);
+    C.SetSortStyle(TSortStyle::ssNumeric);
+    C.SetSortPrefix("$");
+    C.SetSortSuffix("kg");
+    C.SetSpinMax(9);
+    C.SetSpinMin(-9);
+    C.SetSpinStep(3);
+    C.SetTag(42);
+    C.SetWidth(77);
+}
+
+}  // namespace
+
+TEST(ColumnStreams, EveryPropertyComesBackAndDefaultsAreLeftOut)
+{
+    TForm owner(nullptr);
+    auto* menu = new TPopupMenu(&owner);
+    menu->SetName("ColMenu");
+    auto* g = new TVynColumnGrid(&owner);
+    g->SetColCount(4);
+    SetEverything(*g->Columns()->Items(2), menu);
+    const QByteArray saved = SaveColumns(*g);
+    const QString text = QString::fromUtf8(saved);
+    EXPECT_EQ(text.count("<Column "), 4);
+    // The print switches only when off; empty texts not at all.
+    EXPECT_EQ(text.count("PrintFontCustom="), 1);
+    EXPECT_EQ(text.count("PrintBorderCustom="), 1);
+    EXPECT_EQ(text.count("EditMask="), 1);
+    EXPECT_TRUE(text.contains("Editor=\"edComboEdit\""));
+
+    auto* other = new TVynColumnGrid(&owner);
+    other->SetColCount(2);
+    LoadColumns(*other, saved);
+    ASSERT_EQ(other->Columns()->Count(), 4);
+    EXPECT_EQ(other->ColCount(), 4);
+    const TGridColumnItem& c = *other->Columns()->Items(2);
+    EXPECT_EQ(c.ColumnPopup(), menu);
+    EXPECT_EQ(c.CheckFalse(), "");
+    EXPECT_EQ(c.ComboItems()->Strings(0), "one, two");
+    EXPECT_EQ(c.ComboItems()->Strings(1), "\"q\"");
+    EXPECT_EQ(c.Header(), "Mode <&>");
+    EXPECT_EQ(other->Cells(2, 0), "Mode <&>");
+    EXPECT_EQ(c.Width(), 77);
+    EXPECT_FALSE(c.PrintFontCustom());
+    EXPECT_EQ(c.BorderPen()->Style(), psDot);
+    // Saving the loaded grid gives the same stream: nothing was lost.
+    EXPECT_EQ(QString::fromUtf8(SaveColumns(*other)), text);
+}
+
+TEST(ColumnStreams, AStreamThatDoesNotReadBackChangesNothing)
+{
+    TProbeColumnGrid g(nullptr);
+    g.SetColCount(3);
+    g.Columns()->Items(1)->SetName("keep");
+    const QByteArray before = SaveColumns(g);
+    const int owned = g.ComponentCount();
+    const char* bad[] = {
+        "not xml",
+        "<Rows><Column/></Rows>",
+        "<Columns><Column Editor=\"edNowhere\"/></Columns>",
+        "<Columns><Column Width=\"wide\"/></Columns>",
+        "<Columns><Column Fixed=\"yes\"/></Columns>",
+        "<Columns><Column Color=\"-1\"/></Columns>",
+        "<Columns><Column Font.Style=\"[fsHuge]\"/></Columns>",
+        "<Columns><Column Bogus=\"1\"/></Columns>",
+        "<Columns><Column Name=\"x\"/><Row/></Columns>",
+    };
+    for (const char* b : bad) {
+        EXPECT_THROW(LoadColumns(g, b), EConvertError) << b;
+        EXPECT_EQ(SaveColumns(g), before) << b;
+        EXPECT_EQ(g.ComponentCount(), owned) << b;
+    }
 }
