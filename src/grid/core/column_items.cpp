@@ -338,18 +338,8 @@ TGridColumnItem* TGridColumnCollection::Add()
 
 TGridColumnItem* TGridColumnCollection::Insert(int Index)
 {
-    // The platform Insert appends through Add: a fresh item is wanted here.
-    BeginUpdate();
-    TGridColumnItem* item = nullptr;
-    try {
-        item = static_cast<TGridColumnItem*>(TCollection::Add());
-        item->SetIndex(Index);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
-    return item;
+    // The platform's Insert makes a fresh item (not this class's Add).
+    return static_cast<TGridColumnItem*>(TCollection::Insert(Index));
 }
 
 void TGridColumnCollection::Update(TCollectionItem* Item)
