@@ -19,7 +19,7 @@ PACKAGES := qt6-base-dev libpugixml-dev libjpeg62-turbo-dev libgtest-dev libgmoc
 
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ_HARNESSES := xml_dom settings language pargen ethercat_files image_compiler http_answer icmp_reply \
-                  filter_expression grid_text text_codecs numbers addresses gif_blocks html_text html_draw dropdown_input
+                  filter_expression grid_text text_codecs numbers addresses gif_blocks html_text html_draw dropdown_input column_files
 
 .PHONY: run test bench asan fuzz deps fuzz-deps configure build
 

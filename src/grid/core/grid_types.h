@@ -141,6 +141,7 @@ VYN_ENUM_NAMES(TCellType, "ctBitmap", "ctIcon", "ctNone", "ctImageList", "ctChec
                "ctRadioButton", "ctBalloon", "ctShape", "ctRating", "ctTriStateCheckBox",
                "ctExpand");
 VYN_ENUM_NAMES(TCellBorder, "cbTop", "cbLeft", "cbRight", "cbBottom");
+VYN_ENUM_NAMES(TAlignment, "taLeftJustify", "taRightJustify", "taCenter");
 VYN_ENUM_NAMES(TCellGradientDirection, "GradientVertical", "GradientHorizontal");
 VYN_ENUM_NAMES(TVAlignment, "vtaTop", "vtaCenter", "vtaBottom");
 VYN_ENUM_NAMES(TArrowDirection, "arrUp", "arrDown", "arrLeft", "arrRight");

@@ -3,6 +3,8 @@
 // operations.
 #include "grid/core/vyn_string_grid.h"
 
+#include "grid/core/grid_startup.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -284,6 +286,8 @@ void TVynStringGrid::TakeOverOwnerResize()
 TVynStringGrid::~TVynStringGrid()
 {
     Destroying();
+    if (HookActiveGrid() == this)
+        SetHookActiveGrid(nullptr);
     // 1.
     FreeScrollControls();
     // 2.

@@ -575,10 +575,10 @@ public:
     TEditorType CurrentEditor() const { return FCurrentEditor; }
     // ctEmpty without a graphic (or outside the grid); with
     // HotmailRowSelect every cell of column 0 is a row check box.
-    TCellType GetCellType(int ACol, int ARow);
+    virtual TCellType GetCellType(int ACol, int ARow);
     // The cell's TCellGraphic; with HotmailRowSelect, column 0 answers the
     // grid's one row check box, prepared for the row.
-    TCellGraphic* GetCellGraphic(int ACol, int ARow);
+    virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
     bool HasCheckBox(int ACol, int ARow);
     // The five check-box kinds.
     static bool IsCheckBoxKind(TCellType Kind);
@@ -1082,6 +1082,7 @@ public:
     THasSpinEditEvent OnHasSpinEdit;
     TGetCheckEvent OnGetCheckTrue;
     TGetCheckEvent OnGetCheckFalse;
+    TFloatFormatEvent OnGetFloatFormat;
     TGetColumnFilterEvent OnGetColumnFilter;
     TFilterSelectEvent OnFilterSelect;
     TFilterCheckEvent OnFilterCheck;

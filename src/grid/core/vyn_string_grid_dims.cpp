@@ -270,6 +270,7 @@ void TVynStringGrid::SetLookupItems(const TStringList* Value)
 void TVynStringGrid::SetColumnHeaders(const TStringList& Value)
 {
     FColumnHeaders->Assign(Value);
+    ColumnHeadersChanged();
     if (FixedRows() > 0)
         ClearColumnHeaders();
     ShowColumnHeaders();

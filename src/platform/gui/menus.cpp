@@ -41,6 +41,15 @@ TPopupMenuChooser SetPopupMenuChooser(TPopupMenuChooser Chooser)
     return previous;
 }
 
+void TPopupMenu::Popup(int X, int Y)
+{
+    if (OnPopup)
+        OnPopup(this);
+    const int n = TrackPopupMenu(items_, TPoint{X, Y}, dynamic_cast<TWinControl*>(Owner()));
+    if (n > 0 && OnItemClick)
+        OnItemClick(this, n);
+}
+
 void MessageBeep(unsigned)
 {
     ++beeps();

@@ -17,6 +17,23 @@ int TrackPopupMenu(const QStringList& Items, TPoint ScreenPos, TWinControl* Owne
 using TPopupMenuChooser = std::function<int(const QStringList& Items, TPoint ScreenPos)>;
 TPopupMenuChooser SetPopupMenuChooser(TPopupMenuChooser Chooser);
 
+// A popup menu component: item texts shown at a screen point by Popup
+// (through TrackPopupMenu, so a test's chooser answers it); OnItemClick gets
+// the number (1, 2, ...) of the item chosen.
+class TPopupMenu : public TComponent {
+public:
+    using TComponent::TComponent;
+    QStringList& Items() { return items_; }
+    const QStringList& Items() const { return items_; }
+    // OnPopup, then the menu; its owner's window is the menu's parent.
+    void Popup(int X, int Y);
+    TNotifyEvent OnPopup;
+    std::function<void(TObject* Sender, int Item)> OnItemClick;
+
+private:
+    QStringList items_;
+};
+
 // The platform's message beep; BeepCount tells how many sounded (tests).
 void MessageBeep(unsigned Type = 0);
 int BeepCount();

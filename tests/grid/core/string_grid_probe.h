@@ -13,6 +13,21 @@
 #include "platform/rtl/datetime.h"
 #include "platform/testing/test_kit.h"
 
+// Hides a real column as the column operations do: the width is kept,
+// the shown widths shift left, the flag goes and ColCount shrinks (through
+// the grid class's own SetColCount).
+template <typename TGrid>
+void HideGridColumn(TGrid& G, int ACol)
+{
+    const int d = G.DisplColIndex(ACol);
+    const int w = G.ColWidths(d);
+    for (int i = d; i < G.ColCount() - 1; ++i)
+        G.SetColWidths(i, G.ColWidths(i + 1));
+    G.SetVisibleCol(ACol, false);
+    G.SetAllColWidths(ACol, w);
+    G.SetColCount(G.ColCount() - 1);
+}
+
 class TProbeStringGrid : public TVynStringGrid {
 public:
     using TVynStringGrid::TVynStringGrid;
@@ -26,18 +41,7 @@ public:
     using TVynStringGrid::InsertGridItem;
     using TVynStringGrid::PropsAt;
 
-    // Hides a real column as the column operations do: the width is kept,
-    // the shown widths shift left, the flag goes and ColCount shrinks.
-    void HideColumn(int ACol)
-    {
-        const int d = DisplColIndex(ACol);
-        const int w = ColWidths(d);
-        for (int i = d; i < ColCount() - 1; ++i)
-            SetColWidths(i, ColWidths(i + 1));
-        SetVisibleCol(ACol, false);
-        SetAllColWidths(ACol, w);
-        SetColCount(ColCount() - 1);
-    }
+    void HideColumn(int ACol) { HideGridColumn(*this, ACol); }
 
     // Hides a real row as the row operations do: its cells and their
     // property objects move into a TGridItem and the display row goes.
