@@ -26,7 +26,7 @@ const PlacementRow kPlacement[] = {
     {"below still fits", {110, 864}, dpAuto, {150, 100}, Bounds(110, 884, 150, 100)},
     // Past the right edge: moved left onto it.
     {"right edge", {1200, 110}, dpAuto, {150, 100}, Bounds(1130, 130, 150, 100)},
-    // On the display at negative x, where the Part moved nothing.
+    // On the display at negative x, where placement by the primary screen alone would move nothing.
     {"display at negative x", {-300, 110}, dpAuto, {150, 100}, Bounds(-300, 130, 150, 100)},
     {"right edge of the display at negative x", {-100, 110}, dpAuto, {150, 100}, Bounds(-150, 130, 150, 100)},
     {"above on the display at negative x", {-500, 700}, dpAuto, {150, 100}, Bounds(-500, 600, 150, 100)},
