@@ -25,6 +25,18 @@ TCellProperties::TCellProperties(TBaseGrid* AOwner, int ACol, int ARow)
         AOwner->FHasCellProps = true;
 }
 
+void TCellProperties::ApplyFont(TFont& AFont) const
+{
+    if (FontColor() != clNone)
+        AFont.SetColor(FontColor());
+    if (!FontStyle().Empty())
+        AFont.SetStyle(FontStyle());
+    if (FontSize() != 0)
+        AFont.SetSize(FontSize());
+    if (!FontName().isEmpty())
+        AFont.SetName(FontName());
+}
+
 void TCellProperties::Repaint()
 {
     if (FOwnerGrid)

@@ -44,6 +44,9 @@ public:
     void SetOwnerRow(int Value) { FOwnerRow = Value; }
     TObject* CellObject() const { return FObject; }
     void SetCellObject(TObject* Value) { FObject = Value; }
+    // Puts the font settings the cell has of its own (colour, style, size,
+    // name; unset ones are none, empty, 0) over AFont.
+    void ApplyFont(TFont& AFont) const;
     // The graphic: a TCellGraphic (owned by the grid) or the user's object.
     TObject* GraphicObject() const { return FGraphicObject; }
     void SetGraphicObject(TObject* Value) { FGraphicObject = Value; }

@@ -183,16 +183,8 @@ void TVynColumnGrid::DoGetCellPrintColor(int ACol, int ARow, TGridDrawState ASta
             }
             if (c->PrintFontCustom()) {
                 AFont->Assign(*c->PrintFont());
-                if (p) {
-                    if (p->FontColor() != clNone)
-                        AFont->SetColor(p->FontColor());
-                    if (!p->FontStyle().Empty())
-                        AFont->SetStyle(p->FontStyle());
-                    if (p->FontSize() != 0)
-                        AFont->SetSize(p->FontSize());
-                    if (!p->FontName().isEmpty())
-                        AFont->SetName(p->FontName());
-                }
+                if (p)
+                    p->ApplyFont(*AFont);
             } else {
                 AFont->Assign(Font());
             }

@@ -15,18 +15,6 @@
 
 namespace {
 
-bool IsBoxKind(TCellType Kind)
-{
-    switch (Kind) {
-    case TCellType::ctCheckBox:
-    case TCellType::ctDataCheckBox:
-    case TCellType::ctVirtCheckBox:
-    case TCellType::ctRowCheckBox:
-    case TCellType::ctTriStateCheckBox: return true;
-    default: return false;
-    }
-}
-
 // A box or radio button sits where the grid's vertical alignment puts text.
 TCellVAlign BoxPlacement(TVAlignment Value)
 {
@@ -222,7 +210,7 @@ void TVynStringGrid::ChangeCheckBoxState(int ACol, int ARow, bool State)
 bool TVynStringGrid::DoCheckBoxClick(int ACol, int ARow, bool CheckEdit)
 {
     TCellGraphic* g = GetCellGraphic(ACol, ARow);
-    if (!g || !IsBoxKind(g->CellType()))
+    if (!g || !IsCheckBoxKind(g->CellType()))
         return false;
     if (!ClickAllowed(*this, ACol, ARow, CheckEdit, FControlLook->CheckAlwaysActive()))
         return false;
@@ -280,7 +268,7 @@ bool TVynStringGrid::DoCheckBoxClick(int ACol, int ARow, bool CheckEdit)
 bool TVynStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos)
 {
     const TCellGraphic* g = GetCellGraphic(ACol, ARow);
-    if (!g || !(IsBoxKind(g->CellType()) || g->CellType() == TCellType::ctRadioButton))
+    if (!g || !(IsCheckBoxKind(g->CellType()) || g->CellType() == TCellType::ctRadioButton))
         return false;
     if (!FMouseActions->PreciseCheckBoxCheck())
         return true;

@@ -420,14 +420,7 @@ void TVynStringGrid::DoGetCellColor(int ACol, int ARow, TGridDrawState AState, T
             break;
         default: break;
         }
-        if (p->FontColor() != clNone)
-            AFont->SetColor(p->FontColor());
-        if (!p->FontStyle().Empty())
-            AFont->SetStyle(p->FontStyle());
-        if (p->FontSize() != 0)
-            AFont->SetSize(p->FontSize());
-        if (!p->FontName().isEmpty())
-            AFont->SetName(p->FontName());
+        p->ApplyFont(*AFont);
     }
     if (OnGetCellColor)
         OnGetCellColor(this, ARow, ACol, AState, ABrush, AFont);
