@@ -23,81 +23,79 @@
 namespace {
 
 // One fixed row and Rows rows of three columns, the boxes in column 1.
-void GridRun()
+void MakeBoxColumn(TVynStringGrid& G)
 {
-    TVynStringGrid g(nullptr);
-    g.SetColCount(3);
-    g.SetRowCount(Rows + 1);
-    g.SetFixedRows(1);
-    g.AddCheckBoxColumn(1, false, false);
+    G.SetColCount(3);
+    G.SetRowCount(Rows + 1);
+    G.SetFixedRows(1);
+    G.AddCheckBoxColumn(1, false, false);
+}
+
+// Every state read and toggled.
+void ReadToggle(TVynStringGrid& G)
+{
     int checked = 0;
     for (int r = 1; r <= Rows; ++r) {
         bool s = false;
-        g.GetCheckBoxState(1, r, s);
+        G.GetCheckBoxState(1, r, s);
         checked += s;
-        g.SetCheckBoxState(1, r, !s);
+        G.SetCheckBoxState(1, r, !s);
     }
     benchmark::DoNotOptimize(checked);
+}
+
+// The same in the model: checkable items in column 1.
+void MakeBoxColumn(QStandardItemModel& M)
+{
+    for (int r = 0; r < Rows; ++r) {
+        auto* item = new QStandardItem();
+        item->setCheckable(true);
+        item->setCheckState(Qt::Unchecked);
+        M.setItem(r, 1, item);
+    }
+}
+
+void ReadToggle(QStandardItemModel& M)
+{
+    int checked = 0;
+    for (int r = 0; r < Rows; ++r) {
+        const QModelIndex i = M.index(r, 1);
+        const bool s = M.data(i, Qt::CheckStateRole).toInt() == Qt::Checked;
+        checked += s;
+        M.setData(i, s ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+    }
+    benchmark::DoNotOptimize(checked);
+}
+
+void GridRun()
+{
+    TVynStringGrid g(nullptr);
+    MakeBoxColumn(g);
+    ReadToggle(g);
 }
 
 void ModelRun()
 {
     QStandardItemModel m(Rows, 3);
-    for (int r = 0; r < Rows; ++r) {
-        auto* item = new QStandardItem();
-        item->setCheckable(true);
-        item->setCheckState(Qt::Unchecked);
-        m.setItem(r, 1, item);
-    }
-    int checked = 0;
-    for (int r = 0; r < Rows; ++r) {
-        const QModelIndex i = m.index(r, 1);
-        const bool s = m.data(i, Qt::CheckStateRole).toInt() == Qt::Checked;
-        checked += s;
-        m.setData(i, s ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
-    }
-    benchmark::DoNotOptimize(checked);
+    MakeBoxColumn(m);
+    ReadToggle(m);
 }
 
 // The states alone: every state of a column made once read and toggled.
 void BM_ReadToggle_StringGrid(benchmark::State& State)
 {
     TVynStringGrid g(nullptr);
-    g.SetColCount(3);
-    g.SetRowCount(Rows + 1);
-    g.SetFixedRows(1);
-    g.AddCheckBoxColumn(1, false, false);
-    for (auto _ : State) {
-        int checked = 0;
-        for (int r = 1; r <= Rows; ++r) {
-            bool s = false;
-            g.GetCheckBoxState(1, r, s);
-            checked += s;
-            g.SetCheckBoxState(1, r, !s);
-        }
-        benchmark::DoNotOptimize(checked);
-    }
+    MakeBoxColumn(g);
+    for (auto _ : State)
+        ReadToggle(g);
 }
 
 void BM_ReadToggle_Baseline_ItemModel(benchmark::State& State)
 {
     QStandardItemModel m(Rows, 3);
-    for (int r = 0; r < Rows; ++r) {
-        auto* item = new QStandardItem();
-        item->setCheckable(true);
-        item->setCheckState(Qt::Unchecked);
-        m.setItem(r, 1, item);
-    }
-    for (auto _ : State) {
-        int checked = 0;
-        for (int r = 0; r < Rows; ++r) {
-            const QModelIndex i = m.index(r, 1);
-            const bool s = m.data(i, Qt::CheckStateRole).toInt() == Qt::Checked;
-            checked += s;
-            m.setData(i, s ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
-        }
-        benchmark::DoNotOptimize(checked);
-    }
+    MakeBoxColumn(m);
+    for (auto _ : State)
+        ReadToggle(m);
 }
 
 void BM_CheckColumn_StringGrid(benchmark::State& State)

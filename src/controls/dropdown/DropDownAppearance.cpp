@@ -108,19 +108,7 @@ void THeaderAppearance::Assign(const TPersistent& Source)
     const auto* src = dynamic_cast<const THeaderAppearance*>(&Source);
     if (!src)
         return;
-    SetColorTo(src->ColorTo());
-    SetColor(src->Color());
-    SetBorderColor(src->BorderColor());
-    SetCaption(src->Caption());
-    SetFont(src->Font());
-    SetImageIndex(src->ImageIndex());
-    SetBorderWidth(src->BorderWidth());
-    SetGradientDirection(src->GradientDirection());
-    SetHeight(src->Height());
-    SetVisible(src->Visible());
-    SetButtonAlignment(src->ButtonAlignment());
-    if (src != this)
-        Buttons().Assign(src->Buttons());
+    AssignBar(*src);
 }
 
 void THeaderAppearance::AssignColors(const TPersistent& Source)
@@ -128,11 +116,7 @@ void THeaderAppearance::AssignColors(const TPersistent& Source)
     const auto* src = dynamic_cast<const THeaderAppearance*>(&Source);
     if (!src)
         return;
-    SetColorTo(src->ColorTo());
-    SetColor(src->Color());
-    SetBorderColor(src->BorderColor());
-    SetFont(src->Font());
-    SetGradientDirection(src->GradientDirection());
+    AssignBarColors(*src);
 }
 
 // The footer's font is the platform's default font (no name set).
@@ -146,20 +130,8 @@ void TFooterAppearance::Assign(const TPersistent& Source)
     const auto* src = dynamic_cast<const TFooterAppearance*>(&Source);
     if (!src)
         return;
-    SetBorderColor(src->BorderColor());
-    SetColor(src->Color());
-    SetColorTo(src->ColorTo());
-    SetGradientDirection(src->GradientDirection());
-    SetFont(src->Font());
-    SetCaption(src->Caption());
+    AssignBar(*src);
     SetSizeGrip(src->SizeGrip());
-    SetBorderWidth(src->BorderWidth());
-    SetHeight(src->Height());
-    SetImageIndex(src->ImageIndex());
-    SetVisible(src->Visible());
-    SetButtonAlignment(src->ButtonAlignment());
-    if (src != this)
-        Buttons().Assign(src->Buttons());
 }
 
 void TFooterAppearance::AssignColors(const TPersistent& Source)
@@ -167,11 +139,29 @@ void TFooterAppearance::AssignColors(const TPersistent& Source)
     const auto* src = dynamic_cast<const TFooterAppearance*>(&Source);
     if (!src)
         return;
-    SetBorderColor(src->BorderColor());
-    SetColor(src->Color());
-    SetColorTo(src->ColorTo());
-    SetGradientDirection(src->GradientDirection());
-    SetFont(src->Font());
+    AssignBarColors(*src);
+}
+
+void TBarAppearance::AssignBar(const TBarAppearance& Source)
+{
+    AssignBarColors(Source);
+    SetCaption(Source.Caption());
+    SetImageIndex(Source.ImageIndex());
+    SetBorderWidth(Source.BorderWidth());
+    SetHeight(Source.Height());
+    SetVisible(Source.Visible());
+    SetButtonAlignment(Source.ButtonAlignment());
+    if (&Source != this)
+        ButtonItems().Assign(Source.ButtonItems());
+}
+
+void TBarAppearance::AssignBarColors(const TBarAppearance& Source)
+{
+    SetColorTo(Source.ColorTo());
+    SetColor(Source.Color());
+    SetBorderColor(Source.BorderColor());
+    SetFont(Source.Font());
+    SetGradientDirection(Source.GradientDirection());
 }
 
 // ---- bar button colours --------------------------------------------------------------------

@@ -138,6 +138,10 @@ public:
 
 protected:
     TBarAppearance(TPersistent* AOwner, std::unique_ptr<TButtonItems> Buttons);
+    // What the header and the footer copy from a bar of their own kind: all
+    // of a bar's settings and its buttons, or its colours and font only.
+    void AssignBar(const TBarAppearance& Source);
+    void AssignBarColors(const TBarAppearance& Source);
 
 private:
     TPersistent* fOwner_;

@@ -18,6 +18,29 @@
 
 namespace DisplayCheck {
 
+bool waitFor(const std::function<bool()>& Done, int Ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!Done()) {
+        if (t.elapsed() > Ms)
+            return false;
+        Application.ProcessMessages();
+        QThread::msleep(10);
+    }
+    return true;
+}
+
+void settle(int Ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < Ms) {
+        Application.ProcessMessages();
+        QThread::msleep(10);
+    }
+}
+
 namespace {
 
 // A plain coloured control that logs its presses and keeps what is typed.
@@ -57,31 +80,6 @@ public:
         TPopupForm::PopupDeactivate(NewWindow);
     }
 };
-
-// Delivers events until Done or the time is up.
-bool waitFor(const std::function<bool()>& Done, int Ms = 3000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!Done()) {
-        if (t.elapsed() > Ms)
-            return false;
-        Application.ProcessMessages();
-        QThread::msleep(10);
-    }
-    return true;
-}
-
-// Lets the X server and the window manager settle (maps, exposes, repaints).
-void settle(int Ms = 300)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < Ms) {
-        Application.ProcessMessages();
-        QThread::msleep(10);
-    }
-}
 
 bool exposed(TWinControl* C)
 {

@@ -21,6 +21,12 @@ struct TRealInput {
 // functions when it is not installed.
 TRealInput XdotoolInput();
 
+// Delivers events until Done or Ms milliseconds are up; false on time-out.
+bool waitFor(const std::function<bool()>& Done, int Ms = 3000);
+
+// Lets the X server and the window manager settle (maps, exposes, repaints).
+void settle(int Ms = 300);
+
 // Opens a popup over a form, checks on the screen that it shows and that
 // keys reach it, then presses outside it: on the form (PopupDeactivate gets
 // the control there, the popup closes, the control gets the press) and on

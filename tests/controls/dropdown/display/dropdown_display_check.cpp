@@ -41,29 +41,6 @@ protected:
     }
 };
 
-bool waitFor(const std::function<bool()>& Done, int Ms = 3000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!Done()) {
-        if (t.elapsed() > Ms)
-            return false;
-        Application.ProcessMessages();
-        QThread::msleep(10);
-    }
-    return true;
-}
-
-void settle(int Ms = 300)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < Ms) {
-        Application.ProcessMessages();
-        QThread::msleep(10);
-    }
-}
-
 bool exposed(TWinControl* C)
 {
     QWidget* w = C->Widget();
