@@ -6,9 +6,11 @@
 
 #include "app/shell/Program_Start.h"
 #include "platform/gui/application.h"
+#include "platform/rtl/heap.h"
 
 int main(int argc, char** argv)
 {
+    Heap::Keep_Freed_Memory();
     QApplication app(argc, argv);
     Application.Initialize();
     Create_Forms(&Application);

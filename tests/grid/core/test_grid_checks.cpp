@@ -12,13 +12,13 @@
 #include "grid/core/grid_undo.h"
 #include "grid/core/vyn_string_grid.h"
 #include "grid/render/grid_render_holders.h"
+#include "string_grid_probe.h"
 
 namespace {
 
 class TChecksGrid : public TVynStringGrid {
 public:
     using TVynStringGrid::TVynStringGrid;
-    using TVynStringGrid::FNumHidden;
 };
 
 // One fixed row and five columns; Rows rows in all.
@@ -143,18 +143,25 @@ TEST_F(ChecksTest, CellsOutsideTheGridAreRefusedBeforeAnythingChanges)
             }
         }
     }
-    // The hidden columns count: the real columns go up to ColCount + hidden.
-    g.FNumHidden = 1;
+    for (int c = 0; c < 5; ++c)
+        for (int r = 0; r < 5; ++r)
+            EXPECT_FALSE(g.HasCellProperties(c, r)) << c << "," << r;
+    // A hidden column still counts: with real column 2 hidden the display
+    // shows four columns, real column 4 takes a box and real column 5 (the
+    // display count plus the hidden one) is refused.
+    HideGridColumn(g, 2);
+    ASSERT_EQ(g.ColCount(), 4);
+    g.AddCheckBox(4, 1, true, false);
+    EXPECT_EQ(g.GetCellType(4, 1), TCellType::ctCheckBox);
+    g.AddCheckBox(2, 1, true, false);
+    EXPECT_EQ(g.GetCellType(2, 1), TCellType::ctCheckBox);
     try {
-        g.AddCheckBox(6, 1, true, false);
+        g.AddCheckBox(5, 1, true, false);
         ADD_FAILURE() << "accepted a column beyond the hidden ones";
     } catch (const Exception& e) {
         EXPECT_EQ(e.Message(), QStringLiteral("Invalid cell"));
     }
-    g.FNumHidden = 0;
-    for (int c = 0; c < 5; ++c)
-        for (int r = 0; r < 5; ++r)
-            EXPECT_FALSE(g.HasCellProperties(c, r)) << c << "," << r;
+    EXPECT_FALSE(g.HasCellProperties(5, 1));
 }
 
 // Set... never fires; Change... fires exactly when the state changed, for
