@@ -325,9 +325,13 @@ void TVynStringGrid::WMChar(TMessage& Message)
         TWinControl::KeyPress(ch);
         if (!self || ch.isNull())
             return;
+        if (IsControlCell(RealCol(), Row()))
+            return;
         FStartEditChar = ch;
-        if (!IsControlCell(RealCol(), Row()))
-            ShowEditorChar(ch);
+        ShowEditorChar(ch);
+        // No edit opened (edNone): nothing to replay.
+        if (self && !EditMode)
+            FStartEditChar = QChar();
         return;
     }
     TBaseGrid::WMChar(Message);
