@@ -460,6 +460,10 @@ protected:
     virtual void ShowEditControl(int ACol, int ARow);
     virtual void CommitEditControl(int ACol, int ARow);
     void ShowInvalidEntryBalloon(TWinControl* Target);
+    // A refused value's way back: Back into the cell (the wide writer with
+    // Wide), the old cell current again, the editor open on it.
+    void RefuseValue(int C, int R, const String& Back, bool Wide);
+    friend struct TValidationScope;
 
     bool EditMode = false;
     TEditorType EditControl = TEditorType::edNormal;

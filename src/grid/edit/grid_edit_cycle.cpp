@@ -4,30 +4,9 @@
 #include "grid/core/grid_startup.h"
 #include "grid/core/vyn_string_grid.h"
 #include "grid/edit/grid_edit_holders.h"
+#include "grid/edit/grid_edit_kinds.h"
 #include "platform/gui/application.h"
 #include "platform/gui/hintwindow.h"
-
-namespace {
-
-bool IsTextKind(TEditorType K)
-{
-    switch (K) {
-    case TEditorType::edNormal:
-    case TEditorType::edNumeric:
-    case TEditorType::edPositiveNumeric:
-    case TEditorType::edFloat:
-    case TEditorType::edCapital:
-    case TEditorType::edMixedCase:
-    case TEditorType::edPassword:
-    case TEditorType::edLowerCase:
-    case TEditorType::edUpperCase:
-    case TEditorType::edValidChars:
-    case TEditorType::edPositiveFloat: return true;
-    default: return false;
-    }
-}
-
-}  // namespace
 
 bool TVynStringGrid::IsEditable(int ACol, int ARow)
 {
@@ -56,7 +35,7 @@ bool TVynStringGrid::CanEditShow()
     if (result && !EditMode && IsControlCell(bc, br))
         return false;
     // An open special edit never gets the text editor over it.
-    if (result && EditMode && !IsTextKind(EditControl))
+    if (result && EditMode && !IsTextEditorKind(EditControl))
         return false;
     // 5. A new edit: the kind decides between the text editor and a control.
     if (result && !EditMode) {
@@ -73,7 +52,7 @@ bool TVynStringGrid::CanEditShow()
             return false;
         }
         EditMode = true;
-        if (IsTextKind(EditControl)) {
+        if (IsTextEditorKind(EditControl)) {
             FShowEditProcess = true;
         } else {
             ShowEditControl(DisplColIndex(bc), br);

@@ -4,27 +4,11 @@
 
 #include "grid/core/vyn_string_grid.h"
 #include "grid/edit/grid_edit_holders.h"
+#include "grid/edit/grid_edit_kinds.h"
 #include "platform/gui/application.h"
 #include "platform/gui/input_state.h"
 
 namespace {
-
-bool IsTextKindButValidChars(TEditorType K)
-{
-    switch (K) {
-    case TEditorType::edNormal:
-    case TEditorType::edNumeric:
-    case TEditorType::edPositiveNumeric:
-    case TEditorType::edFloat:
-    case TEditorType::edCapital:
-    case TEditorType::edMixedCase:
-    case TEditorType::edPassword:
-    case TEditorType::edLowerCase:
-    case TEditorType::edUpperCase:
-    case TEditorType::edPositiveFloat: return true;
-    default: return false;
-    }
-}
 
 void SetOption(TVynStringGrid& G, TGridOption O, bool On)
 {
@@ -196,7 +180,7 @@ void TVynStringGrid::AdvanceEditCell(int ACol, int ARow, bool Reopen, bool Again
                 OnCellChanging(this, r0, c0, Row(), Col(), allow);
             TEditorType k = FDefaultEditor;
             DoGetEditorType(RealColIndex(c0), r0, k);
-            if (!IsTextKindButValidChars(k))
+            if (!IsTextEditorKind(k, false))
                 HideEditor();
         }
     }

@@ -142,6 +142,37 @@ bool TVynStringGrid::SelectCell(int ACol, int ARow)
     return result;
 }
 
+// A validation's switches come back on every path; when a handler raises,
+// the current cell becomes the edit cell too.
+struct TValidationScope {
+    TVynStringGrid* g;
+    bool advanceOnEnter;
+    bool done = false;
+    ~TValidationScope()
+    {
+        g->FNavigation->SetAdvanceOnEnter(advanceOnEnter);
+        if (!done) {
+            g->RememberCurrentCell(g->Col(), g->Row());
+            g->FValidating = false;
+        }
+    }
+};
+
+void TVynStringGrid::RefuseValue(int C, int R, const String& Back, bool Wide)
+{
+    FLastValidation = false;
+    HideEditor();
+    if (Wide)
+        SetWideCells(C, R, Back);
+    else
+        SetCellEx(C, R, Back);
+    MoveColRow(FOldCellPos.X, FOldCellPos.Y, true, true);
+    FValidating = false;
+    FEditing = true;
+    ShowInplaceEdit();
+    FModified = FOldModified;
+}
+
 bool TVynStringGrid::ValidateCell(const String& NewValue)
 {
     // 1.
@@ -153,21 +184,7 @@ bool TVynStringGrid::ValidateCell(const String& NewValue)
     bool valid = true;
     const int C = RealColIndex(FOldCellPos.X), R = FOldCellPos.Y;
     FNewCellText = NewValue;
-    // Every switch comes back, also when a handler raises (then the current
-    // cell becomes the edit cell).
-    struct Guard {
-        TVynStringGrid* g;
-        bool advanceOnEnter;
-        bool done = false;
-        ~Guard()
-        {
-            g->FNavigation->SetAdvanceOnEnter(advanceOnEnter);
-            if (!done) {
-                g->RememberCurrentCell(g->Col(), g->Row());
-                g->FValidating = false;
-            }
-        }
-    } guard{this, FNavigation->AdvanceOnEnter()};
+    TValidationScope guard{this, FNavigation->AdvanceOnEnter()};
 
     // 3.
     if (NewValue != FOldCellText || FAlwaysValidate) {
@@ -208,17 +225,9 @@ bool TVynStringGrid::ValidateCell(const String& NewValue)
         } else {
             // Refused: back to the cell, with the handler's text or the old
             // one, and the editor open again on it.
-            FLastValidation = false;
-            const String back = value != NewValue ? value : FOldCellText;
-            HideEditor();
-            SetCellEx(C, R, back);
-            MoveColRow(FOldCellPos.X, FOldCellPos.Y, true, true);
-            FValidating = false;
-            FEditing = true;
-            ShowInplaceEdit();
+            RefuseValue(C, R, value != NewValue ? value : FOldCellText, false);
             if (value == NewValue && Col() != FOldCellPos.X)
                 InvalidateEditor();
-            FModified = FOldModified;
             ShowInvalidEntryBalloon((FSpecialEditor || !EditMode) ? EditCtrl : InplaceEditor());
         }
         FOldCellText = GetGridCell(C, R);
@@ -239,19 +248,7 @@ bool TVynStringGrid::ValidateCellWide(const String& NewValue)
     bool valid = true;
     const int C = RealColIndex(FOldCellPos.X), R = FOldCellPos.Y;
     FNewCellText = NewValue;
-    struct Guard {
-        TVynStringGrid* g;
-        bool advanceOnEnter;
-        bool done = false;
-        ~Guard()
-        {
-            g->FNavigation->SetAdvanceOnEnter(advanceOnEnter);
-            if (!done) {
-                g->RememberCurrentCell(g->Col(), g->Row());
-                g->FValidating = false;
-            }
-        }
-    } guard{this, FNavigation->AdvanceOnEnter()};
+    TValidationScope guard{this, FNavigation->AdvanceOnEnter()};
     if (NewValue != FOldWideCellText || FAlwaysValidate) {
         FNavigation->SetAdvanceOnEnter(false);
         CalcFooter(C);
@@ -270,15 +267,7 @@ bool TVynStringGrid::ValidateCellWide(const String& NewValue)
         if (valid) {
             SetWideCells(C, R, value);
         } else {
-            FLastValidation = false;
-            const String back = value != NewValue ? value : FOldWideCellText;
-            HideEditor();
-            SetWideCells(C, R, back);
-            MoveColRow(FOldCellPos.X, FOldCellPos.Y, true, true);
-            FValidating = false;
-            FEditing = true;
-            ShowInplaceEdit();
-            FModified = FOldModified;
+            RefuseValue(C, R, value != NewValue ? value : FOldWideCellText, true);
         }
     }
     guard.done = true;

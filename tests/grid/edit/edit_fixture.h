@@ -18,6 +18,7 @@
 #include "platform/gui/forms.h"
 #include "platform/gui/hintwindow.h"
 #include "platform/gui/stdctrls.h"
+#include "platform/grids/grid_fixture.h"
 #include "platform/testing/test_kit.h"
 
 // The grid with its editing state in reach of the tests.
@@ -33,15 +34,6 @@ public:
 
 inline std::string S(const String& V) { return V.toStdString(); }
 
-// The lines of a log that start with Prefix.
-inline std::vector<std::string> Filter(const std::vector<std::string>& Log, const std::string& Prefix)
-{
-    std::vector<std::string> r;
-    for (const auto& l : Log)
-        if (l.rfind(Prefix, 0) == 0)
-            r.push_back(l);
-    return r;
-}
 
 struct EditTest : ::testing::Test {
     TestKit::InputStateScope input;
