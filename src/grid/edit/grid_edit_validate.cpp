@@ -148,6 +148,19 @@ struct TValidationScope {
     TVynStringGrid* g;
     bool advanceOnEnter;
     bool done = false;
+    TValidationScope(TVynStringGrid* G, const String& NewValue) : g(G), advanceOnEnter(G->FNavigation->AdvanceOnEnter())
+    {
+        g->FEditing = false;
+        g->FValidating = true;
+        g->FNewCellText = NewValue;
+    }
+    // The current cell becomes the edit cell; the validation is over.
+    void End()
+    {
+        done = true;
+        g->RememberCurrentCell(g->Col(), g->Row());
+        g->FValidating = false;
+    }
     ~TValidationScope()
     {
         g->FNavigation->SetAdvanceOnEnter(advanceOnEnter);
@@ -179,12 +192,9 @@ bool TVynStringGrid::ValidateCell(const String& NewValue)
     if (!FEditing || FValidating)
         return true;
     // 2.
-    FEditing = false;
-    FValidating = true;
+    TValidationScope guard(this, NewValue);
     bool valid = true;
     const int C = RealColIndex(FOldCellPos.X), R = FOldCellPos.Y;
-    FNewCellText = NewValue;
-    TValidationScope guard{this, FNavigation->AdvanceOnEnter()};
 
     // 3.
     if (NewValue != FOldCellText || FAlwaysValidate) {
@@ -233,9 +243,7 @@ bool TVynStringGrid::ValidateCell(const String& NewValue)
         FOldCellText = GetGridCell(C, R);
     }
     // 4.
-    guard.done = true;
-    RememberCurrentCell(Col(), Row());
-    FValidating = false;
+    guard.End();
     return valid;
 }
 
@@ -243,12 +251,9 @@ bool TVynStringGrid::ValidateCellWide(const String& NewValue)
 {
     if (!FEditing || FValidating)
         return true;
-    FEditing = false;
-    FValidating = true;
+    TValidationScope guard(this, NewValue);
     bool valid = true;
     const int C = RealColIndex(FOldCellPos.X), R = FOldCellPos.Y;
-    FNewCellText = NewValue;
-    TValidationScope guard{this, FNavigation->AdvanceOnEnter()};
     if (NewValue != FOldWideCellText || FAlwaysValidate) {
         FNavigation->SetAdvanceOnEnter(false);
         CalcFooter(C);
@@ -270,9 +275,6 @@ bool TVynStringGrid::ValidateCellWide(const String& NewValue)
             RefuseValue(C, R, value != NewValue ? value : FOldWideCellText, true);
         }
     }
-    guard.done = true;
-    FOldWideCellText = GetCellEx(C, R);
-    RememberCurrentCell(Col(), Row());
-    FValidating = false;
+    guard.End();
     return valid;
 }
