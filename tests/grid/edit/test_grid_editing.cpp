@@ -328,3 +328,86 @@ TEST(EditGridGone, GridEditDoneAfterTheGridIsFreed)
     if (started)
         VynGridModule::End();
 }
+
+// ---- the editor's own events and the grid's editing operations ----------------------------
+
+TEST_F(EditTest, EditorChangeDoubleClickAndRowGrowth)
+{
+    Log changes;
+    grid->OnEditChange = [&](TObject*, int C, int R, const String& V) {
+        changes.push_back(std::to_string(C) + "," + std::to_string(R) + " " + S(V));
+    };
+    grid->OnDblClickCell = [&](TObject*, int R, int C) {
+        changes.push_back("dblclick row " + std::to_string(R) + " col " + std::to_string(C));
+    };
+    grid->OnEndRowSize = [&](TObject*, int R) { changes.push_back("rowsize " + std::to_string(R)); };
+    Goto(2, 3);
+    EditWith("ab");
+    // Loading the editor is no change; each typed character is.
+    EXPECT_EQ(changes, (Log{"2,3 2,3a", "2,3 2,3ab"}));
+    changes.clear();
+    TestKit::DblClick(Editor(), 5, 5);
+    EXPECT_EQ(changes, Log{"dblclick row 3 col 2"});
+    // Shift+Enter in multi-line cells that grow while typing: a line more.
+    changes.clear();
+    grid->SetMultilinecells(true);
+    grid->SizeWhileTyping()->SetHeight(true);
+    const int before = grid->RowHeights(3);
+    Key(VK_RETURN, {ssShift});
+    EXPECT_GT(grid->RowHeights(3), before);
+    EXPECT_EQ(Filter(changes, "rowsize"), Log{"rowsize 3"});
+}
+
+TEST_F(EditTest, WriteEditedValueAndRestoreOriginalCell)
+{
+    // A hidden column: the value lands at the real column, and the platform
+    // is told (display column).
+    Log told;
+    grid->OnSetEditText = [&](TObject*, int C, int R, const String& V) {
+        told.push_back(std::to_string(C) + "," + std::to_string(R) + " " + S(V));
+    };
+    grid->SetVisibleCol(1, false);
+    grid->SetColCount(4);
+    grid->WriteEditedValue(2, 3, "new");
+    EXPECT_EQ(S(grid->AllCells(2, 3)), "new");
+    EXPECT_EQ(S(grid->AllCells(1, 3)), "1,3");
+    EXPECT_EQ(told, Log{"1,3 new"});
+    // ShowCellEdit opens as F2 does; Esc through the grid's key press puts
+    // the original text back.
+    grid->SetVisibleCol(1, true);
+    grid->SetColCount(5);
+    Goto(3, 2);
+    grid->ShowCellEdit();
+    ASSERT_TRUE(EditorShown());
+    EXPECT_EQ(S(grid->OriginalCellValue()), "3,2");
+    Editor()->SetText("changed");
+    QChar esc(27);
+    grid->KeyPress(esc);
+    EXPECT_EQ(S(grid->Cells(3, 2)), "3,2");
+}
+
+TEST_F(EditTest, SwitchesComeBackWhenAHandlerRaises)
+{
+    // A validation handler that raises: the validation is over, the
+    // advance switch is back, the current cell is the edit cell.
+    grid->Navigation()->SetAdvanceOnEnter(true);
+    grid->OnCellValidate = [](TObject*, int, int, String&, bool&) { throw Exception("handler failed"); };
+    Goto(1, 1);
+    EditWith("x");
+    EXPECT_THROW(grid->ValidateCell(Editor()->Text()), Exception);
+    EXPECT_FALSE(grid->FValidating);
+    EXPECT_TRUE(grid->Navigation()->AdvanceOnEnter());
+    grid->OnCellValidate = nullptr;
+    Key(VK_ESCAPE);
+    // A special editor's Enter: AlwaysEdit is back after a raising advance.
+    grid->Navigation()->SetAlwaysEdit(true);
+    grid->OnAutoAdvance = [](TObject*, int, int, int&, int&, bool&) { throw Exception("advance failed"); };
+    Word enter = VK_RETURN;
+    EXPECT_THROW(grid->DoneInplaceEdit(enter, {}), Exception);
+    EXPECT_TRUE(grid->Navigation()->AlwaysEdit());
+    grid->OnAutoAdvance = nullptr;
+    // And without a fault it moves on.
+    grid->DoneInplaceEdit(enter, {});
+    EXPECT_EQ(Current(), TPoint(2, 1));
+    EXPECT_TRUE(grid->Navigation()->AlwaysEdit());
+}
