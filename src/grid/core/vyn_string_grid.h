@@ -60,6 +60,8 @@ class TCustomForm;
 class TGridChangeNotifier;
 class TEditLink;
 class TCheckListBox;
+class TVynStringGridCheck;
+class THintWindow;
 
 // ---- the grid's enumerations --------------------------------------------------------------------
 
@@ -386,6 +388,110 @@ public:
     // The editors (null until editing builds them).
     TVynInplaceEdit* InplaceEditor() const;
     TWinControl* Combobox() const { return EditCombo; }
+
+    // ---- editing cells (src/grid/edit; docs/GRID.md, "Editing cells")
+    friend class TVynInplaceEdit;
+    using TAutoAdvanceEvent =
+        std::function<void(TObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>;
+    // The grid edits (goEditing, RangeSelectAndEdit, or editing suspended
+    // for the current cell) and the base cell of (ACol real, ARow) passes
+    // the can-edit question and is not fixed.
+    bool IsEditable(int ACol, int ARow);
+    // Starts editing the current cell as F2 does.
+    void ShowCellEdit();
+    // Commits the special editor of the current cell (the text editor is
+    // left alone).
+    void HideCellEdit();
+    // Nothing on a control cell; else the current cell into view and the editor shown.
+    void ShowInplaceEdit();
+    // A special editor ended by Key: hide, pass Tab and arrows on, advance on Enter.
+    void DoneInplaceEdit(Word& Key, TShiftState Shift);
+    // goTabs, or a validation handler assigned.
+    bool ValidatesOnTab();
+    // OnEditingDone now; OnEditCellDone(ACol, ARow) once the message loop
+    // delivers the posted "GridEditDone" (dropped when the grid is gone).
+    virtual void DoEditingDone(int ACol, int ARow);
+    // ACol real: through SetEditText, then into the cell store.
+    virtual void WriteEditedValue(int ACol, int ARow, const String& Value);
+    // OriginalCellValue back into the current cell.
+    virtual void RestoreOriginalCell();
+    void RepaintActiveHeaders(int Col1, int Row1, int Row2, int Col2);
+    // The edited value of the remembered cell: OnCellValidate, store, or
+    // the refusal (old text or the handler's text back, editor open again).
+    virtual bool ValidateCell(const String& NewValue);
+    virtual bool ValidateCellWide(const String& NewValue);
+    // ACol display: to the next (previous) cell by Navigation; see docs.
+    void AdvanceEditCell(int ACol, int ARow, bool Reopen, bool Again, bool Forward, bool AutoEdit, bool Force);
+    TVynInplaceEdit* NormalEdit() const { return InplaceEditor(); }
+    const String& OriginalCellValue() const { return FCellCache; }
+    void SetOriginalCellValue(const String& Value) { FCellCache = Value; }
+    bool EditActive() const { return FEditActive; }
+    bool AlwaysValidate() const { return FAlwaysValidate; }
+    void SetAlwaysValidate(bool Value) { FAlwaysValidate = Value; }
+    bool Multilinecells() const { return FMultilinecells; }
+    void SetMultilinecells(bool Value) { FMultilinecells = Value; }
+    bool EditWithTags() const { return FEditWithTags; }
+    void SetEditWithTags(bool Value) { FEditWithTags = Value; }
+    TVynStringGridCheck* CellChecker() const { return FCellChecker; }
+    void SetCellChecker(TVynStringGridCheck* Value) { FCellChecker = Value; }
+    // The balloon a refused value showed last (nullptr before).
+    THintWindow* InvalidEntryBalloon() const { return FBalloonWnd; }
+
+    TCellValidateEvent OnCellValidate;
+    TCellValidateWideEvent OnCellValidateWide;
+    TNotifyEvent OnEditingDone;
+    TEditCellDoneEvent OnEditCellDone;
+    TAutoAdvanceEvent OnAutoAdvance;
+    TAutoAddRowEvent OnAutoAddRow;
+    TAutoInsertColEvent OnAutoInsertCol;
+    TDblClickCellEvent OnDblClickCell;
+    TEndRowSizeEvent OnEndRowSize;
+
+protected:
+    bool CanEditShow() override;
+    bool SelectCell(int ACol, int ARow) override;
+    String GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const String& Value) override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    void KeyPress(QChar& Key) override;
+    void WMChar(TMessage& Message) override;
+    void WndProc(TMessage& Message) override;
+    // The special editors (a later work): here they open and commit nothing.
+    virtual void ShowEditControl(int ACol, int ARow);
+    virtual void CommitEditControl(int ACol, int ARow);
+    void ShowInvalidEntryBalloon(TWinControl* Target);
+    // A refused value's way back: Back into the cell (the wide writer with
+    // Wide), the old cell current again, the editor open on it.
+    void RefuseValue(int C, int R, const String& Back, bool Wide);
+    friend struct TValidationScope;
+
+    bool EditMode = false;
+    TEditorType EditControl = TEditorType::edNormal;
+    TWinControl* EditCtrl = nullptr;
+    bool FEditing = false;
+    bool FEditActive = false;
+    bool FSpecialEditor = false;
+    bool FEntered = false;
+    bool FValidating = false;
+    bool FBlockKill = false;
+    bool FBlockFocus = false;
+    bool FNoEditChange = false;
+    bool FShowEditProcess = false;
+    QChar FStartEditChar;
+    String FNewCellText;
+    bool FAlwaysValidate = false;
+    bool FMultilinecells = false;
+    bool FEditWithTags = false;
+    bool LButFlg = false;
+    int FAECol = 0, FAERow = 0;
+    TVynStringGridCheck* FCellChecker = nullptr;
+    THintWindow* FBalloonWnd = nullptr;
+    // The editor lost the focus to the grid with a value still to validate:
+    // OnEditingDone waits for the validation of the move that follows.
+    bool FEditDonePending = false;
+    TPoint FEditDoneCell;
+
+public:
 
     // ---- hidden columns and rows (docs/GRID.md, "Hidden columns and rows")
     // A hidden column keeps its cells at its real index; ColCount, Col,

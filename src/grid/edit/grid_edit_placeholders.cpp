@@ -3,4 +3,3 @@
 #include "grid/core/vyn_string_grid.h"
 
 void TVynStringGrid::CellControlsUpdate() {}
-void TVynStringGrid::HideInplaceEdit() {}
