@@ -250,6 +250,9 @@ public:
     void ClickDropDown();
     virtual void DoDropDownSizing() {}
     virtual void DoDropDownDestroy() {}
+    // Forgets the size the user left the popup at (a descendant whose popup
+    // takes the fixed size of its hosted control).
+    void ResetUserDropDownSize() { fUserDropDownWidth_ = fUserDropDownHeight_ = -1; }
 
 protected:
     // Runs the creation steps that reach the overrides; the last call of

@@ -1,0 +1,591 @@
+// TVynDetailDropDown: items, the list in the popup, auto-completion and keys.
+#include "controls/dropdown/DetailDropDown.h"
+
+#include <QLineEdit>
+
+#include <algorithm>
+
+#include "controls/dropdown/DropDownDraw.h"
+#include "controls/dropdown/DropDownForm.h"
+#include "grid/render/html/html_draw.h"
+#include "platform/gui/input_state.h"
+#include "platform/gui/qt_widgets.h"
+
+// ---- items -------------------------------------------------------------------------------------------
+
+TDetailItem::TDetailItem(TCollection* Collection)
+    : TCollectionItem(Collection), fImage_(std::make_unique<TPicture>())
+{
+    fImage_->OnChange = [this](TObject*) {
+        if (auto* items = dynamic_cast<TDetailItems*>(this->Collection()); items && items->OnStale)
+            items->OnStale();
+    };
+}
+
+TDetailItem::~TDetailItem() { fImage_->OnChange = nullptr; }
+
+void TDetailItem::NotifyChanged() { Changed(false); }
+
+void TDetailItem::SetCaption(const String& Value)
+{
+    if (Value == fCaption_)
+        return;
+    fCaption_ = Value;
+    NotifyChanged();
+}
+
+void TDetailItem::SetImageIndex(int Value)
+{
+    if (Value == fImageIndex_)
+        return;
+    fImageIndex_ = Value;
+    NotifyChanged();
+}
+
+void TDetailItem::Assign(const TPersistent& Source)
+{
+    const auto* s = dynamic_cast<const TDetailItem*>(&Source);
+    if (!s) {
+        TCollectionItem::Assign(Source);
+        return;
+    }
+    SetCaption(s->Caption());
+    SetImageIndex(s->ImageIndex());
+    fImage_->Assign(s->Image());
+    fNotes_ = s->fNotes_;
+    fEnabled_ = s->fEnabled_;
+    fTag_ = s->fTag_;
+    fItemObject_ = s->fItemObject_;
+}
+
+TDetailItems::TDetailItems(TPersistent* AOwner)
+    : TCollection([](TCollection* C) -> TCollectionItem* { return new TDetailItem(C); }, AOwner)
+{
+}
+
+int TDetailItems::IndexOf(const String& AValue) const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (Items(i)->Caption() == AValue)
+            return i;
+    return -1;
+}
+
+void TDetailItems::Update(TCollectionItem* Item)
+{
+    TCollection::Update(Item);
+    if (OnStale)
+        OnStale();
+    if (Item && OnChange)
+        OnChange(this);
+}
+
+// ---- creation ----------------------------------------------------------------------------------------
+
+TVynDetailDropDown::TVynDetailDropDown(TComponent* AOwner)
+    : TVynCustomDropDown(AOwner),
+      fItems_(std::make_unique<TDetailItems>(this)),
+      fItemAppearance_(std::make_unique<TItemAppearance>(this)),
+      fTypeAhead_(this, true),
+      fCaptionFont_(std::make_unique<TFont>()),
+      fNotesFont_(std::make_unique<TFont>())
+{
+    fItems_->OnStale = [this] { fSelectorStale_ = true; };
+    InitDropDown();
+    SetEditorEnabled(true);
+    SetDropDownEnabled(true);
+    fCaptionFont_->Assign(Font());
+    fNotesFont_->Assign(Font());
+}
+
+TVynDetailDropDown::~TVynDetailDropDown()
+{
+    fItems_->OnStale = nullptr;
+    fItems_->OnChange = nullptr;
+}
+
+void TVynDetailDropDown::CreateDropDownForm()
+{
+    TVynCustomDropDown::CreateDropDownForm();
+    if (!DropDownForm())
+        return;
+    if (!fItemSelector_) {
+        fItemSelector_ = new TVynCustomItemSelector(this);
+        fItemSelector_->SetParent(DropDownForm());
+        fItemSelector_->SetSelectorType(stImage);
+        fItemSelector_->SetBounds(0, 0, fItemSelector_->Width(), 150);
+        fItemSelector_->OnDrawItem = [this](TObject*, TCanvas& Canvas, const TRect& R, int Index) {
+            DrawSelectorItem(Canvas, Index, R);
+        };
+        fItemSelector_->OnItemSize = [this](TObject*, TSize& S) { SelectorItemSize(S); };
+        fItemSelector_->UpdateSelectorPanel();
+        fItemSelector_->OnResize = [this](TObject*) { UpdateSelectorPanel(); };
+    }
+    fItemSelector_->SetColor(DropDownColor());
+    fItemSelector_->UpdateSelectorPanel();
+    SetControl(fItemSelector_);
+}
+
+void TVynDetailDropDown::SetLayout(TItemLayout Value)
+{
+    if (Value == fLayout_)
+        return;
+    fLayout_ = Value;
+    fSelectorStale_ = true;
+}
+
+// ---- the item index ----------------------------------------------------------------------------------
+
+void TVynDetailDropDown::SetItemIndex(int Value)
+{
+    if (Value == fItemIndex_)
+        return;
+    if (Value >= 0 && Value < fItems_->Count()) {
+        fItemIndex_ = Value;
+        const String caption = fItems_->Items(Value)->Caption();
+        SetText(caption);
+        SetSelStart(0);
+        SetSelLength(int(TCustomEdit::Text().size()));
+        Invalidate();
+        if (fItemSelector_)
+            fItemSelector_->Invalidate();
+        if (OnSelect)
+            OnSelect(this);
+    } else if (Value == -1) {
+        SetText(String());
+        fItemIndex_ = -1;
+    }
+}
+
+void TVynDetailDropDown::SelectFirst()
+{
+    if (fItems_->Count() > 0)
+        SetItemIndex(0);
+}
+
+void TVynDetailDropDown::SelectLast()
+{
+    if (fItems_->Count() > 0)
+        SetItemIndex(fItems_->Count() - 1);
+}
+
+void TVynDetailDropDown::SelectNext()
+{
+    if (fItems_->Count() == 0)
+        return;
+    if (fItemIndex_ < 0)
+        SetItemIndex(0);
+    else if (fItemIndex_ + 1 < fItems_->Count())
+        SetItemIndex(fItemIndex_ + 1);
+}
+
+void TVynDetailDropDown::SelectPrevious()
+{
+    if (fItems_->Count() == 0)
+        return;
+    if (fItemIndex_ < 0)
+        SetItemIndex(0);
+    else if (fItemIndex_ > 0)
+        SetItemIndex(fItemIndex_ - 1);
+}
+
+// ---- the list ----------------------------------------------------------------------------------------
+
+void TVynDetailDropDown::Internal(const std::function<void()>& Call)
+{
+    const bool was = std::exchange(fInternalCall_, true);
+    Call();
+    fInternalCall_ = was;
+}
+
+void TVynDetailDropDown::FillSelectorItems()
+{
+    TSelectorItems& items = fItemSelector_->Items();
+    items.BeginUpdate();
+    items.Clear();
+    for (int i = 0; i < fItems_->Count(); ++i) {
+        const TDetailItem& d = *fItems_->Items(i);
+        TSelectorItem* s = items.Add();
+        s->SetCaption(d.Caption());
+        s->SetImage(d.Image());
+        s->SetImageIndex(d.ImageIndex());
+    }
+    items.EndUpdate();
+}
+
+void TVynDetailDropDown::UpdateSelectorPanel()
+{
+    if (fItemSelector_)
+        fItemSelector_->UpdateSelectorPanel();
+}
+
+void TVynDetailDropDown::UpdateSelector()
+{
+    if (!fItemSelector_)
+        return;
+    TVynCustomItemSelector& s = *fItemSelector_;
+    s.OnItemSelect = nullptr;
+    s.SetColumns(1);
+    s.SetImages(Images());
+    s.SetItemLayout(fLayout_);
+    s.SetColor(DropDownColor());
+    s.SetItemAppearance(*fItemAppearance_);
+    // The items are rebuilt only when something they copy changed.
+    if (fSelectorStale_ || s.Items().Count() != fItems_->Count()) {
+        FillSelectorItems();
+        fSelectorStale_ = false;
+    }
+    UpdateSelectorPanel();
+    s.SetItemIndex(fItemIndex_);
+    s.OnItemSelect = [this](TObject*) { SelectorItemSelect(); };
+}
+
+void TVynDetailDropDown::SelectorItemSelect()
+{
+    if (fFollowing_ || !fItemSelector_)
+        return;
+    const int i = fItemSelector_->ItemIndex();
+    SetItemIndex(i);
+    if (i >= 0 && i < fItems_->Count()) {
+        SetText(fItems_->Items(i)->Caption());
+        SetSelStart(0);
+        SetSelLength(int(TCustomEdit::Text().size()));
+    }
+    if (!fInternalCall_)
+        DoHideDropDown(false);
+}
+
+void TVynDetailDropDown::FollowInSelector(int Index)
+{
+    if (!fItemSelector_ || !DroppedDown())
+        return;
+    const bool was = std::exchange(fFollowing_, true);
+    fItemSelector_->SetItemIndex(Index);
+    fFollowing_ = was;
+}
+
+void TVynDetailDropDown::SelectorItemSize(TSize& ASize)
+{
+    int w = DropDownWidth();
+    if (w <= 0 && DropDownForm())
+        w = DropDownForm()->Width();
+    if (fItemSelector_ && fItemSelector_->VertScrollBar().IsScrollBarVisible())
+        w -= GetSystemMetrics(SM_CXVSCROLL);
+    w -= 2 * GetSystemMetrics(SM_CXBORDER) + 4;
+    ASize = {std::max(w, 0), fItemHeight_};
+}
+
+void TVynDetailDropDown::DrawSelectorItem(TCanvas& Canvas, int Index, TRect R)
+{
+    if (OnDrawSelectedImage) {
+        OnDrawSelectedImage(this, Canvas, R);
+        return;
+    }
+    if (Index < 0 || Index >= fItems_->Count())
+        return;
+    const TDetailItem& item = *fItems_->Items(Index);
+    const String& caption = item.Caption();
+    auto placeX = [&](int W) { return caption.isEmpty() ? R.Left + (R.Width() - W) / 2 : R.Left + 2; };
+    const TGraphic* picture = item.Image().Graphic();
+    if (!picture || picture->Empty()) {
+        TImageList* images = Images();
+        if (images && item.ImageIndex() >= 0) {
+            images->Draw(Canvas, placeX(images->Width()), R.Top + (R.Height() - images->Height()) / 2,
+                         item.ImageIndex());
+            R.Left += images->Width() + 4;
+        }
+    } else {
+        // A bitmap is drawn with its automatic transparency.
+        const int x = placeX(picture->Width()), y = R.Top + (R.Height() - picture->Height()) / 2;
+        if (dynamic_cast<const TBitmap*>(picture) && !picture->Transparent()) {
+            std::unique_ptr<TGraphic> copy = picture->Clone();
+            copy->SetTransparent(true);
+            Canvas.Draw(x, y, *copy);
+        } else {
+            Canvas.Draw(x, y, *picture);
+        }
+        R.Left += picture->Width() + 4;
+    }
+    const bool hot = fItemSelector_ && fItemSelector_->ItemHot() == Index, selected = Index == fItemIndex_;
+    auto colourFont = [&](const TFont& F) {
+        Canvas.SetFont(F);
+        if (selected)
+            Canvas.Font().SetColor(fItemAppearance_->ColorSelectedText);
+        else if (hot)
+            Canvas.Font().SetColor(fItemAppearance_->ColorHotText);
+    };
+    colourFont(*fCaptionFont_);
+    Canvas.Brush().SetStyle(bsClear);
+    TRect tr = Rect(R.Left + 4, R.Top + 2, R.Right - 4, R.Bottom);
+    Canvas.DrawText(tr, caption, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    if (item.Notes().isEmpty())
+        return;
+    tr.Top += Canvas.TextHeight(QStringLiteral("gh"));
+    colourFont(*fNotesFont_);
+    THTMLDrawOptions o;
+    o.ImageList = Images();
+    DrawHTMLText(Canvas, item.Notes(), tr, o);
+}
+
+void TVynDetailDropDown::SelectRow(int K)
+{
+    if (!fItemSelector_ || K < 0 || K >= fItemSelector_->Items().Count())
+        return;
+    Internal([&] {
+        fItemSelector_->SetItemIndex(K);
+        fItemSelector_->ScrollItemInView(K);
+    });
+}
+
+// ---- the popup ---------------------------------------------------------------------------------------
+
+void TVynDetailDropDown::DoBeforeDropDown()
+{
+    TVynCustomDropDown::DoBeforeDropDown();
+    UpdateSelector();
+    fOldItemIndex_ = fItemIndex_;
+    fOldText_ = Text();
+}
+
+void TVynDetailDropDown::DoShowDropDown()
+{
+    TVynCustomDropDown::DoShowDropDown();
+    if (!fItemSelector_ || !DroppedDown())
+        return;
+    // The popup has its size now: the chosen row in view.
+    fItemSelector_->ScrollItemInView(fItemSelector_->ItemIndex());
+    if (fItemSelector_->CanFocus())
+        fItemSelector_->SetFocus();
+}
+
+void TVynDetailDropDown::UpdateDropDownSize()
+{
+    if (fItemSelector_) {
+        fItemSelector_->SetAlign(alNone);
+        if (DropDownWidth() <= 0)
+            fItemSelector_->SetWidth(Width());
+        if (DropDownHeight() <= 0)
+            fItemSelector_->SetHeight(100);
+    }
+    TVynCustomDropDown::UpdateDropDownSize();
+}
+
+void TVynDetailDropDown::DoHideDropDown(bool Cancel)
+{
+    const bool wasOpen = DroppedDown();
+    TWeakRef<TVynDetailDropDown> self(this);
+    TVynCustomDropDown::DoHideDropDown(Cancel);
+    if (!self || !Cancel || !wasOpen || !fItemSelector_)
+        return;
+    // The index and the text of the moment the popup opened, -1 and the
+    // empty text included.
+    SetItemIndex(fOldItemIndex_);
+    if (self && Text() != fOldText_)
+        SetText(fOldText_);
+}
+
+void TVynDetailDropDown::DoDropDownSizing()
+{
+    TVynCustomDropDown::DoDropDownSizing();
+    UpdateSelectorPanel();
+}
+
+void TVynDetailDropDown::SetSelectionColorStyle(TSelectionColorStyle AStyle)
+{
+    TVynCustomDropDown::SetSelectionColorStyle(AStyle);
+    if (fItemSelector_)
+        fItemSelector_->ItemAppearance().SetColorStyle(AStyle);
+}
+
+void TVynDetailDropDown::SetComponentStyle(TVynStyle AStyle)
+{
+    TVynCustomDropDown::SetComponentStyle(AStyle);
+    SetItemAppearanceStyle(fItemAppearance_.get(), AStyle);
+}
+
+// ---- wheel and keys ----------------------------------------------------------------------------------
+
+void TVynDetailDropDown::WheelStep(int Delta)
+{
+    if (!DroppedDown() || !fItemSelector_) {
+        if (Delta > 0)
+            SelectNext();
+        else
+            SelectPrevious();
+        return;
+    }
+    const int cur = fItemSelector_->ItemIndex();
+    SelectRow(cur < 0 ? 0 : cur + Delta);
+    Invalidate();
+}
+
+void TVynDetailDropDown::HandleMouseWheelDown()
+{
+    TVynCustomDropDown::HandleMouseWheelDown();
+    WheelStep(1);
+}
+
+void TVynDetailDropDown::HandleMouseWheelUp()
+{
+    TVynCustomDropDown::HandleMouseWheelUp();
+    WheelStep(-1);
+}
+
+void TVynDetailDropDown::WMKeyDown(TMessage& Message)
+{
+    if (!Enabled() || GetKeyState(VK_MENU) < 0) {
+        TVynCustomDropDown::WMKeyDown(Message);
+        return;
+    }
+    TWeakRef<TVynDetailDropDown> self(this);
+    const Word key = Message.CharCode();
+    const bool open = DroppedDown();
+    TVynCustomItemSelector* s = fItemSelector_;
+    switch (key) {
+    case VK_PRIOR:
+    case VK_NEXT: {
+        if (!s)
+            break;
+        if (s->Items().Count() != fItems_->Count())
+            UpdateSelector();
+        const int n = s->GetVisibleItemCount();
+        if (n < 1)
+            break;
+        SelectRow(key == VK_PRIOR ? std::max(s->ItemIndex() - n, 0)
+                                  : std::min(s->ItemIndex() + n, fItems_->Count() - 1));
+        break;
+    }
+    case VK_END:
+    case VK_HOME:
+        if (open && s)
+            Internal([&] { key == VK_END ? s->SelectLast() : s->SelectFirst(); });
+        else if (!open && !EditorEnabled())
+            key == VK_END ? SelectLast() : SelectFirst();
+        break;
+    case VK_LEFT:
+    case VK_RIGHT:
+        if (open && s && !EditorEnabled())
+            Internal([&] { key == VK_LEFT ? s->SelectPrevious() : s->SelectNext(); });
+        break;
+    case VK_UP:
+    case VK_DOWN:
+        if (open && s) {
+            const int cur = s->ItemIndex();
+            SelectRow(cur < 0 ? 0 : cur + (key == VK_UP ? -1 : 1));
+            Invalidate();
+        } else {
+            key == VK_UP ? SelectPrevious() : SelectNext();
+        }
+        break;
+    default:
+        // With the editor on the typed text is the search (the completion);
+        // otherwise the keys search the list.
+        if (GetKeyState(VK_CONTROL) >= 0 && s && !EditorEnabled() && key != VK_RETURN && key != VK_ESCAPE) {
+            if (s->Items().Count() != fItems_->Count())
+                UpdateSelector();
+            const String& text = fTypeAhead_.Add(key);
+            Internal([&] { s->LookupItem(text); });
+        }
+        break;
+    }
+    if (!self)
+        return;
+    if (open && (key == VK_PRIOR || key == VK_NEXT || key == VK_LEFT || key == VK_UP || key == VK_RIGHT ||
+                 key == VK_DOWN)) {
+        Message.SetCharCode(0);
+        return;
+    }
+    TVynCustomDropDown::WMKeyDown(Message);
+}
+
+void TVynDetailDropDown::KeyDown(Word& Key, TShiftState Shift)
+{
+    if (fItems_->Count() == 0) {
+        TVynCustomDropDown::KeyDown(Key, Shift);
+        return;
+    }
+    TWeakRef<TVynDetailDropDown> self(this);
+    switch (Key) {
+    case VK_BACK:
+    case VK_ESCAPE:
+    case VK_DELETE: fWorkMode_ = false; break;
+    case VK_RETURN:
+        if (const int i = fItems_->IndexOf(Text()); i >= 0) {
+            SetText(fItems_->Items(i)->Caption());
+            SetItemIndex(i);
+            if (self)
+                Change();
+        }
+        break;
+    default: fWorkMode_ = true; break;
+    }
+    if (!self)
+        return;
+    TVynCustomDropDown::KeyDown(Key, Shift);
+    if (self && Key == VK_ESCAPE)
+        if (const int i = fItems_->IndexOf(Text()); i >= 0)
+            SetItemIndex(i);
+}
+
+void TVynDetailDropDown::Change()
+{
+    fItemChange_ = false;
+    TWeakRef<TVynDetailDropDown> self(this);
+    TVynCustomDropDown::Change();
+    // The completion's own text write notifies without completing again.
+    if (!self || fCompleting_ || !fWorkMode_ || ComponentState().Contains(TComponentStateItem::csDesigning))
+        return;
+    SetModifiedFlag(Text() != fOldValue_);
+    if (!self)
+        return;
+    const String text = Text();
+    const int typedLength = std::clamp(SelStart() - int(Prefix().size()), 0, int(text.size()));
+    const String typed = text.left(typedLength);
+    const String prefix = CaseText(typed, fMatchCase_);
+    int found = -1;
+    if (!prefix.isEmpty())
+        for (int i = 0; i < fItems_->Count(); ++i)
+            if (CaseText(fItems_->Items(i)->Caption(), fMatchCase_).startsWith(prefix)) {
+                found = i;
+                break;
+            }
+    fCompleting_ = true;
+    if (found >= 0) {
+        fItemIndex_ = found;
+        fItemIdx_ = found;
+        fItemSel_ = int(prefix.size());
+        fItemChange_ = true;
+        const String completed = typed + fItems_->Items(found)->Caption().mid(prefix.size(), 255);
+        SetText(completed);
+        if (self) {
+            // The tail selected with the anchor at the end and the caret at
+            // the end of the typed part.
+            const int n = int(TCustomEdit::Text().size());
+            const int caret = std::min(typedLength + int(Prefix().size()), n);
+            Editor()->setSelection(n, caret - n);
+            FollowInSelector(found);
+        }
+    } else if (!typed.isEmpty()) {
+        SetText(typed);
+        if (self)
+            SetSelStart(int(TCustomEdit::Text().size()));
+    }
+    if (self)
+        fCompleting_ = false;
+}
+
+void TVynDetailDropDown::KeyUp(Word& Key, TShiftState Shift)
+{
+    TWeakRef<TVynDetailDropDown> self(this);
+    TVynCustomDropDown::KeyUp(Key, Shift);
+    if (!self || !fItemChange_)
+        return;
+    SetItemIndex(fItemIdx_);
+    if (!self)
+        return;
+    const int n = int(TCustomEdit::Text().size());
+    const int start = std::min(fItemSel_ + int(Prefix().size()), n);
+    SetSelStart(start);
+    SetSelLength(n - start);
+    fItemChange_ = false;
+}

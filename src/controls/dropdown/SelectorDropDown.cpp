@@ -1,0 +1,120 @@
+// The type-ahead and the list keys of the pickers.
+#include "controls/dropdown/SelectorDropDown.h"
+
+#include <algorithm>
+
+#include "controls/dropdown/DropDownForm.h"
+#include "platform/gui/input_state.h"
+
+TTypeAhead::TTypeAhead(TComponent* AOwner, bool RestartOnKey) : timer_(new TTimer(AOwner)), restart_(RestartOnKey)
+{
+    timer_->SetEnabled(false);
+    timer_->SetInterval(500);
+    timer_->OnTimer = [this](TObject*) {
+        timer_->SetEnabled(false);
+        text_.clear();
+    };
+}
+
+TTypeAhead::~TTypeAhead()
+{
+    // The timer belongs to the owner's components; it stops here.
+    timer_->SetEnabled(false);
+    timer_->OnTimer = nullptr;
+}
+
+const String& TTypeAhead::Add(Word Key)
+{
+    text_ += QChar(char16_t(Key));
+    if (restart_)
+        timer_->SetEnabled(false);
+    timer_->SetEnabled(true);
+    return text_;
+}
+
+void TSelectorListKeys::Select(int K) const
+{
+    if (K < 0 || K >= Selector->Items().Count())
+        return;
+    Internal([&] {
+        Selector->SetItemIndex(K);
+        Selector->ScrollItemInView(K);
+    });
+}
+
+void TSelectorListKeys::KeyDown(Word Key, bool Ctrl) const
+{
+    TVynCustomItemSelector& s = *Selector;
+    switch (Key) {
+    case VK_RETURN: break;
+    case VK_PRIOR:
+    case VK_NEXT: {
+        if (s.Items().Count() != Count && Refresh)
+            Refresh();
+        const int n = s.GetVisibleItemCount();
+        if (n < 1)
+            break;
+        if (Key == VK_PRIOR)
+            Select(std::max(s.ItemIndex() - n, 0));
+        else
+            Select(std::min(s.ItemIndex() + n, Count - 1));
+        break;
+    }
+    case VK_END:
+        if (Open)
+            Internal([&] { s.SelectLast(); });
+        else if (Count > 0)
+            SetIndex(Count - 1);
+        break;
+    case VK_HOME:
+        if (Open)
+            Internal([&] { s.SelectFirst(); });
+        else if (Count > 0)
+            SetIndex(0);
+        break;
+    case VK_LEFT:
+        if (Open && !EditorEnabled)
+            Internal([&] { s.SelectPrevious(); });
+        break;
+    case VK_RIGHT:
+        if (Open && !EditorEnabled)
+            Internal([&] { s.SelectNext(); });
+        break;
+    case VK_UP:
+        if (Open)
+            Select(s.ItemIndex() < 0 ? 0 : s.ItemIndex() - Columns);
+        else if (Count > 0 && Current != 0)
+            SetIndex(Current < 0 ? 0 : Current - 1);
+        break;
+    case VK_DOWN:
+        if (Open)
+            Select(s.ItemIndex() < 0 ? 0 : s.ItemIndex() + Columns);
+        else if (Count > 0 && Current < Count - 1)
+            SetIndex(Current < 0 ? 0 : Current + 1);
+        break;
+    default:
+        if (!Ctrl && TypeAhead) {
+            const String& text = TypeAhead->Add(Key);
+            Internal([&] { s.LookupItem(text); });
+        }
+        break;
+    }
+}
+
+void PrepareSelectorPopupSize(const TVynCustomDropDown& DropDown, TVynCustomItemSelector& Selector)
+{
+    Selector.SetAlign(alNone);
+    TSize s;
+    Selector.GetSelectorPanelSize(s);
+    if (DropDown.DropDownWidth() < 1)
+        Selector.SetWidth(s.cx);
+    if (DropDown.DropDownHeight() < 1)
+        Selector.SetHeight(s.cy);
+}
+
+void WidenForScrollBar(const TVynCustomDropDown& DropDown, TVynCustomItemSelector& Selector)
+{
+    TDropDownForm* form = DropDown.DropDownForm();
+    if (form && Selector.VertScrollBar().IsScrollBarVisible())
+        form->SetWidth(form->Width() + GetSystemMetrics(SM_CXVSCROLL));
+}
