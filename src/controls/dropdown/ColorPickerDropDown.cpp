@@ -572,6 +572,7 @@ void TVynColorPickerDropDown::WheelStep(bool Down)
         }
         if (fItemSelector_->Items().Count() != fColors_->Count())
             SetUpSelector();
+        SyncSelectorIndex(*fItemSelector_, fItemIndex_);
         Internal([&] { Down ? fItemSelector_->SelectNext() : fItemSelector_->SelectPrevious(); });
     } else if (fColorSelectionStyle_ == csDiscrete && fColorSelector_) {
         if (open)

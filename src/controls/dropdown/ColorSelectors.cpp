@@ -403,6 +403,7 @@ TCustomColorSelector::TCustomColorSelector(TComponent* AOwner)
 {
     SetParentColor(true);
     SetItemColorStyle(scOffice2007);
+    UpdateLayout();
 }
 
 TCustomColorSelector::~TCustomColorSelector() = default;

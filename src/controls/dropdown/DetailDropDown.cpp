@@ -215,7 +215,14 @@ void TVynDetailDropDown::FillSelectorItems()
 
 void TVynDetailDropDown::UpdateSelectorPanel()
 {
-    if (fItemSelector_)
+    if (!fItemSelector_)
+        return;
+    // The rows are as wide as the room beside the vertical scroll bar: when
+    // the layout shows or hides the bar, the rows are laid out again.
+    TControlScrollBar& bar = fItemSelector_->VertScrollBar();
+    const bool before = bar.IsScrollBarVisible();
+    fItemSelector_->UpdateSelectorPanel();
+    if (bar.IsScrollBarVisible() != before)
         fItemSelector_->UpdateSelectorPanel();
 }
 
@@ -529,6 +536,10 @@ void TVynDetailDropDown::KeyDown(Word& Key, TShiftState Shift)
 
 void TVynDetailDropDown::Change()
 {
+    if (EditSyncing()) {
+        TVynCustomDropDown::Change();
+        return;
+    }
     fItemChange_ = false;
     TWeakRef<TVynDetailDropDown> self(this);
     TVynCustomDropDown::Change();

@@ -335,6 +335,7 @@ void TVynImagePickerDropDown::WheelStep(bool Down)
     }
     if (fItemSelector_->Items().Count() != fItems_->Count())
         SetUpSelector();
+    SyncSelectorIndex(*fItemSelector_, fItemIndex_);
     Internal([&] { Down ? fItemSelector_->SelectNext() : fItemSelector_->SelectPrevious(); });
 }
 

@@ -51,6 +51,8 @@ void TSelectorListKeys::KeyDown(Word Key, bool Ctrl) const
     case VK_NEXT: {
         if (s.Items().Count() != Count && Refresh)
             Refresh();
+        if (!Open)
+            SyncSelectorIndex(s, Current);
         const int n = s.GetVisibleItemCount();
         if (n < 1)
             break;
@@ -106,8 +108,10 @@ void PrepareSelectorPopupSize(const TVynCustomDropDown& DropDown, TVynCustomItem
     Selector.SetAlign(alNone);
     TSize s;
     Selector.GetSelectorPanelSize(s);
+    // The popup's frame lies inside the width the base sizing takes from
+    // the selector (the height counts it already).
     if (DropDown.DropDownWidth() < 1)
-        Selector.SetWidth(s.cx);
+        Selector.SetWidth(s.cx + 2 * DropDown.DropDownBorderWidth());
     if (DropDown.DropDownHeight() < 1)
         Selector.SetHeight(s.cy);
 }
@@ -115,6 +119,26 @@ void PrepareSelectorPopupSize(const TVynCustomDropDown& DropDown, TVynCustomItem
 void WidenForScrollBar(const TVynCustomDropDown& DropDown, TVynCustomItemSelector& Selector)
 {
     TDropDownForm* form = DropDown.DropDownForm();
-    if (form && Selector.VertScrollBar().IsScrollBarVisible())
+    if (!form)
+        return;
+    // Whether the selector will scroll in the room the popup leaves it.
+    int room = form->Height() - 2 * DropDown.DropDownBorderWidth();
+    if (DropDown.DropDownHeader().Visible())
+        room -= DropDown.DropDownHeader().Height();
+    if (DropDown.DropDownFooter().Visible())
+        room -= DropDown.DropDownFooter().Height();
+    TSize s;
+    Selector.GetSelectorPanelSize(s);
+    if (s.cy > room)
         form->SetWidth(form->Width() + GetSystemMetrics(SM_CXVSCROLL));
+}
+
+void SyncSelectorIndex(TVynCustomItemSelector& Selector, int Index)
+{
+    if (Selector.ItemIndex() == Index)
+        return;
+    TNotifyEvent handler = std::move(Selector.OnItemSelect);
+    Selector.OnItemSelect = nullptr;
+    Selector.SetItemIndex(Index);
+    Selector.OnItemSelect = std::move(handler);
 }

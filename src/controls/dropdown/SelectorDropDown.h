@@ -71,6 +71,11 @@ struct TSelectorListKeys {
 // The popup sizing of a drop-down hosting a selector, around the base's
 // sizing: before it the selector leaves its alignment and takes its
 // preferred size where DropDownWidth or DropDownHeight is below 1; after it
-// the popup widens by the scroll bar when the selector shows one.
+// the popup widens by the scroll bar when the selector's items are higher
+// than the room the popup leaves it.
 void PrepareSelectorPopupSize(const TVynCustomDropDown& DropDown, TVynCustomItemSelector& Selector);
 void WidenForScrollBar(const TVynCustomDropDown& DropDown, TVynCustomItemSelector& Selector);
+// Shows Index in the selector without reporting it (its OnItemSelect is
+// not fired): the closed picker's list follows the picker's own index
+// before it steps from it.
+void SyncSelectorIndex(TVynCustomItemSelector& Selector, int Index);

@@ -298,6 +298,10 @@ protected:
     void UpdateLabelPos();
     // The edit's change notification; one swallowed after BlockChange.
     void Change() override;
+    // True while the edit model's result is being written into the edit:
+    // the change notification that arrives then is not the user's (the
+    // model's own follows).
+    bool EditSyncing() const { return syncing_; }
     void Dispatch(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;
     void CMVisibleChanged(TMessage& Message) override;
