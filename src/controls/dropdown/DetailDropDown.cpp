@@ -221,9 +221,29 @@ void TVynDetailDropDown::UpdateSelectorPanel()
     // the layout shows or hides the bar, the rows are laid out again.
     TControlScrollBar& bar = fItemSelector_->VertScrollBar();
     const bool before = bar.IsScrollBarVisible();
-    fItemSelector_->UpdateSelectorPanel();
+    layOut();
     if (bar.IsScrollBarVisible() != before)
-        fItemSelector_->UpdateSelectorPanel();
+        layOut();
+}
+
+void TVynDetailDropDown::layOut()
+{
+    // The rows are equal and in one column: a layout of the present count
+    // and row size is not made again (opening a long list costs no work
+    // per item).
+    const TSelectorItems& items = fItemSelector_->Items();
+    const int n = items.Count();
+    if (n > 0 && fItemSelector_->Columns() == 1) {
+        TSize size;
+        SelectorItemSize(size);
+        const TRect first = items.Items(0)->ItemRect(), last = items.Items(n - 1)->ItemRect();
+        const int x = TCustomItemSelector::OffSetX, y = TCustomItemSelector::OffSetY;
+        if (first == Bounds(x, y, size.cx, size.cy) && last == Bounds(x, y + (n - 1) * size.cy, size.cx, size.cy) &&
+            fItemSelector_->SelectorPanel()->Width() == size.cx + 2 * x &&
+            fItemSelector_->SelectorPanel()->Height() == n * size.cy + 2 * y)
+            return;
+    }
+    fItemSelector_->UpdateSelectorPanel();
 }
 
 void TVynDetailDropDown::UpdateSelector()
@@ -552,11 +572,13 @@ void TVynDetailDropDown::Change()
     const String text = Text();
     const int typedLength = std::clamp(SelStart() - int(Prefix().size()), 0, int(text.size()));
     const String typed = text.left(typedLength);
-    const String prefix = CaseText(typed, fMatchCase_);
+    const String& prefix = typed;
+    // Compared without upper-cased copies of the captions.
+    const Qt::CaseSensitivity cs = fMatchCase_ ? Qt::CaseSensitive : Qt::CaseInsensitive;
     int found = -1;
     if (!prefix.isEmpty())
         for (int i = 0; i < fItems_->Count(); ++i)
-            if (CaseText(fItems_->Items(i)->Caption(), fMatchCase_).startsWith(prefix)) {
+            if (fItems_->Items(i)->Caption().startsWith(prefix, cs)) {
                 found = i;
                 break;
             }

@@ -149,6 +149,7 @@ protected:
 private:
     void UpdateSelector();
     void UpdateSelectorPanel();
+    void layOut();
     void FillSelectorItems();
     void SelectorItemSelect();
     void SelectorItemSize(TSize& ASize);
