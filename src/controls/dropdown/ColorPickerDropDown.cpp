@@ -75,22 +75,6 @@ String ColorToWebColorName(TColor Color)
 
 // ---- colours -----------------------------------------------------------------------------------------
 
-void TColorItem::SetCaption(const String& Value)
-{
-    if (Value == fCaption_)
-        return;
-    fCaption_ = Value;
-    Changed(false);
-}
-
-void TColorItem::SetColor(TColor Value)
-{
-    if (Value == fColor_)
-        return;
-    fColor_ = Value;
-    Changed(false);
-}
-
 void TColorItem::Assign(const TPersistent& Source)
 {
     const auto* s = dynamic_cast<const TColorItem*>(&Source);
@@ -102,18 +86,6 @@ void TColorItem::Assign(const TPersistent& Source)
     SetColor(s->Color());
     fEnabled_ = s->fEnabled_;
     fHint_ = s->fHint_;
-}
-
-TColorItems::TColorItems(TPersistent* AOwner)
-    : TCollection([](TCollection* C) -> TCollectionItem* { return new TColorItem(C); }, AOwner)
-{
-}
-
-void TColorItems::Update(TCollectionItem* Item)
-{
-    TCollection::Update(Item);
-    if (Item && OnChange)
-        OnChange(this);
 }
 
 // ---- creation ----------------------------------------------------------------------------------------
@@ -309,10 +281,11 @@ void TVynColorPickerDropDown::PrepareStyle(TColorSelectionStyle Style)
     TDropDownForm* form = DropDownForm();
     if (!form)
         return;
+    // Hosted at its own size (the sizing aligns it to the popup again).
     auto host = [&](TWinControl* C) {
+        SetControl(C);
         C->SetAlign(alNone);
         C->SetColor(DropDownColor());
-        SetControl(C);
         HideOthers(C);
     };
     switch (Style) {
@@ -470,7 +443,7 @@ void TVynColorPickerDropDown::SelectorItemSelect()
     TWeakRef<TVynColorPickerDropDown> self(this);
     SetItemIndex(fItemSelector_->ItemIndex());
     if (self && !fInternalCall_)
-        DoHideDropDown(false);
+        ClosePopupAfterPick(*this);
 }
 
 void TVynColorPickerDropDown::PaletteSelect()
@@ -482,7 +455,7 @@ void TVynColorPickerDropDown::PaletteSelect()
     if (self)
         SetItemIndex(-1);
     if (self && !fInternalCall_)
-        DoHideDropDown(false);
+        ClosePopupAfterPick(*this);
 }
 
 void TVynColorPickerDropDown::PanelSelect(TColor Color)
@@ -492,7 +465,7 @@ void TVynColorPickerDropDown::PanelSelect(TColor Color)
     if (self)
         SetItemIndex(-1);
     if (self)
-        DoHideDropDown(false);
+        ClosePopupAfterPick(*this);
 }
 
 void TVynColorPickerDropDown::SetSelectionColorStyle(TSelectionColorStyle AStyle)

@@ -41,13 +41,13 @@ using TColorValueText::cvtNone, TColorValueText::cvtHex, TColorValueText::cvtWeb
 // and the six upper-case hex digits of the value, red first.
 String ColorToWebColorName(TColor Color);
 
-class TColorItem : public TCollectionItem {
+class TColorItem : public TPickerItem {
 public:
-    using TCollectionItem::TCollectionItem;
+    using TPickerItem::TPickerItem;
     const String& Caption() const { return fCaption_; }
-    void SetCaption(const String& Value);
+    void SetCaption(const String& Value) { SetNotifying(fCaption_, Value); }
     TColor Color() const { return fColor_; }
-    void SetColor(TColor Value);
+    void SetColor(TColor Value) { SetNotifying(fColor_, Value); }
     bool Enabled() const { return fEnabled_; }
     void SetEnabled(bool Value) { fEnabled_ = Value; }
     const String& Hint() const { return fHint_; }
@@ -61,17 +61,9 @@ private:
     String fHint_;
 };
 
-class TColorItems : public TCollection {
+class TColorItems : public TPickerItems<TColorItem> {
 public:
-    explicit TColorItems(TPersistent* AOwner);
-    TPersistent* GetOwner() const { return Owner(); }
-    TColorItem* Add() { return static_cast<TColorItem*>(TCollection::Add()); }
-    TColorItem* Insert(int Index) { return static_cast<TColorItem*>(TCollection::Insert(Index)); }
-    TColorItem* Items(int Index) const { return static_cast<TColorItem*>(TCollection::Items(Index)); }
-    TNotifyEvent OnChange;
-
-protected:
-    void Update(TCollectionItem* Item) override;
+    using TPickerItems::TPickerItems;
 };
 
 class TVynColorPickerDropDown : public TVynCustomDropDown {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "controls/dropdown/SelectorDropDown.h"
 #include "platform/gui/application.h"
 #include "platform/gui/extctrls.h"
 #include "platform/rtl/strings.h"
@@ -365,14 +366,6 @@ void TColorBoxAppearance::Assign(const TPersistent& Source)
     InnerBorderColorSelected = s->InnerBorderColorSelected;
 }
 
-void TColorBoxItem::SetColor(TColor Value)
-{
-    if (Value == fColor_)
-        return;
-    fColor_ = Value;
-    Changed(false);
-}
-
 void TColorBoxItem::Assign(const TPersistent& Source)
 {
     const auto* s = dynamic_cast<const TColorBoxItem*>(&Source);
@@ -382,18 +375,6 @@ void TColorBoxItem::Assign(const TPersistent& Source)
     }
     SetColor(s->Color());
     fEnabled_ = s->fEnabled_;
-}
-
-TColorBoxItems::TColorBoxItems(TPersistent* AOwner)
-    : TCollection([](TCollection* C) -> TCollectionItem* { return new TColorBoxItem(C); }, AOwner)
-{
-}
-
-void TColorBoxItems::Update(TCollectionItem* Item)
-{
-    TCollection::Update(Item);
-    if (Item && OnChange)
-        OnChange(this);
 }
 
 TCustomColorSelector::TCustomColorSelector(TComponent* AOwner)
@@ -653,15 +634,12 @@ void TCustomColorSelector::CMMouseLeave(TMessage& Message)
     SetItemHot(-1);
 }
 
+// Forward from none goes to the first box; back from none or the first
+// box goes nowhere.
 void TCustomColorSelector::SelectNext()
 {
-    const int n = fItems_->Count();
-    if (n == 0)
-        return;
-    if (fItemIndex_ < 0)
-        SetItemIndex(0);
-    else if (fItemIndex_ < n - 1)
-        SetItemIndex(fItemIndex_ + 1);
+    if (const int i = SteppedIndex(fItemIndex_, fItems_->Count(), TSelectStep::Next); i >= 0)
+        SetItemIndex(i);
 }
 
 void TCustomColorSelector::SelectPrevious()
@@ -672,13 +650,8 @@ void TCustomColorSelector::SelectPrevious()
 
 void TCustomColorSelector::HotNext()
 {
-    const int n = fItems_->Count();
-    if (n == 0)
-        return;
-    if (fItemHot_ < 0)
-        SetItemHot(0);
-    else if (fItemHot_ < n - 1)
-        SetItemHot(fItemHot_ + 1);
+    if (const int i = SteppedIndex(fItemHot_, fItems_->Count(), TSelectStep::Next); i >= 0)
+        SetItemHot(i);
 }
 
 void TCustomColorSelector::HotPrevious()

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "controls/dropdown/DropDownTypes.h"
+#include "controls/dropdown/PickerItems.h"
 #include "platform/gui/bitmap.h"
 #include "platform/gui/controls.h"
 #include "platform/gui/messages.h"
@@ -133,11 +134,11 @@ public:
     TNotifyEvent OnChange;
 };
 
-class TColorBoxItem : public TCollectionItem {
+class TColorBoxItem : public TPickerItem {
 public:
-    using TCollectionItem::TCollectionItem;
+    using TPickerItem::TPickerItem;
     TColor Color() const { return fColor_; }
-    void SetColor(TColor Value);
+    void SetColor(TColor Value) { SetNotifying(fColor_, Value); }
     bool Enabled() const { return fEnabled_; }
     void SetEnabled(bool Value) { fEnabled_ = Value; }
     const TRect& ItemRect() const { return fRect_; }
@@ -153,16 +154,9 @@ private:
     TItemPos fColorBoxPos_ = ipStandAlone;
 };
 
-class TColorBoxItems : public TCollection {
+class TColorBoxItems : public TPickerItems<TColorBoxItem> {
 public:
-    explicit TColorBoxItems(TPersistent* AOwner);
-    TColorBoxItem* Add() { return static_cast<TColorBoxItem*>(TCollection::Add()); }
-    TColorBoxItem* Insert(int Index) { return static_cast<TColorBoxItem*>(TCollection::Insert(Index)); }
-    TColorBoxItem* Items(int Index) const { return static_cast<TColorBoxItem*>(TCollection::Items(Index)); }
-    TNotifyEvent OnChange;
-
-protected:
-    void Update(TCollectionItem* Item) override;
+    using TPickerItems::TPickerItems;
 };
 
 class TCustomColorSelector : public TVynCustomColorSelectorPanel {

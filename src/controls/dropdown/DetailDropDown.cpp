@@ -14,7 +14,7 @@
 // ---- items -------------------------------------------------------------------------------------------
 
 TDetailItem::TDetailItem(TCollection* Collection)
-    : TCollectionItem(Collection), fImage_(std::make_unique<TPicture>())
+    : TPickerItem(Collection), fImage_(std::make_unique<TPicture>())
 {
     fImage_->OnChange = [this](TObject*) {
         if (auto* items = dynamic_cast<TDetailItems*>(this->Collection()); items && items->OnStale)
@@ -23,24 +23,6 @@ TDetailItem::TDetailItem(TCollection* Collection)
 }
 
 TDetailItem::~TDetailItem() { fImage_->OnChange = nullptr; }
-
-void TDetailItem::NotifyChanged() { Changed(false); }
-
-void TDetailItem::SetCaption(const String& Value)
-{
-    if (Value == fCaption_)
-        return;
-    fCaption_ = Value;
-    NotifyChanged();
-}
-
-void TDetailItem::SetImageIndex(int Value)
-{
-    if (Value == fImageIndex_)
-        return;
-    fImageIndex_ = Value;
-    NotifyChanged();
-}
 
 void TDetailItem::Assign(const TPersistent& Source)
 {
@@ -58,11 +40,6 @@ void TDetailItem::Assign(const TPersistent& Source)
     fItemObject_ = s->fItemObject_;
 }
 
-TDetailItems::TDetailItems(TPersistent* AOwner)
-    : TCollection([](TCollection* C) -> TCollectionItem* { return new TDetailItem(C); }, AOwner)
-{
-}
-
 int TDetailItems::IndexOf(const String& AValue) const
 {
     for (int i = 0; i < Count(); ++i)
@@ -73,11 +50,9 @@ int TDetailItems::IndexOf(const String& AValue) const
 
 void TDetailItems::Update(TCollectionItem* Item)
 {
-    TCollection::Update(Item);
+    TPickerItems::Update(Item);
     if (OnStale)
         OnStale();
-    if (Item && OnChange)
-        OnChange(this);
 }
 
 // ---- creation ----------------------------------------------------------------------------------------
@@ -157,39 +132,16 @@ void TVynDetailDropDown::SetItemIndex(int Value)
     }
 }
 
-void TVynDetailDropDown::SelectFirst()
+void TVynDetailDropDown::step(TSelectStep Step)
 {
-    if (fItems_->Count() > 0)
-        SetItemIndex(0);
+    if (const int i = SteppedIndex(fItemIndex_, fItems_->Count(), Step); i >= 0)
+        SetItemIndex(i);
 }
 
-void TVynDetailDropDown::SelectLast()
-{
-    if (fItems_->Count() > 0)
-        SetItemIndex(fItems_->Count() - 1);
-}
-
-void TVynDetailDropDown::SelectNext()
-{
-    if (fItems_->Count() == 0)
-        return;
-    if (fItemIndex_ < 0)
-        SetItemIndex(0);
-    else if (fItemIndex_ + 1 < fItems_->Count())
-        SetItemIndex(fItemIndex_ + 1);
-}
-
-void TVynDetailDropDown::SelectPrevious()
-{
-    if (fItems_->Count() == 0)
-        return;
-    if (fItemIndex_ < 0)
-        SetItemIndex(0);
-    else if (fItemIndex_ > 0)
-        SetItemIndex(fItemIndex_ - 1);
-}
-
-// ---- the list ----------------------------------------------------------------------------------------
+void TVynDetailDropDown::SelectFirst() { step(TSelectStep::First); }
+void TVynDetailDropDown::SelectLast() { step(TSelectStep::Last); }
+void TVynDetailDropDown::SelectNext() { step(TSelectStep::Next); }
+void TVynDetailDropDown::SelectPrevious() { step(TSelectStep::Previous); }
 
 void TVynDetailDropDown::Internal(const std::function<void()>& Call)
 {
@@ -279,7 +231,7 @@ void TVynDetailDropDown::SelectorItemSelect()
         SetSelLength(int(TCustomEdit::Text().size()));
     }
     if (!fInternalCall_)
-        DoHideDropDown(false);
+        ClosePopupAfterPick(*this);
 }
 
 void TVynDetailDropDown::FollowInSelector(int Index)

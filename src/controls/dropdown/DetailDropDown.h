@@ -27,20 +27,21 @@
 //   their pictures, Images or Layout changed since the last one.
 #include <memory>
 
+#include "controls/dropdown/PickerItems.h"
 #include "controls/dropdown/SelectorDropDown.h"
 #include "controls/dropdown/VynDropDown.h"
 
 class TDetailItems;
 
-class TDetailItem : public TCollectionItem {
+class TDetailItem : public TPickerItem {
 public:
     explicit TDetailItem(TCollection* Collection);
     ~TDetailItem() override;
 
     const String& Caption() const { return fCaption_; }
-    void SetCaption(const String& Value);
+    void SetCaption(const String& Value) { SetNotifying(fCaption_, Value); }
     int ImageIndex() const { return fImageIndex_; }
-    void SetImageIndex(int Value);
+    void SetImageIndex(int Value) { SetNotifying(fImageIndex_, Value); }
     bool Enabled() const { return fEnabled_; }
     void SetEnabled(bool Value) { fEnabled_ = Value; }
     // Takes precedence over ImageIndex; writing copies.
@@ -57,8 +58,6 @@ public:
     void Assign(const TPersistent& Source) override;
 
 private:
-    void NotifyChanged();
-
     String fCaption_;
     int fImageIndex_ = -1;
     bool fEnabled_ = true;
@@ -68,27 +67,18 @@ private:
     int fTag_ = 0;
 };
 
-class TDetailItems : public TCollection {
+class TDetailItems : public TPickerItems<TDetailItem> {
 public:
-    explicit TDetailItems(TPersistent* AOwner);
-    TPersistent* GetOwner() const { return Owner(); }
-    TDetailItem* Add() { return static_cast<TDetailItem*>(TCollection::Add()); }
-    TDetailItem* Insert(int Index) { return static_cast<TDetailItem*>(TCollection::Insert(Index)); }
-    TDetailItem* Items(int Index) const { return static_cast<TDetailItem*>(TCollection::Items(Index)); }
+    using TPickerItems::TPickerItems;
     // The first item whose caption equals AValue exactly; -1 none.
     int IndexOf(const String& AValue) const;
 
-    // A caption or image index changed.
-    TNotifyEvent OnChange;
     // Any change of the list or of an item's picture (the drop-down's
     // selector is rebuilt at the next opening).
     std::function<void()> OnStale;
 
 protected:
     void Update(TCollectionItem* Item) override;
-
-private:
-    friend class TDetailItem;
 };
 
 class TVynDetailDropDown : public TVynCustomDropDown {
@@ -148,6 +138,7 @@ protected:
 
 private:
     void UpdateSelector();
+    void step(TSelectStep Step);
     void UpdateSelectorPanel();
     void layOut();
     void FillSelectorItems();

@@ -12,25 +12,9 @@
 
 // ---- items -------------------------------------------------------------------------------------------
 
-TImageItem::TImageItem(TCollection* Collection) : TCollectionItem(Collection), fImage_(std::make_unique<TPicture>()) {}
+TImageItem::TImageItem(TCollection* Collection) : TPickerItem(Collection), fImage_(std::make_unique<TPicture>()) {}
 
 TImageItem::~TImageItem() = default;
-
-void TImageItem::SetCaption(const String& Value)
-{
-    if (Value == fCaption_)
-        return;
-    fCaption_ = Value;
-    Changed(false);
-}
-
-void TImageItem::SetImageIndex(int Value)
-{
-    if (Value == fImageIndex_)
-        return;
-    fImageIndex_ = Value;
-    Changed(false);
-}
 
 void TImageItem::Assign(const TPersistent& Source)
 {
@@ -44,18 +28,6 @@ void TImageItem::Assign(const TPersistent& Source)
     fImage_->Assign(s->Image());
     fEnabled_ = s->fEnabled_;
     fHint_ = s->fHint_;
-}
-
-TImageItems::TImageItems(TPersistent* AOwner)
-    : TCollection([](TCollection* C) -> TCollectionItem* { return new TImageItem(C); }, AOwner)
-{
-}
-
-void TImageItems::Update(TCollectionItem* Item)
-{
-    TCollection::Update(Item);
-    if (Item && OnChange)
-        OnChange(this);
 }
 
 // ---- creation ----------------------------------------------------------------------------------------
@@ -121,38 +93,16 @@ void TVynImagePickerDropDown::SetImageIndex(int Value)
     SetItemIndex(-1);
 }
 
-void TVynImagePickerDropDown::SelectFirst()
+void TVynImagePickerDropDown::step(TSelectStep Step)
 {
-    if (fItems_->Count() > 0)
-        SetItemIndex(0);
+    if (const int i = SteppedIndex(fItemIndex_, fItems_->Count(), Step); i >= 0)
+        SetItemIndex(i);
 }
 
-void TVynImagePickerDropDown::SelectLast()
-{
-    if (fItems_->Count() > 0)
-        SetItemIndex(fItems_->Count() - 1);
-}
-
-void TVynImagePickerDropDown::SelectNext()
-{
-    const int n = fItems_->Count();
-    if (n == 0)
-        return;
-    if (fItemIndex_ < 0)
-        SetItemIndex(0);
-    else if (fItemIndex_ < n - 1)
-        SetItemIndex(fItemIndex_ + 1);
-}
-
-void TVynImagePickerDropDown::SelectPrevious()
-{
-    if (fItems_->Count() == 0)
-        return;
-    if (fItemIndex_ < 0)
-        SetItemIndex(0);
-    else if (fItemIndex_ > 0)
-        SetItemIndex(fItemIndex_ - 1);
-}
+void TVynImagePickerDropDown::SelectFirst() { step(TSelectStep::First); }
+void TVynImagePickerDropDown::SelectLast() { step(TSelectStep::Last); }
+void TVynImagePickerDropDown::SelectNext() { step(TSelectStep::Next); }
+void TVynImagePickerDropDown::SelectPrevious() { step(TSelectStep::Previous); }
 
 void TVynImagePickerDropDown::AddImagesFromImageList()
 {
@@ -252,7 +202,7 @@ void TVynImagePickerDropDown::SelectorItemSelect()
     TWeakRef<TVynImagePickerDropDown> self(this);
     SetItemIndex(fItemSelector_->ItemIndex());
     if (self && !fInternalCall_)
-        DoHideDropDown(false);
+        ClosePopupAfterPick(*this);
 }
 
 void TVynImagePickerDropDown::UpdateDropDownSize()

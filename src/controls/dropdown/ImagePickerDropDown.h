@@ -19,18 +19,19 @@
 //   closed picker changes nothing.
 #include <memory>
 
+#include "controls/dropdown/PickerItems.h"
 #include "controls/dropdown/SelectorDropDown.h"
 #include "controls/dropdown/VynDropDown.h"
 
-class TImageItem : public TCollectionItem {
+class TImageItem : public TPickerItem {
 public:
     explicit TImageItem(TCollection* Collection);
     ~TImageItem() override;
 
     const String& Caption() const { return fCaption_; }
-    void SetCaption(const String& Value);
+    void SetCaption(const String& Value) { SetNotifying(fCaption_, Value); }
     int ImageIndex() const { return fImageIndex_; }
-    void SetImageIndex(int Value);
+    void SetImageIndex(int Value) { SetNotifying(fImageIndex_, Value); }
     bool Enabled() const { return fEnabled_; }
     void SetEnabled(bool Value) { fEnabled_ = Value; }
     TPicture& Image() { return *fImage_; }
@@ -48,17 +49,9 @@ private:
     String fHint_;
 };
 
-class TImageItems : public TCollection {
+class TImageItems : public TPickerItems<TImageItem> {
 public:
-    explicit TImageItems(TPersistent* AOwner);
-    TPersistent* GetOwner() const { return Owner(); }
-    TImageItem* Add() { return static_cast<TImageItem*>(TCollection::Add()); }
-    TImageItem* Insert(int Index) { return static_cast<TImageItem*>(TCollection::Insert(Index)); }
-    TImageItem* Items(int Index) const { return static_cast<TImageItem*>(TCollection::Items(Index)); }
-    TNotifyEvent OnChange;
-
-protected:
-    void Update(TCollectionItem* Item) override;
+    using TPickerItems::TPickerItems;
 };
 
 class TVynImagePickerDropDown : public TVynCustomDropDown {
@@ -111,6 +104,7 @@ protected:
 
 private:
     void SetUpSelector();
+    void step(TSelectStep Step);
     void SelectorItemSelect();
     void Internal(const std::function<void()>& Call);
     void WheelStep(bool Down);

@@ -6,6 +6,19 @@
 #include "controls/dropdown/DropDownForm.h"
 #include "platform/gui/input_state.h"
 
+int SteppedIndex(int Current, int Count, TSelectStep Step)
+{
+    if (Count <= 0)
+        return -1;
+    switch (Step) {
+    case TSelectStep::First: return 0;
+    case TSelectStep::Last: return Count - 1;
+    case TSelectStep::Next: return Current < 0 ? 0 : (Current + 1 < Count ? Current + 1 : -1);
+    case TSelectStep::Previous: return Current < 0 ? 0 : Current - 1;
+    }
+    return -1;
+}
+
 TTypeAhead::TTypeAhead(TComponent* AOwner, bool RestartOnKey) : timer_(new TTimer(AOwner)), restart_(RestartOnKey)
 {
     timer_->SetEnabled(false);
@@ -42,6 +55,12 @@ void TSelectorListKeys::Select(int K) const
     });
 }
 
+void TSelectorListKeys::closedStep(TSelectStep Step) const
+{
+    if (const int i = SteppedIndex(Current, Count, Step); i >= 0)
+        SetIndex(i);
+}
+
 void TSelectorListKeys::KeyDown(Word Key, bool Ctrl) const
 {
     TVynCustomItemSelector& s = *Selector;
@@ -65,14 +84,14 @@ void TSelectorListKeys::KeyDown(Word Key, bool Ctrl) const
     case VK_END:
         if (Open)
             Internal([&] { s.SelectLast(); });
-        else if (Count > 0)
-            SetIndex(Count - 1);
+        else
+            closedStep(TSelectStep::Last);
         break;
     case VK_HOME:
         if (Open)
             Internal([&] { s.SelectFirst(); });
-        else if (Count > 0)
-            SetIndex(0);
+        else
+            closedStep(TSelectStep::First);
         break;
     case VK_LEFT:
         if (Open && !EditorEnabled)
@@ -85,14 +104,14 @@ void TSelectorListKeys::KeyDown(Word Key, bool Ctrl) const
     case VK_UP:
         if (Open)
             Select(s.ItemIndex() < 0 ? 0 : s.ItemIndex() - Columns);
-        else if (Count > 0 && Current != 0)
-            SetIndex(Current < 0 ? 0 : Current - 1);
+        else
+            closedStep(TSelectStep::Previous);
         break;
     case VK_DOWN:
         if (Open)
             Select(s.ItemIndex() < 0 ? 0 : s.ItemIndex() + Columns);
-        else if (Count > 0 && Current < Count - 1)
-            SetIndex(Current < 0 ? 0 : Current + 1);
+        else
+            closedStep(TSelectStep::Next);
         break;
     default:
         if (!Ctrl && TypeAhead) {
@@ -141,4 +160,15 @@ void SyncSelectorIndex(TVynCustomItemSelector& Selector, int Index)
     Selector.OnItemSelect = nullptr;
     Selector.SetItemIndex(Index);
     Selector.OnItemSelect = std::move(handler);
+}
+
+void ClosePopupAfterPick(TVynCustomDropDown& DropDown)
+{
+    TDropDownForm* form = DropDown.DropDownForm();
+    for (TControl* c = GetCaptureControl(); c && form; c = c->Parent())
+        if (c == form) {
+            SetCaptureControl(nullptr);
+            break;
+        }
+    DropDown.DoHideDropDown(false);
 }

@@ -13,6 +13,13 @@
 // Paints the chosen item in the edit rectangle R in place of the control.
 using TOnDrawSelectedItem = std::function<void(TObject* Sender, TCanvas& Canvas, const TRect& R)>;
 
+// Where a picker's SelectFirst, SelectLast, SelectNext and SelectPrevious
+// go from Current among Count items: the first, the last, the neighbour
+// (Next and Previous from none: the first); -1 for nowhere (no items, or
+// past an end).
+enum class TSelectStep { First, Last, Next, Previous };
+int SteppedIndex(int Current, int Count, TSelectStep Step);
+
 // The type-ahead text of a list: each key's code is appended as a character
 // and the key timer (500 ms, on the layer's clock) clears the text when it
 // fires. With RestartOnKey every key starts the 500 ms again (the text lives
@@ -66,6 +73,9 @@ struct TSelectorListKeys {
     // Selects item K in the selector and scrolls it into view when it lies
     // inside the selector's items.
     void Select(int K) const;
+
+private:
+    void closedStep(TSelectStep Step) const;
 };
 
 // The popup sizing of a drop-down hosting a selector, around the base's
@@ -75,6 +85,11 @@ struct TSelectorListKeys {
 // than the room the popup leaves it.
 void PrepareSelectorPopupSize(const TVynCustomDropDown& DropDown, TVynCustomItemSelector& Selector);
 void WidenForScrollBar(const TVynCustomDropDown& DropDown, TVynCustomItemSelector& Selector);
+// Closes the popup, kept, after a pick made by a press inside it: a mouse
+// capture held inside the popup is released first, as the window holding
+// it goes away (the release that follows reaches none of its windows).
+void ClosePopupAfterPick(TVynCustomDropDown& DropDown);
+
 // Shows Index in the selector without reporting it (its OnItemSelect is
 // not fired): the closed picker's list follows the picker's own index
 // before it steps from it.

@@ -8,6 +8,8 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include "display_helpers.h"
+
 #include "controls/dropdown/ColorPickerDropDown.h"
 #include "controls/dropdown/DetailDropDown.h"
 #include "controls/dropdown/DropDownButton.h"
@@ -15,37 +17,12 @@
 #include "controls/dropdown/ImagePickerDropDown.h"
 #include "platform/display/popup_display_check.h"
 #include "platform/gui/application.h"
+#include "platform/gui/extctrls.h"
 #include "platform/testing/render_png.h"
 
 namespace DisplayCheck {
 
 namespace {
-
-bool exposed(TWinControl* C)
-{
-    QWidget* w = C->Widget();
-    return w && w->isVisible() && w->windowHandle() && w->windowHandle()->isExposed();
-}
-
-QImage screenAt(const QRect& R)
-{
-    return QGuiApplication::primaryScreen()->grabWindow(0, R.x(), R.y(), R.width(), R.height()).toImage().convertToFormat(
-        QImage::Format_RGB32);
-}
-
-void save(const QImage& Image, const std::string& Dir, const std::string& Name)
-{
-    if (Dir.empty())
-        return;
-    QDir().mkpath(QString::fromStdString(Dir));
-    Image.save(QDir(QString::fromStdString(Dir)).filePath(QString::fromStdString(Name)));
-}
-
-QPoint centreOf(TControl* C)
-{
-    const TPoint p = C->ClientToScreen(TPoint{C->Width() / 2, C->Height() / 2});
-    return {p.X, p.Y};
-}
 
 QPoint screenPoint(TControl* C, int X, int Y)
 {
@@ -65,7 +42,8 @@ bool openAndCompare(const TRealInput& Input, TVynCustomDropDown* D, const std::s
     }
     TDropDownForm* popup = D->DropDownForm();
     if (!waitFor([&] { return exposed(popup); })) {
-        ADD_FAILURE() << Name << ": the popup never showed";
+        save(screenAt(QGuiApplication::primaryScreen()->geometry()), ShotDir, "picker-" + Name + "-failed.png");
+        ADD_FAILURE() << Name << ": the popup never showed (capture " << (GetCaptureControl() != nullptr) << ")";
         return false;
     }
     settle(400);
