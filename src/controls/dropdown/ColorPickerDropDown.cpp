@@ -145,20 +145,7 @@ void TVynColorPickerDropDown::CreateDropDownForm()
     CreateItemSelector();
 }
 
-void TVynColorPickerDropDown::CreateItemSelector()
-{
-    if (!DropDownForm())
-        return;
-    if (!fItemSelector_) {
-        fItemSelector_ = new TVynCustomItemSelector(this);
-        fItemSelector_->SetParent(DropDownForm());
-        fItemSelector_->SetSelectorType(stColor);
-        fItemSelector_->SetBounds(0, 0, fItemSelector_->Width(), 150);
-    }
-    fItemSelector_->SetColor(DropDownColor());
-    fItemSelector_->UpdateSelectorPanel();
-    SetControl(fItemSelector_);
-}
+void TVynColorPickerDropDown::CreateItemSelector() { fItemSelector_ = HostSelector(*this, fItemSelector_, stColor); }
 
 // ---- values ------------------------------------------------------------------------------------------
 

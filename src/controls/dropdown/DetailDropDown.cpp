@@ -13,31 +13,25 @@
 
 // ---- items -------------------------------------------------------------------------------------------
 
-TDetailItem::TDetailItem(TCollection* Collection)
-    : TPickerItem(Collection), fImage_(std::make_unique<TPicture>())
+TDetailItem::TDetailItem(TCollection* Collection) : TPickerPictureItem(Collection)
 {
-    fImage_->OnChange = [this](TObject*) {
+    // A new picture shows at the next opening of the list.
+    Image().OnChange = [this](TObject*) {
         if (auto* items = dynamic_cast<TDetailItems*>(this->Collection()); items && items->OnStale)
             items->OnStale();
     };
 }
 
-TDetailItem::~TDetailItem() { fImage_->OnChange = nullptr; }
+TDetailItem::~TDetailItem() { Image().OnChange = nullptr; }
 
 void TDetailItem::Assign(const TPersistent& Source)
 {
-    const auto* s = dynamic_cast<const TDetailItem*>(&Source);
-    if (!s) {
-        TCollectionItem::Assign(Source);
-        return;
+    TPickerPictureItem::Assign(Source);
+    if (const auto* s = dynamic_cast<const TDetailItem*>(&Source)) {
+        fNotes_ = s->fNotes_;
+        fTag_ = s->fTag_;
+        fItemObject_ = s->fItemObject_;
     }
-    SetCaption(s->Caption());
-    SetImageIndex(s->ImageIndex());
-    fImage_->Assign(s->Image());
-    fNotes_ = s->fNotes_;
-    fEnabled_ = s->fEnabled_;
-    fTag_ = s->fTag_;
-    fItemObject_ = s->fItemObject_;
 }
 
 int TDetailItems::IndexOf(const String& AValue) const
@@ -82,23 +76,17 @@ TVynDetailDropDown::~TVynDetailDropDown()
 void TVynDetailDropDown::CreateDropDownForm()
 {
     TVynCustomDropDown::CreateDropDownForm();
-    if (!DropDownForm())
+    const bool made = !fItemSelector_;
+    fItemSelector_ = HostSelector(*this, fItemSelector_, stImage);
+    if (!made || !fItemSelector_)
         return;
-    if (!fItemSelector_) {
-        fItemSelector_ = new TVynCustomItemSelector(this);
-        fItemSelector_->SetParent(DropDownForm());
-        fItemSelector_->SetSelectorType(stImage);
-        fItemSelector_->SetBounds(0, 0, fItemSelector_->Width(), 150);
-        fItemSelector_->OnDrawItem = [this](TObject*, TCanvas& Canvas, const TRect& R, int Index) {
-            DrawSelectorItem(Canvas, Index, R);
-        };
-        fItemSelector_->OnItemSize = [this](TObject*, TSize& S) { SelectorItemSize(S); };
-        fItemSelector_->UpdateSelectorPanel();
-        fItemSelector_->OnResize = [this](TObject*) { UpdateSelectorPanel(); };
-    }
-    fItemSelector_->SetColor(DropDownColor());
-    fItemSelector_->UpdateSelectorPanel();
-    SetControl(fItemSelector_);
+    // The rows are this control's: their size and their painting.
+    fItemSelector_->OnDrawItem = [this](TObject*, TCanvas& Canvas, const TRect& R, int Index) {
+        DrawSelectorItem(Canvas, Index, R);
+    };
+    fItemSelector_->OnItemSize = [this](TObject*, TSize& S) { SelectorItemSize(S); };
+    fItemSelector_->OnResize = [this](TObject*) { UpdateSelectorPanel(); };
+    UpdateSelectorPanel();
 }
 
 void TVynDetailDropDown::SetLayout(TItemLayout Value)

@@ -33,21 +33,11 @@
 
 class TDetailItems;
 
-class TDetailItem : public TPickerItem {
+class TDetailItem : public TPickerPictureItem {
 public:
     explicit TDetailItem(TCollection* Collection);
     ~TDetailItem() override;
 
-    const String& Caption() const { return fCaption_; }
-    void SetCaption(const String& Value) { SetNotifying(fCaption_, Value); }
-    int ImageIndex() const { return fImageIndex_; }
-    void SetImageIndex(int Value) { SetNotifying(fImageIndex_, Value); }
-    bool Enabled() const { return fEnabled_; }
-    void SetEnabled(bool Value) { fEnabled_ = Value; }
-    // Takes precedence over ImageIndex; writing copies.
-    TPicture& Image() { return *fImage_; }
-    const TPicture& Image() const { return *fImage_; }
-    void SetImage(const TPicture& Value) { fImage_->Assign(Value); }
     const String& Notes() const { return fNotes_; }
     void SetNotes(const String& Value) { fNotes_ = Value; }
     TObject* ItemObject() const { return fItemObject_; }
@@ -55,13 +45,10 @@ public:
     int Tag() const { return fTag_; }
     void SetTag(int Value) { fTag_ = Value; }
 
+    // The picture item's values, then the notes, the tag and the object.
     void Assign(const TPersistent& Source) override;
 
 private:
-    String fCaption_;
-    int fImageIndex_ = -1;
-    bool fEnabled_ = true;
-    std::unique_ptr<TPicture> fImage_;
     String fNotes_;
     TObject* fItemObject_ = nullptr;
     int fTag_ = 0;

@@ -12,22 +12,11 @@
 
 // ---- items -------------------------------------------------------------------------------------------
 
-TImageItem::TImageItem(TCollection* Collection) : TPickerItem(Collection), fImage_(std::make_unique<TPicture>()) {}
-
-TImageItem::~TImageItem() = default;
-
 void TImageItem::Assign(const TPersistent& Source)
 {
-    const auto* s = dynamic_cast<const TImageItem*>(&Source);
-    if (!s) {
-        TCollectionItem::Assign(Source);
-        return;
-    }
-    SetCaption(s->Caption());
-    SetImageIndex(s->ImageIndex());
-    fImage_->Assign(s->Image());
-    fEnabled_ = s->fEnabled_;
-    fHint_ = s->fHint_;
+    TPickerPictureItem::Assign(Source);
+    if (const auto* s = dynamic_cast<const TImageItem*>(&Source))
+        fHint_ = s->fHint_;
 }
 
 // ---- creation ----------------------------------------------------------------------------------------
@@ -50,17 +39,7 @@ TVynImagePickerDropDown::~TVynImagePickerDropDown() { fItems_->OnChange = nullpt
 void TVynImagePickerDropDown::CreateDropDownForm()
 {
     TVynCustomDropDown::CreateDropDownForm();
-    if (!DropDownForm())
-        return;
-    if (!fItemSelector_) {
-        fItemSelector_ = new TVynCustomItemSelector(this);
-        fItemSelector_->SetParent(DropDownForm());
-        fItemSelector_->SetSelectorType(stImage);
-        fItemSelector_->SetBounds(0, 0, fItemSelector_->Width(), 150);
-    }
-    fItemSelector_->SetColor(DropDownColor());
-    fItemSelector_->UpdateSelectorPanel();
-    SetControl(fItemSelector_);
+    fItemSelector_ = HostSelector(*this, fItemSelector_, stImage);
 }
 
 // ---- values ------------------------------------------------------------------------------------------

@@ -23,29 +23,15 @@
 #include "controls/dropdown/SelectorDropDown.h"
 #include "controls/dropdown/VynDropDown.h"
 
-class TImageItem : public TPickerItem {
+class TImageItem : public TPickerPictureItem {
 public:
-    explicit TImageItem(TCollection* Collection);
-    ~TImageItem() override;
-
-    const String& Caption() const { return fCaption_; }
-    void SetCaption(const String& Value) { SetNotifying(fCaption_, Value); }
-    int ImageIndex() const { return fImageIndex_; }
-    void SetImageIndex(int Value) { SetNotifying(fImageIndex_, Value); }
-    bool Enabled() const { return fEnabled_; }
-    void SetEnabled(bool Value) { fEnabled_ = Value; }
-    TPicture& Image() { return *fImage_; }
-    const TPicture& Image() const { return *fImage_; }
-    void SetImage(const TPicture& Value) { fImage_->Assign(Value); }
+    using TPickerPictureItem::TPickerPictureItem;
     const String& Hint() const { return fHint_; }
     void SetHint(const String& Value) { fHint_ = Value; }
+    // The picture item's values, then the hint.
     void Assign(const TPersistent& Source) override;
 
 private:
-    String fCaption_;
-    int fImageIndex_ = -1;
-    bool fEnabled_ = true;
-    std::unique_ptr<TPicture> fImage_;
     String fHint_;
 };
 

@@ -172,3 +172,21 @@ void ClosePopupAfterPick(TVynCustomDropDown& DropDown)
         }
     DropDown.DoHideDropDown(false);
 }
+
+TVynCustomItemSelector* HostSelector(TVynCustomDropDown& DropDown, TVynCustomItemSelector* Selector,
+                                     TSelectorType Type)
+{
+    TDropDownForm* form = DropDown.DropDownForm();
+    if (!form)
+        return Selector;
+    if (!Selector) {
+        Selector = new TVynCustomItemSelector(&DropDown);
+        Selector->SetParent(form);
+        Selector->SetSelectorType(Type);
+        Selector->SetBounds(0, 0, Selector->Width(), 150);
+    }
+    Selector->SetColor(DropDown.DropDownColor());
+    Selector->UpdateSelectorPanel();
+    DropDown.SetControl(Selector);
+    return Selector;
+}

@@ -85,6 +85,13 @@ private:
 // than the room the popup leaves it.
 void PrepareSelectorPopupSize(const TVynCustomDropDown& DropDown, TVynCustomItemSelector& Selector);
 void WidenForScrollBar(const TVynCustomDropDown& DropDown, TVynCustomItemSelector& Selector);
+// The popup's item selector of a picker: made when Selector is nullptr
+// (owner the drop-down, parent the popup, of Type, at 0,0 and 150 high);
+// each call gives it the popup colour, lays it out and makes it the hosted
+// control. Returns it (nullptr without a popup).
+TVynCustomItemSelector* HostSelector(TVynCustomDropDown& DropDown, TVynCustomItemSelector* Selector,
+                                     TSelectorType Type);
+
 // Closes the popup, kept, after a pick made by a press inside it: a mouse
 // capture held inside the popup is released first, as the window holding
 // it goes away (the release that follows reaches none of its windows).
