@@ -476,7 +476,7 @@ TSelectorListKeys TVynColorPickerDropDown::ListKeys()
     k.Selector = fItemSelector_;
     k.Open = DroppedDown();
     k.EditorEnabled = EditorEnabled();
-    k.Columns = fItemSelector_ ? fItemSelector_->Columns() : 1;
+    k.Columns = std::max(1, fColumns_);
     k.Count = fColors_->Count();
     k.Refresh = [this] { SetUpSelector(); };
     k.Internal = [this](const std::function<void()>& Call) { Internal(Call); };
@@ -525,16 +525,9 @@ void TVynColorPickerDropDown::WheelStep(bool Down)
     if (!Enabled() || ReadOnly())
         return;
     const bool open = DroppedDown();
-    if (fColorSelectionStyle_ == csList && fItemSelector_) {
-        if (open) {
-            Down ? fItemSelector_->HotNext() : fItemSelector_->HotPrevious();
-            return;
-        }
-        if (fItemSelector_->Items().Count() != fColors_->Count())
-            SetUpSelector();
-        SyncSelectorIndex(*fItemSelector_, fItemIndex_);
-        Internal([&] { Down ? fItemSelector_->SelectNext() : fItemSelector_->SelectPrevious(); });
-    } else if (fColorSelectionStyle_ == csDiscrete && fColorSelector_) {
+    if (fColorSelectionStyle_ == csList && fItemSelector_)
+        ListKeys().Wheel(Down);
+    else if (fColorSelectionStyle_ == csDiscrete && fColorSelector_) {
         if (open)
             Down ? fColorSelector_->HotNext() : fColorSelector_->HotPrevious();
         else

@@ -240,6 +240,18 @@ void TVynImagePickerDropDown::WMKeyDown(TMessage& Message)
             OnSelect(this);
         return;
     }
+    ListKeys().KeyDown(key, GetKeyState(VK_CONTROL) < 0);
+}
+
+void TVynImagePickerDropDown::WheelStep(bool Down)
+{
+    if (!Enabled() || ReadOnly() || !fItemSelector_)
+        return;
+    ListKeys().Wheel(Down);
+}
+
+TSelectorListKeys TVynImagePickerDropDown::ListKeys()
+{
     TSelectorListKeys k;
     k.Selector = fItemSelector_;
     k.Open = DroppedDown();
@@ -251,21 +263,7 @@ void TVynImagePickerDropDown::WMKeyDown(TMessage& Message)
     k.Current = fItemIndex_;
     k.SetIndex = [this](int I) { SetItemIndex(I); };
     k.TypeAhead = &fTypeAhead_;
-    k.KeyDown(key, GetKeyState(VK_CONTROL) < 0);
-}
-
-void TVynImagePickerDropDown::WheelStep(bool Down)
-{
-    if (!Enabled() || ReadOnly() || !fItemSelector_)
-        return;
-    if (DroppedDown()) {
-        Down ? fItemSelector_->HotNext() : fItemSelector_->HotPrevious();
-        return;
-    }
-    if (fItemSelector_->Items().Count() != fItems_->Count())
-        SetUpSelector();
-    SyncSelectorIndex(*fItemSelector_, fItemIndex_);
-    Internal([&] { Down ? fItemSelector_->SelectNext() : fItemSelector_->SelectPrevious(); });
+    return k;
 }
 
 void TVynImagePickerDropDown::HandleMouseWheelDown() { WheelStep(true); }

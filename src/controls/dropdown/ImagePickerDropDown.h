@@ -94,6 +94,7 @@ private:
     void SelectorItemSelect();
     void Internal(const std::function<void()>& Call);
     void WheelStep(bool Down);
+    TSelectorListKeys ListKeys();
     void DrawSelectedImage(TCanvas& Canvas);
 
     TVynCustomItemSelector* fItemSelector_ = nullptr;

@@ -61,6 +61,19 @@ void TSelectorListKeys::closedStep(TSelectStep Step) const
         SetIndex(i);
 }
 
+void TSelectorListKeys::Wheel(bool Down) const
+{
+    TVynCustomItemSelector& s = *Selector;
+    if (Open) {
+        Down ? s.HotNext() : s.HotPrevious();
+        return;
+    }
+    if (s.Items().Count() != Count && Refresh)
+        Refresh();
+    SyncSelectorIndex(s, Current);
+    Internal([&] { Down ? s.SelectNext() : s.SelectPrevious(); });
+}
+
 void TSelectorListKeys::KeyDown(Word Key, bool Ctrl) const
 {
     TVynCustomItemSelector& s = *Selector;

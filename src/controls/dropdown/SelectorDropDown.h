@@ -70,6 +70,9 @@ struct TSelectorListKeys {
     // Handles Key; Ctrl held keeps the type-ahead out. Enter is the
     // picker's.
     void KeyDown(Word Key, bool Ctrl) const;
+    // The wheel: the open list's hot item moves; the closed picker's list
+    // steps from the picker's index and selects.
+    void Wheel(bool Down) const;
     // Selects item K in the selector and scrolls it into view when it lies
     // inside the selector's items.
     void Select(int K) const;
