@@ -514,6 +514,8 @@ void TVynColorPickerDropDown::WMKeyDown(TMessage& Message)
         }
         ListKeys().KeyDown(key, ctrl);
     } else if (fColorSelectionStyle_ == csDiscrete && fColorSelector_) {
+        if (!DroppedDown())
+            SyncPalette();
         Internal([&] { fColorSelector_->HandleKey(key, EditorEnabled(), DroppedDown()); });
         if (self && key == VK_RETURN && !taken && OnSelect)
             OnSelect(this);
@@ -528,11 +530,23 @@ void TVynColorPickerDropDown::WheelStep(bool Down)
     if (fColorSelectionStyle_ == csList && fItemSelector_)
         ListKeys().Wheel(Down);
     else if (fColorSelectionStyle_ == csDiscrete && fColorSelector_) {
-        if (open)
+        if (open) {
             Down ? fColorSelector_->HotNext() : fColorSelector_->HotPrevious();
-        else
+        } else {
+            SyncPalette();
             Internal([&] { Down ? fColorSelector_->SelectNext() : fColorSelector_->SelectPrevious(); });
+        }
     }
+}
+
+void TVynColorPickerDropDown::SyncPalette()
+{
+    // The closed palette steps from the picker's colour, not from the box
+    // of its last opening.
+    TNotifyEvent handler = std::move(fColorSelector_->OnItemSelect);
+    fColorSelector_->OnItemSelect = nullptr;
+    fColorSelector_->SetSelectedColor(fSelectedColor_);
+    fColorSelector_->OnItemSelect = std::move(handler);
 }
 
 void TVynColorPickerDropDown::HandleMouseWheelDown() { WheelStep(true); }

@@ -140,6 +140,7 @@ private:
     void PanelSelect(TColor Color);
     void Internal(const std::function<void()>& Call);
     void WheelStep(bool Down);
+    void SyncPalette();
     void DrawSelectedColor(TCanvas& Canvas);
     TSelectorListKeys ListKeys();
 

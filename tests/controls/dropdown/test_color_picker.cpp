@@ -371,6 +371,20 @@ TEST_F(ColorPicker, ClosedListKeys)
     }
 }
 
+TEST_F(ColorPicker, ClosedPaletteStepsFromThePickersColour)
+{
+    cp->SetColorSelectionStyle(csDiscrete);
+    cp->SetSelectedColor(0xF2F2F2);  // box 10
+    cp->ShowDropDown();
+    cp->HideDropDown(false);
+    cp->SetSelectedColor(0x000000);  // box 1, set by the program
+    TestKit::Wheel(cp, 10, 10, -120);
+    EXPECT_EQ(cp->SelectedColor(), 0xE1ECEE) << "box 2, the one after the picker's colour";
+    key(VK_LEFT);
+    EXPECT_EQ(cp->SelectedColor(), 0x000000);
+    EXPECT_FALSE(cp->DroppedDown());
+}
+
 TEST_F(ColorPicker, EscRestoresOnlyAnOpenPopup)
 {
     cp->AddDefaultColors();
