@@ -317,8 +317,10 @@ template <class Op> void TVynCustomDropDown::runEdit(Op&& Operation)
     if (!self)
         return;
     storeEdit();
+    // Each change reaches the virtual Change, where descendants follow the
+    // text (the model has consumed BlockChange by now).
     for (int n = std::exchange(pendingChanges_, 0); n > 0 && self; --n)
-        TCustomEdit::Change();
+        Change();
 }
 
 void TVynCustomDropDown::Change()

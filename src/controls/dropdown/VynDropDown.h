@@ -250,6 +250,9 @@ public:
     void ClickDropDown();
     virtual void DoDropDownSizing() {}
     virtual void DoDropDownDestroy() {}
+    // Forgets the size the user left the popup at (a descendant whose popup
+    // takes the fixed size of its hosted control).
+    void ResetUserDropDownSize() { fUserDropDownWidth_ = fUserDropDownHeight_ = -1; }
 
 protected:
     // Runs the creation steps that reach the overrides; the last call of
@@ -295,6 +298,10 @@ protected:
     void UpdateLabelPos();
     // The edit's change notification; one swallowed after BlockChange.
     void Change() override;
+    // True while the edit model's result is being written into the edit:
+    // the change notification that arrives then is not the user's (the
+    // model's own follows).
+    bool EditSyncing() const { return syncing_; }
     void Dispatch(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;
     void CMVisibleChanged(TMessage& Message) override;

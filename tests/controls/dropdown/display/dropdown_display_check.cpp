@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "../dropdown_scene.h"
+#include "display_helpers.h"
 #include "controls/dropdown/DropDownBars.h"
 #include "controls/dropdown/DropDownButton.h"
 #include "controls/dropdown/DropDownDraw.h"
@@ -41,33 +42,7 @@ protected:
     }
 };
 
-bool exposed(TWinControl* C)
-{
-    QWidget* w = C->Widget();
-    return w && w->isVisible() && w->windowHandle() && w->windowHandle()->isExposed();
-}
-
-QImage screenAt(const QRect& R)
-{
-    return QGuiApplication::primaryScreen()->grabWindow(0, R.x(), R.y(), R.width(), R.height()).toImage().convertToFormat(
-        QImage::Format_RGB32);
-}
-
 TColor at(const QImage& I, int X, int Y) { return FromQColor(I.pixelColor(X, Y)); }
-
-void save(const QImage& Image, const std::string& Dir, const char* Name)
-{
-    if (Dir.empty())
-        return;
-    QDir().mkpath(QString::fromStdString(Dir));
-    Image.save(QDir(QString::fromStdString(Dir)).filePath(QString::fromLatin1(Name)));
-}
-
-QPoint centreOf(TControl* C)
-{
-    const TPoint p = C->ClientToScreen(TPoint{C->Width() / 2, C->Height() / 2});
-    return {p.X, p.Y};
-}
 
 }  // namespace
 
