@@ -258,6 +258,7 @@ void TCanvas::AttachPainter(QPainter* Painter)
         return;
     painter_->save();
     baseTransform_ = painter_->worldTransform();
+    baseDeviceTransform_ = painter_->deviceTransform();
     baseClipped_ = painter_->hasClipping();
     baseClip_ = baseClipped_ ? painter_->clipRegion() : QRegion();
     painter_->setRenderHint(QPainter::Antialiasing, false);
@@ -315,8 +316,9 @@ QRect TCanvas::DeviceBounds() const
         return QRect();
     const QPaintDevice* d = painter_->device();
     QRect r = baseTransform_.inverted().mapRect(QRect(0, 0, d->width(), d->height()));
+    // The system clip is in the paint engine's device coordinates.
     if (QPaintEngine* e = painter_->paintEngine(); e && !e->systemClip().isEmpty())
-        r = r.intersected(baseTransform_.inverted().map(e->systemClip()).boundingRect());
+        r = r.intersected(baseDeviceTransform_.inverted().map(e->systemClip()).boundingRect());
     return r;
 }
 

@@ -479,6 +479,9 @@ private:
     QRegion clip_;  // device coordinates (before the origin)
     // What the painter brought along when attached: kept under our own state.
     QTransform baseTransform_;
+    // Logical to device coordinates at attach time: a widget painted
+    // through its window's backing store is offset in that device.
+    QTransform baseDeviceTransform_;
     bool baseClipped_ = false;
     QRegion baseClip_;
     int dotPhase_ = 0;  // position in the dash pattern of the current line

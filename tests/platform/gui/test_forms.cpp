@@ -2,6 +2,7 @@
 // and the dialog keys (Enter / Esc to the default / cancel buttons).
 #include <gtest/gtest-spi.h>
 
+#include <QApplication>
 #include <QTimer>
 
 #include "gui_fixture.h"
@@ -361,4 +362,45 @@ TEST_F(FormTest, TabWalksTheTabOrderAndSkipsDisabledControls)
     EXPECT_TRUE(f.Edit->Focused());
     TestKit::TypeKey(nullptr, VK_TAB, {ssShift});
     EXPECT_TRUE(f.Ok->Focused());
+}
+
+namespace {
+
+// A control that notes the clip rectangle its canvas reports while painting.
+class TClipProbe : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    std::vector<TRect> Clips;
+
+protected:
+    void Paint() override { Clips.push_back(Canvas().ClipRect()); }
+};
+
+}  // namespace
+
+// A control lower and further right in its form reports the clip of its own
+// client area, whether the form paints it through the window's backing
+// store or as a picture: the offset of the control in the window is not in
+// it (a renderer that skips lines outside the clip would lose them).
+TEST(FormPaint, ACanvasClipIsInTheControlsOwnCoordinates)
+{
+    TForm form(nullptr);
+    form.SetClientWidth(200);
+    form.SetClientHeight(150);
+    auto* probe = MakeControl<TClipProbe>(&form, &form, "Probe", 30, 60, 80, 40);
+    form.Show();
+    QApplication::processEvents();
+    probe->Clips.clear();
+    probe->Repaint();
+    QApplication::processEvents();
+    ASSERT_FALSE(probe->Clips.empty());
+    for (const TRect& r : probe->Clips)
+        EXPECT_EQ(r, TRect(0, 0, 80, 40));
+    probe->Clips.clear();
+    probe->InvalidateClientRect(TRect(10, 5, 30, 25));
+    probe->Update();
+    QApplication::processEvents();
+    ASSERT_FALSE(probe->Clips.empty());
+    EXPECT_EQ(probe->Clips.back(), TRect(10, 5, 30, 25));
+    form.Hide();
 }
