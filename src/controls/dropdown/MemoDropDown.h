@@ -15,10 +15,9 @@
 #include <memory>
 
 #include "controls/dropdown/VynDropDown.h"
+#include "platform/gui/menus.h"
+#include "platform/gui/stdctrls.h"
 #include "platform/rtl/stringlist.h"
-
-class TMemo;
-class TPopupMenu;
 
 class TVynMemoDropDown : public TVynCustomDropDown {
 public:
