@@ -55,6 +55,17 @@ bool IsPointInEllipse(TPoint P, int X1, int Y1, int X2, int Y2);
 // the colour of its top-left pixel left out; nothing without a picture.
 void DrawTransparentPicture(TCanvas& Canvas, const TPicture& Picture, const TRect& R);
 
+// A setter of the watch's settings objects: stores a changed value and
+// fires the object's OnChange.
+template <class T> void WatchSetting(T& Field, T Value, const TNotifyEvent& OnChange, TObject* Sender)
+{
+    if (Field == Value)
+        return;
+    Field = Value;
+    if (OnChange)
+        OnChange(Sender);
+}
+
 class TWatchAppearance : public TPersistent {
 public:
     TWatchAppearance();
@@ -116,13 +127,7 @@ public:
     TNotifyEvent OnChange;
 
 private:
-    template <class T> void set(T& Field, T Value)
-    {
-        if (Field == Value)
-            return;
-        Field = Value;
-        Changed();
-    }
+    template <class T> void set(T& Field, T Value) { WatchSetting(Field, Value, OnChange, this); }
     void Changed()
     {
         if (OnChange)
@@ -165,14 +170,7 @@ public:
     TNotifyEvent OnChange;
 
 private:
-    template <class T> void set(T& Field, T Value)
-    {
-        if (Field == Value)
-            return;
-        Field = Value;
-        if (OnChange)
-            OnChange(this);
-    }
+    template <class T> void set(T& Field, T Value) { WatchSetting(Field, Value, OnChange, this); }
     bool fAuto_ = false;
     bool fSeconds_ = true;
     int fTimeOffset_ = 0;
