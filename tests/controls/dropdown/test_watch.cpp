@@ -103,6 +103,42 @@ TEST_F(WatchTest, TheAMPMBoxSwitchesTheHalfOfTheDay)
     EXPECT_EQ(hm(watch->Time()), "06:30");
 }
 
+TEST_F(WatchTest, WithAnimationTheAMPMTextSlidesAndTheHourGlides)
+{
+    watch->SetAnimation(true);
+    watch->SetTime(at(9, 30));
+    const TRect box = watch->GetAMPMRect();
+    const QImage before = TestKit::RenderToImage(watch);
+    click((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2);
+    EXPECT_FALSE(watch->AM());
+    // The hand is set at once (the toggle is the watch's own set); the
+    // text slides on the 10 ms timer.
+    EXPECT_EQ(hm(watch->Time()), "21:30");
+    EXPECT_EQ(changes, 1);
+    clock.Advance(30);
+    const QImage sliding = TestKit::RenderToImage(watch);
+    EXPECT_NE(sliding.copy(box.Left, box.Top, box.Right - box.Left, box.Bottom - box.Top),
+              before.copy(box.Left, box.Top, box.Right - box.Left, box.Bottom - box.Top));
+    clock.Advance(1000);
+    const QImage after = TestKit::RenderToImage(watch);
+    auto* pm = new TVynWatch(form);
+    pm->SetParent(form);
+    pm->SetAnimation(false);
+    pm->SetTime(at(21, 30));
+    const QRect r(box.Left, box.Top, box.Right - box.Left, box.Bottom - box.Top);
+    EXPECT_EQ(after.copy(r), TestKit::RenderToImage(pm).copy(r)) << "the slide ends with PM in the box";
+    EXPECT_NE(after.copy(r), before.copy(r));
+}
+
+TEST_F(WatchTest, TheHandCursorOverTheAMPMBox)
+{
+    const TRect box = watch->GetAMPMRect();
+    TestKit::MouseMove(watch, (box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2);
+    EXPECT_EQ(watch->Cursor(), crHandPoint);
+    TestKit::MouseMove(watch, 40, 40);
+    EXPECT_EQ(watch->Cursor(), crDefault);
+}
+
 TEST_F(WatchTest, MinuteZeroFromTheSecondHalfAdvancesTheHour)
 {
     watch->SetTime(at(23, 45));
