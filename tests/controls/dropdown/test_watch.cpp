@@ -117,6 +117,8 @@ TEST_F(WatchTest, WithAnimationTheAMPMTextSlidesAndTheHourGlides)
     EXPECT_EQ(changes, 1);
     clock.Advance(30);
     const QImage sliding = TestKit::RenderToImage(watch);
+    if (const char* dir = std::getenv("VYN_RENDER_DIR"); dir && *dir)
+        sliding.save(QString::fromLocal8Bit(dir) + QStringLiteral("/watch-ampm-sliding.png"));
     EXPECT_NE(sliding.copy(box.Left, box.Top, box.Right - box.Left, box.Bottom - box.Top),
               before.copy(box.Left, box.Top, box.Right - box.Left, box.Bottom - box.Top));
     clock.Advance(1000);
