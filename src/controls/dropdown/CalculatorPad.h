@@ -10,7 +10,7 @@
 // - plCustom: the keys keep the rectangles they were given.
 // - A click is a release over the key that was pressed; a release over
 //   another key clicks nothing.
-// - Faces: the theme's push button (part 1) in the states normal, hot,
+// - Faces: the theme's push button (BP_PUSHBUTTON) in the states normal, hot,
 //   pressed and disabled; without a theme the classic push button.
 //   Captions are drawn in the appearance's font, special keys in
 //   SpecialTextColor, the others in TextColor; the appearance's colours
