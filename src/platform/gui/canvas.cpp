@@ -129,7 +129,48 @@ void TBrush::Assign(const TPersistent& Source)
 
 // ---- regions --------------------------------------------------------------------------------
 
+namespace {
+
+// The rows of a rectangle with elliptic corners CornerW x CornerH in Box
+// (inclusive): per row from Box.top() the first and last pixel whose centre
+// lies inside the shape (empty when first > second).
+std::vector<std::pair<int, int>> roundedSpans(const QRect& Box, int CornerW, int CornerH)
+{
+    const double rx = std::min(CornerW, Box.width()) / 2.0, ry = std::min(CornerH, Box.height()) / 2.0;
+    const double left = Box.left(), right = Box.left() + Box.width();
+    const double top = Box.top(), bottom = Box.top() + Box.height();
+    std::vector<std::pair<int, int>> spans;
+    for (int y = Box.top(); y <= Box.bottom(); ++y) {
+        const double py = y + 0.5;
+        const double dy = std::max({0.0, top + ry - py, py - (bottom - ry)});
+        const double dx = ry > 0 && rx > 0 ? rx * std::sqrt(std::max(0.0, 1.0 - (dy / ry) * (dy / ry))) : rx;
+        spans.emplace_back(int(std::ceil(left + rx - dx - 0.5)), int(std::floor(right - rx + dx - 0.5)));
+    }
+    return spans;
+}
+
+}  // namespace
+
 TRegion::TRegion(const TRect& R) : r_(R.IsEmpty() ? QRegion() : QRegion(R.ToQt())) {}
+
+TRegion TRegion::FromRoundRect(const TRect& R, int CornerW, int CornerH)
+{
+    const QRect box(QPoint(std::min(R.Left, R.Right), std::min(R.Top, R.Bottom)),
+                    QPoint(std::max(R.Left, R.Right) - 1, std::max(R.Top, R.Bottom) - 1));
+    QRegion out;
+    if (box.isEmpty())
+        return FromQt(out);
+    const auto spans = roundedSpans(box, CornerW, CornerH);
+    for (size_t i = 0; i < spans.size(); ++i)
+        if (spans[i].second >= spans[i].first)
+            out += QRect(spans[i].first, box.top() + int(i), spans[i].second - spans[i].first + 1, 1);
+    return FromQt(out);
+}
+
+TRegion TRegion::FromEllipse(const TRect& R)
+{
+    return FromRoundRect(R, std::abs(R.Right - R.Left), std::abs(R.Bottom - R.Top));
+}
 
 TRegion TRegion::FromPolygon(const std::vector<TPoint>& Points, bool Winding)
 {
@@ -707,16 +748,7 @@ void TCanvas::DrawRounded(int X1, int Y1, int X2, int Y2, int CornerW, int Corne
     }
     // The pixels whose centres lie inside the shape, row by row; the outline
     // is the shape's pixels that touch the outside (a thin 8-connected line).
-    const double rx = std::min(CornerW, box.width()) / 2.0, ry = std::min(CornerH, box.height()) / 2.0;
-    const double left = box.left(), right = box.left() + box.width();
-    const double top = box.top(), bottom = box.top() + box.height();
-    std::vector<std::pair<int, int>> spans;  // inclusive; empty when first > second
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-        const double py = y + 0.5;
-        const double dy = std::max({0.0, top + ry - py, py - (bottom - ry)});
-        const double dx = ry > 0 && rx > 0 ? rx * std::sqrt(std::max(0.0, 1.0 - (dy / ry) * (dy / ry))) : rx;
-        spans.emplace_back(int(std::ceil(left + rx - dx - 0.5)), int(std::floor(right - rx + dx - 0.5)));
-    }
+    const std::vector<std::pair<int, int>> spans = roundedSpans(box, CornerW, CornerH);
     auto run = [&](int y, int x0, int x1, const QBrush& b) {
         if (x1 >= x0)
             p->fillRect(QRect(x0, y, x1 - x0 + 1, 1), b);

@@ -174,6 +174,10 @@ public:
     explicit TRegion(const TRect& R);
     // The pixels inside a polygon (alternate fill), as Polygon fills them.
     static TRegion FromPolygon(const std::vector<TPoint>& Points, bool Winding = false);
+    // The pixels Ellipse(R) and RoundRect(R, CornerW, CornerH) cover with a
+    // visible pen (Right and Bottom outside).
+    static TRegion FromEllipse(const TRect& R);
+    static TRegion FromRoundRect(const TRect& R, int CornerW, int CornerH);
 
     TRegion& Union(const TRect& R);
     TRegion& Union(const TRegion& R);

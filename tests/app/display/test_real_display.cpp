@@ -34,6 +34,7 @@
 #include "app/shell/UTessaraneFirmWare.h"
 #include "controls/dropdown/display/dropdown_display_check.h"
 #include "controls/dropdown/display/picker_display_check.h"
+#include "controls/dropdown/display/kinds_display_check.h"
 #include "platform/display/popup_display_check.h"
 #include "platform/os/files.h"
 #include "platform/testing/test_kit.h"
@@ -394,6 +395,16 @@ void checkPickers(TestKit::FakeClock& Clock)
 }
 TEST_F(RealDisplayBare, PickerPopupsOnTheScreen) { checkPickers(clock); }
 TEST_F(RealDisplayOpenbox, PickerPopupsOnTheScreen) { checkPickers(clock); }
+
+// The calculator, time picker and track bar popups: shown as painted.
+void checkDropDownKinds(TestKit::FakeClock& Clock)
+{
+    const DisplayCheck::TRealInput input = DisplayCheck::XdotoolInput();
+    ASSERT_TRUE(input.ClickAt) << "the real-display test needs xdotool (Debian package xdotool) for real input";
+    DisplayCheck::CheckDropDownKindsOnDisplay(input, [&](int Ms) { Clock.Advance(Ms); }, keepDir().toStdString());
+}
+TEST_F(RealDisplayBare, DropDownKindsOnTheScreen) { checkDropDownKinds(clock); }
+TEST_F(RealDisplayOpenbox, DropDownKindsOnTheScreen) { checkDropDownKinds(clock); }
 
 INSTANTIATE_TEST_SUITE_P(Display, RealDisplayBare, ::testing::ValuesIn(kScenarios), scenarioName);
 INSTANTIATE_TEST_SUITE_P(Display, RealDisplayOpenbox, ::testing::ValuesIn(kScenarios), scenarioName);
