@@ -7,6 +7,7 @@
 #include "grid/core/grid_text.h"
 #include "grid/render/grid_render_holders.h"
 #include "platform/gui/menus.h"
+#include "platform/gui/stdctrls.h"
 #include "platform/rtl/strings.h"
 
 namespace {
@@ -244,9 +245,13 @@ void TVynColumnGrid::DoGetEditorType(int ACol, int ARow, TEditorType& AEditor)
     if (IsDataCell(ACol, ARow)) {
         const TGridColumnItem* c = FColumns->Items(ACol);
         AEditor = c->Editor();
+        // The grid's one combo editor carries the items of the column
+        // being edited.
+        if (auto* combo = dynamic_cast<TComboBox*>(Combobox())) {
+            combo->Items().Assign(*c->ComboItems());
+            combo->SetDropDownCount(c->DropDownCount());
+        }
         SetEditLink(c->EditLink());
-        // The shared combo and spin editors take the column's items and
-        // limits once the editors exist.
     }
     TVynStringGrid::DoGetEditorType(ACol, ARow, AEditor);
 }
@@ -423,6 +428,47 @@ void TVynColumnGrid::DoFilterSelect(int ItemIndex)
         }
     }
     FFilterColumn = -1;
+}
+
+// ---- column operations ---------------------------------------------------------------------
+
+void TVynColumnGrid::InsertCols(int ColIndex, int CCount)
+{
+    const int before = TotalColCount();
+    TVynStringGrid::InsertCols(ColIndex, CCount);
+    const int added = TotalColCount() - before;
+    NoRecursion guard(*FColumns);
+    const int at = std::clamp(ColIndex, 0, FColumns->Count());
+    for (int i = 0; i < added; ++i)
+        FColumns->Insert(at);
+    SyncColumnCount();
+}
+
+void TVynColumnGrid::RemoveCols(int ColIndex, int CCount)
+{
+    const int before = TotalColCount();
+    TVynStringGrid::RemoveCols(ColIndex, CCount);
+    int removed = before - TotalColCount();
+    NoRecursion guard(*FColumns);
+    while (removed-- > 0 && ColIndex >= 0 && ColIndex < FColumns->Count())
+        FColumns->Delete(ColIndex);
+    SyncColumnCount();
+}
+
+void TVynColumnGrid::Group(int Colindex)
+{
+    if (IsColumnCell(Colindex))
+        FSaveCol->Assign(*FColumns->Items(Colindex));
+    TVynStringGrid::Group(Colindex);
+}
+
+void TVynColumnGrid::UnGroup()
+{
+    const int noted = GroupColumn();
+    TVynStringGrid::UnGroup();
+    // Only a column that came back takes its kept definition.
+    if (noted != -1 && GroupColumn() != noted && IsColumnCell(noted))
+        FColumns->Items(noted)->Assign(*FSaveCol);
 }
 
 int TVynColumnGrid::GetVersionNr() { return 0x03010301; }

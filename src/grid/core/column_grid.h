@@ -91,6 +91,15 @@ public:
     int GetVersionNr() override;
     String GetVersionString() override;
 
+    // ---- column operations: the definitions follow the columns the
+    // string grid inserted or removed at ColIndex (real index).
+    void InsertCols(int ColIndex, int CCount) override;
+    void RemoveCols(int ColIndex, int CCount) override;
+    // The grouped column's definition is kept aside while it is out of the
+    // grid and comes back with it.
+    void Group(int Colindex) override;
+    void UnGroup() override;
+
     TColumnPopupEvent OnColumnPopup;
     TAfterColumnMoved OnAfterColumnMoved;
 

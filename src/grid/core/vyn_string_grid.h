@@ -1023,6 +1023,15 @@ public:
     void SearchHighlightClick(TObject* Sender);
     void OwnerFormResize(TObject* Sender);
 
+    // ---- column operations the column grid follows, and the focus frame
+    // (docs/GRID.md, placeholders). ACol of AutoSizeCol is a display column.
+    virtual void InsertCols(int ColIndex, int CCount);
+    virtual void RemoveCols(int ColIndex, int CCount);
+    virtual void Group(int Colindex);
+    virtual void UnGroup();
+    void AutoSizeCol(int ACol, int Padding);
+    virtual void MoveFocusWindow();
+
     // ---- installed handlers
     void RepaintOnChange(TObject* Sender);
     void MergedColumnsChanged(TObject* Sender, int ACol, int ARow);

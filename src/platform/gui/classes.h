@@ -2,6 +2,7 @@
 // The persistent-object and component base classes.
 #include <functional>
 #include <memory>
+#include <typeinfo>
 #include <vector>
 
 #include "platform/rtl/exceptions.h"
@@ -193,3 +194,28 @@ private:
     std::vector<TCollectionItem*> items_;
     int updateCount_ = 0;
 };
+
+// ---- the class registry -------------------------------------------------------------------------
+
+// Persistent classes found by name, for building objects from stored
+// descriptions. A class comes with a maker when it can be made from an
+// owner alone.
+using TPersistentMaker = std::function<TPersistent*(TComponent* AOwner)>;
+
+struct TPersistentClassInfo {
+    String Name;
+    const std::type_info* Type = nullptr;
+    TPersistentMaker Create;
+};
+
+// Registers Type under Name. The same class under the same name again
+// changes nothing; another class under a name already taken (names
+// compared ignoring case) raises Exception "A class named X
+// already exists".
+void RegisterClass(const String& Name, const std::type_info& Type, TPersistentMaker Create = {});
+void UnRegisterClass(const String& Name);
+// The class registered under Name, nullptr when none (valid until it is
+// unregistered).
+const TPersistentClassInfo* GetClass(const String& Name);
+// The same, raising Exception "Class X not found" when none.
+const TPersistentClassInfo& FindClass(const String& Name);
