@@ -112,8 +112,15 @@ void TVynColumnGrid::RecalcFooter()
 
 bool TVynColumnGrid::IsInnerDataCell(int ACol, int ARow) const
 {
-    return IsDataCell(ACol, ARow) && ACol < ColCount() + NumHiddenColumns() - FixedRightCols() &&
-           ARow < RowCount() - FixedFooters();
+    return InnerColumn(ACol, ARow) != nullptr;
+}
+
+TGridColumnItem* TVynColumnGrid::InnerColumn(int ACol, int ARow) const
+{
+    if (ACol < FixedCols() || ARow < FixedRows() || ARow >= RowCount() - FixedFooters() ||
+        ACol >= ColCount() + NumHiddenColumns() - FixedRightCols() || ACol >= FColumns->Count())
+        return nullptr;
+    return FColumns->Items(ACol);
 }
 
 // ---- the per-cell answers -------------------------------------------------------------------
@@ -146,11 +153,16 @@ void TVynColumnGrid::DoGetCellColor(int ACol, int ARow, TGridDrawState AState, T
     if (IsColumnCell(ACol) && ACol >= FixedCols() && ACol < ColCount() + NumHiddenColumns() - FixedRightCols() &&
         ARow < RowCount() - FixedFooters()) {
         const TGridColumnItem* c = FColumns->Items(ACol);
+        const bool header = ARow < FixedRows();
         if (c->Fixed())
             ABrush->SetColor(FixedColor());
-        else if (ARow >= FixedRows() && !(c->ShowBands() && Bands()->Active()))
+        else if (!header && !(c->ShowBands() && Bands()->Active()))
             ABrush->SetColor(c->Color());
-        AFont->Assign(ARow < FixedRows() ? *c->HeaderFont() : *c->Font());
+        // Painting asks this for every cell: a font that is already the
+        // column's is left alone.
+        const TFont& f = header ? *c->HeaderFont() : *c->Font();
+        if (!(*AFont == f))
+            AFont->Assign(f);
         if (const TCellProperties* p = PropsAt(ACol, ARow)) {
             if (p->BrushColor() != clNone)
                 ABrush->SetColor(p->BrushColor());
@@ -274,12 +286,14 @@ void TVynColumnGrid::DoCanEditCell(int ACol, int ARow, bool& CanEdit)
         const TGridColumnItem* c = FColumns->Items(ACol);
         CanEdit = !(c->ReadOnly() || c->Fixed());
     }
-    if (CanEdit && HasCellProperties(ACol, ARow))
-        CanEdit = !ReadOnly(ACol, ARow);
-    int bc = ACol, br = ARow;
-    GetBaseCellOf(ACol, ARow, bc, br);
-    if (OnCanEditCell)
+    if (CanEdit)
+        if (const TCellProperties* p = PropsAt(ACol, ARow))
+            CanEdit = !p->ReadOnly();
+    if (OnCanEditCell) {
+        int bc = ACol, br = ARow;
+        GetBaseCellOf(ACol, ARow, bc, br);
         OnCanEditCell(this, br, bc, CanEdit);
+    }
 }
 
 void TVynColumnGrid::DoIsPasswordCell(int ACol, int ARow, bool& IsPassword)
@@ -301,36 +315,41 @@ bool TVynColumnGrid::DoHasComboBox(int ACol, int ARow)
     return has;
 }
 
+// The string grid's answer (its text and the event) is overruled by the
+// column's in an inner data cell: it is asked only when there is an event
+// to tell.
 String TVynColumnGrid::GetCheckTrue(int ACol, int ARow)
 {
-    String v = TVynStringGrid::GetCheckTrue(ACol, ARow);
-    if (IsInnerDataCell(ACol, ARow))
-        v = FColumns->Items(ACol)->CheckTrue();
-    return v;
+    const TGridColumnItem* c = InnerColumn(ACol, ARow);
+    if (c && !OnGetCheckTrue)
+        return c->CheckTrue();
+    const String v = TVynStringGrid::GetCheckTrue(ACol, ARow);
+    return c ? c->CheckTrue() : v;
 }
 
 String TVynColumnGrid::GetCheckFalse(int ACol, int ARow)
 {
-    String v = TVynStringGrid::GetCheckFalse(ACol, ARow);
-    if (IsInnerDataCell(ACol, ARow))
-        v = FColumns->Items(ACol)->CheckFalse();
-    return v;
+    const TGridColumnItem* c = InnerColumn(ACol, ARow);
+    if (c && !OnGetCheckFalse)
+        return c->CheckFalse();
+    const String v = TVynStringGrid::GetCheckFalse(ACol, ARow);
+    return c ? c->CheckFalse() : v;
 }
 
 TCellType TVynColumnGrid::GetCellType(int ACol, int ARow)
 {
     const TCellType t = TVynStringGrid::GetCellType(ACol, ARow);
-    if (!Destroying() && t == TCellType::ctEmpty && IsInnerDataCell(ACol, ARow) &&
-        FColumns->Items(ACol)->Editor() == TEditorType::edDataCheckBox)
-        return TCellType::ctDataCheckBox;
+    if (t == TCellType::ctEmpty && !Destroying())
+        if (const TGridColumnItem* c = InnerColumn(ACol, ARow); c && c->Editor() == TEditorType::edDataCheckBox)
+            return TCellType::ctDataCheckBox;
     return t;
 }
 
 TCellGraphic* TVynColumnGrid::GetCellGraphic(int ACol, int ARow)
 {
     TCellGraphic* g = TVynStringGrid::GetCellGraphic(ACol, ARow);
-    if (!Destroying() && !g && IsInnerDataCell(ACol, ARow) &&
-        FColumns->Items(ACol)->Editor() == TEditorType::edDataCheckBox) {
+    const TGridColumnItem* c = g || Destroying() ? nullptr : InnerColumn(ACol, ARow);
+    if (c && c->Editor() == TEditorType::edDataCheckBox) {
         g = FColumnCheckGraphic.get();
         g->SetCellType(TCellType::ctVirtCheckBox);
         g->SetCellTransparent(ControlLook()->ControlStyle() == VynObj::TControlStyle::csFlat);

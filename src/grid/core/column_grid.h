@@ -121,6 +121,9 @@ private:
         return IsColumnCell(ACol) && ACol >= FixedCols() && ARow >= FixedRows();
     }
     bool IsInnerDataCell(int ACol, int ARow) const;
+    // The definition of an inner data cell's column, nullptr for any other
+    // cell.
+    TGridColumnItem* InnerColumn(int ACol, int ARow) const;
     bool Destroying() const { return ComponentState().Contains(TComponentStateItem::csDestroying); }
     bool Loading() const { return ComponentState().Contains(TComponentStateItem::csLoading); }
 
