@@ -19,7 +19,7 @@ const String Check_No = QStringLiteral("N");
 // The last data column (hidden columns counted).
 int Last_Col(TVynStringGrid& G) { return G.ColCount() + G.NumHiddenColumns() - 1; }
 
-bool Is_Data_Row(TVynStringGrid& G, int R) { return R >= 1 && R < G.RowCount(); }
+bool Is_Data_Row(const TVynStringGrid* G, int R) { return G && R >= 1 && R < G->RowCount(); }
 
 void Show_Error(int Text) { MessageDlg(Lang_Text(Text), mtError, {mbOK}); }
 
@@ -125,13 +125,30 @@ bool Grid_Row_In_Use(TVynColumnGrid& G, int R)
     return false;
 }
 
+// An insert pushes the last row out of the table: refused, with the
+// message, while that row is in use.
+bool May_Insert(bool Last_Row_In_Use)
+{
+    if (Last_Row_In_Use)
+        Show_Error(Txt_Last_Row_Used);
+    return !Last_Row_In_Use;
+}
+
+// The checks before a paste into row R: the clipboard fits, and a row in
+// use may be overwritten.
+template <typename G>
+bool May_Paste(G& Grid, int R, bool Copy_Flag, bool With_Flags, bool (*Row_In_Use)(G&, int))
+{
+    return Clipboard_Fits(Last_Col(Grid), Copy_Flag, With_Flags) && (!Row_In_Use(Grid, R) || Confirm_Overwrite());
+}
+
 }  // namespace
 
 // ---- string grids with check-box cells ---------------------------------------------------------
 
 void Delete_Row_Check_Grid(int R, TVynStringGrid* Grid, bool Flag)
 {
-    if (!Grid || !Is_Data_Row(*Grid, R))
+    if (!Is_Data_Row(Grid, R))
         return;
     TVynStringGrid& g = *Grid;
     Update_Lock lock(g);
@@ -144,14 +161,12 @@ void Delete_Row_Check_Grid(int R, TVynStringGrid* Grid, bool Flag)
 
 bool Insert_Row_Check_Grid(int R, TVynStringGrid* Grid, bool Flag)
 {
-    if (!Grid || !Is_Data_Row(*Grid, R))
+    if (!Is_Data_Row(Grid, R))
         return false;
     TVynStringGrid& g = *Grid;
     const int n = Last_Col(g), last = g.RowCount() - 1;
-    if (Check_Row_In_Use(g, last)) {
-        Show_Error(Txt_Last_Row_Used);
+    if (!May_Insert(Check_Row_In_Use(g, last)))
         return false;
-    }
     Update_Lock lock(g);
     for (int r = last - 1; r >= R; --r)
         for (int c = 1; c <= n; ++c)
@@ -162,7 +177,7 @@ bool Insert_Row_Check_Grid(int R, TVynStringGrid* Grid, bool Flag)
 
 void Copy_Row_Check_Grid(TVynStringGrid* Grid, int R)
 {
-    if (!Grid || !Is_Data_Row(*Grid, R))
+    if (!Is_Data_Row(Grid, R))
         return;
     TVynStringGrid& g = *Grid;
     const int n = Last_Col(g);
@@ -178,15 +193,11 @@ void Copy_Row_Check_Grid(TVynStringGrid* Grid, int R)
 
 bool Paste_Row_Check_Grid(TVynStringGrid* Grid, int R, bool Copy_Flag)
 {
-    if (!Grid || !Is_Data_Row(*Grid, R))
+    // A column-grid copy leaves no check flags: it does not fit here.
+    if (!Is_Data_Row(Grid, R) || !May_Paste(*Grid, R, Copy_Flag, true, Check_Row_In_Use))
         return false;
     TVynStringGrid& g = *Grid;
     const int n = Last_Col(g);
-    // A column-grid copy leaves no check flags: it does not fit here.
-    if (!Clipboard_Fits(n, Copy_Flag, true))
-        return false;
-    if (Check_Row_In_Use(g, R) && !Confirm_Overwrite())
-        return false;
     Update_Lock lock(g);
     for (int c = 1; c <= n; ++c) {
         const String& t = Row_Clipboard.Texts.Strings(c - 1);
@@ -202,7 +213,7 @@ bool Paste_Row_Check_Grid(TVynStringGrid* Grid, int R, bool Copy_Flag)
 
 void Delete_Row_Grid(int R, TVynColumnGrid* Grid)
 {
-    if (!Grid || !Is_Data_Row(*Grid, R))
+    if (!Is_Data_Row(Grid, R))
         return;
     TVynColumnGrid& g = *Grid;
     Update_Lock lock(g);
@@ -216,14 +227,12 @@ void Delete_Row_Grid(int R, TVynColumnGrid* Grid)
 
 bool Insert_Row_Grid(int R, TVynColumnGrid* Grid, bool Flag)
 {
-    if (!Grid || !Is_Data_Row(*Grid, R))
+    if (!Is_Data_Row(Grid, R))
         return false;
     TVynColumnGrid& g = *Grid;
     const int n = Last_Col(g), last = g.RowCount() - 1;
-    if (Grid_Row_In_Use(g, last)) {
-        Show_Error(Txt_Last_Row_Used);
+    if (!May_Insert(Grid_Row_In_Use(g, last)))
         return false;
-    }
     Update_Lock lock(g);
     for (int r = last - 1; r >= R; --r)
         for (int c = 1; c <= n; ++c)
@@ -235,7 +244,7 @@ bool Insert_Row_Grid(int R, TVynColumnGrid* Grid, bool Flag)
 
 void Copy_Row_Grid(TVynColumnGrid* Grid, int R)
 {
-    if (!Grid || !Is_Data_Row(*Grid, R))
+    if (!Is_Data_Row(Grid, R))
         return;
     TVynColumnGrid& g = *Grid;
     const int n = Last_Col(g);
@@ -248,14 +257,10 @@ void Copy_Row_Grid(TVynColumnGrid* Grid, int R)
 
 bool Paste_Row_Grid(TVynColumnGrid* Grid, int R, bool Copy_Flag)
 {
-    if (!Grid || !Is_Data_Row(*Grid, R))
+    if (!Is_Data_Row(Grid, R) || !May_Paste(*Grid, R, Copy_Flag, false, Grid_Row_In_Use))
         return false;
     TVynColumnGrid& g = *Grid;
     const int n = Last_Col(g);
-    if (!Clipboard_Fits(n, Copy_Flag, false))
-        return false;
-    if (Grid_Row_In_Use(g, R) && !Confirm_Overwrite())
-        return false;
     Update_Lock lock(g);
     for (int c = 1; c <= n; ++c)
         g.SetCells(c, R, Row_Clipboard.Texts.Strings(c - 1));

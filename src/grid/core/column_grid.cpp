@@ -150,6 +150,8 @@ void TVynColumnGrid::GetDefaultCellLook(int ACol, int ARow, TFont& AFont, TBrush
 
 void TVynColumnGrid::DoGetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont)
 {
+    // One look-up of the cell's property object serves both answers.
+    const TCellProperties* p = PropsAt(ACol, ARow);
     if (IsColumnCell(ACol) && ACol >= FixedCols() && ACol < ColCount() + NumHiddenColumns() - FixedRightCols() &&
         ARow < RowCount() - FixedFooters()) {
         const TGridColumnItem* c = FColumns->Items(ACol);
@@ -163,14 +165,14 @@ void TVynColumnGrid::DoGetCellColor(int ACol, int ARow, TGridDrawState AState, T
         const TFont& f = header ? *c->HeaderFont() : *c->Font();
         if (!(*AFont == f))
             AFont->Assign(f);
-        if (const TCellProperties* p = PropsAt(ACol, ARow)) {
+        if (p) {
             if (p->BrushColor() != clNone)
                 ABrush->SetColor(p->BrushColor());
             if (p->FontColor() != clNone)
                 AFont->SetColor(p->FontColor());
         }
     }
-    TVynStringGrid::DoGetCellColor(ACol, ARow, AState, ABrush, AFont);
+    CellColorOfProps(ACol, ARow, AState, ABrush, AFont, p);
 }
 
 void TVynColumnGrid::DoGetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont)

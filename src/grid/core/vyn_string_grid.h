@@ -1031,6 +1031,10 @@ public:
     virtual void UnGroup();
     void AutoSizeCol(int ACol, int Padding);
     virtual void MoveFocusWindow();
+    // DoGetCellColor with the cell's property object already looked up
+    // (Props: PropsAt of the cell).
+    void CellColorOfProps(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont,
+                          const TCellProperties* Props);
 
     // ---- installed handlers
     void RepaintOnChange(TObject* Sender);

@@ -212,12 +212,6 @@ void TCollection::CheckIndex(int Index) const
         throw Exception(QStringLiteral("List index out of bounds (%1)").arg(Index));
 }
 
-TCollectionItem* TCollection::Items(int Index) const
-{
-    CheckIndex(Index);
-    return items_[size_t(Index)];
-}
-
 TCollectionItem* TCollection::Add()
 {
     if (!factory_)

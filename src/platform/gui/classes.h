@@ -162,7 +162,12 @@ public:
     TPersistent* Owner() const { return owner_; }
     int Count() const { return static_cast<int>(items_.size()); }
     // A bad index raises Exception "List index out of bounds (n)".
-    TCollectionItem* Items(int Index) const;
+    TCollectionItem* Items(int Index) const
+    {
+        if (Index < 0 || Index >= Count())
+            CheckIndex(Index);
+        return items_[size_t(Index)];
+    }
     TCollectionItem* Add();
     // A new item at Index (0 .. Count).
     TCollectionItem* Insert(int Index);
