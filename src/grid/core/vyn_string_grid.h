@@ -463,9 +463,18 @@ public:
     // platform's error. A visible floating footer stays the last row.
     void SetRowCount(int Value);
     void SetColCount(int Value);
-    int FixedRows() const;
+    // Asked for every cell the grid answers about: kept inline.
+    int FixedRows() const
+    {
+        const int n = TBaseGrid::FixedRows();
+        return n == 0 && FFixedRowAlways ? 1 : n;
+    }
     void SetFixedRows(int Value);
-    int FixedCols() const;
+    int FixedCols() const
+    {
+        const int n = TBaseGrid::FixedCols();
+        return n == 0 && FFixedColAlways ? 1 : n;
+    }
     void SetFixedCols(int Value);
     void SetDefaultRowHeight(int Value);
     // With IntegralHeight the height snaps to whole default-height rows.
