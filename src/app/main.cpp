@@ -1,10 +1,11 @@
-// The configurator's entry: creates every dialog once, the main window first
-// (its creation sets up the program-wide state beside the executable), and
-// runs the message loop until the main window is closed. The program reads
-// no arguments.
+// The configurator's entry: starts the grid library, creates every dialog
+// once, the main window first (its creation sets up the program-wide state
+// beside the executable), and runs the message loop until the main window
+// is closed; the grid library ends last. The program reads no arguments.
 #include <QApplication>
 
 #include "app/shell/Program_Start.h"
+#include "grid/core/grid_startup.h"
 #include "platform/gui/application.h"
 #include "platform/rtl/heap.h"
 
@@ -12,8 +13,10 @@ int main(int argc, char** argv)
 {
     Heap::Keep_Freed_Memory();
     QApplication app(argc, argv);
+    VynGridModule::Start();
     Application.Initialize();
     Create_Forms(&Application);
     Application.Run();
+    VynGridModule::End();
     return 0;
 }

@@ -58,8 +58,7 @@ String File_EtherNetIP_Master_Rules;
 String File_S7_Protocol;
 String File_EtherCAT_Slave_Group;
 
-TStringList Row_Clipboard;
-std::vector<bool> Row_Clipboard_Check;
+TRow_Clipboard Row_Clipboard;
 TStringList SNMP_Read_Desc;
 TStringList SNMP_Write_Desc;
 
@@ -126,7 +125,6 @@ void Init_Program_State(const String& ExeDir)
     Read_Back = true;
     EDE_Import_Dir.clear();
     Row_Clipboard.Clear();
-    Row_Clipboard_Check.clear();
     SNMP_Read_Desc.Clear();
     SNMP_Write_Desc.Clear();
     Set_Files();

@@ -86,8 +86,25 @@ const std::vector<TRule_Table_File>& Rule_Table_Files();
 void Set_Files();
 
 // ---- row clipboard and SNMP lists ------------------------------------------------
-extern TStringList Row_Clipboard;            // one text per copied column, from column 1
-extern std::vector<bool> Row_Clipboard_Check;  // per copied column: it was a check box
+// The copied row of a rule table: one text per copied column from column 1,
+// and per column whether it was a check box (only a copy from a string grid
+// with check-box cells sets them; a column grid's copy leaves none). Every
+// copy replaces both.
+struct TRow_Clipboard {
+    TStringList Texts;
+    std::vector<bool> Check;
+    void Assign(const TRow_Clipboard& Source)
+    {
+        Texts.Assign(Source.Texts);
+        Check = Source.Check;
+    }
+    void Clear()
+    {
+        Texts.Clear();
+        Check.clear();
+    }
+};
+extern TRow_Clipboard Row_Clipboard;
 extern TStringList SNMP_Read_Desc;
 extern TStringList SNMP_Write_Desc;
 

@@ -86,6 +86,7 @@ const std::vector<TAdded_Lang_Text> Added_Lang_Texts = {
     {1129, "Error!! The update program cannot be started: "},
     {1140, "the Length makes the process data larger than 2147483647 bytes: "},
     {1141, "Error!! The EtherCAT process data do not fit below address #x10000 of the slave controller: "},
+    {1142, "Error!!! The last row is used: empty or delete it before inserting a row"},
 };
 
 void Load_Default_Lang()

@@ -310,7 +310,6 @@ void TFTessaraneFirmWare::FormCreate(TObject*)
     Set_Lang();
     Set_Files();
     Row_Clipboard.Clear();
-    Row_Clipboard_Check.clear();
     SNMP_Read_Desc.Clear();
     SNMP_Write_Desc.Clear();
 }

@@ -7,6 +7,7 @@
 #include "grid/core/grid_text.h"
 #include "grid/render/grid_render_holders.h"
 #include "platform/gui/menus.h"
+#include "platform/gui/stdctrls.h"
 #include "platform/rtl/strings.h"
 
 namespace {
@@ -111,8 +112,15 @@ void TVynColumnGrid::RecalcFooter()
 
 bool TVynColumnGrid::IsInnerDataCell(int ACol, int ARow) const
 {
-    return IsDataCell(ACol, ARow) && ACol < ColCount() + NumHiddenColumns() - FixedRightCols() &&
-           ARow < RowCount() - FixedFooters();
+    return InnerColumn(ACol, ARow) != nullptr;
+}
+
+TGridColumnItem* TVynColumnGrid::InnerColumn(int ACol, int ARow) const
+{
+    if (ACol < FixedCols() || ARow < FixedRows() || ARow >= RowCount() - FixedFooters() ||
+        ACol >= ColCount() + NumHiddenColumns() - FixedRightCols() || ACol >= FColumns->Count())
+        return nullptr;
+    return FColumns->Items(ACol);
 }
 
 // ---- the per-cell answers -------------------------------------------------------------------
@@ -142,22 +150,29 @@ void TVynColumnGrid::GetDefaultCellLook(int ACol, int ARow, TFont& AFont, TBrush
 
 void TVynColumnGrid::DoGetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont)
 {
+    // One look-up of the cell's property object serves both answers.
+    const TCellProperties* p = PropsAt(ACol, ARow);
     if (IsColumnCell(ACol) && ACol >= FixedCols() && ACol < ColCount() + NumHiddenColumns() - FixedRightCols() &&
         ARow < RowCount() - FixedFooters()) {
         const TGridColumnItem* c = FColumns->Items(ACol);
+        const bool header = ARow < FixedRows();
         if (c->Fixed())
             ABrush->SetColor(FixedColor());
-        else if (ARow >= FixedRows() && !(c->ShowBands() && Bands()->Active()))
+        else if (!header && !(c->ShowBands() && Bands()->Active()))
             ABrush->SetColor(c->Color());
-        AFont->Assign(ARow < FixedRows() ? *c->HeaderFont() : *c->Font());
-        if (const TCellProperties* p = PropsAt(ACol, ARow)) {
+        // Painting asks this for every cell: a font that is already the
+        // column's is left alone.
+        const TFont& f = header ? *c->HeaderFont() : *c->Font();
+        if (!(*AFont == f))
+            AFont->Assign(f);
+        if (p) {
             if (p->BrushColor() != clNone)
                 ABrush->SetColor(p->BrushColor());
             if (p->FontColor() != clNone)
                 AFont->SetColor(p->FontColor());
         }
     }
-    TVynStringGrid::DoGetCellColor(ACol, ARow, AState, ABrush, AFont);
+    CellColorOfProps(ACol, ARow, AState, ABrush, AFont, p);
 }
 
 void TVynColumnGrid::DoGetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont)
@@ -244,9 +259,13 @@ void TVynColumnGrid::DoGetEditorType(int ACol, int ARow, TEditorType& AEditor)
     if (IsDataCell(ACol, ARow)) {
         const TGridColumnItem* c = FColumns->Items(ACol);
         AEditor = c->Editor();
+        // The grid's one combo editor carries the items of the column
+        // being edited.
+        if (auto* combo = dynamic_cast<TComboBox*>(Combobox())) {
+            combo->Items().Assign(*c->ComboItems());
+            combo->SetDropDownCount(c->DropDownCount());
+        }
         SetEditLink(c->EditLink());
-        // The shared combo and spin editors take the column's items and
-        // limits once the editors exist.
     }
     TVynStringGrid::DoGetEditorType(ACol, ARow, AEditor);
 }
@@ -269,12 +288,14 @@ void TVynColumnGrid::DoCanEditCell(int ACol, int ARow, bool& CanEdit)
         const TGridColumnItem* c = FColumns->Items(ACol);
         CanEdit = !(c->ReadOnly() || c->Fixed());
     }
-    if (CanEdit && HasCellProperties(ACol, ARow))
-        CanEdit = !ReadOnly(ACol, ARow);
-    int bc = ACol, br = ARow;
-    GetBaseCellOf(ACol, ARow, bc, br);
-    if (OnCanEditCell)
+    if (CanEdit)
+        if (const TCellProperties* p = PropsAt(ACol, ARow))
+            CanEdit = !p->ReadOnly();
+    if (OnCanEditCell) {
+        int bc = ACol, br = ARow;
+        GetBaseCellOf(ACol, ARow, bc, br);
         OnCanEditCell(this, br, bc, CanEdit);
+    }
 }
 
 void TVynColumnGrid::DoIsPasswordCell(int ACol, int ARow, bool& IsPassword)
@@ -296,36 +317,41 @@ bool TVynColumnGrid::DoHasComboBox(int ACol, int ARow)
     return has;
 }
 
+// The string grid's answer (its text and the event) is overruled by the
+// column's in an inner data cell: it is asked only when there is an event
+// to tell.
 String TVynColumnGrid::GetCheckTrue(int ACol, int ARow)
 {
-    String v = TVynStringGrid::GetCheckTrue(ACol, ARow);
-    if (IsInnerDataCell(ACol, ARow))
-        v = FColumns->Items(ACol)->CheckTrue();
-    return v;
+    const TGridColumnItem* c = InnerColumn(ACol, ARow);
+    if (c && !OnGetCheckTrue)
+        return c->CheckTrue();
+    const String v = TVynStringGrid::GetCheckTrue(ACol, ARow);
+    return c ? c->CheckTrue() : v;
 }
 
 String TVynColumnGrid::GetCheckFalse(int ACol, int ARow)
 {
-    String v = TVynStringGrid::GetCheckFalse(ACol, ARow);
-    if (IsInnerDataCell(ACol, ARow))
-        v = FColumns->Items(ACol)->CheckFalse();
-    return v;
+    const TGridColumnItem* c = InnerColumn(ACol, ARow);
+    if (c && !OnGetCheckFalse)
+        return c->CheckFalse();
+    const String v = TVynStringGrid::GetCheckFalse(ACol, ARow);
+    return c ? c->CheckFalse() : v;
 }
 
 TCellType TVynColumnGrid::GetCellType(int ACol, int ARow)
 {
     const TCellType t = TVynStringGrid::GetCellType(ACol, ARow);
-    if (!Destroying() && t == TCellType::ctEmpty && IsInnerDataCell(ACol, ARow) &&
-        FColumns->Items(ACol)->Editor() == TEditorType::edDataCheckBox)
-        return TCellType::ctDataCheckBox;
+    if (t == TCellType::ctEmpty && !Destroying())
+        if (const TGridColumnItem* c = InnerColumn(ACol, ARow); c && c->Editor() == TEditorType::edDataCheckBox)
+            return TCellType::ctDataCheckBox;
     return t;
 }
 
 TCellGraphic* TVynColumnGrid::GetCellGraphic(int ACol, int ARow)
 {
     TCellGraphic* g = TVynStringGrid::GetCellGraphic(ACol, ARow);
-    if (!Destroying() && !g && IsInnerDataCell(ACol, ARow) &&
-        FColumns->Items(ACol)->Editor() == TEditorType::edDataCheckBox) {
+    const TGridColumnItem* c = g || Destroying() ? nullptr : InnerColumn(ACol, ARow);
+    if (c && c->Editor() == TEditorType::edDataCheckBox) {
         g = FColumnCheckGraphic.get();
         g->SetCellType(TCellType::ctVirtCheckBox);
         g->SetCellTransparent(ControlLook()->ControlStyle() == VynObj::TControlStyle::csFlat);
@@ -423,6 +449,47 @@ void TVynColumnGrid::DoFilterSelect(int ItemIndex)
         }
     }
     FFilterColumn = -1;
+}
+
+// ---- column operations ---------------------------------------------------------------------
+
+void TVynColumnGrid::InsertCols(int ColIndex, int CCount)
+{
+    const int before = TotalColCount();
+    TVynStringGrid::InsertCols(ColIndex, CCount);
+    const int added = TotalColCount() - before;
+    NoRecursion guard(*FColumns);
+    const int at = std::clamp(ColIndex, 0, FColumns->Count());
+    for (int i = 0; i < added; ++i)
+        FColumns->Insert(at);
+    SyncColumnCount();
+}
+
+void TVynColumnGrid::RemoveCols(int ColIndex, int CCount)
+{
+    const int before = TotalColCount();
+    TVynStringGrid::RemoveCols(ColIndex, CCount);
+    int removed = before - TotalColCount();
+    NoRecursion guard(*FColumns);
+    while (removed-- > 0 && ColIndex >= 0 && ColIndex < FColumns->Count())
+        FColumns->Delete(ColIndex);
+    SyncColumnCount();
+}
+
+void TVynColumnGrid::Group(int Colindex)
+{
+    if (IsColumnCell(Colindex))
+        FSaveCol->Assign(*FColumns->Items(Colindex));
+    TVynStringGrid::Group(Colindex);
+}
+
+void TVynColumnGrid::UnGroup()
+{
+    const int noted = GroupColumn();
+    TVynStringGrid::UnGroup();
+    // Only a column that came back takes its kept definition.
+    if (noted != -1 && GroupColumn() != noted && IsColumnCell(noted))
+        FColumns->Items(noted)->Assign(*FSaveCol);
 }
 
 int TVynColumnGrid::GetVersionNr() { return 0x03010301; }

@@ -91,6 +91,15 @@ public:
     int GetVersionNr() override;
     String GetVersionString() override;
 
+    // ---- column operations: the definitions follow the columns the
+    // string grid inserted or removed at ColIndex (real index).
+    void InsertCols(int ColIndex, int CCount) override;
+    void RemoveCols(int ColIndex, int CCount) override;
+    // The grouped column's definition is kept aside while it is out of the
+    // grid and comes back with it.
+    void Group(int Colindex) override;
+    void UnGroup() override;
+
     TColumnPopupEvent OnColumnPopup;
     TAfterColumnMoved OnAfterColumnMoved;
 
@@ -112,6 +121,9 @@ private:
         return IsColumnCell(ACol) && ACol >= FixedCols() && ARow >= FixedRows();
     }
     bool IsInnerDataCell(int ACol, int ARow) const;
+    // The definition of an inner data cell's column, nullptr for any other
+    // cell.
+    TGridColumnItem* InnerColumn(int ACol, int ARow) const;
     bool Destroying() const { return ComponentState().Contains(TComponentStateItem::csDestroying); }
     bool Loading() const { return ComponentState().Contains(TComponentStateItem::csLoading); }
 

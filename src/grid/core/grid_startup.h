@@ -1,13 +1,16 @@
 #pragma once
 // The grid library's shared state, set up once when the program starts
 // (and by test fixtures): the registered clipboard format of the grid's own
-// cells, the two window messages of its editors, the grid whose focus frame
-// follows moves of its form. A second start does nothing; the end undoes the
-// start. And the cell checker a grid hands its texts to.
+// cells, the two window messages of its editors, the grid classes in the
+// class registry, the grid whose focus frame follows moves and resizes of
+// its form (an event filter on that form, installed while the library is
+// started). A second start does nothing; the end undoes the start. And the
+// cell checker a grid hands its texts to.
 #include "platform/gui/classes.h"
 #include "platform/rtl/strings.h"
 
 class TVynStringGrid;
+class TWinControl;
 
 namespace VynGridModule {
 
@@ -26,8 +29,13 @@ unsigned ShiftFocusMsg();
 // The date and time pickers are always available on this platform.
 bool ComCtl470Available();
 // The grid whose focus frame follows moves of its form (nullptr: none).
+// While the library is started, every move or resize of the top-level
+// form of the active grid calls its MoveFocusWindow; the events go on to
+// the form unchanged. A grid being destroyed clears the reference.
 TVynStringGrid* HookActiveGrid();
 void SetHookActiveGrid(TVynStringGrid* Grid);
+// Lets mouse input pass through the window to what lies below it.
+void SetTransparentExStyle(TWinControl* Window);
 // Font name of the grid that last prepared a hint.
 const String& HintFontName();
 void SetHintFontName(const String& Value);

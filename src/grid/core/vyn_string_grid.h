@@ -569,9 +569,18 @@ public:
     // platform's error. A visible floating footer stays the last row.
     void SetRowCount(int Value);
     void SetColCount(int Value);
-    int FixedRows() const;
+    // Asked for every cell the grid answers about: kept inline.
+    int FixedRows() const
+    {
+        const int n = TBaseGrid::FixedRows();
+        return n == 0 && FFixedRowAlways ? 1 : n;
+    }
     void SetFixedRows(int Value);
-    int FixedCols() const;
+    int FixedCols() const
+    {
+        const int n = TBaseGrid::FixedCols();
+        return n == 0 && FFixedColAlways ? 1 : n;
+    }
     void SetFixedCols(int Value);
     void SetDefaultRowHeight(int Value);
     // With IntegralHeight the height snaps to whole default-height rows.
@@ -1128,6 +1137,19 @@ public:
     void SearchFooterCloseClick(TObject* Sender);
     void SearchHighlightClick(TObject* Sender);
     void OwnerFormResize(TObject* Sender);
+
+    // ---- column operations the column grid follows, and the focus frame
+    // (docs/GRID.md, placeholders). ACol of AutoSizeCol is a display column.
+    virtual void InsertCols(int ColIndex, int CCount);
+    virtual void RemoveCols(int ColIndex, int CCount);
+    virtual void Group(int Colindex);
+    virtual void UnGroup();
+    void AutoSizeCol(int ACol, int Padding);
+    virtual void MoveFocusWindow();
+    // DoGetCellColor with the cell's property object already looked up
+    // (Props: PropsAt of the cell).
+    void CellColorOfProps(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont,
+                          const TCellProperties* Props);
 
     // ---- installed handlers
     void RepaintOnChange(TObject* Sender);

@@ -91,12 +91,6 @@ void TVynStringGrid::SetColCount(int Value)
     UpdateScrollBarAlways(false);
 }
 
-int TVynStringGrid::FixedRows() const
-{
-    const int n = TBaseGrid::FixedRows();
-    return n == 0 && FFixedRowAlways ? 1 : n;
-}
-
 void TVynStringGrid::SetFixedRows(int Value)
 {
     const int n = FFixedRowAlways && Value >= RowCount() ? RowCount() - 1 : Value;
@@ -105,12 +99,6 @@ void TVynStringGrid::SetFixedRows(int Value)
     TBaseGrid::SetFixedRows(n);
     if (!Loading(*this))
         FFixedRowsMin = Value;
-}
-
-int TVynStringGrid::FixedCols() const
-{
-    const int n = TBaseGrid::FixedCols();
-    return n == 0 && FFixedColAlways ? 1 : n;
 }
 
 void TVynStringGrid::SetFixedCols(int Value)

@@ -399,6 +399,12 @@ void TVynStringGrid::DoGridHint(int ACol, int ARow, String& Hint, String& WideHi
 
 void TVynStringGrid::DoGetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont)
 {
+    CellColorOfProps(ACol, ARow, AState, ABrush, AFont, PropsAt(ACol, ARow));
+}
+
+void TVynStringGrid::CellColorOfProps(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont,
+                                      const TCellProperties* Props)
+{
     if (FActiveCellShow) {
         const int d = DisplColIndex(ACol);
         if ((ARow == Row() && d == FixedCols() - 1 && FixedCols() > 0) ||
@@ -407,7 +413,7 @@ void TVynStringGrid::DoGetCellColor(int ACol, int ARow, TGridDrawState AState, T
             ABrush->SetColor(FActiveCellColor);
         }
     }
-    if (const TCellProperties* p = PropsAt(ACol, ARow)) {
+    if (const TCellProperties* p = Props) {
         switch (GetCellType(ACol, ARow)) {
         case TCellType::ctIcon:
         case TCellType::ctNone:

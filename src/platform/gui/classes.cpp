@@ -1,6 +1,7 @@
 #include "platform/gui/classes.h"
 
 #include <algorithm>
+#include <list>
 #include <typeinfo>
 
 void TPersistent::Assign(const TPersistent& Source)
@@ -211,12 +212,6 @@ void TCollection::CheckIndex(int Index) const
         throw Exception(QStringLiteral("List index out of bounds (%1)").arg(Index));
 }
 
-TCollectionItem* TCollection::Items(int Index) const
-{
-    CheckIndex(Index);
-    return items_[size_t(Index)];
-}
-
 TCollectionItem* TCollection::Add()
 {
     if (!factory_)
@@ -311,4 +306,56 @@ void TCollection::RemoveItem(TCollectionItem* Item)
     items_.erase(std::remove(items_.begin(), items_.end(), Item), items_.end());
     Item->collection_ = nullptr;
     Changed();
+}
+
+// ---- the class registry -------------------------------------------------------------------------
+
+namespace {
+
+// A list: a registered class keeps its place while others come and go.
+std::list<TPersistentClassInfo>& ClassRegistry()
+{
+    static std::list<TPersistentClassInfo> classes;
+    return classes;
+}
+
+std::list<TPersistentClassInfo>::iterator FindRegistered(const String& Name)
+{
+    auto& classes = ClassRegistry();
+    return std::find_if(classes.begin(), classes.end(), [&](const TPersistentClassInfo& c) {
+        return c.Name.compare(Name, Qt::CaseInsensitive) == 0;
+    });
+}
+
+}  // namespace
+
+void RegisterClass(const String& Name, const std::type_info& Type, TPersistentMaker Create)
+{
+    const auto it = FindRegistered(Name);
+    if (it != ClassRegistry().end()) {
+        if (*it->Type != Type)
+            throw Exception(QStringLiteral("A class named %1 already exists").arg(Name));
+        return;
+    }
+    ClassRegistry().push_back({Name, &Type, std::move(Create)});
+}
+
+void UnRegisterClass(const String& Name)
+{
+    const auto it = FindRegistered(Name);
+    if (it != ClassRegistry().end())
+        ClassRegistry().erase(it);
+}
+
+const TPersistentClassInfo* GetClass(const String& Name)
+{
+    const auto it = FindRegistered(Name);
+    return it == ClassRegistry().end() ? nullptr : &*it;
+}
+
+const TPersistentClassInfo& FindClass(const String& Name)
+{
+    if (const TPersistentClassInfo* c = GetClass(Name))
+        return *c;
+    throw Exception(QStringLiteral("Class %1 not found").arg(Name));
 }

@@ -2,6 +2,7 @@
 // The persistent-object and component base classes.
 #include <functional>
 #include <memory>
+#include <typeinfo>
 #include <vector>
 
 #include "platform/rtl/exceptions.h"
@@ -161,7 +162,12 @@ public:
     TPersistent* Owner() const { return owner_; }
     int Count() const { return static_cast<int>(items_.size()); }
     // A bad index raises Exception "List index out of bounds (n)".
-    TCollectionItem* Items(int Index) const;
+    TCollectionItem* Items(int Index) const
+    {
+        if (Index < 0 || Index >= Count())
+            CheckIndex(Index);
+        return items_[size_t(Index)];
+    }
     TCollectionItem* Add();
     // A new item at Index (0 .. Count).
     TCollectionItem* Insert(int Index);
@@ -193,3 +199,28 @@ private:
     std::vector<TCollectionItem*> items_;
     int updateCount_ = 0;
 };
+
+// ---- the class registry -------------------------------------------------------------------------
+
+// Persistent classes found by name, for building objects from stored
+// descriptions. A class comes with a maker when it can be made from an
+// owner alone.
+using TPersistentMaker = std::function<TPersistent*(TComponent* AOwner)>;
+
+struct TPersistentClassInfo {
+    String Name;
+    const std::type_info* Type = nullptr;
+    TPersistentMaker Create;
+};
+
+// Registers Type under Name. The same class under the same name again
+// changes nothing; another class under a name already taken (names
+// compared ignoring case) raises Exception "A class named X
+// already exists".
+void RegisterClass(const String& Name, const std::type_info& Type, TPersistentMaker Create = {});
+void UnRegisterClass(const String& Name);
+// The class registered under Name, nullptr when none (valid until it is
+// unregistered).
+const TPersistentClassInfo* GetClass(const String& Name);
+// The same, raising Exception "Class X not found" when none.
+const TPersistentClassInfo& FindClass(const String& Name);

@@ -13,6 +13,7 @@ public:
     using TVynColumnGrid::ChangeScale;
     using TVynColumnGrid::ColumnMoved;
     using TVynColumnGrid::ColWidthsChanged;
+    using TVynColumnGrid::EditCombo;
     using TVynColumnGrid::FFilterColumn;
     using TVynColumnGrid::GetEditLimit;
     using TVynColumnGrid::GetEditMask;

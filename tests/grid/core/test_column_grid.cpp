@@ -7,6 +7,7 @@
 #include "column_grid_probe.h"
 #include "grid/core/cell_graphic.h"
 #include "grid/core/grid_options.h"
+#include "platform/gui/stdctrls.h"
 
 namespace {
 
@@ -321,6 +322,49 @@ TEST_F(ColumnGridTest, EditorComboAndEditLimitsComeFromTheColumn)
     EXPECT_EQ(g.GetEditLimit(), 15);
     g.SetCol(1);
     EXPECT_EQ(g.GetEditLimit(), 0);
+}
+
+TEST_F(ColumnGridTest, TheSharedComboTakesTheItemsOfTheColumnBeingEdited)
+{
+    TComboBox combo(nullptr);
+    g.EditCombo = &combo;
+    Col(2).SetEditor(TEditorType::edComboList);
+    Col(2).ComboItems()->SetCommaText("int8,int16");
+    Col(2).SetDropDownCount(4);
+    Col(5).SetEditor(TEditorType::edComboEdit);
+    Col(5).ComboItems()->SetCommaText("a,b,c");
+    Col(5).SetFloatFormat("%.3f");
+    const String gridFormat = g.FloatFormat();
+    TEditorType e = TEditorType::edNormal;
+    g.DoGetEditorType(2, 1, e);
+    EXPECT_EQ(combo.Items().CommaText(), "int8,int16");
+    EXPECT_EQ(combo.DropDownCount(), 4);
+    g.DoGetEditorType(5, 2, e);
+    EXPECT_EQ(e, TEditorType::edComboEdit);
+    EXPECT_EQ(combo.Items().CommaText(), "a,b,c");
+    EXPECT_EQ(combo.DropDownCount(), 8);
+    // A header cell asks nothing of the combo; the grid's float format is
+    // never the column's.
+    g.DoGetEditorType(2, 0, e);
+    EXPECT_EQ(combo.Items().CommaText(), "a,b,c");
+    EXPECT_EQ(g.FloatFormat(), gridFormat);
+    g.EditCombo = nullptr;
+}
+
+TEST_F(ColumnGridTest, ColumnOperationsKeepOneDefinitionPerColumn)
+{
+    // The string grid's column insertion and grouping change no column
+    // yet: the definitions stay as they are.
+    Col(2).SetHeader("Type");
+    g.InsertCols(2, 2);
+    g.RemoveCols(1, 1);
+    EXPECT_EQ(g.Columns()->Count(), g.ColCount() + g.NumHiddenColumns());
+    EXPECT_EQ(Col(2).Header(), "Type");
+    g.Group(2);
+    Col(2).SetHeader("Changed");
+    g.UnGroup();
+    // Nothing came back from a group, so nothing is restored.
+    EXPECT_EQ(Col(2).Header(), "Changed");
 }
 
 TEST_F(ColumnGridTest, ScalingReachesHiddenColumnsToo)
