@@ -1,0 +1,47 @@
+#pragma once
+// The bracket of every row and column operation of the grid's data
+// operations: the hourglass cursor and an update lock for its length (both
+// given back on every path, exceptions included); Done puts the current
+// row and the top row back where they were (or on the last row), places
+// the cell controls and sends the one CellsChanged of the operation.
+#include <vector>
+
+#include "grid/core/vyn_string_grid.h"
+#include "platform/gui/application.h"
+
+class TRowsScope {
+public:
+    explicit TRowsScope(TVynStringGrid& Grid)
+        : g_(Grid), cursor_(Screen.Cursor()), row_(Grid.Row()), top_(Grid.TopRow())
+    {
+        Screen.SetCursor(crHourGlass);
+        g_.BeginUpdate();
+    }
+    ~TRowsScope()
+    {
+        g_.EndUpdate();
+        Screen.SetCursor(cursor_);
+    }
+    TRowsScope(const TRowsScope&) = delete;
+    TRowsScope& operator=(const TRowsScope&) = delete;
+
+    int OldRow() const { return row_; }
+    // Without a rectangle nothing is reported (the operation changed no cell).
+    void Done(const TRect* R);
+    void Done(const TRect& R) { Done(&R); }
+
+private:
+    TVynStringGrid& g_;
+    TCursor cursor_;
+    int row_;
+    int top_;
+};
+
+// Erases the entries at the ascending indexes (those the list has).
+template <typename L>
+void EraseIndexes(L& List, const std::vector<int>& Ascending)
+{
+    for (auto it = Ascending.rbegin(); it != Ascending.rend(); ++it)
+        if (*it >= 0 && *it < int(List.size()))
+            List.erase(List.begin() + *it);
+}
