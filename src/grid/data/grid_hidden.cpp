@@ -188,10 +188,8 @@ void TVynStringGrid::HideMarkedRows(const std::vector<int>& Rows, THiddenBy By, 
     // The row selection by display row follows the rows that stay.
     if (FMouseActions->DisjunctRowSelect() && !FMouseActions->RowSelectPersistent())
         EraseIndexes(*FRowSelect, rows);
-    for (TIntList* l : {FModifiedRows, FEnabledRows})
-        for (auto it = rows.rbegin(); it != rows.rend(); ++it)
-            if (*it < l->Count())
-                l->Delete(*it);
+    EraseListIndexes(*FModifiedRows, rows);
+    EraseListIndexes(*FEnabledRows, rows);
     CompactRows(rows);
     // Both lists ascend by Idx: one merge.
     if (FGridItems.empty() || FGridItems.back()->Idx() < items.front()->Idx()) {

@@ -37,11 +37,21 @@ private:
     int top_;
 };
 
-// Erases the entries at the ascending indexes (those the list has).
+// Erases the entries at the ascending indexes (those the list has), in
+// one pass.
 template <typename L>
 void EraseIndexes(L& List, const std::vector<int>& Ascending)
 {
-    for (auto it = Ascending.rbegin(); it != Ascending.rend(); ++it)
-        if (*it >= 0 && *it < int(List.size()))
-            List.erase(List.begin() + *it);
+    size_t w = 0, j = 0;
+    for (size_t i = 0; i < List.size(); ++i) {
+        while (j < Ascending.size() && Ascending[j] < int(i))
+            ++j;
+        if (j < Ascending.size() && Ascending[j] == int(i))
+            continue;
+        List[w++] = List[i];
+    }
+    List.resize(w);
 }
+
+// The same for a TIntList.
+void EraseListIndexes(TIntList& List, const std::vector<int>& Ascending);

@@ -26,13 +26,6 @@ std::vector<int> Range(int From, int Count)
     return v;
 }
 
-void EraseListIndexes(TIntList& List, const std::vector<int>& Ascending)
-{
-    for (auto it = Ascending.rbegin(); it != Ascending.rend(); ++it)
-        if (*it >= 0 && *it < List.Count())
-            List.Delete(*it);
-}
-
 // Blanks and control characters at both ends go.
 String TrimText(const String& S)
 {
@@ -45,6 +38,19 @@ String TrimText(const String& S)
 }
 
 }  // namespace
+
+void EraseListIndexes(TIntList& List, const std::vector<int>& Ascending)
+{
+    if (Ascending.empty() || Ascending.front() >= List.Count())
+        return;
+    std::vector<int> v(static_cast<size_t>(List.Count()));
+    for (int i = 0; i < List.Count(); ++i)
+        v[size_t(i)] = List.Items(i);
+    EraseIndexes(v, Ascending);
+    List.Clear();
+    for (const int x : v)
+        List.Add(x);
+}
 
 // ---- the bracket and the workers ----------------------------------------------------------------
 
@@ -190,6 +196,7 @@ void TVynStringGrid::RemoveDuplicates(int ACol, bool DoCase)
     const int rc = RealColIndex(ACol);
     const int end = std::min(RowCount() - FFixedFooters, LastDataRow() + 1);
     QSet<String> seen;
+    seen.reserve(std::max(end - FixedRows(), 0));
     std::vector<int> rows;
     for (int r = FixedRows(); r < end; ++r) {
         const String t = DoCase ? Cells(rc, r) : Cells(rc, r).toCaseFolded();
