@@ -21,6 +21,16 @@ int Moved(int I, int From, int To)
     return I;
 }
 
+// The column (Rows: the row) of every control moves as its cell did.
+void MoveControls(TControlList& L, bool Rows, int From, int To)
+{
+    for (int i = 0; i < L.Count(); ++i) {
+        TControlItem* c = L.Control(i);
+        int& at = Rows ? c->Y : c->X;
+        at = Moved(at, From, To);
+    }
+}
+
 }  // namespace
 
 void TVynStringGrid::MoveColumn(int FromIndex, int ToIndex)
@@ -30,10 +40,7 @@ void TVynStringGrid::MoveColumn(int FromIndex, int ToIndex)
     TBaseGrid::MoveColumn(FromIndex, ToIndex);
     if (FControlList->Count() == 0 || FromIndex == ToIndex)
         return;
-    for (int i = 0; i < FControlList->Count(); ++i) {
-        TControlItem* c = FControlList->Control(i);
-        c->X = Moved(c->X, FromIndex, ToIndex);
-    }
+    MoveControls(*FControlList, false, FromIndex, ToIndex);
     CellControlsUpdate();
 }
 
@@ -47,10 +54,7 @@ void TVynStringGrid::MoveRow(int FromIndex, int ToIndex)
     TBaseGrid::MoveRow(FromIndex, ToIndex);
     if (FControlList->Count() == 0 || FromIndex == ToIndex)
         return;
-    for (int i = 0; i < FControlList->Count(); ++i) {
-        TControlItem* c = FControlList->Control(i);
-        c->Y = Moved(c->Y, rf, rt);
-    }
+    MoveControls(*FControlList, true, rf, rt);
     CellControlsUpdate();
 }
 

@@ -148,7 +148,10 @@ void TVynStringGrid::DropMarkedRows(const std::vector<int>& Rows, bool Free, boo
     if (k > 0)
         CompactRows(rows);
     if (emptied >= 0) {
+        const bool block = FBlockCellChange;
+        FBlockCellChange = true;
         ClearRows(emptied, 1);
+        FBlockCellChange = block;
         SetRowHeights(emptied, DefaultRowHeight());
     }
     FMaxRowCount = std::max(FMaxRowCount - int(Rows.size()), RowCount());
@@ -347,7 +350,11 @@ void TVynStringGrid::RemoveCols(int ColIndex, int CCount)
     if (shownGoing >= ColCount())
         return;
     TRowsScope scope(*this);
+    // Cleared without a report of its own: the removal reports once.
+    const bool block = FBlockCellChange;
+    FBlockCellChange = true;
     ClearCols(ColIndex, CCount);
+    FBlockCellChange = block;
     // Widths and flags of every real column, the block taken out.
     std::vector<int> widths(static_cast<size_t>(total));
     std::vector<bool> shown(static_cast<size_t>(total));
@@ -605,32 +612,39 @@ void TVynStringGrid::ClearAll()
 
 // ---- merges and splits --------------------------------------------------------------------------
 
-void TVynStringGrid::SplitColumnCells(int ACol)
+namespace {
+
+// Walks the indexes from 0 while below End: a merge met on the way is
+// split and the walk jumps past it.
+template <typename Merged, typename Span, typename Split>
+void SplitAlong(int End, Merged IsMerged, Span SpanAt, Split SplitAt)
 {
-    int r = 0;
-    while (r < RowCount() - FFixedFooters - 1) {
-        if (IsYMergedCell(ACol, r)) {
-            const int span = CellSpan(ACol, r).Y;
-            SplitCells(ACol, r);
-            r += std::max(span, 0) + 1;
+    int i = 0;
+    while (i < End) {
+        if (IsMerged(i)) {
+            const int span = SpanAt(i);
+            SplitAt(i);
+            i += std::max(span, 0) + 1;
         } else {
-            ++r;
+            ++i;
         }
     }
 }
 
+}  // namespace
+
+void TVynStringGrid::SplitColumnCells(int ACol)
+{
+    SplitAlong(
+        RowCount() - FFixedFooters - 1, [&](int r) { return IsYMergedCell(ACol, r); },
+        [&](int r) { return CellSpan(ACol, r).Y; }, [&](int r) { SplitCells(ACol, r); });
+}
+
 void TVynStringGrid::SplitRowCells(int ARow)
 {
-    int c = 0;
-    while (c < ColCount() - FFixedRightCols - 1) {
-        if (IsXMergedCell(c, ARow)) {
-            const int span = CellSpan(c, ARow).X;
-            SplitCells(c, ARow);
-            c += std::max(span, 0) + 1;
-        } else {
-            ++c;
-        }
-    }
+    SplitAlong(
+        ColCount() - FFixedRightCols - 1, [&](int c) { return IsXMergedCell(c, ARow); },
+        [&](int c) { return CellSpan(c, ARow).X; }, [&](int c) { SplitCells(c, ARow); });
 }
 
 void TVynStringGrid::SplitAllCells()

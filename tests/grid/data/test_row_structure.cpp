@@ -9,6 +9,7 @@
 #include "grid/core/grid_options.h"
 #include "grid/data/grid_data_holders.h"
 #include "grid/render/grid_render_holders.h"
+#include "platform/gui/application.h"
 
 namespace {
 
@@ -79,6 +80,19 @@ TEST_F(RowsTest, InsertingAboveAVisibleFloatingFooterKeepsItLast)
     g.RemoveRows(10, 20);
     EXPECT_EQ(g.Cells(1, g.RowCount() - 1), "footer");
     EXPECT_EQ(g.RowCount(), 11);
+}
+
+TEST_F(RowsTest, TheLockAndTheCursorComeBackWhenAHandlerThrows)
+{
+    const TCursor before = Screen.Cursor();
+    g.OnCellsChanged = [](TObject*, TRect&) { throw Exception("handler"); };
+    EXPECT_THROW(g.RemoveRows(2, 3), Exception);
+    EXPECT_EQ(g.UpdateCount(), 0);
+    EXPECT_EQ(Screen.Cursor(), before);
+    EXPECT_EQ(g.RowCount(), 7);
+    EXPECT_THROW(g.HideRows(2, 3), Exception);
+    EXPECT_EQ(g.UpdateCount(), 0);
+    EXPECT_EQ(Screen.Cursor(), before);
 }
 
 TEST(RowsDuplicates, CaseCountsOnlyWithDoCase)
@@ -189,7 +203,10 @@ TEST(Columns, InsertingAndRemovingColumnsKeepsHiddenColumnsAndHiddenRowsInStep)
     EXPECT_EQ(g.Cells(6, 1), "4:1");
     EXPECT_EQ(g.Cells(1, 1), "");
     EXPECT_EQ(g.AllCells(3, 2), "1:2");
+    int changes = 0;
+    g.OnCellsChanged = [&changes](TObject*, TRect&) { ++changes; };
     g.RemoveCols(1, 3);
+    EXPECT_EQ(changes, 1);
     EXPECT_EQ(g.TotalColCount(), 5);
     EXPECT_TRUE(g.IsHiddenColumn(3));
     EXPECT_EQ(g.AllColWidths(3), 44);
