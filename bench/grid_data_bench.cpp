@@ -205,7 +205,7 @@ void BM_DisplToRealRow_HalfHidden(benchmark::State& State)
 }
 
 #define VYN_ROWS_CASE(F) \
-    BENCHMARK(F)->Arg(50000)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond)->Apply(Repeated)
+    BENCHMARK(F)->Arg(50000)->Arg(100000)->Iterations(3)->Unit(benchmark::kMillisecond)->Apply(Repeated)
 VYN_ROWS_CASE(BM_RemoveDuplicates_Baseline_VectorOfRows);
 VYN_ROWS_CASE(BM_RemoveDuplicates);
 VYN_ROWS_CASE(BM_RemoveSelectedRows_Baseline_VectorOfRows);

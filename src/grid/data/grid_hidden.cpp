@@ -15,9 +15,6 @@
 
 namespace {
 
-// A grid being destroyed no longer changes its counts.
-bool Going(const TComponent& C) { return C.ComponentState().Contains(TComponentStateItem::csDestroying); }
-
 // Entry i of a list kept by display row becomes the entry of the old row
 // Order[i] (0 for a row that was not there). Lists shorter than the old
 // rows are left alone.
@@ -36,7 +33,7 @@ bool SpreadMarks(std::vector<int>& V, const std::vector<int>& Order, int OldRows
 
 void TVynStringGrid::HideColumns(int FromCol, int ToCol)
 {
-    if (Going(*this))
+    if (BeingDestroyed(*this))
         return;
     HideInplaceEdit();
     for (int c = std::max(FromCol, 0); c <= ToCol && c < TotalColCount(); ++c) {
@@ -59,7 +56,7 @@ void TVynStringGrid::HideColumns(int FromCol, int ToCol)
 
 void TVynStringGrid::UnHideColumns(int FromCol, int ToCol)
 {
-    if (Going(*this))
+    if (BeingDestroyed(*this))
         return;
     HideInplaceEdit();
     // Only columns the flags know can be hidden.

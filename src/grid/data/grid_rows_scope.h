@@ -9,6 +9,12 @@
 #include "grid/core/vyn_string_grid.h"
 #include "platform/gui/application.h"
 
+// A grid being destroyed changes no counts and reports nothing.
+inline bool BeingDestroyed(const TComponent& C)
+{
+    return C.ComponentState().Contains(TComponentStateItem::csDestroying);
+}
+
 class TRowsScope {
 public:
     explicit TRowsScope(TVynStringGrid& Grid)

@@ -17,8 +17,6 @@
 
 namespace {
 
-bool BeingDestroyed(const TComponent& C) { return C.ComponentState().Contains(TComponentStateItem::csDestroying); }
-
 std::vector<int> Range(int From, int Count)
 {
     std::vector<int> v(static_cast<size_t>(std::max(Count, 0)));
