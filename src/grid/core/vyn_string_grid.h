@@ -1434,6 +1434,10 @@ protected:
     void RestoreRowsWhere(const std::function<bool(const TGridItem&)>& Pick);
     void KeepCurrentRow(int OldRow, int OldTop);
     int LastDataRow() const;
+    // The width and the shown flag of every real column, and back (the
+    // count of shown columns and their widths follow).
+    void ReadColumnLayout(std::vector<int>& Widths, std::vector<bool>& Shown);
+    void ApplyColumnLayout(const std::vector<int>& Widths, const std::vector<bool>& Shown);
 
 private:
     void CreateOwnedObjects();

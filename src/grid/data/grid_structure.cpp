@@ -335,6 +335,27 @@ void TVynStringGrid::AddRow()
 
 // ---- columns ------------------------------------------------------------------------------------
 
+void TVynStringGrid::ReadColumnLayout(std::vector<int>& Widths, std::vector<bool>& Shown)
+{
+    const int total = TotalColCount();
+    Widths.resize(static_cast<size_t>(total));
+    Shown.resize(static_cast<size_t>(total));
+    for (int c = 0; c < total; ++c) {
+        Widths[size_t(c)] = AllColWidths(c);
+        Shown[size_t(c)] = !IsHiddenColumn(c);
+    }
+}
+
+void TVynStringGrid::ApplyColumnLayout(const std::vector<int>& Widths, const std::vector<bool>& Shown)
+{
+    FVisibleCol = Shown;
+    FAllColWidths = Widths;
+    RebuildColumnMaps();
+    SetColCount(int(std::count(Shown.begin(), Shown.end(), true)));
+    for (int d = 0; d < ColCount(); ++d)
+        SetColWidths(d, Widths[size_t(DisplToRealCol(d))]);
+}
+
 void TVynStringGrid::RemoveCols(int ColIndex, int CCount)
 {
     const int total = TotalColCount();
@@ -354,12 +375,9 @@ void TVynStringGrid::RemoveCols(int ColIndex, int CCount)
     ClearCols(ColIndex, CCount);
     FBlockCellChange = block;
     // Widths and flags of every real column, the block taken out.
-    std::vector<int> widths(static_cast<size_t>(total));
-    std::vector<bool> shown(static_cast<size_t>(total));
-    for (int c = 0; c < total; ++c) {
-        widths[size_t(c)] = AllColWidths(c);
-        shown[size_t(c)] = !IsHiddenColumn(c);
-    }
+    std::vector<int> widths;
+    std::vector<bool> shown;
+    ReadColumnLayout(widths, shown);
     widths.erase(widths.begin() + ColIndex, widths.begin() + ColIndex + CCount);
     shown.erase(shown.begin() + ColIndex, shown.begin() + ColIndex + CCount);
     const int stored = StoredColCount();
@@ -383,12 +401,7 @@ void TVynStringGrid::RemoveCols(int ColIndex, int CCount)
             cells.Delete(c);
         }
     }
-    FVisibleCol = shown;
-    FAllColWidths = widths;
-    RebuildColumnMaps();
-    SetColCount(int(std::count(shown.begin(), shown.end(), true)));
-    for (int d = 0; d < ColCount(); ++d)
-        SetColWidths(d, widths[size_t(DisplToRealCol(d))]);
+    ApplyColumnLayout(widths, shown);
     scope.Done(TRect(ColIndex, 0, ColIndex + CCount, RowCount() - 1));
 }
 
@@ -399,12 +412,9 @@ void TVynStringGrid::InsertCols(int ColIndex, int CCount)
         return;
     ColIndex = std::min(ColIndex, total);
     TRowsScope scope(*this);
-    std::vector<int> widths(static_cast<size_t>(total));
-    std::vector<bool> shown(static_cast<size_t>(total));
-    for (int c = 0; c < total; ++c) {
-        widths[size_t(c)] = AllColWidths(c);
-        shown[size_t(c)] = !IsHiddenColumn(c);
-    }
+    std::vector<int> widths;
+    std::vector<bool> shown;
+    ReadColumnLayout(widths, shown);
     widths.insert(widths.begin() + ColIndex, size_t(CCount), DefaultColWidth());
     shown.insert(shown.begin() + ColIndex, size_t(CCount), true);
     const int newTotal = total + CCount;
@@ -427,12 +437,7 @@ void TVynStringGrid::InsertCols(int ColIndex, int CCount)
         for (int i = 0; i < CCount && ColIndex <= cells.Count(); ++i)
             cells.InsertObject(ColIndex, String(), nullptr);
     }
-    FVisibleCol = shown;
-    FAllColWidths = widths;
-    RebuildColumnMaps();
-    SetColCount(int(std::count(shown.begin(), shown.end(), true)));
-    for (int d = 0; d < ColCount(); ++d)
-        SetColWidths(d, widths[size_t(DisplToRealCol(d))]);
+    ApplyColumnLayout(widths, shown);
     scope.Done(nullptr);
 }
 
