@@ -5,6 +5,7 @@
 #include "grid/core/vyn_string_grid.h"
 #include "grid/data/grid_data_holders.h"
 #include "grid/data/grid_rows_scope.h"
+#include "grid/interact/grid_interact_holders.h"
 #include "grid/render/grid_render_holders.h"
 
 namespace {
@@ -141,4 +142,19 @@ void TVynStringGrid::ScrollInView(int ColIndex, int RowIndex)
     if (fr + vr >= RowCount())
         return;
     SetTopRow(std::max(t, fr));
+    // Above a visible search footer.
+    if (!FSearchFooter->Visible() || !FSearchPanel)
+        return;
+    int usable = Height() - FSearchPanel->Height();
+    if (VisibleColCount() < ColCount())
+        usable -= GetSystemMetrics(SM_CYHSCROLL);
+    while (TopRow() < RowIndex) {
+        const TRect r = CellRect(0, RowIndex);
+        if (r.Bottom <= usable)
+            break;
+        const int before = TopRow();
+        SetTopRow(before + 1);
+        if (TopRow() == before)
+            break;
+    }
 }

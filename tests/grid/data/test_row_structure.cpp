@@ -8,6 +8,7 @@
 #include "data_grid_fixture.h"
 #include "grid/core/grid_options.h"
 #include "grid/data/grid_data_holders.h"
+#include "grid/interact/grid_interact_holders.h"
 #include "grid/render/grid_render_holders.h"
 #include "platform/gui/application.h"
 
@@ -387,4 +388,14 @@ TEST(Moving, ScrollInViewLeavesAVisibleCellAndCentresAFarOne)
     EXPECT_EQ(g.TopRow(), 80 - g.VisibleRowCount() / 2);
     g.ScrollInView(9, 200);
     EXPECT_EQ(g.Row(), 80);
+
+    // A visible search footer: the row stays above the panel.
+    g.SearchFooter()->SetVisible(true);
+    g.SearchPanel()->SetHeight(90);
+    g.SetTopRow(1);
+    const int last = g.TopRow() + g.VisibleRowCount() - 1;
+    g.ScrollInView(2, last);
+    EXPECT_GT(g.TopRow(), 1);
+    EXPECT_GT(g.CellRect(0, last).Bottom, 0);
+    EXPECT_LE(g.CellRect(0, last).Bottom, g.Height() - 90);
 }
