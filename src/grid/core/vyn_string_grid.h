@@ -142,8 +142,14 @@ public:
 // One hidden row: its real index, height, filter level and its cells in
 // real column order, each text with its object slot (usually the cell's
 // TCellProperties, which the grid owns while the row is hidden).
+// Who hid a row: HideRow(s) and the row operations, a filter level, or a
+// contracted node. Each restores only its own rows.
+enum class THiddenBy { hbRows, hbFilter, hbNode };
+
 class TGridItem : public TObject {
 public:
+    THiddenBy HiddenBy() const { return FHiddenBy; }
+    void SetHiddenBy(THiddenBy Value) { FHiddenBy = Value; }
     int Idx() const { return FIdx; }
     void SetIdx(int Value) { FIdx = Value; }
     int Height() const { return FHeight; }
@@ -157,6 +163,7 @@ private:
     int FIdx = 0;
     int FHeight = 0;
     int FLevel = 0;
+    THiddenBy FHiddenBy = THiddenBy::hbRows;
     TStringList FItems;
 };
 
@@ -1086,6 +1093,86 @@ public:
     virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
     virtual void CalcFooter(int ACol);
 
+    // ---- row and column structure, hiding and moving (src/grid/data;
+    // docs/GRID.md, "Row and column structure"). Rows are display rows
+    // and columns real columns unless a comment says otherwise. Each
+    // operation moves the rows in one pass and ends with one CellsChanged.
+    // Columns (real indexes): the last display column is never hidden.
+    void HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }
+    void HideColumns(int FromCol, int ToCol);
+    void UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
+    void UnHideColumns(int FromCol, int ToCol);
+    // Real rows. HideRows keeps each row's cells, objects and height in a
+    // TGridItem; UnHideRow(s) and UnHideRowsAll restore only rows hidden
+    // this way (not those of a filter level or a node); UnHideRows does
+    // nothing when FromRow is not hidden, HideRowsEx when it is.
+    void HideRow(int RowIndex) { HideRows(RowIndex, RowIndex); }
+    void HideRows(int FromRow, int ToRow);
+    void HideRowsEx(int FromRow, int ToRow);
+    void UnHideRow(int RowIndex) { UnHideRows(RowIndex, RowIndex); }
+    void UnHideRows(int FromRow, int ToRow);
+    void UnHideRowsAll();
+    // A new filter level hiding the listed display rows (ascending);
+    // UnHideRowList restores the rows of the last level (FFilterLevel - 1)
+    // at their places; its caller lowers the level.
+    void HideRowList(const TIntList& RowList);
+    void UnHideRowList();
+    int FilterLevel() const { return FFilterLevel; }
+    // The list is not needed (the answer is a binary search); it stays
+    // as it is passed.
+    bool IsHiddenRow(int ARow, TIntList*& ListHidden) const;
+    void HideSelection();
+    void UpdateEditMode();
+    // Removing and inserting rows: indexes past the end and counts below 1
+    // do nothing, counts past the end are cut to the rows there are.
+    virtual void RemoveRows(int RowIndex, int RCount);
+    // Frees nothing: the rows' objects are the caller's.
+    virtual void RemoveRowsEx(int RowIndex, int RCount);
+    void DoDeleteRowRange(int RowIndex, int RCount, bool UpdateControls);
+    void DoInsertRows(int RowIndex, int RCount, bool UpdateControls);
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+    // ACol is a display column; the first row of each text stays.
+    void RemoveDuplicates(int ACol, bool DoCase);
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    void AddRow();
+    void AddColumn() { InsertCols(ColCount(), 1); }
+    virtual void InsertCols(int ColIndex, int CCount);
+    virtual void RemoveCols(int ColIndex, int CCount);
+    // Rectangles (inclusive).
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+    void TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+    void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+    void ClearCols(int ColIndex, int CCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearNormalCells();
+    void Clear();
+    void ClearSelection();
+    void ClearAll();
+    bool BlockCellChange() const { return FBlockCellChange; }
+    void SetBlockCellChange(bool Value) { FBlockCellChange = Value; }
+    // Merges and splits along a column or a row.
+    void SplitRowCells(int ARow);
+    void SplitAllCells();
+    void MergeRowCells(int ARow, bool MainMerge);
+    void MergeCols(int ColIndex1, int ColIndex2, const String& Separator);
+    bool IsCell(const String& SubStr, int& ACol, int& ARow);
+    bool IsWideCell(int ACol, int ARow);
+    // Moving (display indexes); the cell controls go along.
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+    void MoveRows(int FromIndex, int ToIndex, int Count);
+    void ScrollInView(int ColIndex, int RowIndex);
+    // Fires OnCellsChanged, tells the notifiers, recalculates the footer.
+    virtual void CellsChanged(const TRect& R);
+
     // ---- members of the other grid folders the core calls (docs/GRID.md)
     void RepaintRow(int ARow);
     void RepaintCol(int ACol);
@@ -1138,10 +1225,8 @@ public:
     void SearchHighlightClick(TObject* Sender);
     void OwnerFormResize(TObject* Sender);
 
-    // ---- column operations the column grid follows, and the focus frame
-    // (docs/GRID.md, placeholders). ACol of AutoSizeCol is a display column.
-    virtual void InsertCols(int ColIndex, int CCount);
-    virtual void RemoveCols(int ColIndex, int CCount);
+    // ---- grouping, sizing and the focus frame (docs/GRID.md,
+    // placeholders). ACol of AutoSizeCol is a display column.
     virtual void Group(int Colindex);
     virtual void UnGroup();
     void AutoSizeCol(int ACol, int Padding);
@@ -1460,6 +1545,25 @@ protected:
     TScrollBar* FPaintScrollBar = nullptr;
     TWinControl* FScrollControlH = nullptr;
     TWinControl* FScrollControlV = nullptr;
+
+    // ---- the row workers of the data operations (src/grid/data)
+    friend class TRowsScope;
+    bool FBlockCellChange = false;
+    TGridRect FOldSelection{};
+    // The display rows (ascending) leave the store: removed (their objects
+    // freed) or hidden as TGridItems; the side lists follow in one pass.
+    void DropMarkedRows(const std::vector<int>& Rows, bool Free, bool UpdateControls);
+    void HideMarkedRows(const std::vector<int>& Rows, THiddenBy By, int Level);
+    // Takes the display rows (ascending) out of the store in one pass;
+    // what their slots still hold is freed.
+    void CompactRows(const std::vector<int>& Rows);
+    void RestoreRowsWhere(const std::function<bool(const TGridItem&)>& Pick);
+    void KeepCurrentRow(int OldRow, int OldTop);
+    int LastDataRow() const;
+    // The width and the shown flag of every real column, and back (the
+    // count of shown columns and their widths follow).
+    void ReadColumnLayout(std::vector<int>& Widths, std::vector<bool>& Shown);
+    void ApplyColumnLayout(const std::vector<int>& Widths, const std::vector<bool>& Shown);
 
 private:
     void CreateOwnedObjects();

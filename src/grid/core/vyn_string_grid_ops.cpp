@@ -620,12 +620,6 @@ TGridRect TVynStringGrid::UsedCells()
     return TGridRect{l, t, r, b};
 }
 
-void TVynStringGrid::DeleteRowRange(int ARow, int Count)
-{
-    FreeCellObjects(0, ARow, StoredColCount() - 1, ARow + Count - 1);
-    DeleteRows(ARow, Count);
-}
-
 void TVynStringGrid::DoCanAddRow(bool& CanAdd)
 {
     if (OnCanAddRow)

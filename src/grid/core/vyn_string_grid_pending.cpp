@@ -6,9 +6,6 @@
 
 #include "grid/core/vyn_string_grid.h"
 
-// The selection is parked by the row operations (data).
-void TVynStringGrid::UnHideSelection() { FSelHidden = false; }
-
 // Scrolling and the flat scroll bars (interaction).
 void TVynStringGrid::UpdateVertProportionalScroll() {}
 void TVynStringGrid::UpdateHorzProportionalScroll() {}

@@ -19,6 +19,13 @@ void TVynStringGrid::EndUpdate()
     }
 }
 
+// The cells-changed notification: the event, the notifiers, the footer.
+void TVynStringGrid::CellsChanged(const TRect& R)
+{
+    TRect r = R;
+    DoCellsChanged(r);
+}
+
 void TVynStringGrid::BalloonInit() {}
 void TVynStringGrid::BalloonDone() {}
 void TVynStringGrid::ApplySearchFooter() {}
