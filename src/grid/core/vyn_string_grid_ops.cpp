@@ -166,8 +166,6 @@ void TVynStringGrid::RestoreCellCache()
     SetCellEx(RealCol(), Row(), GetCellEx(RealCol(), Row()));
 }
 
-String TVynStringGrid::GetFormattedCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
-
 void TVynStringGrid::GetCellFloatFormat(int, int, String& Fmt) { Fmt = FFloatFormat; }
 
 void TVynStringGrid::DoPrintGetPageNum(int PageNum, int PageColNum, String& PageNumString)
