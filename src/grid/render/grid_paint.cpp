@@ -465,9 +465,13 @@ void TVynStringGrid::DrawCellBackground(TCanvas& ACanvas, TCellPaint& P)
     const bool selected = P.State.Contains(gdSelected);
     const TBitmap& bmp = *bg.Bitmap();
     if (!bmp.Empty() && Colors(P.RealCol, P.Row) == clNone && !(selected && FShowSelection)) {
+        // The cell up to its grid lines (the content rectangle of a
+        // scrollable cell also leaves a line's width free at its left and top).
         TRect t = P.Cell;
-        t.Left -= FGridLineWidth - 1;
-        t.Top -= FGridLineWidth - 1;
+        if (!P.Fixed) {
+            t.Left -= FGridLineWidth;
+            t.Top -= FGridLineWidth;
+        }
         auto guard = ACanvas.SaveState();
         ACanvas.IntersectClipRect(t);
         if (bg.Display() == TBackGroundDisplay::bdTile) {
@@ -501,11 +505,15 @@ void TVynStringGrid::DrawCellBackground(TCanvas& ACanvas, TCellPaint& P)
     if (selected && FShowSelection &&
         !(P.State.Contains(gdFocused) && !Options().Contains(goDrawFocusSelected)))
         return;
-    TRect t = P.Cell;
-    t.Left -= 1;
-    t.Top -= FGridLineWidth;
-    t.Bottom += FGridLineWidth - 1;
+    // The cell's inside, its colours taken from one gradient over the whole
+    // grid, so neighbouring cells join; the stepped gradient leaves its last
+    // column (row) out, so it runs one pixel further, clipped to the cell.
     const bool horz = bg.Display() == TBackGroundDisplay::bdGradientHorz;
+    TRect t = P.Cell;
+    if (horz)
+        ++t.Right;
+    else
+        ++t.Bottom;
     // The colours at the cell's edges of one gradient across the whole grid.
     const TRect client = ClientRect();
     TColor from, to;
@@ -517,6 +525,7 @@ void TVynStringGrid::DrawCellBackground(TCanvas& ACanvas, TCellPaint& P)
         to = GradientColorAt(bg.Color(), bg.ColorTo(), 0, client.Height(), t.Bottom);
     }
     auto guard = ACanvas.SaveState();
+    ACanvas.IntersectClipRect(P.Cell);
     DrawSteppedGradient(ACanvas, from, to, horz, t, 128);
 }
 
@@ -575,6 +584,7 @@ void TVynStringGrid::DrawColSizeLine(int X)
     cv.Pen().SetStyle(psDot);
     cv.Pen().SetMode(pmNotXor);
     cv.Pen().SetWidth(1);
+    cv.SetBkMode(TRANSPARENT);  // the gaps between the dots stay untouched
     const TRect last = CalcCellRect(LeftCol(), RowCount() - 1);
     cv.MoveTo(X, 0);
     cv.LineTo(X, std::max(Height(), last.Bottom));
@@ -588,6 +598,7 @@ void TVynStringGrid::DrawRowSizeLine(int Y)
     cv.Pen().SetStyle(psDot);
     cv.Pen().SetMode(pmNotXor);
     cv.Pen().SetWidth(1);
+    cv.SetBkMode(TRANSPARENT);  // the gaps between the dots stay untouched
     const TRect last = CalcCellRect(ColCount() - 1, TopRow());
     cv.MoveTo(0, Y);
     cv.LineTo(std::max(Width(), last.Right), Y);

@@ -12,6 +12,7 @@
 #include "grid/core/vyn_string_grid.h"
 #include "grid/render/grid_render_holders.h"
 #include "platform/gui/forms.h"
+#include "platform/gui/stdctrls.h"
 #include "platform/testing/test_kit.h"
 
 // Exposes the state the interaction keeps for painting.
@@ -57,6 +58,14 @@ struct GridPaintTest : ::testing::Test {
         form.Show();
     }
     QImage Paint() { return grid->PaintToImage(); }
+    // Gives the input focus to another control of the form.
+    void FocusElsewhere()
+    {
+        auto* edit = new TEdit(&form);
+        edit->SetBounds(450, 300, 80, 22);
+        edit->SetParent(&form);
+        edit->SetFocus();
+    }
     static TColor At(const QImage& I, int X, int Y) { return FromQColor(I.pixelColor(X, Y)); }
     // Pixels in R darker than Limit (grey level).
     static int Dark(const QImage& I, const TRect& R, int Limit = 110)
