@@ -9,6 +9,7 @@
 #include "grid/core/vyn_string_grid.h"
 #include "grid/data/grid_data_holders.h"
 #include "grid/render/grid_render_holders.h"
+#include "grid/render/rtf_reader.h"
 #include "platform/gui/application.h"
 #include "platform/gui/canvas.h"
 #include "platform/gui/stdctrls.h"
@@ -295,10 +296,13 @@ String TVynStringGrid::GetCellTextForSave(int ACol, int ARow)
             s = HTMLToPlainText(s);
         break;
     case ttRTF:
-        // The rich text on one line (the rich edit's plain text comes with
-        // the editors).
-        s.remove(u'\r');
-        s.remove(u'\n');
+        // The rich text on one line, or its plain text.
+        if (FSaveWithRTF) {
+            s.remove(u'\r');
+            s.remove(u'\n');
+        } else {
+            s = RTFToPlainText(s);
+        }
         break;
     default: break;
     }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include <algorithm>
+#include <cctype>
 #include <vector>
 
 #include "grid/render/html/html_text.h"
@@ -130,8 +131,10 @@ private:
         case u'\'': {
             // Two hex digits: one Windows-1252 character.
             bool ok = false;
-            const int v = s_.mid(i_, 2).toInt(&ok, 16);
-            if (ok && i_ + 2 <= s_.size()) {
+            const String hex = s_.mid(i_, 2);
+            const int v = hex.toInt(&ok, 16);
+            auto isHex = [](QChar c) { return c.unicode() < 128 && std::isxdigit(c.unicode()); };
+            if (ok && hex.size() == 2 && isHex(hex[0]) && isHex(hex[1])) {
                 i_ += 2;
                 if (pendingSkip_ > 0) {
                     --pendingSkip_;
