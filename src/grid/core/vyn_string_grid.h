@@ -1103,6 +1103,18 @@ protected:
     unsigned FVAlign = 0;
     // The hover line of a column or row being sized.
     int FSizeLinePos = -1;
+    // The last look GetVisualProperties worked out for the painter, reused
+    // by the cell painter when the selection changed nothing.
+    struct TLastLook {
+        int Col = -1, Row = -1, PaintID = -1;
+        bool Reusable = false;
+        TColor Brush = clNone, ColorTo = clNone, MirrorColor = clNone, MirrorColorTo = clNone;
+        TAlignment HA = taLeftJustify;
+        TVAlignment VA = TVAlignment::vtaTop;
+        bool WW = false;
+        TCellGradientDirection GD = TCellGradientDirection::GradientVertical;
+        TGridDrawState State;
+    } FLastLook;
 
 public:
     // ---- members of the other grid folders the core calls (docs/GRID.md)

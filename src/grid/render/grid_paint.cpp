@@ -28,6 +28,11 @@ void TVynStringGrid::Paint()
     TCanvas& cv = Canvas();
     cv.Pen().SetStyle(psSolid);
     cv.Brush().SetStyle(bsSolid);
+    // The cells switch between these fonts: measured here once, their
+    // measures (and the text widths kept in them) are shared by every
+    // assignment instead of being made again at each switch.
+    Font().Measure();
+    FFixedFont->Measure();
     TBaseGrid::Paint();
     // A box around the cell the editor is open on.
     if (TInplaceEdit* ed = TBaseGrid::InplaceEditor(); ed && EditorMode() && ed->Visible()) {
@@ -73,12 +78,28 @@ void TVynStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const
     // 2. The filter row.
     P.FilterButton = IsFilterRow(ARow) && HasColumnFilter(P.RealCol);
     // 4. The look, without the selection (the text stage puts it back).
-    P.WW = FWordWrapEx;
-    TGridDrawState st = AState;
-    GetVisualProperties(ACol, ARow, st, false, false, true, ACanvas.Brush(), P.ColorTo, P.MirrorColor,
-                        P.MirrorColorTo, ACanvas.Font(), P.HA, P.VA, P.WW, P.GD);
-    if (st.Contains(gdFixed))
-        P.State.Include(gdFixed);
+    // The base grid's call with the selection left the canvas font as this
+    // call would make it; its other answers are kept in FLastLook.
+    const TLastLook& last = FLastLook;
+    if (last.Reusable && last.Col == ACol && last.Row == ARow && last.PaintID == FPaintID && &ACanvas == &Canvas()) {
+        ACanvas.Brush().SetColor(last.Brush);
+        P.ColorTo = last.ColorTo;
+        P.MirrorColor = last.MirrorColor;
+        P.MirrorColorTo = last.MirrorColorTo;
+        P.HA = last.HA;
+        P.VA = last.VA;
+        P.WW = last.WW;
+        P.GD = last.GD;
+        if (last.State.Contains(gdFixed))
+            P.State.Include(gdFixed);
+    } else {
+        P.WW = FWordWrapEx;
+        TGridDrawState st = AState;
+        GetVisualProperties(ACol, ARow, st, false, false, true, ACanvas.Brush(), P.ColorTo, P.MirrorColor,
+                            P.MirrorColorTo, ACanvas.Font(), P.HA, P.VA, P.WW, P.GD);
+        if (st.Contains(gdFixed))
+            P.State.Include(gdFixed);
+    }
     // 5. The graphic and its room.
     P.Layout = GetCellGraphicLayout(P.RealCol, ARow);
     if (P.RealCol == 0 && IsNode(ARow))
@@ -276,11 +297,11 @@ void TVynStringGrid::DrawFixedCellLook(TCanvas& ACanvas, TCellPaint& P)
     }
     // The sorted column's header has no colours of its own until sorting
     // gives it some (none: the look's gradient below).
-    if (!FFlat) {
-        const bool vista = FLook == TGridLook::glVista;
+    // (The base grid has filled the cell with the same gradient; only the
+    // white side lines of glVista are still to draw.)
+    if (!FFlat && FLook == TGridLook::glVista)
         DrawGradientCell(ACanvas, R, ACanvas.Brush().Color(), P.ColorTo, P.MirrorColor, P.MirrorColorTo, true,
-                         vista ? clWhite : clNone, vista, true);
-    }
+                         clWhite, true, true);
 }
 
 // Steps 17 to 19.
@@ -526,7 +547,10 @@ void TVynStringGrid::DrawCellBackground(TCanvas& ACanvas, TCellPaint& P)
     }
     auto guard = ACanvas.SaveState();
     ACanvas.IntersectClipRect(P.Cell);
-    DrawSteppedGradient(ACanvas, from, to, horz, t, 128);
+    // 128 steps, but no more than the cell has pixels: finer bands would
+    // only paint over each other.
+    const int extent = horz ? t.Width() : t.Height();
+    DrawSteppedGradient(ACanvas, from, to, horz, t, std::clamp(extent - 1, 1, 128));
 }
 
 void TVynStringGrid::PaintBackgroundOutsideCells()

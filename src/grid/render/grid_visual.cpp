@@ -240,6 +240,23 @@ void TVynStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
     // 15.
     DoGetWordWrap(realCol, ARow, WW);
     GetCellAlignment(realCol, ARow, HA, VA);
+    // Kept for the cell painter: a call with the selection that found the
+    // cell unselected gives what a call without it would.
+    FLastLook.Col = ACol;
+    FLastLook.Row = ARow;
+    FLastLook.PaintID = FPaintID;
+    FLastLook.Reusable = Select && Remap && !Print && !arrivedSelected && !AState.Contains(gdSelected) &&
+                         !ma.DisjunctRowSelect() && !ma.DisjunctColSelect() && !ma.DisjunctCellSelect() &&
+                         !FMouseButtonDown;
+    FLastLook.Brush = ABrush.Color();
+    FLastLook.ColorTo = AColorTo;
+    FLastLook.MirrorColor = AMirrorColor;
+    FLastLook.MirrorColorTo = AMirrorColorTo;
+    FLastLook.HA = HA;
+    FLastLook.VA = VA;
+    FLastLook.WW = WW;
+    FLastLook.GD = GD;
+    FLastLook.State = AState;
 }
 
 void TVynStringGrid::GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont& AFont,
@@ -260,7 +277,9 @@ void TVynStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TV
 {
     HAlign = FDefaultAlignment;
     VAlign = FVAlignment;
-    const String text = GetCellEx(ACol, ARow);
+    const TCellProperties* props = PropsAt(ACol, ARow);
+    // The text only when something depends on it.
+    const String text = FAutoNumAlign || props ? GetCellEx(ACol, ARow) : String();
     const bool formula = text.startsWith(u'=');
     if (FAutoNumAlign) {
         String t = text;
@@ -273,8 +292,8 @@ void TVynStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TV
                 HAlign = taRightJustify;
         }
     }
-    if (const TCellProperties* p = PropsAt(ACol, ARow); p && !formula)
-        HAlign = p->Alignment();
+    if (props && !formula)
+        HAlign = props->Alignment();
     DoGetAlignment(ACol, ARow, HAlign, VAlign);
 }
 
