@@ -100,6 +100,11 @@ void Paired(benchmark::State& State)
 
 void BM_Paired_PlainXPBands(benchmark::State& S) { Paired<Baseline, PlainLook>(S); }
 void BM_Paired_Mixed(benchmark::State& S) { Paired<Baseline, MixedLook>(S); }
+// The string grid's default look against the bare cell store it paints on.
+struct DefaultLook : GridPaint<TVynStringGrid> {
+    DefaultLook() : GridPaint<TVynStringGrid>(true) {}
+};
+void BM_Paired_CellStore_DefaultLook(benchmark::State& S) { Paired<CellStore, DefaultLook>(S); }
 
 void BM_VisualProperties_OneScreen(benchmark::State& State)
 {
@@ -131,6 +136,7 @@ VYN_CASE(BM_PaintEnd_Mixed);
 VYN_CASE(BM_VisualProperties_OneScreen);
 BENCHMARK(BM_Paired_PlainXPBands)->Unit(benchmark::kMicrosecond)->Iterations(300);
 BENCHMARK(BM_Paired_Mixed)->Unit(benchmark::kMicrosecond)->Iterations(100);
+BENCHMARK(BM_Paired_CellStore_DefaultLook)->Unit(benchmark::kMicrosecond)->Iterations(300);
 
 }  // namespace
 
