@@ -352,8 +352,8 @@ void TVynStringGrid::DrawCellGraphic(TCanvas& ACanvas, TCellPaint& P, TRect R)
     }
     case TCellType::ctComment:
         if (FControlLook->CommentColor() != clNone) {
-            const TColor c = g.CellAngle() != int(clNone) && g.CellAngle() != 0 ? TColor(g.CellIndex())
-                                                                                : FControlLook->CommentColor();
+            // The comment's own colour (AddColorComment), else the look's.
+            const TColor c = TColor(g.CellIndex()) != clNone ? TColor(g.CellIndex()) : FControlLook->CommentColor();
             const int X = FXYOffset.X, Y = FXYOffset.Y;
             ACanvas.Brush().SetColor(c);
             ACanvas.Pen().SetColor(c);
@@ -413,7 +413,7 @@ void TVynStringGrid::DrawCellGraphic(TCanvas& ACanvas, TCellPaint& P, TRect R)
         TRect ri = R;
         InflateRect(ri, -FControlLook->ProgressMarginX(), -FControlLook->ProgressMarginY());
         DrawRangeIndicator(ACanvas, ri, Safe([&] { return Ints(ACol, ARow); }), g.CellIndex(), g.CellBoolean(),
-                           g.CellIconColor(), g.CellBitmapColor());
+                           g.CellBitmapColor(), g.CellIconColor());  // negative, positive
         break;
     }
     case TCellType::ctXPProgress: {
@@ -452,19 +452,21 @@ void TVynStringGrid::DrawCellGraphic(TCanvas& ACanvas, TCellPaint& P, TRect R)
     }
     case TCellType::ctInterface: break;  // the object draws itself (no interface yet)
     case TCellType::ctShape:
-        DrawCellShape(ACanvas, G.Left, G.Top, TColor(g.CellIndex()), g.CellBitmapColor(), TCellShape(g.CellAngle()),
+        // The line colour is kept in CellBitmapColor, the fill in CellIndex.
+        DrawCellShape(ACanvas, G.Left, G.Top, g.CellBitmapColor(), TColor(g.CellIndex()), TCellShape(g.CellAngle()),
                       G.Height() - 1, G.Width() - 1);
         break;
     case TCellType::ctRating: {
         const double value = Safe([&] { return Floats(ACol, ARow); });
         const double v = std::trunc(value * 2) / 2;
-        const TColor empty = g.CellBitmapColor(), full = g.CellIconColor();
+        const TColor empty = g.CellBitmapColor(), full = TColor(g.CellIndex());
         for (int i = 0; i < g.CellAngle(); ++i) {
             const int sx = G.Left + 18 * i;
             // Only the stars inside the cell.
             if (sx + 16 > R.Right)
                 break;
-            DrawCellShape(ACanvas, sx, G.Top, full, i + 1 > v ? empty : full, TCellShape::csStar, 16, 16);
+            const TColor star = i + 1 > v ? empty : full;
+            DrawCellShape(ACanvas, sx, G.Top, star, star, TCellShape::csStar, 16, 16);
             if (i < v && v < i + 1)
                 DrawCellShape(ACanvas, sx, G.Top, full, full, TCellShape::csHalfStar, 16, 16);
         }

@@ -600,30 +600,30 @@ void TVynStringGrid::PaintBackgroundOutsideCells()
 
 // Inverted dotted lines: a second line at the same place gives the pixels
 // back. (An exclusive-or with a black pen would change no pixel at all.)
-void TVynStringGrid::DrawColSizeLine(int X)
+namespace {
+
+void DrawGuideLine(TCanvas& cv, TPoint From, TPoint To)
 {
-    TCanvas& cv = Canvas();
     auto guard = cv.SaveState();
     cv.Pen().SetColor(clBlack);
     cv.Pen().SetStyle(psDot);
     cv.Pen().SetMode(pmNotXor);
     cv.Pen().SetWidth(1);
     cv.SetBkMode(TRANSPARENT);  // the gaps between the dots stay untouched
+    cv.MoveTo(From.X, From.Y);
+    cv.LineTo(To.X, To.Y);
+}
+
+}  // namespace
+
+void TVynStringGrid::DrawColSizeLine(int X)
+{
     const TRect last = CalcCellRect(LeftCol(), RowCount() - 1);
-    cv.MoveTo(X, 0);
-    cv.LineTo(X, std::max(Height(), last.Bottom));
+    DrawGuideLine(Canvas(), TPoint(X, 0), TPoint(X, std::max(Height(), last.Bottom)));
 }
 
 void TVynStringGrid::DrawRowSizeLine(int Y)
 {
-    TCanvas& cv = Canvas();
-    auto guard = cv.SaveState();
-    cv.Pen().SetColor(clBlack);
-    cv.Pen().SetStyle(psDot);
-    cv.Pen().SetMode(pmNotXor);
-    cv.Pen().SetWidth(1);
-    cv.SetBkMode(TRANSPARENT);  // the gaps between the dots stay untouched
     const TRect last = CalcCellRect(ColCount() - 1, TopRow());
-    cv.MoveTo(0, Y);
-    cv.LineTo(std::max(Width(), last.Right), Y);
+    DrawGuideLine(Canvas(), TPoint(0, Y), TPoint(std::max(Width(), last.Right), Y));
 }

@@ -79,6 +79,23 @@ TEST_F(GridPaintTest, OneFixedCellPerLook)
     }
 }
 
+TEST_F(GridPaintTest, ListViewHeaderWithAndWithoutThemes)
+{
+    grid->SetLook(TGridLook::glListView);
+    ClassicThemePainter classic;
+    SetThemes(&classic);
+    QImage image = Paint();
+    TRect c = grid->CellRect(2, 0);
+    // Without themes: a button-face box in a white frame.
+    EXPECT_EQ(At(image, c.Left, c.Top + 10), TColor(clWhite));
+    EXPECT_EQ(At(image, c.Left + 10, c.Top + 10), ColorToRGB(clBtnFace));
+    SetThemes(nullptr);
+    image = Paint();
+    // With themes: the header part, a white line along its top.
+    EXPECT_EQ(At(image, c.Left + 10, c.Top), TColor(clWhite));
+    EXPECT_NE(At(image, c.Left + 10, c.Top + 10), TColor(0xD0D0D0));
+}
+
 TEST_F(GridPaintTest, HoverPressedAndNoHover)
 {
     grid->SetLook(TGridLook::glXP);
@@ -507,6 +524,77 @@ TEST_F(GridPaintTest, HiddenColumnEventsTakeTheRealColumn)
     EXPECT_EQ(drawn, want);
     EXPECT_EQ(custom, want);
     EXPECT_EQ(colours, want);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridPaintTest, ARaisingDrawEventLeavesTheCanvasAsItWas)
+{
+    grid->OnCustomCellDraw = [](TObject*, TCanvas* C, int, int, TGridDrawState, TRect, bool) {
+        C->Pen().SetColor(0x0000FF);
+        C->Pen().SetWidth(5);
+        C->Font().SetStyle(TFontStyles{fsBold});
+        C->SetClipRect(TRect{0, 0, 1, 1});
+        throw Exception("draw event failed");
+    };
+    TBitmap b(120, 40);
+    TCanvas& cv = b.Canvas();
+    EXPECT_THROW(grid->PaintCell(cv, 2, 2, TRect{0, 0, 80, 22}, TGridDrawState{}), Exception);
+    EXPECT_NE(cv.Pen().Color(), TColor(0x0000FF));
+    EXPECT_EQ(cv.Pen().Width(), 1);
+    EXPECT_FALSE(cv.Font().Style().Contains(fsBold));
+    EXPECT_FALSE(cv.HasClip());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridPaintTest, RatingShowsFullHalfAndEmptyStars)
+{
+    grid->SetLook(TGridLook::glStandard);
+    grid->SetColWidths(2, 90);
+    grid->AddRating(2, 2, 3, 0x00C0FF, 0xA0A0A0);
+    grid->SetCells(2, 2, "1.5");
+    const QImage image = Paint();
+    Keep(image, "grid_rating.png");
+    const TRect c = grid->CellRect(2, 2);
+    // The stars: 16 pixels each, 18 apart, from the graphic's left edge.
+    int first = -1;
+    for (int x = c.Left; x < c.Right && first < 0; ++x)
+        for (int y = c.Top; y < c.Bottom; ++y)
+            if (At(image, x, y) == TColor(0x00C0FF) || At(image, x, y) == TColor(0xA0A0A0)) {
+                first = x;
+                break;
+            }
+    ASSERT_GE(first, 0);
+    auto colours = [&](int X0, int X1) {
+        int full = 0, empty = 0;
+        for (int x = X0; x < X1; ++x)
+            for (int y = c.Top; y < c.Bottom; ++y) {
+                full += At(image, x, y) == TColor(0x00C0FF);
+                empty += At(image, x, y) == TColor(0xA0A0A0);
+            }
+        return std::pair{full, empty};
+    };
+    // Star 1 full, star 2 full on its left half and empty on its right,
+    // star 3 empty.
+    EXPECT_EQ(colours(first, first + 16).second, 0);
+    EXPECT_GT(colours(first, first + 16).first, 20);
+    EXPECT_GT(colours(first + 18, first + 18 + 7).first, 5);
+    EXPECT_GT(colours(first + 18 + 9, first + 18 + 16).second, 5);
+    EXPECT_EQ(colours(first + 36, first + 52).first, 0);
+    EXPECT_GT(colours(first + 36, first + 52).second, 20);
+    // A text that is no number paints no error: 0 stars filled.
+    grid->SetCells(2, 2, "many");
+    const QImage none = Paint();
+    int full = 0;
+    for (int x = c.Left; x < c.Right; ++x)
+        for (int y = c.Top; y < c.Bottom; ++y)
+            full += At(none, x, y) == TColor(0x00C0FF);
+    EXPECT_EQ(full, 0);
 }
 
 }  // namespace
