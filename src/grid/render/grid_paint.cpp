@@ -310,6 +310,16 @@ void TVynStringGrid::DrawFixedCellLines(TCanvas& ACanvas, TCellPaint& P)
     TRect& R = P.R;
     const TGridOptions opts = Options();
     const TColor half = HalfColor(FixedColor());
+    // The shaded bottom line, and the white top and left lines from WhiteFrom.
+    auto raisedLines = [&](int WhiteFrom) {
+        ACanvas.Pen().SetColor(half);
+        ACanvas.MoveTo(R.Left, R.Bottom - 1);
+        ACanvas.LineTo(R.Right - 1, R.Bottom - 1);
+        ACanvas.Pen().SetColor(clWhite);
+        ACanvas.MoveTo(WhiteFrom, R.Top + 1);
+        ACanvas.LineTo(R.Left + 1, R.Top + 1);
+        ACanvas.LineTo(R.Left + 1, R.Bottom - 1);
+    };
     switch (FLook) {
     case TGridLook::glClassic: {
         ++R.Top;
@@ -328,28 +338,14 @@ void TVynStringGrid::DrawFixedCellLines(TCanvas& ACanvas, TCellPaint& P)
     case TGridLook::glVyn:
     case TGridLook::glXP:
         ++R.Bottom;
-        if (opts.Contains(goFixedHorzLine)) {
-            ACanvas.Pen().SetColor(half);
-            ACanvas.MoveTo(R.Left, R.Bottom - 1);
-            ACanvas.LineTo(R.Right - 1, R.Bottom - 1);
-            ACanvas.Pen().SetColor(clWhite);
-            ACanvas.MoveTo(R.Right - 2, R.Top + 1);
-            ACanvas.LineTo(R.Left + 1, R.Top + 1);
-            ACanvas.LineTo(R.Left + 1, R.Bottom - 1);
-        }
+        if (opts.Contains(goFixedHorzLine))
+            raisedLines(R.Right - 2);
         break;
     case TGridLook::glSoft:
         ++R.Right;
         ++R.Bottom;
-        if (opts.Contains(goFixedHorzLine)) {
-            ACanvas.Pen().SetColor(half);
-            ACanvas.MoveTo(R.Left, R.Bottom - 1);
-            ACanvas.LineTo(R.Right - 1, R.Bottom - 1);
-            ACanvas.Pen().SetColor(clWhite);
-            ACanvas.MoveTo(R.Right, R.Top + 1);
-            ACanvas.LineTo(R.Left + 1, R.Top + 1);
-            ACanvas.LineTo(R.Left + 1, R.Bottom - 1);
-        }
+        if (opts.Contains(goFixedHorzLine))
+            raisedLines(R.Right);
         if (opts.Contains(goFixedVertLine)) {
             ACanvas.Pen().SetColor(half);
             ACanvas.MoveTo(R.Right - 2, R.Top);
