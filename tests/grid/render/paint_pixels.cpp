@@ -598,3 +598,37 @@ TEST_F(GridPaintTest, RatingShowsFullHalfAndEmptyStars)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridPaintTest, IndicatorsOfTextsThatAreNoNumbersPaintWithoutErrors)
+{
+    grid->SetLook(TGridLook::glStandard);
+    grid->SetColWidths(2, 100);
+    // A classic bar in system colours (their inverses taken on the RGB).
+    grid->AddProgress(2, 1, clHighlight, clWindow);
+    grid->SetCells(2, 1, "50");
+    grid->AddProgress(2, 2, clHighlight, clWindow);
+    grid->SetCells(2, 2, "fifty");
+    // A levelled bar over an empty range, a range bar, a data image.
+    grid->AddVynProgress(2, 3, 5, 5);
+    grid->SetCells(2, 3, "7");
+    grid->AddVynProgress(2, 4, 0, 100);
+    grid->SetCells(2, 4, "x");
+    grid->AddRangeIndicator(2, 5, 10, clRed, clGreen, true);
+    grid->SetCells(2, 5, "??");
+    TImageList images(nullptr, 8, 8);
+    TBitmap img(8, 8);
+    images.Add(img);
+    grid->SetGridImages(&images);
+    grid->AddDataImage(2, 6, 0, TCellHAlign::haLeft, TCellVAlign::vaTop);
+    grid->SetCells(2, 6, "not an index");
+    QImage image;
+    ASSERT_NO_THROW(image = Paint());
+    const TColor bar = ColorToRGB(clHighlight);
+    EXPECT_GT(Count(image, grid->CellRect(2, 1), bar), 100) << "half filled";
+    EXPECT_LT(Count(image, grid->CellRect(2, 2), bar), 10) << "a text that is no number: 0 %";
+    grid->SetGridImages(nullptr);
+}
+
+}  // namespace
