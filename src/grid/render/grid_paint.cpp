@@ -51,10 +51,16 @@ void TVynStringGrid::Paint()
         OnPainted(this);
 }
 
+// Within the window's paint pass: a draw event that raises costs its own
+// cell only (the canvas is given back by the cell painter); nothing leaves
+// the paint for the window system.
 void TVynStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
 {
     const TRect r = ARect;
-    TBaseGrid::DrawCell(ACol, ARow, r, AState);
+    try {
+        TBaseGrid::DrawCell(ACol, ARow, r, AState);
+    } catch (...) {
+    }
 }
 
 // ---- the cell painter ---------------------------------------------------------------------------

@@ -632,3 +632,20 @@ TEST_F(GridPaintTest, IndicatorsOfTextsThatAreNoNumbersPaintWithoutErrors)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridPaintTest, ARaisingDrawEventCostsOnlyItsCellOnScreen)
+{
+    grid->SetLook(TGridLook::glStandard);
+    grid->SetCells(3, 4, "after");
+    grid->OnDrawCell = [](TObject*, int ACol, int ARow, TRect, TGridDrawState) {
+        if (ACol == 2 && ARow == 2)
+            throw Exception("draw event failed");
+    };
+    QImage image;
+    ASSERT_NO_THROW(image = Paint());
+    EXPECT_GT(Dark(image, grid->CellRect(3, 4)), 5) << "the cells after it are painted";
+}
+
+}  // namespace
