@@ -19,7 +19,8 @@ PACKAGES := qt6-base-dev libpugixml-dev libjpeg62-turbo-dev libgtest-dev libgmoc
 
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ_HARNESSES := xml_dom settings language pargen ethercat_files image_compiler http_answer icmp_reply \
-                  filter_expression grid_text text_codecs numbers addresses gif_blocks html_text html_draw dropdown_input column_files
+                  filter_expression grid_text text_codecs numbers addresses gif_blocks html_text html_draw dropdown_input column_files \
+                  dropdown_kinds_input rtf_text
 
 .PHONY: run test bench asan fuzz deps fuzz-deps configure build
 

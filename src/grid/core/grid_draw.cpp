@@ -1,5 +1,8 @@
 #include "grid/core/grid_draw.h"
 
+#include <QHash>
+#include <QImage>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -439,11 +442,32 @@ QImage nodeGlyph(bool Themed, bool Expanded)
     return img;
 }
 
+// The glyphs the grid library carries as resources (":/grid/<name>.bmp"),
+// read once per process.
+bool LoadGridResourceImage(const String& Name, QImage& Image)
+{
+    static QHash<String, QImage> loaded;
+    const auto it = loaded.constFind(Name);
+    if (it != loaded.constEnd()) {
+        Image = *it;
+        return !Image.isNull();
+    }
+    QImage img(QStringLiteral(":/grid/") + Name + QStringLiteral(".bmp"));
+    loaded.insert(Name, img);
+    Image = img;
+    return !img.isNull();
+}
+
 }  // namespace
 
 bool LoadResourceBitmap(const String& ResourceName, TBitmap& Bitmap)
 {
     const String n = ResourceName.toUpper();
+    QImage glyph;
+    if (LoadGridResourceImage(ResourceName, glyph) || LoadGridResourceImage(n, glyph)) {
+        Bitmap.SetImage(glyph);
+        return true;
+    }
     if (n == QStringLiteral("VSGLEAFCLOSE"))
         Bitmap.SetImage(nodeGlyph(false, false));
     else if (n == QStringLiteral("VSGLEAFOPEN"))

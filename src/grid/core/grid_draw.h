@@ -95,7 +95,10 @@ void DrawDropArrow(TCanvas& Canvas, int X, int Y, TColor Color);
 void DrawTransparentBitmap(TCanvas& Canvas, const TBitmap& Bitmap, TColor BackColor, const TRect& Rect);
 // One of the program's own glyphs, drawn by DrawTransparentBitmap: the tree
 // node boxes "VSGLEAFCLOSE" and "VSGLEAFOPEN" (plus and minus) and their
-// themed forms "XPNODEC" and "XPNODEO". An unknown name draws nothing.
+// themed forms "XPNODEC" and "XPNODEO"; with the grid library also its
+// glyphs (check boxes "VSGCHK01".."VSGCHK08", radios "VSGRAD01".."VSGRAD08",
+// "VSGFILT", "metrocheckon"/"metrocheckoff", "metroradioon"/"metroradiooff"),
+// read once per process. An unknown name draws nothing.
 void DrawResourceBitmap(TCanvas& Canvas, TColor BackColor, const TRect& Rect, const String& ResourceName);
 // The glyph DrawResourceBitmap draws; false for an unknown name.
 bool LoadResourceBitmap(const String& ResourceName, TBitmap& Bitmap);

@@ -1173,6 +1173,152 @@ public:
     // Fires OnCellsChanged, tells the notifiers, recalculates the footer.
     virtual void CellsChanged(const TRect& R);
 
+    // ---- painting and its looks (src/grid/render; docs/GRID.md, "Painting")
+    // Settings the painter reads; setters store and repaint.
+#define VYN_PAINT_SETTING(T, N)                  \
+    const T& N() const { return F##N; }          \
+    void Set##N(const T& Value)                  \
+    {                                            \
+        if (F##N == Value)                       \
+            return;                              \
+        F##N = Value;                            \
+        RepaintOnChange(this);                   \
+    }
+    VYN_PAINT_SETTING(bool, Flat)
+    VYN_PAINT_SETTING(bool, SelectionColorMixer)
+    VYN_PAINT_SETTING(bool, URLShow)
+    VYN_PAINT_SETTING(bool, URLFull)
+    VYN_PAINT_SETTING(bool, URLUnderlineOnHover)
+    VYN_PAINT_SETTING(bool, EnhTextSize)
+    VYN_PAINT_SETTING(bool, Multilinecells)
+    VYN_PAINT_SETTING(bool, XYOffsetTopLeftOnly)
+    VYN_PAINT_SETTING(bool, SelectionRectangle)
+    VYN_PAINT_SETTING(bool, SelectionResizer)
+    VYN_PAINT_SETTING(bool, SelectionRTFKeep)
+    VYN_PAINT_SETTING(TColor, VynGradientHoverFrom)
+    VYN_PAINT_SETTING(TColor, VynGradientHoverTo)
+    VYN_PAINT_SETTING(TColor, VynGradientHoverMirrorFrom)
+    VYN_PAINT_SETTING(TColor, VynGradientHoverMirrorTo)
+    VYN_PAINT_SETTING(TColor, VynGradientHoverBorder)
+    VYN_PAINT_SETTING(TColor, VynGradientDownFrom)
+    VYN_PAINT_SETTING(TColor, VynGradientDownTo)
+    VYN_PAINT_SETTING(TColor, VynGradientDownMirrorFrom)
+    VYN_PAINT_SETTING(TColor, VynGradientDownMirrorTo)
+    VYN_PAINT_SETTING(TColor, VynGradientDownBorder)
+#undef VYN_PAINT_SETTING
+    // Drawn in column 0 of the current row; a write copies the bitmap.
+    TBitmap* RowIndicator() const { return FRowIndicator; }
+    void SetRowIndicator(const TBitmap* Value);
+    // Colour helpers: BlendColors gives Color1 for Factor >= 100, Color2 for
+    // Factor <= 0 or Color1 none, Color1 for Color2 none, else per channel
+    // round(f c1 + (1 - f) c2), halves to even.
+    static TColor BlendColors(TColor Color1, TColor Color2, int Factor);
+    static TColor MixSelectionColor(TColor Color1, TColor Color2, bool Mix, int Factor);
+    // The one source of a cell's look (ACol a display column; Remap maps
+    // it to the real one).
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                             TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
+    void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont& AFont, TBrush& ABrush,
+                           bool Remap);
+    // The size the text of a real cell needs (VS: wrapped to the cell's
+    // width; SB: room for an editor button).
+    TPoint GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+    TPoint CalcCellTextSize(int ADisplCol, int ARealCol, int ARow, bool VS, bool SB);
+    // The cell's graphic (nullptr: none), its box, its placement and
+    // whether the text is shown beside it (a real column).
+    struct TCellGraphicLayout {
+        TCellGraphic* Graphic = nullptr;
+        int Width = 0;
+        int Height = 0;
+        TCellHAlign HAlign = TCellHAlign::haLeft;
+        TCellVAlign VAlign = TCellVAlign::vaTop;
+        bool ShowText = true;
+    };
+    TCellGraphicLayout GetCellGraphicLayout(int ACol, int ARow);
+    void DrawCheck(TCanvas& ACanvas, const TRect& R, bool Checked, bool Enabled, bool Grayed,
+                   VynObj::TControlStyle Style, bool TriState, TCheckBoxState State);
+    void DrawRadioGroup(TCanvas& ACanvas, const TRect& R, int Count, int CheckedIndex, bool Horizontal, bool Disabled,
+                        const TStringList* Items, bool Selected, int ACol, int ARow, VynObj::TControlStyle Style,
+                        double Scale, bool Upward);
+    void DrawSortIndicator(TCanvas& ACanvas, int ACol, int X, int Y);
+    void DrawRTFCell(int ACol, int ARow, TCanvas& ACanvas, const TRect& ARect);
+    // The dotted XOR guide line of a column (row) resize; twice restores.
+    void DrawColSizeLine(int X);
+    void DrawRowSizeLine(int Y);
+    void PaintBackgroundOutsideCells();
+    // The text a formula cell shows (there is no formula engine: the text).
+    virtual String GetFormulaText(int ACol, int ARow);
+    // Questions painting asks of the interaction and data operations; the
+    // answers are those of a grid without the feature until their work
+    // builds it. Real columns, display rows; IsSelected takes a display
+    // column.
+    virtual bool IsSelected(int ACol, int ARow);
+    virtual bool GetRowModified(int ARow);
+    virtual int GetNodeLevel(int ARow);
+    virtual int GetNodeSpanType(int ARow);
+    virtual bool GetNodeState(int ARow);
+    virtual bool IsFilterRow(int ARow);
+    virtual bool HasColumnFilter(int ACol);
+    virtual bool IsRotated(int ACol, int ARow, int& AAngle);
+    // SortSettings.Direction is descending.
+    virtual bool SortDescending();
+    // CellNode.ShowTree with its colour and ShowTreeFull.
+    virtual bool GetTreeLook(TColor& TreeColor, bool& ShowTreeFull);
+    TGridGradientEvent OnGetCellGradient;
+    TGridBorderPropEvent OnGetCellBorderProp;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TNotifyEvent OnPainted;
+
+protected:
+    void Paint() override;
+    void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    void DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    using TBaseGrid::DrawCellText;
+    // The text stage of DrawCellContent; returns the width the text took.
+    struct TCellPaint;
+    void DrawCellText(TCanvas& ACanvas, TCellPaint& P);
+    void DrawCellGraphic(TCanvas& ACanvas, TCellPaint& P, TRect R);
+    void DrawCellBorders(TCanvas& ACanvas, int RealCol, int ARow, TRect R);
+    void DrawCellBackground(TCanvas& ACanvas, TCellPaint& P);
+    void DrawFixedCellLook(TCanvas& ACanvas, TCellPaint& P);
+    void DrawFixedCellLines(TCanvas& ACanvas, TCellPaint& P);
+    void DrawAlwaysVisibleButtons(TCanvas& ACanvas, TCellPaint& P);
+    void DrawTreeLines(TCanvas& ACanvas, TCellPaint& P, TColor TreeColor, bool ShowTreeFull);
+    bool FFlat = false, FSelectionColorMixer = false, FURLShow = false, FURLFull = false,
+         FURLUnderlineOnHover = false, FEnhTextSize = false, FMultilinecells = false, FXYOffsetTopLeftOnly = false,
+         FSelectionRectangle = false, FSelectionResizer = false, FSelectionRTFKeep = false;
+    TColor FVynGradientHoverFrom = 0x808080, FVynGradientHoverTo = 0xFFFFFF, FVynGradientHoverMirrorFrom = clNone,
+           FVynGradientHoverMirrorTo = clNone, FVynGradientHoverBorder = 0xC0C0C0, FVynGradientDownFrom = 0x808080,
+           FVynGradientDownTo = 0xC0C0C0, FVynGradientDownMirrorFrom = clNone, FVynGradientDownMirrorTo = clNone,
+           FVynGradientDownBorder = 0x808080;
+    // State the interaction keeps for painting.
+    bool FMouseDownMove = false;
+    bool FDropDownDown = false;
+    bool FMouseButtonDown = false;
+    bool FBlinkVisible = true;
+    int FHotAnchorIndex = -1;
+    int FMoveColInd = -1;
+    // The vertical flag of the last plain text drawn (DT_TOP, DT_VCENTER, DT_BOTTOM).
+    unsigned FVAlign = 0;
+    // The hover line of a column or row being sized.
+    int FSizeLinePos = -1;
+    // The last look GetVisualProperties worked out for the painter, reused
+    // by the cell painter when the selection changed nothing.
+    struct TLastLook {
+        int Col = -1, Row = -1, PaintID = -1;
+        bool Reusable = false;
+        TColor Brush = clNone, ColorTo = clNone, MirrorColor = clNone, MirrorColorTo = clNone;
+        TAlignment HA = taLeftJustify;
+        TVAlignment VA = TVAlignment::vtaTop;
+        bool WW = false;
+        TCellGradientDirection GD = TCellGradientDirection::GradientVertical;
+        TGridDrawState State;
+    } FLastLook;
+
+public:
     // ---- members of the other grid folders the core calls (docs/GRID.md)
     void RepaintRow(int ARow);
     void RepaintCol(int ACol);

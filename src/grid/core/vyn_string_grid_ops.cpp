@@ -9,6 +9,7 @@
 #include "grid/core/vyn_string_grid.h"
 #include "grid/data/grid_data_holders.h"
 #include "grid/render/grid_render_holders.h"
+#include "grid/render/rtf_reader.h"
 #include "platform/gui/application.h"
 #include "platform/gui/canvas.h"
 #include "platform/gui/stdctrls.h"
@@ -166,8 +167,6 @@ void TVynStringGrid::RestoreCellCache()
     SetCellEx(RealCol(), Row(), GetCellEx(RealCol(), Row()));
 }
 
-String TVynStringGrid::GetFormattedCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
-
 void TVynStringGrid::GetCellFloatFormat(int, int, String& Fmt) { Fmt = FFloatFormat; }
 
 void TVynStringGrid::DoPrintGetPageNum(int PageNum, int PageColNum, String& PageNumString)
@@ -297,10 +296,13 @@ String TVynStringGrid::GetCellTextForSave(int ACol, int ARow)
             s = HTMLToPlainText(s);
         break;
     case ttRTF:
-        // The rich text on one line (the rich edit's plain text comes with
-        // the editors).
-        s.remove(u'\r');
-        s.remove(u'\n');
+        // The rich text on one line, or its plain text.
+        if (FSaveWithRTF) {
+            s.remove(u'\r');
+            s.remove(u'\n');
+        } else {
+            s = RTFToPlainText(s);
+        }
         break;
     default: break;
     }

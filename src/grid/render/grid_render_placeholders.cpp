@@ -1,5 +1,6 @@
 // Members of the grid's painting, with the least bodies that keep the
-// core's callers correct until painting builds them (docs/GRID.md).
+// core's callers correct until the looks and the grid border are built
+// (docs/GRID.md).
 #include "grid/core/vyn_string_grid.h"
 
 void TVynStringGrid::RepaintRow(int ARow)
@@ -14,19 +15,24 @@ void TVynStringGrid::RepaintCol(int ACol)
         InvalidateCol(ACol);
 }
 
-void TVynStringGrid::SetLook(TGridLook Value) { FLook = Value; }
+void TVynStringGrid::SetLook(TGridLook Value)
+{
+    FLook = Value;
+    Invalidate();
+}
 void TVynStringGrid::PaintBorder() {}
 void TVynStringGrid::AdaptToOfficeTheme() {}
-TPoint TVynStringGrid::GetCellTextSize(int, int) { return TPoint(0, 0); }
-void TVynStringGrid::SetRowModified(int, bool) {}
 
-// The grid's alignments, the cell's own horizontal one, then the alignment
-// event (number alignment comes with painting).
-void TVynStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign)
+// The modified rows are kept by real row.
+void TVynStringGrid::SetRowModified(int ARow, bool Value)
 {
-    HAlign = FDefaultAlignment;
-    VAlign = FVAlignment;
-    if (const TCellProperties* p = PropsAt(ACol, ARow))
-        HAlign = p->Alignment();
-    DoGetAlignment(ACol, ARow, HAlign, VAlign);
+    const int real = DisplToRealRow(ARow);
+    const int i = FModifiedRows->IndexOf(real);
+    if (Value && i < 0)
+        FModifiedRows->Add(real);
+    else if (!Value && i >= 0)
+        FModifiedRows->Delete(i);
+    else
+        return;
+    RepaintRow(ARow);
 }
