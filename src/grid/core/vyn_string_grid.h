@@ -435,8 +435,6 @@ public:
     bool EditActive() const { return FEditActive; }
     bool AlwaysValidate() const { return FAlwaysValidate; }
     void SetAlwaysValidate(bool Value) { FAlwaysValidate = Value; }
-    bool Multilinecells() const { return FMultilinecells; }
-    void SetMultilinecells(bool Value) { FMultilinecells = Value; }
     bool EditWithTags() const { return FEditWithTags; }
     void SetEditWithTags(bool Value) { FEditWithTags = Value; }
     TVynStringGridCheck* CellChecker() const { return FCellChecker; }
@@ -487,7 +485,6 @@ protected:
     QChar FStartEditChar;
     String FNewCellText;
     bool FAlwaysValidate = false;
-    bool FMultilinecells = false;
     bool FEditWithTags = false;
     bool LButFlg = false;
     int FAECol = 0, FAERow = 0;
