@@ -48,6 +48,9 @@ protected:
     void WMGetDlgCode(TMessage& Message) override;
     void WMSetFocus(TMessage& Message) override;
     void WMKillFocus(TMessage& Message) override;
+    void DefaultHandler(TMessage& Message) override;
+    // Lookup completion from the grid's LookupItems, after each key-up.
+    void DoChange();
 
 private:
     TVynStringGrid* VynGrid() const;
@@ -62,6 +65,15 @@ private:
     void CaretToEnd();
     bool IsPassword() const;
     void GrowRowForNewLine();
+    // The input filter of a typed character (grid_edit_input.cpp): false
+    // drops it; Key may be replaced. LineBreak: Enter makes a line break
+    // (no filter and no automatic advance).
+    bool FilterChar(QChar& Key, bool Keypad, bool& LineBreak);
+    // A full text moves on through the grid's Enter.
+    void AutoAdvance();
+    void PasteText();
+    void CopyText();
+    void CutText();
 
     int FSelKeyDown = 0;
     int FOldSelStart = 0;
