@@ -35,6 +35,10 @@ public:
     int EditCol() const { return FColE; }
     int EditRow() const { return FRowE; }
     bool AltBackHeld() const { return FAltBack; }
+    // Lookup completion from the grid's LookupItems (run after each key-up):
+    // the text up to the caret completed by the first item that starts
+    // with it, the added part selected.
+    void DoChange();
 
 protected:
     void WndProc(TMessage& Message) override;
@@ -49,8 +53,6 @@ protected:
     void WMSetFocus(TMessage& Message) override;
     void WMKillFocus(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;
-    // Lookup completion from the grid's LookupItems, after each key-up.
-    void DoChange();
 
 private:
     TVynStringGrid* VynGrid() const;
