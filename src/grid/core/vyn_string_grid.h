@@ -485,9 +485,11 @@ public:
     bool CheckBoxMouseDown(int ACol, int ARow, int X, int Y);
 
 private:
-    // 0 none, 1 a check-box graphic, 2 an edDataCheckBox cell (ACol real).
-    int CheckCellKind(int ACol, int ARow);
-    // Toggles the box of CheckCellKind Kind; the new state.
+    // 0 none, 1 a check-box graphic, 2 an edDataCheckBox cell (ACol real);
+    // CanEdit: the grid edits and, for a box, the can-edit question passed.
+    int CheckCellKind(int ACol, int ARow, bool& CanEdit);
+    // Toggles the box of CheckCellKind Kind (ShowModified marks the row);
+    // the new state.
     bool ToggleCheckCell(int ACol, int ARow, int Kind);
     String FValidChars;
     std::vector<bool> FValidCharSet = std::vector<bool>(256, false);

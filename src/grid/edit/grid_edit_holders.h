@@ -76,6 +76,8 @@ private:
     void PasteText();
     void CopyText();
     void CutText();
+    // OnClipboardCopy (OnClipboardCut) asked, then the edit's own copy (cut).
+    void AskClipboard(bool Copy);
 
     int FSelKeyDown = 0;
     int FOldSelStart = 0;

@@ -208,25 +208,25 @@ void TVynInplaceEdit::PasteText()
         g->OnClipboardAfterPasteCell(this, col, row, Text());
 }
 
-void TVynInplaceEdit::CopyText()
-{
-    TVynStringGrid* g = VynGrid();
-    TWeakRef<TVynInplaceEdit> self(this);
-    bool allow = true;
-    if (g && g->OnClipboardCopy)
-        g->OnClipboardCopy(this, allow);
-    if (self && allow)
-        CopyToClipboard();
-}
+void TVynInplaceEdit::CopyText() { AskClipboard(true); }
 
-void TVynInplaceEdit::CutText()
+void TVynInplaceEdit::CutText() { AskClipboard(false); }
+
+void TVynInplaceEdit::AskClipboard(bool Copy)
 {
     TVynStringGrid* g = VynGrid();
     TWeakRef<TVynInplaceEdit> self(this);
     bool allow = true;
-    if (g && g->OnClipboardCut)
-        g->OnClipboardCut(this, allow);
-    if (self && allow)
+    if (g) {
+        const auto& event = Copy ? g->OnClipboardCopy : g->OnClipboardCut;
+        if (event)
+            event(this, allow);
+    }
+    if (!self || !allow)
+        return;
+    if (Copy)
+        CopyToClipboard();
+    else
         CutToClipboard();
 }
 

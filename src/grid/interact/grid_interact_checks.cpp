@@ -10,49 +10,53 @@
 #include "grid/render/grid_render_holders.h"
 #include "platform/gui/input_state.h"
 
-int TVynStringGrid::CheckCellKind(int ACol, int ARow)
+int TVynStringGrid::CheckCellKind(int ACol, int ARow, bool& CanEdit)
 {
-    if (HasCheckBox(ACol, ARow))
-        return 1;
-    if (GetCellGraphic(ACol, ARow))
-        return 0;
-    TEditorType k = FDefaultEditor;
-    DoGetEditorType(ACol, ARow, k);
-    return k == TEditorType::edDataCheckBox ? 2 : 0;
+    int kind = 0;
+    if (HasCheckBox(ACol, ARow)) {
+        kind = 1;
+    } else if (!GetCellGraphic(ACol, ARow)) {
+        TEditorType k = FDefaultEditor;
+        DoGetEditorType(ACol, ARow, k);
+        kind = k == TEditorType::edDataCheckBox ? 2 : 0;
+    }
+    CanEdit = Options().Contains(goEditing) || FMouseActions->RangeSelectAndEdit();
+    if (kind != 0)
+        DoCanEditCell(ACol, ARow, CanEdit);
+    return kind;
 }
 
 bool TVynStringGrid::ToggleCheckCell(int ACol, int ARow, int Kind)
 {
+    TWeakRef<TVynStringGrid> self(this);
+    bool checked = true;
     if (Kind == 1) {
-        TWeakRef<TVynStringGrid> self(this);
         ToggleCheckBox(ACol, ARow);
-        return self && IsChecked(ACol, ARow);
+        checked = self && IsChecked(ACol, ARow);
+    } else {
+        const String yes = GetCheckTrue(ACol, ARow);
+        checked = GetCellEx(ACol, ARow) != yes;
+        SetCellEx(ACol, ARow, checked ? yes : GetCheckFalse(ACol, ARow));
+        DoCheckBoxChange(ACol, ARow, checked);
     }
-    const String yes = GetCheckTrue(ACol, ARow);
-    const bool checked = GetCellEx(ACol, ARow) != yes;
-    SetCellEx(ACol, ARow, checked ? yes : GetCheckFalse(ACol, ARow));
-    DoCheckBoxChange(ACol, ARow, checked);
+    if (self && FShowModified->Enabled()) {
+        SetRowModified(ARow, true);
+        RepaintCell(0, ARow);
+    }
     return checked;
 }
 
 bool TVynStringGrid::CheckBoxKey(int ACol, int ARow)
 {
     const int rc = RealColIndex(ACol);
-    const int kind = CheckCellKind(rc, ARow);
-    if (kind == 0)
-        return false;
-    bool canEdit = Options().Contains(goEditing) || FMouseActions->RangeSelectAndEdit();
-    DoCanEditCell(rc, ARow, canEdit);
-    if (!canEdit && !FControlLook->CheckAlwaysActive())
+    bool canEdit = false;
+    const int kind = CheckCellKind(rc, ARow, canEdit);
+    if (kind == 0 || (!canEdit && !FControlLook->CheckAlwaysActive()))
         return false;
     TWeakRef<TVynStringGrid> self(this);
     const bool state = ToggleCheckCell(rc, ARow, kind);
     if (!self)
         return true;
-    if (FShowModified->Enabled()) {
-        SetRowModified(ARow, true);
-        RepaintCell(0, ARow);
-    }
     DoCheckBoxClickEvent(rc, ARow, state);
     if (self)
         RepaintCell(Col(), Row());
@@ -64,12 +68,11 @@ bool TVynStringGrid::CheckBoxMouseDown(int ACol, int ARow, int X, int Y)
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount())
         return false;
     const int rc = RealColIndex(ACol);
-    const int kind = CheckCellKind(rc, ARow);
+    // 1. A refused can-edit question leaves the press to the ordinary click.
+    bool canEdit = false;
+    const int kind = CheckCellKind(rc, ARow, canEdit);
     if (kind == 0)
         return false;
-    // 1. A refused can-edit question leaves the press to the ordinary click.
-    bool canEdit = Options().Contains(goEditing) || FMouseActions->RangeSelectAndEdit();
-    DoCanEditCell(rc, ARow, canEdit);
     if (!canEdit && !FControlLook->CheckAlwaysActive() && !(ACol == 0 && FMouseActions->HotmailRowSelect()))
         return false;
     if (kind == 1 && !IsInCheckBox(rc, ARow, X, Y))
@@ -86,10 +89,6 @@ bool TVynStringGrid::CheckBoxMouseDown(int ACol, int ARow, int X, int Y)
     const bool state = ToggleCheckCell(rc, ARow, kind);
     if (!self)
         return true;
-    if (FShowModified->Enabled()) {
-        SetRowModified(ARow, true);
-        RepaintCell(0, ARow);
-    }
     // 3. A data cell becomes the current cell.
     if (!FNavigation->AlwaysEdit() && ACol >= FixedCols() && ARow >= FixedRows() && (ACol != Col() || ARow != Row())) {
         MoveColRow(ACol, ARow, true, true);
