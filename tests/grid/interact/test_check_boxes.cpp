@@ -2,6 +2,7 @@
 // leave, the events in order with the real column, the read-only column.
 #include "../core/string_grid_probe.h"
 #include "../edit/edit_fixture.h"
+#include "grid/core/column_grid.h"
 #include "grid/render/grid_render_holders.h"
 
 namespace {
@@ -116,6 +117,66 @@ TEST_F(CheckBoxTest, AReadOnlyColumnTogglesOnlyWithCheckAlwaysActive)
         EXPECT_EQ(S(grid->Cells(checkCol, 4)), always ? "N" : "Y");
         EXPECT_EQ(log.size(), always ? 2u : 0u);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The rule tables: a column grid whose column 1 edits data check boxes.
+struct ColumnCheckTest : ::testing::Test {
+    TestKit::InputStateScope input;
+    bool startedModule = VynGridModule::Start();
+    TForm form{nullptr};
+    TVynColumnGrid* grid = nullptr;
+    std::vector<std::string> log;
+    ColumnCheckTest()
+    {
+        form.SetBounds(0, 0, 500, 300);
+        grid = new TVynColumnGrid(&form);
+        grid->SetBounds(8, 8, 420, 220);
+        grid->SetColCount(3);
+        grid->SetRowCount(4);
+        grid->Columns()->Items(1)->SetEditor(TEditorType::edDataCheckBox);
+        grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+        grid->SetParent(&form);
+        grid->OnCheckBoxChange = [this](TObject*, int C, int R, bool State) {
+            log.push_back("change " + std::to_string(C) + "," + std::to_string(R) + (State ? " on" : " off"));
+        };
+        grid->OnCheckBoxClick = [this](TObject*, int C, int R, bool State) {
+            log.push_back("click " + std::to_string(C) + "," + std::to_string(R) + (State ? " on" : " off"));
+        };
+        form.Show();
+        grid->SetFocus();
+    }
+    ~ColumnCheckTest() override
+    {
+        TestKit::PumpPostedMessages();
+        if (startedModule)
+            VynGridModule::End();
+    }
+};
+
+TEST_F(ColumnCheckTest, SpaceAndClickToggleTheColumnsBoxesUnlessTheColumnIsReadOnly)
+{
+    grid->SetCells(1, 2, "Y");
+    grid->FocusCell(1, 2, true);
+    TestKit::TypeKey(nullptr, VK_SPACE);
+    EXPECT_EQ(S(grid->Cells(1, 2)), "N");
+    const TRect r = grid->CellRect(1, 3);
+    TestKit::Click(grid, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    TestKit::PumpPostedMessages();
+    EXPECT_EQ(S(grid->Cells(1, 3)), "Y");
+    EXPECT_EQ(log, (std::vector<std::string>{"change 1,2 off", "click 1,2 off", "change 1,3 on", "click 1,3 on"}));
+    log.clear();
+    grid->Columns()->Items(1)->SetReadOnly(true);
+    TestKit::TypeKey(nullptr, VK_SPACE);
+    TestKit::Click(grid, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    EXPECT_EQ(S(grid->Cells(1, 3)), "Y");
+    EXPECT_TRUE(log.empty());
+    grid->ControlLook()->SetCheckAlwaysActive(true);
+    TestKit::TypeKey(nullptr, VK_SPACE);
+    EXPECT_EQ(S(grid->Cells(1, 3)), "N");
 }
 
 }  // namespace
