@@ -452,6 +452,60 @@ public:
     TDblClickCellEvent OnDblClickCell;
     TEndRowSizeEvent OnEndRowSize;
 
+    // ---- what typing and pasting put into the text editor (src/grid/edit,
+    // grid_edit_input.cpp; docs/GRID.md, "Editing cells")
+    using TClipboardEvent = std::function<void(TObject* Sender, bool& Allow)>;
+    using TClipboardPasteCellEvent =
+        std::function<void(TObject* Sender, int ACol, int ARow, String& Value, bool& Allow)>;
+    using TClipboardAfterPasteCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, const String& Value)>;
+    // The characters edValidChars takes; when empty, the byte-sized
+    // characters of ValidCharSet.
+    const String& ValidChars() const { return FValidChars; }
+    void SetValidChars(const String& Value) { FValidChars = Value; }
+    const std::vector<bool>& ValidCharSet() const { return FValidCharSet; }
+    // Characters above 255 are ignored.
+    void SetValidCharSet(const String& Chars);
+    bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
+    void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
+    // The text editor's length limit (0: none).
+    int MaxEditLength() const { return FMaxEditLength; }
+    void SetMaxEditLength(int Value) { FMaxEditLength = Value < 0 ? 0 : Value; }
+    bool Lookup() const { return FLookup; }
+    void SetLookup(bool Value) { FLookup = Value; }
+    bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
+    void SetLookupCaseSensitive(bool Value) { FLookupCaseSensitive = Value; }
+    bool LookupHistory() const { return FLookupHistory; }
+    void SetLookupHistory(bool Value) { FLookupHistory = Value; }
+    // Sender is the text editor in all of them.
+    TClipboardEvent OnClipboardPaste;
+    TClipboardEvent OnClipboardCopy;
+    TClipboardEvent OnClipboardCut;
+    TClipboardPasteCellEvent OnClipboardBeforePasteCell;
+    TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+
+    // ---- check boxes toggled by Space and by a click (src/grid/interact,
+    // grid_interact_checks.cpp). ACol is a display column; true: the cell
+    // holds a check box (or is an edDataCheckBox cell) and was toggled.
+    bool CheckBoxKey(int ACol, int ARow);
+    bool CheckBoxMouseDown(int ACol, int ARow, int X, int Y);
+
+private:
+    // 0 none, 1 a check-box graphic, 2 an edDataCheckBox cell (ACol real);
+    // CanEdit: the grid edits and, for a box, the can-edit question passed.
+    int CheckCellKind(int ACol, int ARow, bool& CanEdit);
+    // Toggles the box of CheckCellKind Kind (ShowModified marks the row);
+    // the new state.
+    bool ToggleCheckCell(int ACol, int ARow, int Kind);
+    String FValidChars;
+    std::vector<bool> FValidCharSet = std::vector<bool>(256, false);
+    bool FExcelStyleDecimalSeparator = false;
+    int FMaxEditLength = 0;
+    bool FLookup = false;
+    bool FLookupCaseSensitive = false;
+    bool FLookupHistory = false;
+
+public:
+
 protected:
     bool CanEditShow() override;
     bool SelectCell(int ACol, int ARow) override;
@@ -460,6 +514,8 @@ protected:
     void KeyDown(Word& Key, TShiftState Shift) override;
     void KeyPress(QChar& Key) override;
     void WMChar(TMessage& Message) override;
+    int GetEditLimit() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void WndProc(TMessage& Message) override;
     // The special editors (a later work): here they open and commit nothing.
     virtual void ShowEditControl(int ACol, int ARow);

@@ -35,6 +35,10 @@ public:
     int EditCol() const { return FColE; }
     int EditRow() const { return FRowE; }
     bool AltBackHeld() const { return FAltBack; }
+    // Lookup completion from the grid's LookupItems (run after each key-up):
+    // the text up to the caret completed by the first item that starts
+    // with it, the added part selected.
+    void DoChange();
 
 protected:
     void WndProc(TMessage& Message) override;
@@ -48,6 +52,7 @@ protected:
     void WMGetDlgCode(TMessage& Message) override;
     void WMSetFocus(TMessage& Message) override;
     void WMKillFocus(TMessage& Message) override;
+    void DefaultHandler(TMessage& Message) override;
 
 private:
     TVynStringGrid* VynGrid() const;
@@ -62,6 +67,17 @@ private:
     void CaretToEnd();
     bool IsPassword() const;
     void GrowRowForNewLine();
+    // The input filter of a typed character (grid_edit_input.cpp): false
+    // drops it; Key may be replaced. LineBreak: Enter makes a line break
+    // (no filter and no automatic advance).
+    bool FilterChar(QChar& Key, bool Keypad, bool& LineBreak);
+    // A full text moves on through the grid's Enter.
+    void AutoAdvance();
+    void PasteText();
+    void CopyText();
+    void CutText();
+    // OnClipboardCopy (OnClipboardCut) asked, then the edit's own copy (cut).
+    void AskClipboard(bool Copy);
 
     int FSelKeyDown = 0;
     int FOldSelStart = 0;

@@ -279,6 +279,13 @@ void TVynStringGrid::KeyDown(Word& Key, TShiftState Shift)
         if (!FEditing)
             RememberCurrentCell(Col(), Row());
     }
+    // 10. Space toggles the check box of the current cell (grid_interact_checks.cpp).
+    if (Key == VK_SPACE) {
+        TWeakRef<TVynStringGrid> self(this);
+        CheckBoxKey(Col(), Row());
+        if (!self)
+            return;
+    }
     TBaseGrid::KeyDown(Key, Shift);
 }
 

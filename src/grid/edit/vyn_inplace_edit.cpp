@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "grid/core/column_size.h"
+#include "grid/core/grid_text.h"
 #include "grid/core/vyn_string_grid.h"
 #include "grid/edit/grid_edit_holders.h"
 #include "platform/gui/application.h"
@@ -174,6 +175,31 @@ void TVynInplaceEdit::WndProc(TMessage& Message)
         if (Message.CharCode() == VK_BACK)
             FAltBack = false;
         break;
+    case WM_CHAR: {
+        // The input filter of the editor kind (grid_edit_input.cpp).
+        TWeakRef<TVynInplaceEdit> self(this);
+        QChar key(char16_t(Message.CharCode()));
+        bool lineBreak = false;
+        if (!FilterChar(key, (Message.KeyData() & KEYDATA_SCANBIT6) != 0, lineBreak)) {
+            Message.Result = 0;
+            return;
+        }
+        Message.SetCharCode(key.unicode());
+        const int caret = SelStart();
+        TInplaceEdit::WndProc(Message);
+        if (!self || lineBreak || key.unicode() < 32)
+            return;
+        TVynStringGrid* g = VynGrid();
+        if (g && g->EditControl == TEditorType::edMixedCase && Text() != ToMixedCase(Text())) {
+            SetText(ToMixedCase(Text()));
+            if (!self)
+                return;
+            SetSelStart(caret + 1);
+            SetSelLength(0);
+        }
+        AutoAdvance();
+        return;
+    }
     case WM_KEYDOWN: {
         TWeakRef<TVynInplaceEdit> self(this);
         const bool done = KeyDownMessage(Message.CharCode());
@@ -411,6 +437,9 @@ void TVynInplaceEdit::KeyUp(Word& Key, TShiftState Shift)
     TInplaceEdit::KeyUp(Key, Shift);
     if (!self || !grid)
         return;
+    DoChange();
+    if (!self || !grid)
+        return;
     if (g->SizeWhileTyping()->Width()) {
         const int w = QFontMetrics(Editor()->font()).horizontalAdvance(Text()) + 8;
         if (w > g->ColWidths(g->Col()))
@@ -513,8 +542,12 @@ void TVynInplaceEdit::WMKillFocus(TMessage& Message)
     TWeakRef<TVynInplaceEdit> self(this);
     TVynStringGrid* g = VynGrid();
     TWeakRef<TVynStringGrid> grid(g);
-    if (g)
+    if (g) {
         g->FStartEditChar = QChar();
+        // The text joins the lookup list.
+        if (g->LookupHistory() && !Text().isEmpty() && g->LookupItems()->IndexOf(Text()) < 0)
+            g->LookupItems()->Add(Text());
+    }
     TInplaceEdit::WMKillFocus(Message);
     if (!self || !grid || FAltBack)
         return;
