@@ -1,6 +1,7 @@
 #include "grid/core/column_grid.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "grid/core/cell_graphic.h"
 #include "grid/core/grid_options.h"
@@ -48,6 +49,8 @@ TVynColumnGrid::~TVynColumnGrid()
 void TVynColumnGrid::SetColCount(int Value)
 {
     TVynStringGrid::SetColCount(Value);
+    if (FColumnOp)
+        return;
     NoRecursion guard(*FColumns);
     SyncColumnCount();
 }
@@ -453,10 +456,30 @@ void TVynColumnGrid::DoFilterSelect(int ItemIndex)
 
 // ---- column operations ---------------------------------------------------------------------
 
+namespace {
+
+// A flag set for a scope and given back on every path.
+class SwitchOn {
+public:
+    explicit SwitchOn(bool& Flag) : flag_(Flag), was_(std::exchange(Flag, true)) {}
+    ~SwitchOn() { flag_ = was_; }
+    SwitchOn(const SwitchOn&) = delete;
+    SwitchOn& operator=(const SwitchOn&) = delete;
+
+private:
+    bool& flag_;
+    bool was_;
+};
+
+}  // namespace
+
 void TVynColumnGrid::InsertCols(int ColIndex, int CCount)
 {
     const int before = TotalColCount();
-    TVynStringGrid::InsertCols(ColIndex, CCount);
+    {
+        SwitchOn op(FColumnOp);
+        TVynStringGrid::InsertCols(ColIndex, CCount);
+    }
     const int added = TotalColCount() - before;
     NoRecursion guard(*FColumns);
     const int at = std::clamp(ColIndex, 0, FColumns->Count());
@@ -468,7 +491,10 @@ void TVynColumnGrid::InsertCols(int ColIndex, int CCount)
 void TVynColumnGrid::RemoveCols(int ColIndex, int CCount)
 {
     const int before = TotalColCount();
-    TVynStringGrid::RemoveCols(ColIndex, CCount);
+    {
+        SwitchOn op(FColumnOp);
+        TVynStringGrid::RemoveCols(ColIndex, CCount);
+    }
     int removed = before - TotalColCount();
     NoRecursion guard(*FColumns);
     while (removed-- > 0 && ColIndex >= 0 && ColIndex < FColumns->Count())

@@ -130,6 +130,9 @@ private:
     std::unique_ptr<TGridColumnCollection> FColumns;
     std::unique_ptr<TGridColumnItem> FSaveCol;
     bool FColMoving = false;
+    // Set while a column insertion or removal runs: the count changes it
+    // makes leave the definitions alone until it places them itself.
+    bool FColumnOp = false;
     std::unique_ptr<TCellGraphic> FColumnCheckGraphic;
     bool FAutoFilterDisplay = false;
 };

@@ -353,13 +353,23 @@ TEST_F(ColumnGridTest, TheSharedComboTakesTheItemsOfTheColumnBeingEdited)
 
 TEST_F(ColumnGridTest, ColumnOperationsKeepOneDefinitionPerColumn)
 {
-    // The string grid's column insertion and grouping change no column
-    // yet: the definitions stay as they are.
+    // Inserted columns get new definitions at their place; a removed
+    // column takes its own definition with it, the others keep theirs.
     Col(2).SetHeader("Type");
+    Col(5).SetHeader("Last");
     g.InsertCols(2, 2);
+    EXPECT_EQ(g.Columns()->Count(), 8);
+    EXPECT_EQ(Col(4).Header(), "Type");
+    EXPECT_EQ(Col(2).Header(), "");
+    EXPECT_EQ(Col(7).Header(), "Last");
     g.RemoveCols(1, 1);
     EXPECT_EQ(g.Columns()->Count(), g.ColCount() + g.NumHiddenColumns());
-    EXPECT_EQ(Col(2).Header(), "Type");
+    EXPECT_EQ(g.Columns()->Count(), 7);
+    EXPECT_EQ(Col(0).Name(), "c0");
+    EXPECT_EQ(Col(3).Header(), "Type");
+    EXPECT_EQ(Col(6).Header(), "Last");
+    // Grouping changes no column yet.
+    Col(2).SetHeader("Type");
     g.Group(2);
     Col(2).SetHeader("Changed");
     g.UnGroup();
