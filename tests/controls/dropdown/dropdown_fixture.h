@@ -76,6 +76,21 @@ inline std::vector<TMonitorSpec> TwoDisplays()
             {Rect(-1024, 0, 0, 768), Rect(-1024, 0, 0, 768), false}};
 }
 
+// The borderless 400 x 300 form at (100, 100) every drop-down test shows,
+// with a pad at (300, 200) that holds the focus away from the drop-down.
+inline TForm* MakeHostForm(TPad*& Sink)
+{
+    auto* form = new TForm(nullptr);
+    form->SetName("Form");
+    form->SetBorderStyle(bsNone);
+    form->SetBounds(100, 100, 400, 300);
+    Sink = new TPad(form, 0x405060);
+    Sink->SetName("Sink");
+    Sink->SetBounds(300, 200, 40, 40);
+    Sink->SetParent(form);
+    return form;
+}
+
 struct DropDownFixture : ::testing::Test {
     TestKit::InputStateScope input;
     TestKit::FakeClock clock;
@@ -90,14 +105,7 @@ struct DropDownFixture : ::testing::Test {
     void SetUp() override
     {
         SetThemes(&classic);
-        form = new TForm(nullptr);
-        form->SetName("Form");
-        form->SetBorderStyle(bsNone);
-        form->SetBounds(100, 100, 400, 300);
-        sink = new TPad(form, 0x405060);
-        sink->SetName("Sink");
-        sink->SetBounds(300, 200, 40, 40);
-        sink->SetParent(form);
+        form = MakeHostForm(sink);
         dd = new TRecordingDropDown(form);
         dd->SetName("DropDown");
         dd->SetBounds(10, 10, 200, 21);

@@ -23,14 +23,7 @@ template <class T> struct KindFixture : ::testing::Test {
     void SetUp() override
     {
         SetThemes(&classic);
-        form = new TForm(nullptr);
-        form->SetName("Form");
-        form->SetBorderStyle(bsNone);
-        form->SetBounds(100, 100, 400, 300);
-        sink = new TPad(form, 0x405060);
-        sink->SetName("Sink");
-        sink->SetBounds(300, 200, 40, 40);
-        sink->SetParent(form);
+        form = MakeHostForm(sink);
         dd = new T(form);
         dd->SetName("DropDown");
         dd->SetBounds(10, 10, 120, 21);
