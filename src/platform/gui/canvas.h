@@ -86,12 +86,15 @@ private:
         int Orientation = 0;
         TFontPitch Pitch = TFontPitch::fpDefault;
         TFontQuality Quality = TFontQuality::fqDefault;
-        bool operator==(const Data&) const = default;
+        // The numbers first; a name copied from another font shares its
+        // text, so the texts are compared only when they are not the same.
+        bool operator==(const Data& O) const { return Color == O.Color && SameShape(O); }
         // Everything but the colour: what the QFont is made of.
         bool SameShape(const Data& O) const
         {
-            return Name == O.Name && Height == O.Height && Style == O.Style && Orientation == O.Orientation &&
-                   Pitch == O.Pitch && Quality == O.Quality;
+            return Height == O.Height && Style == O.Style && Orientation == O.Orientation && Pitch == O.Pitch &&
+                   Quality == O.Quality &&
+                   ((Name.constData() == O.Name.constData() && Name.size() == O.Name.size()) || Name == O.Name);
         }
     };
     // ShapeChanged: the QFont and its measures are made again.
