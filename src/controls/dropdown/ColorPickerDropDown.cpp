@@ -91,7 +91,7 @@ void TColorItem::Assign(const TPersistent& Source)
 // ---- creation ----------------------------------------------------------------------------------------
 
 TVynColorPickerDropDown::TVynColorPickerDropDown(TComponent* AOwner)
-    : TVynCustomDropDown(AOwner),
+    : TVynSelectorPicker(AOwner),
       fColors_(std::make_unique<TColorItems>(this)),
       fItemAppearance_(std::make_unique<TItemAppearance>(this)),
       fTypeAhead_(this, false)
@@ -207,13 +207,6 @@ String TVynColorPickerDropDown::SelectedColorText() const
 }
 
 // ---- the popup ---------------------------------------------------------------------------------------
-
-void TVynColorPickerDropDown::Internal(const std::function<void()>& Call)
-{
-    const bool was = std::exchange(fInternalCall_, true);
-    Call();
-    fInternalCall_ = was;
-}
 
 TWinControl* TVynColorPickerDropDown::StyleControl() const
 {
@@ -453,13 +446,6 @@ void TVynColorPickerDropDown::PanelSelect(TColor Color)
         SetItemIndex(-1);
     if (self)
         ClosePopupAfterPick(*this);
-}
-
-void TVynColorPickerDropDown::SetSelectionColorStyle(TSelectionColorStyle AStyle)
-{
-    TVynCustomDropDown::SetSelectionColorStyle(AStyle);
-    if (fItemSelector_)
-        fItemSelector_->ItemAppearance().SetColorStyle(AStyle);
 }
 
 void TVynColorPickerDropDown::SetComponentStyle(TVynStyle AStyle)

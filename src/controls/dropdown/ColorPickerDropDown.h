@@ -66,7 +66,7 @@ public:
     using TPickerItems::TPickerItems;
 };
 
-class TVynColorPickerDropDown : public TVynCustomDropDown {
+class TVynColorPickerDropDown : public TVynSelectorPicker {
 public:
     explicit TVynColorPickerDropDown(TComponent* AOwner);
     ~TVynColorPickerDropDown() override;
@@ -101,14 +101,12 @@ public:
     const String& CurSearch() const { return fTypeAhead_.Text(); }
 
     // The hosted controls (nullptr until first needed).
-    TVynCustomItemSelector* ItemSelector() const { return fItemSelector_; }
     TVynColorCubePanel* ColorCubePanel() const { return fColorCubePanel_; }
     TVynColorSpectrumPanel* SpectrumPanel() const { return fSpectrumPanel_; }
     TCustomColorSelector* ColorSelector() const { return fColorSelector_; }
 
     void DoHideDropDown(bool Cancel) override;
     void DoDropDownDestroy() override;
-    void SetSelectionColorStyle(TSelectionColorStyle AStyle) override;
     void SetComponentStyle(TVynStyle AStyle) override;
 
     TNotifyEvent OnSelect;
@@ -138,13 +136,11 @@ private:
     void SelectorItemSelect();
     void PaletteSelect();
     void PanelSelect(TColor Color);
-    void Internal(const std::function<void()>& Call);
     void WheelStep(bool Down);
     void SyncPalette();
     void DrawSelectedColor(TCanvas& Canvas);
     TSelectorListKeys ListKeys();
 
-    TVynCustomItemSelector* fItemSelector_ = nullptr;
     TVynColorCubePanel* fColorCubePanel_ = nullptr;
     TVynColorSpectrumPanel* fSpectrumPanel_ = nullptr;
     TCustomColorSelector* fColorSelector_ = nullptr;
@@ -157,7 +153,6 @@ private:
     TColor fSelectedColor_ = clNone;
     bool fShowText_ = true;
     std::unique_ptr<TItemAppearance> fItemAppearance_;
-    bool fInternalCall_ = false;
     TTypeAhead fTypeAhead_;
     int fOldItemIndex_ = -1;
     TColor fOldSelectedColor_ = clNone;

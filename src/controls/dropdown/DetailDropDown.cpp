@@ -52,7 +52,7 @@ void TDetailItems::Update(TCollectionItem* Item)
 // ---- creation ----------------------------------------------------------------------------------------
 
 TVynDetailDropDown::TVynDetailDropDown(TComponent* AOwner)
-    : TVynCustomDropDown(AOwner),
+    : TVynSelectorPicker(AOwner),
       fItems_(std::make_unique<TDetailItems>(this)),
       fItemAppearance_(std::make_unique<TItemAppearance>(this)),
       fTypeAhead_(this, true),
@@ -130,13 +130,6 @@ void TVynDetailDropDown::SelectFirst() { step(TSelectStep::First); }
 void TVynDetailDropDown::SelectLast() { step(TSelectStep::Last); }
 void TVynDetailDropDown::SelectNext() { step(TSelectStep::Next); }
 void TVynDetailDropDown::SelectPrevious() { step(TSelectStep::Previous); }
-
-void TVynDetailDropDown::Internal(const std::function<void()>& Call)
-{
-    const bool was = std::exchange(fInternalCall_, true);
-    Call();
-    fInternalCall_ = was;
-}
 
 void TVynDetailDropDown::FillSelectorItems()
 {
@@ -355,13 +348,6 @@ void TVynDetailDropDown::DoDropDownSizing()
 {
     TVynCustomDropDown::DoDropDownSizing();
     UpdateSelectorPanel();
-}
-
-void TVynDetailDropDown::SetSelectionColorStyle(TSelectionColorStyle AStyle)
-{
-    TVynCustomDropDown::SetSelectionColorStyle(AStyle);
-    if (fItemSelector_)
-        fItemSelector_->ItemAppearance().SetColorStyle(AStyle);
 }
 
 void TVynDetailDropDown::SetComponentStyle(TVynStyle AStyle)

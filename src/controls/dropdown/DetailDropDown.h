@@ -68,7 +68,7 @@ protected:
     void Update(TCollectionItem* Item) override;
 };
 
-class TVynDetailDropDown : public TVynCustomDropDown {
+class TVynDetailDropDown : public TVynSelectorPicker {
 public:
     explicit TVynDetailDropDown(TComponent* AOwner);
     ~TVynDetailDropDown() override;
@@ -92,7 +92,6 @@ public:
     bool MatchStart() const { return fMatchStart_; }
     void SetMatchStart(bool Value) { fMatchStart_ = Value; }
     // The popup's list (created with the popup).
-    TVynCustomItemSelector* ItemSelector() const { return fItemSelector_; }
     // The type-ahead text of the list.
     const String& CurSearch() const { return fTypeAhead_.Text(); }
 
@@ -109,7 +108,6 @@ public:
     void DoHideDropDown(bool Cancel) override;
     void DoShowDropDown() override;
     void DoDropDownSizing() override;
-    void SetSelectionColorStyle(TSelectionColorStyle AStyle) override;
     void SetComponentStyle(TVynStyle AStyle) override;
 
     TNotifyEvent OnSelect;
@@ -133,7 +131,6 @@ private:
     void SelectorItemSize(TSize& ASize);
     void DrawSelectorItem(TCanvas& Canvas, int Index, TRect R);
     // Runs Call with FInternalCall set.
-    void Internal(const std::function<void()>& Call);
     // Row K of the open list, scrolled into view (inside the list only).
     void SelectRow(int K);
     // The list shows Index without reporting it back (the completion moved
@@ -141,12 +138,10 @@ private:
     void FollowInSelector(int Index);
     void WheelStep(int Delta);
 
-    TVynCustomItemSelector* fItemSelector_ = nullptr;
     TItemLayout fLayout_ = ilCaptionRight;
     std::unique_ptr<TDetailItems> fItems_;
     int fItemIndex_ = -1;
     std::unique_ptr<TItemAppearance> fItemAppearance_;
-    bool fInternalCall_ = false;
     TTypeAhead fTypeAhead_;
     int fOldItemIndex_ = -1;
     String fOldText_;

@@ -22,7 +22,7 @@ void TImageItem::Assign(const TPersistent& Source)
 // ---- creation ----------------------------------------------------------------------------------------
 
 TVynImagePickerDropDown::TVynImagePickerDropDown(TComponent* AOwner)
-    : TVynCustomDropDown(AOwner),
+    : TVynSelectorPicker(AOwner),
       fItems_(std::make_unique<TImageItems>(this)),
       fItemAppearance_(std::make_unique<TItemAppearance>(this)),
       fTypeAhead_(this, false)
@@ -123,13 +123,6 @@ void TVynImagePickerDropDown::AddImagesFromFolder(const String& AFolder, bool Se
 
 // ---- the popup ---------------------------------------------------------------------------------------
 
-void TVynImagePickerDropDown::Internal(const std::function<void()>& Call)
-{
-    const bool was = std::exchange(fInternalCall_, true);
-    Call();
-    fInternalCall_ = was;
-}
-
 void TVynImagePickerDropDown::SetUpSelector()
 {
     if (!fItemSelector_)
@@ -204,13 +197,6 @@ void TVynImagePickerDropDown::DoHideDropDown(bool Cancel)
     TVynCustomDropDown::DoHideDropDown(Cancel);
     if (self && Cancel && wasOpen && fItemSelector_)
         SetItemIndex(fOldItemIndex_);
-}
-
-void TVynImagePickerDropDown::SetSelectionColorStyle(TSelectionColorStyle AStyle)
-{
-    TVynCustomDropDown::SetSelectionColorStyle(AStyle);
-    if (fItemSelector_)
-        fItemSelector_->ItemAppearance().SetColorStyle(AStyle);
 }
 
 void TVynImagePickerDropDown::SetComponentStyle(TVynStyle AStyle)

@@ -40,7 +40,7 @@ public:
     using TPickerItems::TPickerItems;
 };
 
-class TVynImagePickerDropDown : public TVynCustomDropDown {
+class TVynImagePickerDropDown : public TVynSelectorPicker {
 public:
     explicit TVynImagePickerDropDown(TComponent* AOwner);
     ~TVynImagePickerDropDown() override;
@@ -57,7 +57,6 @@ public:
     void SetImageIndex(int Value);
     TItemAppearance& ItemAppearance() const { return *fItemAppearance_; }
     void SetItemAppearance(const TItemAppearance& Value) { fItemAppearance_->Assign(Value); }
-    TVynCustomItemSelector* ItemSelector() const { return fItemSelector_; }
     const String& CurSearch() const { return fTypeAhead_.Text(); }
 
     void SelectFirst();
@@ -72,7 +71,6 @@ public:
     void AddImagesFromFolder(const String& AFolder, bool SetImageCaption);
 
     void DoHideDropDown(bool Cancel) override;
-    void SetSelectionColorStyle(TSelectionColorStyle AStyle) override;
     void SetComponentStyle(TVynStyle AStyle) override;
 
     TNotifyEvent OnSelect;
@@ -92,18 +90,15 @@ private:
     void SetUpSelector();
     void step(TSelectStep Step);
     void SelectorItemSelect();
-    void Internal(const std::function<void()>& Call);
     void WheelStep(bool Down);
     TSelectorListKeys ListKeys();
     void DrawSelectedImage(TCanvas& Canvas);
 
-    TVynCustomItemSelector* fItemSelector_ = nullptr;
     int fColumns_ = 1;
     TItemLayout fLayout_ = ilCaptionRight;
     std::unique_ptr<TImageItems> fItems_;
     int fItemIndex_ = -1;
     std::unique_ptr<TItemAppearance> fItemAppearance_;
-    bool fInternalCall_ = false;
     TTypeAhead fTypeAhead_;
     int fOldItemIndex_ = -1;
 };

@@ -1,6 +1,8 @@
 // The type-ahead and the list keys of the pickers.
 #include "controls/dropdown/SelectorDropDown.h"
 
+#include <utility>
+
 #include <algorithm>
 
 #include "controls/dropdown/DropDownForm.h"
@@ -202,4 +204,21 @@ TVynCustomItemSelector* HostSelector(TVynCustomDropDown& DropDown, TVynCustomIte
     Selector->UpdateSelectorPanel();
     DropDown.SetControl(Selector);
     return Selector;
+}
+
+void TVynSelectorPicker::SetSelectionColorStyle(TSelectionColorStyle AStyle)
+{
+    TVynCustomDropDown::SetSelectionColorStyle(AStyle);
+    if (fItemSelector_)
+        fItemSelector_->ItemAppearance().SetColorStyle(AStyle);
+}
+
+void TVynSelectorPicker::Internal(const std::function<void()>& Call)
+{
+    struct Restore {
+        bool& Flag;
+        bool Was;
+        ~Restore() { Flag = Was; }
+    } restore{fInternalCall_, std::exchange(fInternalCall_, true)};
+    Call();
 }

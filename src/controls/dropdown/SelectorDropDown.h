@@ -104,3 +104,22 @@ void ClosePopupAfterPick(TVynCustomDropDown& DropDown);
 // not fired): the closed picker's list follows the picker's own index
 // before it steps from it.
 void SyncSelectorIndex(TVynCustomItemSelector& Selector, int Index);
+
+// What the detail list, the colour picker and the image picker share: the
+// item selector they host and the flag that tells a selection made by the
+// picker itself from the user's.
+class TVynSelectorPicker : public TVynCustomDropDown {
+public:
+    using TVynCustomDropDown::TVynCustomDropDown;
+    TVynCustomItemSelector* ItemSelector() const { return fItemSelector_; }
+
+protected:
+    // The hosted selector's items take the selection colours too.
+    void SetSelectionColorStyle(TSelectionColorStyle AStyle) override;
+    // Runs Call with the internal-call flag set; the flag comes back on
+    // every path.
+    void Internal(const std::function<void()>& Call);
+
+    TVynCustomItemSelector* fItemSelector_ = nullptr;
+    bool fInternalCall_ = false;
+};
