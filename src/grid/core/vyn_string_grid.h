@@ -1379,6 +1379,9 @@ public:
     void EndUpdate();
     int UpdateCount() const { return FUpdateCount; }
     void UpdateFooter();
+    // Run by EndUpdate when the outermost update bracket closes: the footer
+    // recalculates once if cells changed while the bracket was open.
+    void RecalcStaleFooter();
     void CellControlsUpdate();
     void HideInplaceEdit();
     void BalloonInit();

@@ -4,6 +4,7 @@
 #include "grid/core/vyn_string_grid.h"
 
 void TVynStringGrid::UpdateFooter() {}
+void TVynStringGrid::RecalcStaleFooter() {}
 void TVynStringGrid::CalcFooter(int) {}
 void TVynStringGrid::AutoSizeColumns(bool, int) {}
 void TVynStringGrid::ExpandAll() {}

@@ -14,6 +14,7 @@ void TVynStringGrid::EndUpdate()
     if (FUpdateCount == 0)
         return;
     if (--FUpdateCount == 0) {
+        RecalcStaleFooter();
         SetRedraw(true);
         Invalidate();
     }
