@@ -267,6 +267,7 @@ void TVynColumnGrid::DoGetEditorType(int ACol, int ARow, TEditorType& AEditor)
         if (auto* combo = dynamic_cast<TComboBox*>(Combobox())) {
             combo->Items().Assign(*c->ComboItems());
             combo->SetDropDownCount(c->DropDownCount());
+            ControlLook()->SetDropDownCount(c->DropDownCount());
         }
         SetEditLink(c->EditLink());
     }

@@ -77,6 +77,7 @@ TVynStringGrid::TVynStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
         ArwD = new TArrowWindow(this, TArrowDirection::arrDown);
         ArwL = new TArrowWindow(this, TArrowDirection::arrLeft);
         ArwR = new TArrowWindow(this, TArrowDirection::arrRight);
+        CreateEditControls();
         FStyle = TVynStyle::tsWindowsXP;
     }
     // 10.

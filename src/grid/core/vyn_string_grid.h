@@ -62,6 +62,7 @@ class TEditLink;
 class TCheckListBox;
 class TVynStringGridCheck;
 class THintWindow;
+class TGridCombo;
 
 // ---- the grid's enumerations --------------------------------------------------------------------
 
@@ -517,7 +518,8 @@ protected:
     int GetEditLimit() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void WndProc(TMessage& Message) override;
-    // The special editors (a later work): here they open and commit nothing.
+    // The special editors (grid_edit_controls.cpp): the kinds whose controls
+    // are not built yet open nothing.
     virtual void ShowEditControl(int ACol, int ARow);
     virtual void CommitEditControl(int ACol, int ARow);
     void ShowInvalidEntryBalloon(TWinControl* Target);
@@ -1780,6 +1782,56 @@ private:
     TCellGraphic* OwnCellGraphic(int ACol, int ARow) const;
     bool CommonGraphicSize(const TCellGraphic& G, TPoint& Size);
     void SetAllRowsCell(int ACol, int ARow, const String& Value, bool Stored);
+
+    // ---- special cell editors and the grid's combo (src/grid/edit:
+    // grid_edit_controls.cpp, grid_combo.cpp; docs/GRID.md, "Special editors")
+public:
+    using TComboObjectChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex,
+                                                       const String& ASelection, TObject* AObject)>;
+    // The grid's one combo editor (EditCombo); its items serve every combo cell.
+    TGridCombo* ComboEditor() const;
+    void ClearComboString();
+    void AddComboString(const String& S);
+    void AddComboStringObject(const String& S, TObject* AObject);
+    // The first item equal to S (letter case ignored) leaves; false when none.
+    bool RemoveComboString(const String& S);
+    // The preselected item (-1: none), taken when a cell's text matches no
+    // item; false (and unchanged) for a text not in the list.
+    bool SetComboSelectionString(const String& S);
+    void SetComboSelection(int Index) { FComboIdx = Index; }
+    int ComboSelection() const { return FComboIdx; }
+    int GetComboCount() const;
+    // The index of the item equal to the cell's text (-1: none), after
+    // OnGetEditorProp has had the chance to load the cell's items (ACol real).
+    int ComboIndex(int ACol, int ARow);
+    // Item Value becomes the cell's text; an index outside the list raises.
+    void SetComboIndex(int ACol, int ARow, int Value);
+    // OnIsPasswordCell (a column grid: the column's Password first).
+    bool CellIsPassword(int ACol, int ARow);
+    // The longest text typed into an edComboEdit cell (0: no limit).
+    int MaxComboLength() const { return FMaxComboLength; }
+    void SetMaxComboLength(int Value) { FMaxComboLength = Value < 0 ? 0 : Value; }
+
+    // From the combo to the grid: the chosen item changed (EditChange: the
+    // text was typed), the list closed, the list opened.
+    void ComboChanged(bool EditChange);
+    void ComboClosedUp();
+    void ComboDroppedDown();
+
+    // Real column, row, item index, text (the item's, or the typed text).
+    TComboChangeEvent OnComboChange;
+    TComboObjectChangeEvent OnComboObjectChange;
+
+protected:
+    friend class TGridEditorProtocol;
+    friend class TGridCombo;
+    // The combo and the other controls the grid makes with itself.
+    void CreateEditControls();
+    // The edit is cancelled: the commit writes OriginalCellValue.
+    bool FCancelEdit = false;
+    // A refused value keeps the editor; the grid does not advance for the key.
+    bool FNoAutoAdvance = false;
+    int FMaxComboLength = 0;
 };
 
 // Shown over links of the grid.

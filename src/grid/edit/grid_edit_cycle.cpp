@@ -69,10 +69,6 @@ bool TVynStringGrid::CanEditShow()
     return result;
 }
 
-void TVynStringGrid::ShowEditControl(int, int) {}
-
-void TVynStringGrid::CommitEditControl(int, int) {}
-
 void TVynStringGrid::ShowCellEdit()
 {
     Word key = VK_F2;
