@@ -38,6 +38,9 @@ TVsgCustomCombo::TVsgCustomCombo(TComponent* AOwner)
     // The closed combo is painted here; the platform's painting stays for
     // the plain look. The list's opening and closing are reported too.
     auto* q = static_cast<TQtComboBox*>(Widget());
+    // The list drops below the combo and shows DropDownCount items (some
+    // styles would open it over the combo, all items at once).
+    q->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     FPlatformPaint = q->PaintClosed;
     q->PaintClosed = [this](QPainter& P) { Paint(P); };
     auto before = q->BeforePopup;

@@ -2,6 +2,7 @@
 // path as one list), refused values, the editor kinds, the end-of-edit
 // message.
 #include "edit_fixture.h"
+#include "grid/edit/grid_combo.h"
 
 #include "grid/core/column_grid.h"
 #include "grid/core/column_items.h"
@@ -246,7 +247,8 @@ TEST_F(EditTest, CanEditShowByKind)
         {"edNumeric", TEditorType::edNumeric, 1, true, true},
         {"edNone", TEditorType::edNone, 1, false, false},
         {"edComboList", TEditorType::edComboList, 1, false, true},
-        {"edDataCheckBox", TEditorType::edDataCheckBox, 1, false, true},
+        // No control: no edit is left open.
+        {"edDataCheckBox", TEditorType::edDataCheckBox, 1, false, false},
         {"check-box cell", TEditorType::edNormal, 2, false, false},
     };
     for (const Case& c : cases) {
@@ -257,9 +259,12 @@ TEST_F(EditTest, CanEditShowByKind)
         TestKit::TypeKey(grid, VK_F2);
         EXPECT_EQ(EditorShown(), c.opens);
         EXPECT_EQ(grid->EditMode, c.editMode);
-        if (EditorShown())
+        EXPECT_EQ(grid->ComboEditor()->Visible(), c.kind == TEditorType::edComboList);
+        if (EditorShown() || grid->ComboEditor()->Visible())
             Key(VK_ESCAPE);
         grid->SetFocus();
+        // Editing mode off: the next cell does not open an editor on its own.
+        grid->SetEditorMode(false);
     }
     // Never while a value is validated.
     Goto(1, 1);
