@@ -123,7 +123,7 @@ TEST(VynStringGrid, DefaultsOfANewGrid)
         {"ControlLook.ControlStyle", n(int(g.ControlLook()->ControlStyle())),
          n(int(VynObj::TControlStyle::csTheme))},
         {"accepts child controls", n(g.ControlStyle().Contains(csAcceptsControls)), "1"},
-        {"no combo editor yet", n(g.Combobox() != nullptr), "0"},
+        {"the combo editor, made with the grid", n(g.Combobox() != nullptr), "1"},
         {"GridLinkCursor", n(GridLinkCursor), n(crHandPoint)},
         {"version", n(g.GetVersionNr()), n(0x06020103)},
     };

@@ -3,6 +3,7 @@
 // display (VYN_TEST_DISPLAY=1 with QT_QPA_PLATFORM=xcb, e.g. under
 // xvfb-run -a) the screen's pixels of the same place are kept too.
 #include "edit_fixture.h"
+#include "picture_kit.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -13,24 +14,6 @@
 #include <cstdlib>
 
 namespace {
-
-// Lets a real display show what was painted.
-void Settle()
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < (QGuiApplication::platformName() == "offscreen" ? 0 : 400)) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-    QCoreApplication::processEvents();
-}
-
-void Keep(const QImage& Image, const char* Name)
-{
-    if (const char* dir = std::getenv("VYN_RENDER_DIR"))
-        Image.save(QString::fromLocal8Bit(dir) + "/" + Name);
-}
 
 // The columns that hold a dark pixel (text) in R of Image.
 std::pair<int, int> InkColumns(const QImage& Image, const QRect& R)

@@ -197,6 +197,13 @@ TEST_F(ComboTest, LookupCompletesAndBackspaceDoesNotRecomplete)
     Type("do");
     EXPECT_EQ(S(Combo()->Text()), "double");
     EXPECT_EQ(Combo()->ItemIndex(), -1);
+    // With LookupHistory a text not in the list joins it when the focus leaves.
+    grid->SetLookupHistory(true);
+    other->SetFocus();
+    TestKit::PumpPostedMessages();
+    EXPECT_FALSE(ComboShown());
+    EXPECT_EQ(S(grid->Cells(2, 1)), "double");
+    EXPECT_GE(Combo()->Items().IndexOf("double"), 0);
 }
 
 TEST_F(ComboTest, EscRestoresTheCellsValue)
@@ -529,6 +536,8 @@ TEST_F(ComboTest, TheComboReportsItsListAndChanges)
         events.push_back("object " + std::to_string(C) + " " + std::to_string(I) + " " + S(T) +
                          (O == grid ? " grid" : ""));
     };
+    int dropUps = 0;
+    Combo()->OnDropUp = [&](TObject*) { ++dropUps; };
     grid->ClearComboString();
     grid->AddComboString("a");
     grid->AddComboStringObject("b", grid);
@@ -538,6 +547,7 @@ TEST_F(ComboTest, TheComboReportsItsListAndChanges)
     Combo()->SetDroppedDown(true);
     Combo()->SetDroppedDown(false);
     EXPECT_EQ(events, (std::vector<std::string>{"object 2 1 b grid", "dropdown 2,1", "closeup 2,1"}));
+    EXPECT_EQ(dropUps, 1);
     Logged({"combochange 2,1 1 b"});
     // DirectComboClose: closing the list ends the edit with the chosen item.
     grid->MouseActions()->SetDirectComboClose(true);

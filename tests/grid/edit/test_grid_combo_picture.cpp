@@ -3,6 +3,7 @@
 // (VYN_TEST_DISPLAY=1 with QT_QPA_PLATFORM=xcb, e.g. under xvfb-run -a) the
 // screen's pixels of the same place are kept too.
 #include "edit_fixture.h"
+#include "picture_kit.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -15,27 +16,6 @@
 #include <cstdlib>
 
 #include "grid/edit/grid_combo.h"
-
-namespace {
-
-void Settle()
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < (QGuiApplication::platformName() == "offscreen" ? 0 : 500)) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-    QCoreApplication::processEvents();
-}
-
-void Keep(const QImage& Image, const char* Name)
-{
-    if (const char* dir = std::getenv("VYN_RENDER_DIR"))
-        Image.save(QString::fromLocal8Bit(dir) + "/" + Name);
-}
-
-}  // namespace
 
 TEST_F(EditTest, PictureOfAnOpenFlatComboWiderThanTheCell)
 {
@@ -59,7 +39,7 @@ TEST_F(EditTest, PictureOfAnOpenFlatComboWiderThanTheCell)
     ASSERT_TRUE(combo->Visible());
     EXPECT_TRUE(combo->Flat());
     combo->SetDroppedDown(true);
-    Settle();
+    Settle(500);
     ASSERT_TRUE(combo->DroppedDown());
     auto* q = static_cast<QComboBox*>(combo->Widget());
     QWidget* popup = q->view()->window();
