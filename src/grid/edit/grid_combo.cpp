@@ -220,10 +220,10 @@ void TGridCombo::Select()
     } flag{self};
     FInSelect = true;
     TVsgComboBox::Select();
-    if (self)
-        FInSelect = false;
-    if (self)
-        ReportSelection(false);
+    if (!self)
+        return;
+    FInSelect = false;
+    ReportSelection(false);
 }
 
 void TGridCombo::ReportSelection(bool WithEditChange)
