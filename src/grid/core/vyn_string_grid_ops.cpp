@@ -384,7 +384,8 @@ void TVynStringGrid::DoCellsChanged(TRect& R)
     const std::vector<TGridChangeNotifier*> notifiers = *FNotifierList;
     for (TGridChangeNotifier* n : notifiers)
         n->CellsChanged(R);
-    CalcFooter(-1);
+    // A single cell (a real column) recalculates only its column's footer.
+    CalcFooter(R.Left == R.Right && R.Top == R.Bottom && R.Left >= 0 ? R.Left : -1);
 }
 
 void TVynStringGrid::RecalcFooter() { CalcFooter(-1); }
