@@ -1540,7 +1540,19 @@ private:
     TCalcRange CalcRangeOf(int ACol, int FromRow, int ToRow);
     template <typename F>
     void ForEachCountedRow(const TCalcRange& Range, F&& Visit);
+    // The range's values (progress reported with Notify); with Texts also
+    // the counted rows' texts, case folded.
+    void ReadColumn(const TCalcRange& Range, bool Notify, struct TColumnValues& Values, std::vector<QString>* Texts);
     void ExchangeWholeRows(int ARow1, int ARow2);
+    // The footer's columns as last calculated in full, kept up to date
+    // cell by cell (grid_footer.cpp).
+    struct TFooterCache;
+    std::shared_ptr<TFooterCache> FFooterCache;
+    // A cell the grid was told about: one value of the kept columns, or the
+    // column calculated again; a larger change: every column.
+    void FooterCellsChanged(const TRect& R);
+    bool UpdateFooterCell(int ACol, int ARow);
+    void WriteFooterCell(int ACol, TColumnCalcType Type, const struct TFooterColumn& Column);
 
 public:
 

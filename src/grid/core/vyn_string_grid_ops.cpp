@@ -384,8 +384,7 @@ void TVynStringGrid::DoCellsChanged(TRect& R)
     const std::vector<TGridChangeNotifier*> notifiers = *FNotifierList;
     for (TGridChangeNotifier* n : notifiers)
         n->CellsChanged(R);
-    // A single cell (a real column) recalculates only its column's footer.
-    CalcFooter(R.Left == R.Right && R.Top == R.Bottom && R.Left >= 0 ? R.Left : -1);
+    FooterCellsChanged(R);
 }
 
 void TVynStringGrid::RecalcFooter() { CalcFooter(-1); }

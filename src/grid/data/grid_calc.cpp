@@ -15,6 +15,7 @@
 #include "grid/core/grid_format.h"
 #include "grid/core/grid_text.h"
 #include "grid/core/vyn_string_grid.h"
+#include "grid/data/grid_calc_kernel.h"
 #include "grid/data/grid_data_holders.h"
 #include "grid/io/grid_io_holders.h"
 #include "grid/render/grid_render_holders.h"
@@ -25,27 +26,6 @@ namespace {
 
 const QString SNoFloat = QStringLiteral("Cell does not contain a float value");
 
-// A cell text as a number: markup stripped, the numeric part read under the
-// grid's separators; an empty text (or a lone "-") reads as 0. False for a
-// text that holds no number.
-bool NumberOf(const String& Text, const TGridFormatSettings& FS, double& Value)
-{
-    const String t = Text.contains(u'<') ? HTMLToPlainText(Text) : Text;
-    qsizetype a = 0, b = t.size();
-    while (a < b && t[a] <= u' ')
-        ++a;
-    while (b > a && t[b - 1] <= u' ')
-        --b;
-    if (a == b || (b - a == 1 && t[a] == u'-')) {
-        Value = 0;
-        return true;
-    }
-    const String n = CleanNumberText(t, FS);
-    if (n.isEmpty() || n == u"-")
-        return false;
-    return TryStrToFloat(n, Value, u'.');
-}
-
 }  // namespace
 
 // ---- node and summary rows ----------------------------------------------------------------------
@@ -55,14 +35,6 @@ bool TVynStringGrid::IsNode(int ARow) { return GetCellType(0, ARow) == TCellType
 bool TVynStringGrid::IsSummary(int ARow) { return GetCellType(0, ARow) == TCellType::ctSummary; }
 
 // ---- the rows of a column calculation ------------------------------------------------------------
-
-struct TVynStringGrid::TCalcRange {
-    int Col = 0;
-    int From = 0;
-    int To = -1;
-    // Real rows, hidden rows included.
-    bool Real = false;
-};
 
 TVynStringGrid::TCalcRange TVynStringGrid::CalcRangeOf(int ACol, int FromRow, int ToRow)
 {
@@ -119,115 +91,89 @@ void TVynStringGrid::ForEachCountedRow(const TCalcRange& Range, F&& Visit)
     }
 }
 
+void TVynStringGrid::ReadColumn(const TCalcRange& Range, bool Notify, TColumnValues& Values,
+                                std::vector<QString>* Texts)
+{
+    const TGridFormatSettings fs = CurrentGridFormatSettings();
+    const size_t n = size_t(std::max(Range.To - Range.From + 1, 0));
+    Values = TColumnValues(n);
+    if (Texts)
+        Texts->assign(n, QString());
+    if (Notify)
+        ExportNotification(0, Range.From);
+    ForEachCountedRow(Range, [&](const String& Text, int Row) {
+        const size_t i = size_t(Row - Range.From);
+        double v = 0;
+        const bool number = CalcNumberOf(Text, fs, v);
+        Values.Set(i, number ? TCalcKind::Number : TCalcKind::NoNumber, v);
+        if (Texts)
+            (*Texts)[i] = Text.toCaseFolded();
+        if (Notify)
+            ExportNotification(5, Row);
+    });
+    if (Notify)
+        ExportNotification(2, -1);
+}
+
 // ---- column calculations --------------------------------------------------------------------------
 
 double TVynStringGrid::ColumnSum(int ACol, int FromRow, int ToRow)
 {
-    const TCalcRange range = CalcRangeOf(ACol, FromRow, ToRow);
-    const TGridFormatSettings fs = CurrentGridFormatSettings();
-    ExportNotification(0, range.From);
-    double sum = 0;
-    ForEachCountedRow(range, [&](const String& Text, int Row) {
-        double v;
-        if (NumberOf(Text, fs, v))
-            sum += v;
-        ExportNotification(5, Row);
-    });
-    ExportNotification(2, -1);
-    return sum;
+    TColumnValues v;
+    ReadColumn(CalcRangeOf(ACol, FromRow, ToRow), true, v, nullptr);
+    TSumTree sum;
+    sum.Build(v.Value);
+    return sum.Total();
 }
 
 double TVynStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow)
 {
-    const TCalcRange range = CalcRangeOf(ACol, FromRow, ToRow);
-    const TGridFormatSettings fs = CurrentGridFormatSettings();
-    ExportNotification(0, range.From);
-    double sum = 0;
-    int n = 0;
-    ForEachCountedRow(range, [&](const String& Text, int Row) {
-        double v;
-        if (NumberOf(Text, fs, v))
-            sum += v;
-        ++n;
-        ExportNotification(5, Row);
-    });
-    ExportNotification(2, -1);
-    return n > 0 ? sum / n : 0;
+    TColumnValues v;
+    ReadColumn(CalcRangeOf(ACol, FromRow, ToRow), true, v, nullptr);
+    TSumTree sum;
+    sum.Build(v.Value);
+    return v.Counted > 0 ? sum.Total() / v.Counted : 0;
 }
 
 double TVynStringGrid::ColumnMin(int ACol, int FromRow, int ToRow)
 {
-    const TCalcRange range = CalcRangeOf(ACol, FromRow, ToRow);
-    const TGridFormatSettings fs = CurrentGridFormatSettings();
-    ExportNotification(0, range.From);
-    double m = 0;
-    bool any = false;
-    ForEachCountedRow(range, [&](const String& Text, int Row) {
-        double v;
-        if (NumberOf(Text, fs, v) && (!any || v < m)) {
-            m = v;
-            any = true;
-        }
-        ExportNotification(5, Row);
-    });
-    ExportNotification(2, -1);
-    return m;
+    TColumnValues v;
+    ReadColumn(CalcRangeOf(ACol, FromRow, ToRow), true, v, nullptr);
+    TExtremeTree m(false);
+    m.Build(v);
+    return m.Value();
 }
 
 double TVynStringGrid::ColumnMax(int ACol, int FromRow, int ToRow)
 {
-    const TCalcRange range = CalcRangeOf(ACol, FromRow, ToRow);
-    const TGridFormatSettings fs = CurrentGridFormatSettings();
-    ExportNotification(0, range.From);
-    double m = 0;
-    bool any = false;
-    ForEachCountedRow(range, [&](const String& Text, int Row) {
-        double v;
-        if (NumberOf(Text, fs, v) && (!any || v > m)) {
-            m = v;
-            any = true;
-        }
-        ExportNotification(5, Row);
-    });
-    ExportNotification(2, -1);
-    return m;
+    TColumnValues v;
+    ReadColumn(CalcRangeOf(ACol, FromRow, ToRow), true, v, nullptr);
+    TExtremeTree m(true);
+    m.Build(v);
+    return m.Value();
 }
 
 double TVynStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow)
 {
     const TCalcRange range = CalcRangeOf(ACol, FromRow, ToRow);
-    const TGridFormatSettings fs = CurrentGridFormatSettings();
     ExportNotification(0, range.From);
-    std::vector<double> values;
-    values.reserve(size_t(std::max(range.To - range.From + 1, 0)));
-    ForEachCountedRow(range, [&](const String& Text, int) {
-        double v;
-        if (NumberOf(Text, fs, v))
-            values.push_back(v);
-    });
+    TColumnValues v;
+    ReadColumn(range, false, v, nullptr);
     ExportNotification(2, -1);
-    if (values.empty())
-        return 0;
-    double mean = 0;
-    for (const double v : values)
-        mean += v;
-    mean /= double(values.size());
-    double sq = 0;
-    for (const double v : values)
-        sq += (v - mean) * (v - mean);
-    return std::sqrt(sq / double(values.size()));
+    TSumTree sum;
+    sum.Build(v.Value);
+    return StdDevOf(v, sum.Total());
 }
 
 int TVynStringGrid::ColumnDistinct(int ACol, int FromRow, int ToRow)
 {
-    const TCalcRange range = CalcRangeOf(ACol, FromRow, ToRow);
-    ExportNotification(0, range.From);
+    TColumnValues v;
+    std::vector<QString> texts;
+    ReadColumn(CalcRangeOf(ACol, FromRow, ToRow), true, v, &texts);
     QSet<QString> seen;
-    ForEachCountedRow(range, [&](const String& Text, int Row) {
-        seen.insert(Text.toCaseFolded());
-        ExportNotification(5, Row);
-    });
-    ExportNotification(2, -1);
+    for (size_t i = 0; i < texts.size(); ++i)
+        if (v.Kind[i] != TCalcKind::NotCounted)
+            seen.insert(texts[i]);
     return int(seen.size());
 }
 
@@ -255,7 +201,7 @@ double TVynStringGrid::RowSum(int ARow, int FromCol, int ToCol)
     double sum = 0;
     for (int c = std::max(FromCol, 0); c <= ToCol && c < TotalColCount(); ++c) {
         double v;
-        if (IsBaseCell(c, ARow) && NumberOf(GetCellEx(c, ARow), fs, v))
+        if (IsBaseCell(c, ARow) && CalcNumberOf(GetCellEx(c, ARow), fs, v))
             sum += v;
     }
     return sum;
@@ -270,11 +216,11 @@ double TVynStringGrid::RowMin(int ARow, int FromCol, int ToCol)
 {
     const TGridFormatSettings fs = CurrentGridFormatSettings();
     double m;
-    if (!NumberOf(GetCellEx(FromCol, ARow), fs, m))
+    if (!CalcNumberOf(GetCellEx(FromCol, ARow), fs, m))
         throw EVynGridError(SNoFloat);
     for (int c = std::max(FromCol, 0) + 1; c <= ToCol && c < TotalColCount(); ++c) {
         double v;
-        if (IsBaseCell(c, ARow) && NumberOf(GetCellEx(c, ARow), fs, v) && v < m)
+        if (IsBaseCell(c, ARow) && CalcNumberOf(GetCellEx(c, ARow), fs, v) && v < m)
             m = v;
     }
     return m;
@@ -284,11 +230,11 @@ double TVynStringGrid::RowMax(int ARow, int FromCol, int ToCol)
 {
     const TGridFormatSettings fs = CurrentGridFormatSettings();
     double m;
-    if (!NumberOf(GetCellEx(FromCol, ARow), fs, m))
+    if (!CalcNumberOf(GetCellEx(FromCol, ARow), fs, m))
         throw EVynGridError(SNoFloat);
     for (int c = std::max(FromCol, 0) + 1; c <= ToCol && c < TotalColCount(); ++c) {
         double v;
-        if (IsBaseCell(c, ARow) && NumberOf(GetCellEx(c, ARow), fs, v) && v > m)
+        if (IsBaseCell(c, ARow) && CalcNumberOf(GetCellEx(c, ARow), fs, v) && v > m)
             m = v;
     }
     return m;

@@ -2,8 +2,12 @@
 // grid (deferred to the end of an update bracket) and the panel that shows
 // it, painted through the grid's cell painter.
 #include <algorithm>
+#include <map>
+
+#include <QHash>
 
 #include "grid/core/vyn_string_grid.h"
+#include "grid/data/grid_calc_kernel.h"
 #include "grid/data/grid_footer.h"
 #include "grid/render/html/html_draw.h"
 #include "platform/gui/application.h"
@@ -18,6 +22,27 @@ bool LookWithWhiteEdges(TGridLook L)
 
 }  // namespace
 
+// One footer column as last calculated: the values it was calculated from,
+// with what its kind of calculation keeps up to date.
+struct TFooterColumn {
+    TColumnCalcType Type = TColumnCalcType::acNONE;
+    TColumnValues Values;
+    TSumTree Sum;
+    TExtremeTree Min{false};
+    TExtremeTree Max{true};
+    std::vector<QString> Texts;
+    QHash<QString, int> Counts;
+};
+
+// The footer's columns and what they were read under; any difference of
+// these (rows, hidden rows, fixed rows, grouping, columns, the range) makes
+// the next change a full calculation.
+struct TVynStringGrid::TFooterCache {
+    int Rows = -1, Hidden = -1, FixedRows = -1, Footers = -1, GroupColumn = -1, Columns = -1;
+    TCalcRange Range;
+    std::map<int, TFooterColumn> Kept;
+};
+
 // ---- TFloatingFooter --------------------------------------------------------------------------
 
 void TFloatingFooter::SetHeight(int Value)
@@ -31,6 +56,7 @@ void TFloatingFooter::SetVisible(bool Value)
 {
     const bool was = FVisible;
     FVisible = Value;
+    FGrid->FFooterCache.reset();
     if (TFooterPanel* p = FGrid->FooterPanel()) {
         p->SetHeight(Value ? std::max(FHeight - 1, 0) : 0);
         p->SetVisible(Value);
@@ -43,6 +69,7 @@ void TFloatingFooter::SetVisible(bool Value)
 void TFloatingFooter::SetFooterStyle(TFooterStyle Value)
 {
     FFooterStyle = Value;
+    FGrid->FFooterCache.reset();
     ApplyToGrid();
     Invalidate();
 }
@@ -63,6 +90,12 @@ void TFloatingFooter::ApplyToGrid()
             FGrid->SetRowHeights(last, FGrid->DefaultRowHeight());
     }
     FGrid->Invalidate();
+}
+
+void TFloatingFooter::SetEnableCalculation(bool Value)
+{
+    FEnableCalculation = Value;
+    FGrid->FFooterCache.reset();
 }
 
 void TFloatingFooter::SetColor(TColor Value)
@@ -166,6 +199,8 @@ void TVynStringGrid::RecalcStaleFooter()
         CalcFooter(col);
 }
 
+// Each column with a calculation type is read in full and kept for the
+// changes of single cells that follow.
 void TVynStringGrid::DoCalcFooter(int ACol)
 {
     const TFloatingFooter& ff = *FFloatingFooter;
@@ -175,34 +210,155 @@ void TVynStringGrid::DoCalcFooter(int ACol)
     if (last < FixedRows())
         return;
     const int hidden = ff.CalculateHiddenRows() ? NumHiddenRows() : 0;
-    const int from = FixedRows(), to = hidden + RowCount() - 2;
+    const TCalcRange range = CalcRangeOf(0, FixedRows(), hidden + RowCount() - 2);
+    TFooterCache fresh;
+    fresh.Rows = RowCount();
+    fresh.Hidden = NumHiddenRows();
+    fresh.FixedRows = FixedRows();
+    fresh.Footers = FFixedFooters;
+    fresh.GroupColumn = FGroupColumn;
+    fresh.Columns = TotalColCount();
+    fresh.Range = range;
+    TFooterCache* cache = FFooterCache.get();
+    if (!cache || cache->Rows != fresh.Rows || cache->Hidden != fresh.Hidden || cache->FixedRows != fresh.FixedRows ||
+        cache->Footers != fresh.Footers || cache->GroupColumn != fresh.GroupColumn ||
+        cache->Columns != fresh.Columns || !cache->Range.SameRows(range)) {
+        FFooterCache = std::make_shared<TFooterCache>(std::move(fresh));
+        cache = FFooterCache.get();
+    }
     const int first = ACol < 0 ? 0 : ACol;
     const int end = ACol < 0 ? TotalColCount() : std::min(ACol + 1, TotalColCount());
     for (int c = first; c < end; ++c) {
         const TCellProperties* p = PropsAt(c, last);
-        if (!p)
+        const TColumnCalcType type = p ? p->CalcType() : TColumnCalcType::acNONE;
+        if (type == TColumnCalcType::acNONE || type == TColumnCalcType::acSPREAD) {
+            cache->Kept.erase(c);
             continue;
-        switch (p->CalcType()) {
-        case TColumnCalcType::acSUM: SetFloats(c, last, ColumnSum(c, from, to)); break;
-        case TColumnCalcType::acAVG: SetFloats(c, last, ColumnAvg(c, from, to)); break;
-        case TColumnCalcType::acCOUNT: SetInts(c, last, hidden + RowCount() - FixedRows() - 1); break;
-        case TColumnCalcType::acMIN: SetFloats(c, last, ColumnMin(c, from, to)); break;
-        case TColumnCalcType::acMAX: SetFloats(c, last, ColumnMax(c, from, to)); break;
-        case TColumnCalcType::acDISTINCT: SetInts(c, last, ColumnDistinct(c, from, to)); break;
-        case TColumnCalcType::acSTDDEV: SetFloats(c, last, ColumnStdDev(c, from, to)); break;
-        case TColumnCalcType::acCUSTOM: {
-            String value;
-            if (OnCalcFooter)
-                OnCalcFooter(this, c, value);
-            else if (ff.OnCalcFooter)
-                ff.OnCalcFooter(this, c, value);
-            SetCellEx(c, last, value);
+        }
+        TFooterColumn& col = cache->Kept[c];
+        col = TFooterColumn();
+        col.Type = type;
+        switch (type) {
+        case TColumnCalcType::acSUM:
+        case TColumnCalcType::acAVG:
+        case TColumnCalcType::acSTDDEV:
+            ReadColumn(CalcRangeOf(c, range.From, range.To), type != TColumnCalcType::acSTDDEV, col.Values, nullptr);
+            col.Sum.Build(col.Values.Value);
             break;
+        case TColumnCalcType::acMIN:
+        case TColumnCalcType::acMAX:
+            ReadColumn(CalcRangeOf(c, range.From, range.To), true, col.Values, nullptr);
+            (type == TColumnCalcType::acMIN ? col.Min : col.Max).Build(col.Values);
+            break;
+        case TColumnCalcType::acDISTINCT:
+            ReadColumn(CalcRangeOf(c, range.From, range.To), true, col.Values, &col.Texts);
+            for (size_t i = 0; i < col.Texts.size(); ++i)
+                if (col.Values.Kind[i] != TCalcKind::NotCounted)
+                    ++col.Counts[col.Texts[i]];
+            break;
+        default: break;
         }
-        case TColumnCalcType::acNONE:
-        case TColumnCalcType::acSPREAD: break;
-        }
+        WriteFooterCell(c, type, col);
     }
+}
+
+void TVynStringGrid::WriteFooterCell(int ACol, TColumnCalcType Type, const TFooterColumn& Column)
+{
+    const int last = RowCount() - 1;
+    const int hidden = FFloatingFooter->CalculateHiddenRows() ? NumHiddenRows() : 0;
+    const TColumnValues& v = Column.Values;
+    switch (Type) {
+    case TColumnCalcType::acSUM: SetFloats(ACol, last, Column.Sum.Total()); break;
+    case TColumnCalcType::acAVG: SetFloats(ACol, last, v.Counted > 0 ? Column.Sum.Total() / v.Counted : 0); break;
+    case TColumnCalcType::acCOUNT: SetInts(ACol, last, hidden + RowCount() - FixedRows() - 1); break;
+    case TColumnCalcType::acMIN: SetFloats(ACol, last, Column.Min.Value()); break;
+    case TColumnCalcType::acMAX: SetFloats(ACol, last, Column.Max.Value()); break;
+    case TColumnCalcType::acDISTINCT: SetInts(ACol, last, int(Column.Counts.size())); break;
+    case TColumnCalcType::acSTDDEV: SetFloats(ACol, last, StdDevOf(v, Column.Sum.Total())); break;
+    case TColumnCalcType::acCUSTOM: {
+        String value;
+        if (OnCalcFooter)
+            OnCalcFooter(this, ACol, value);
+        else if (FFloatingFooter->OnCalcFooter)
+            FFloatingFooter->OnCalcFooter(this, ACol, value);
+        SetCellEx(ACol, last, value);
+        break;
+    }
+    case TColumnCalcType::acNONE:
+    case TColumnCalcType::acSPREAD: break;
+    }
+}
+
+void TVynStringGrid::FooterCellsChanged(const TRect& R)
+{
+    const TFloatingFooter& ff = *FFloatingFooter;
+    if (!ff.Visible() || ff.FooterStyle() != TFooterStyle::fsFixedLastRow || !ff.EnableCalculation())
+        return;
+    if (R.Left != R.Right || R.Top != R.Bottom || R.Left < 0) {
+        CalcFooter(-1);
+        return;
+    }
+    if (FUpdateCount == 0 && UpdateFooterCell(R.Left, R.Top)) {
+        UpdateFooter();
+        return;
+    }
+    CalcFooter(R.Left);
+}
+
+// One cell's new text into the kept values of its column and the footer
+// cell written from them; false when the kept values cannot serve (they
+// were read under other rows or columns, or the type changed), so that the
+// column is calculated in full.
+bool TVynStringGrid::UpdateFooterCell(int ACol, int ARow)
+{
+    TFooterCache* cache = FFooterCache.get();
+    const int last = RowCount() - 1;
+    if (!cache || cache->Rows != RowCount() || cache->Hidden != NumHiddenRows() || cache->FixedRows != FixedRows() ||
+        cache->Footers != FFixedFooters || cache->GroupColumn != FGroupColumn || cache->Columns != TotalColCount() ||
+        ACol >= TotalColCount() || ARow < 0 || ARow >= last)
+        return false;
+    const int hidden = FFloatingFooter->CalculateHiddenRows() ? NumHiddenRows() : 0;
+    if (!cache->Range.SameRows(CalcRangeOf(0, FixedRows(), hidden + RowCount() - 2)))
+        return false;
+    const TCellProperties* p = PropsAt(ACol, last);
+    const TColumnCalcType type = p ? p->CalcType() : TColumnCalcType::acNONE;
+    const auto it = cache->Kept.find(ACol);
+    if (it == cache->Kept.end())
+        return type == TColumnCalcType::acNONE || type == TColumnCalcType::acSPREAD;
+    TFooterColumn& col = it->second;
+    if (col.Type != type || type == TColumnCalcType::acCUSTOM)
+        return false;
+    if (type == TColumnCalcType::acCOUNT)
+        return true;
+    const int row = cache->Range.Real ? DisplToRealRow(ARow) : ARow;
+    const int i = row - cache->Range.From;
+    if (i < 0 || i >= int(col.Values.Kind.size()))
+        return false;
+    // A row that does not count stays out whatever its text.
+    if (col.Values.Kind[size_t(i)] == TCalcKind::NotCounted)
+        return true;
+    const String text = GetCellEx(ACol, ARow);
+    double v = 0;
+    const bool number = CalcNumberOf(text, CurrentGridFormatSettings(), v);
+    col.Values.Set(size_t(i), number ? TCalcKind::Number : TCalcKind::NoNumber, v);
+    switch (type) {
+    case TColumnCalcType::acSUM:
+    case TColumnCalcType::acAVG:
+    case TColumnCalcType::acSTDDEV: col.Sum.Update(col.Values.Value, size_t(i)); break;
+    case TColumnCalcType::acMIN: col.Min.Update(col.Values, size_t(i)); break;
+    case TColumnCalcType::acMAX: col.Max.Update(col.Values, size_t(i)); break;
+    case TColumnCalcType::acDISTINCT: {
+        QString& kept = col.Texts[size_t(i)];
+        if (--col.Counts[kept] == 0)
+            col.Counts.remove(kept);
+        kept = text.toCaseFolded();
+        ++col.Counts[kept];
+        break;
+    }
+    default: break;
+    }
+    WriteFooterCell(ACol, type, col);
+    return true;
 }
 
 // ---- TFooterPanel -----------------------------------------------------------------------------

@@ -81,8 +81,10 @@ public:
     void SetCustomTemplate(const String& Value);
     bool CalculateHiddenRows() const { return FCalculateHiddenRows; }
     void SetCalculateHiddenRows(bool Value) { FCalculateHiddenRows = Value; }
+    // Stores; the footer's kept values are dropped (they may be stale when
+    // the calculation comes back on).
     bool EnableCalculation() const { return FEnableCalculation; }
-    void SetEnableCalculation(bool Value) { FEnableCalculation = Value; }
+    void SetEnableCalculation(bool Value);
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool Value);
     TColor BorderColor() const { return FBorderColor; }
