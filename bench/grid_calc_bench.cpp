@@ -48,7 +48,7 @@ const char* const Words[] = {"valve", "pump", "sensor", "flow", "input", "output
 std::vector<std::vector<QString>> Table(int N)
 {
     std::mt19937 rng(39);
-    std::vector<std::vector<QString>> t(size_t(N), std::vector<QString>(Width));
+    std::vector<std::vector<QString>> t(static_cast<size_t>(N), std::vector<QString>(Width));
     for (int r = 0; r < N; ++r)
         for (int c = 0; c < Width; ++c) {
             QString& s = t[size_t(r)][size_t(c)];

@@ -2,11 +2,14 @@
 // to fill the control and the control sized to its cells.
 //
 // A cell is measured as the cell painter lays it out (CalcCellTextSize):
-// HTML, rich text, rotated and wrapped texts go through it; a plain text is
+// rich text, rotated and wrapped texts go through it; a plain text is
 // measured line by line on the metrics of its cell font, which are looked
-// up once per font for the whole column, not per row.
+// up once per font for the whole column, not per row, and an HTML text by
+// the HTML renderer on one canvas for the whole pass, both as the painter's
+// size does.
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <optional>
 
 #include "grid/core/column_size.h"
@@ -14,6 +17,7 @@
 #include "grid/core/vyn_string_grid.h"
 #include "grid/data/grid_data_holders.h"
 #include "grid/render/grid_render_holders.h"
+#include "grid/render/html/html_draw.h"
 #include "platform/gui/bitmap.h"
 #include "platform/gui/canvas.h"
 #include "platform/gui/input_state.h"
@@ -39,15 +43,18 @@ public:
         int angle = 0;
         if (!Wrapped && !g.IsRotated(ARealCol, ARow, angle)) {
             const String text = g.GetFormattedCell(ARealCol, ARow);
-            if (GetTextType(text, g.EnableHTML()) == ttPlain)
+            const int kind = GetTextType(text, g.EnableHTML());
+            if (kind == ttPlain)
                 return PlainSize(ADisplCol, ARealCol, ARow, text);
+            if (kind == ttHTML)
+                return HTMLSize(ADisplCol, ARealCol, ARow, text);
         }
         return g.CalcCellTextSize(ADisplCol, ARealCol, ARow, Wrapped, false);
     }
 
 private:
-    // As the painter's line-by-line measure, in the cell's font.
-    TPoint PlainSize(int ADisplCol, int ARealCol, int ARow, const String& Text)
+    // The font the painter gives the cell's text.
+    void CellFont(int ADisplCol, int ARealCol, int ARow)
     {
         TGridDrawState state;
         brush.SetColor(clNone);
@@ -60,6 +67,12 @@ private:
         }
         if (g.ZoomFactor() != 0)
             font.SetSize(font.Size() + g.ZoomFactor());
+    }
+
+    // As the painter's line-by-line measure, in the cell's font.
+    TPoint PlainSize(int ADisplCol, int ARealCol, int ARow, const String& Text)
+    {
+        CellFont(ADisplCol, ARealCol, ARow);
         // The metrics of the last font: asked again only when the font changes.
         if (!metrics || !(font == lastFont)) {
             lastFont.Assign(font);
@@ -82,7 +95,28 @@ private:
         return TPoint(widest, lineHeight * lines);
     }
 
+    // As the painter lays out an HTML text without wrapping (the HTML
+    // renderer measuring only, on one canvas for the whole pass).
+    TPoint HTMLSize(int ADisplCol, int ARealCol, int ARow, const String& Text)
+    {
+        CellFont(ADisplCol, ARealCol, ARow);
+        if (!scratch)
+            scratch = std::make_unique<TBitmap>(1, 1);
+        TCanvas& cv = scratch->Canvas();
+        cv.Font().Assign(font);
+        const TPoint o = g.XYOffset();
+        THTMLDrawOptions opt;
+        opt.MeasureOnly = true;
+        opt.WrapWords = !g.EnhTextSize();
+        opt.LinkColor = g.URLColor();
+        opt.ImageList = g.GetGridImages();
+        opt.PictureCache = g.ImageCache();
+        const THTMLDrawResult m = DrawHTMLText(cv, Text, TRect(o.X, o.Y, 0xFFFF, 0xFFFF), opt);
+        return TPoint(m.LaidOutWidth + 2, m.LaidOutHeight + 2);
+    }
+
     TVynStringGrid& g;
+    std::unique_ptr<TBitmap> scratch;
     TFont font, lastFont;
     TBrush brush;
     std::optional<QFontMetrics> metrics;
