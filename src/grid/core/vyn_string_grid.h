@@ -1543,7 +1543,8 @@ private:
     // The range's values (progress reported with Notify); with Texts also
     // the counted rows' texts, case folded.
     void ReadColumn(const TCalcRange& Range, bool Notify, struct TColumnValues& Values, std::vector<QString>* Texts);
-    void ExchangeWholeRows(int ARow1, int ARow2);
+    double ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest);
+    double RowExtreme(int ARow, int FromCol, int ToCol, bool Largest);
     // The footer's columns as last calculated in full, kept up to date
     // cell by cell (grid_footer.cpp).
     struct TFooterCache;

@@ -135,23 +135,17 @@ double TVynStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow)
     return v.Counted > 0 ? sum.Total() / v.Counted : 0;
 }
 
-double TVynStringGrid::ColumnMin(int ACol, int FromRow, int ToRow)
+double TVynStringGrid::ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest)
 {
     TColumnValues v;
     ReadColumn(CalcRangeOf(ACol, FromRow, ToRow), true, v, nullptr);
-    TExtremeTree m(false);
+    TExtremeTree m(Largest);
     m.Build(v);
     return m.Value();
 }
 
-double TVynStringGrid::ColumnMax(int ACol, int FromRow, int ToRow)
-{
-    TColumnValues v;
-    ReadColumn(CalcRangeOf(ACol, FromRow, ToRow), true, v, nullptr);
-    TExtremeTree m(true);
-    m.Build(v);
-    return m.Value();
-}
+double TVynStringGrid::ColumnMin(int ACol, int FromRow, int ToRow) { return ColumnExtreme(ACol, FromRow, ToRow, false); }
+double TVynStringGrid::ColumnMax(int ACol, int FromRow, int ToRow) { return ColumnExtreme(ACol, FromRow, ToRow, true); }
 
 double TVynStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow)
 {
@@ -212,7 +206,7 @@ double TVynStringGrid::RowAvg(int ARow, int FromCol, int ToCol)
     return ToCol < FromCol ? 0 : RowSum(ARow, FromCol, ToCol) / (ToCol - FromCol + 1);
 }
 
-double TVynStringGrid::RowMin(int ARow, int FromCol, int ToCol)
+double TVynStringGrid::RowExtreme(int ARow, int FromCol, int ToCol, bool Largest)
 {
     const TGridFormatSettings fs = CurrentGridFormatSettings();
     double m;
@@ -220,25 +214,14 @@ double TVynStringGrid::RowMin(int ARow, int FromCol, int ToCol)
         throw EVynGridError(SNoFloat);
     for (int c = std::max(FromCol, 0) + 1; c <= ToCol && c < TotalColCount(); ++c) {
         double v;
-        if (IsBaseCell(c, ARow) && CalcNumberOf(GetCellEx(c, ARow), fs, v) && v < m)
+        if (IsBaseCell(c, ARow) && CalcNumberOf(GetCellEx(c, ARow), fs, v) && (Largest ? v > m : v < m))
             m = v;
     }
     return m;
 }
 
-double TVynStringGrid::RowMax(int ARow, int FromCol, int ToCol)
-{
-    const TGridFormatSettings fs = CurrentGridFormatSettings();
-    double m;
-    if (!CalcNumberOf(GetCellEx(FromCol, ARow), fs, m))
-        throw EVynGridError(SNoFloat);
-    for (int c = std::max(FromCol, 0) + 1; c <= ToCol && c < TotalColCount(); ++c) {
-        double v;
-        if (IsBaseCell(c, ARow) && CalcNumberOf(GetCellEx(c, ARow), fs, v) && v > m)
-            m = v;
-    }
-    return m;
-}
+double TVynStringGrid::RowMin(int ARow, int FromCol, int ToCol) { return RowExtreme(ARow, FromCol, ToCol, false); }
+double TVynStringGrid::RowMax(int ARow, int FromCol, int ToCol) { return RowExtreme(ARow, FromCol, ToCol, true); }
 
 // ---- selection queries ----------------------------------------------------------------------------
 
@@ -358,19 +341,6 @@ void TVynStringGrid::SwapColumns(int ACol1, int ACol2)
     Invalidate();
 }
 
-// The rows' texts, objects and heights change places; the property
-// objects learn their new rows.
-void TVynStringGrid::ExchangeWholeRows(int ARow1, int ARow2)
-{
-    ExchangeRows(ARow1, ARow2);
-    for (int c = 0; c < StoredColCount(); ++c) {
-        if (TCellProperties* p = PropsAt(c, ARow1))
-            p->SetOwnerRow(ARow1);
-        if (TCellProperties* p = PropsAt(c, ARow2))
-            p->SetOwnerRow(ARow2);
-    }
-}
-
 void TVynStringGrid::SwapRows(int ARow1, int ARow2)
 {
     if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount())
@@ -384,7 +354,8 @@ void TVynStringGrid::SwapRows(int ARow1, int ARow2)
             if (controls.back().second)
                 SetCellControls(c, ARow2, nullptr);
         }
-    ExchangeWholeRows(ARow1, ARow2);
+    // Texts, property objects (told their new rows) and heights.
+    MoveFooterRow(ARow1, ARow2);
     for (size_t c = 0; c < controls.size(); ++c) {
         if (controls[c].second)
             SetCellControls(int(c), ARow1, controls[c].second);
@@ -405,7 +376,8 @@ void TVynStringGrid::SortSwapRows(int ARow1, int ARow2)
     }
     if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount())
         return;
-    ExchangeWholeRows(ARow1, ARow2);
+    // Texts, property objects (told their new rows) and heights.
+    MoveFooterRow(ARow1, ARow2);
     if (FMouseActions->DisjunctRowSelect() && FNavigation->MoveRowOnSort()) {
         const int r1 = NumHiddenRows() > 0 ? DisplToRealRow(ARow1) : ARow1;
         const int r2 = NumHiddenRows() > 0 ? DisplToRealRow(ARow2) : ARow2;

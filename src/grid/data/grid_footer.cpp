@@ -58,13 +58,15 @@ void TFloatingFooter::SetVisible(bool Value)
     FVisible = Value;
     FGrid->FFooterCache.reset();
     if (TFooterPanel* p = FGrid->FooterPanel()) {
-        p->SetHeight(Value ? std::max(FHeight - 1, 0) : 0);
+        p->SetHeight(Value ? PanelHeight() : 0);
         p->SetVisible(Value);
     }
     ApplyToGrid();
     if (Value && !was)
         FGrid->CalcFooter(-1);
 }
+
+int TFloatingFooter::PanelHeight() const { return FHeight > 0 ? FHeight - 1 : FGrid->DefaultRowHeight(); }
 
 void TFloatingFooter::SetFooterStyle(TFooterStyle Value)
 {
@@ -373,8 +375,7 @@ void TFooterPanel::CreateWnd()
 {
     TPanel::CreateWnd();
     const TFloatingFooter& ff = *FGrid->FloatingFooter();
-    // As the footer's setters size it.
-    SetHeight(ff.Visible() ? std::max(ff.Height() - 1, 0) : 0);
+    SetHeight(ff.Visible() ? ff.PanelHeight() : 0);
     if (FGrid->OnCreatedFloatingFooter)
         FGrid->OnCreatedFloatingFooter(FGrid);
 }

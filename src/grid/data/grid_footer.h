@@ -66,6 +66,9 @@ public:
     int Height() const { return FHeight; }
     // The panel takes Value - 1 when it exists and Value is above 0.
     void SetHeight(int Value);
+    // The height of the shown panel: Height - 1, or the grid's default row
+    // height while Height is 0.
+    int PanelHeight() const;
     bool Visible() const { return FVisible; }
     // The panel's height and visibility follow; FixedFooters becomes 1 when
     // shown with fsFixedLastRow (the grid then hides its last row), else 0;

@@ -256,6 +256,10 @@ TEST_F(FooterTest, FooterRowAndFixedFooters)
     ff.SetVisible(true);
     EXPECT_EQ(g.FixedFooters(), 1);
     EXPECT_EQ(g.RowHeights(5), 0);
+    // Without a height of its own the strip takes a row's.
+    EXPECT_EQ(g.FooterPanel()->Height(), g.DefaultRowHeight());
+    ff.SetHeight(31);
+    EXPECT_EQ(g.FooterPanel()->Height(), 30);
     ff.SetVisible(false);
     EXPECT_EQ(g.FixedFooters(), 0);
     EXPECT_EQ(g.RowHeights(5), g.DefaultRowHeight());
