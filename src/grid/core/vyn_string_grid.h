@@ -1440,6 +1440,125 @@ public:
     void CellColorOfProps(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont,
                           const TCellProperties* Props);
 
+    // ---- automatic sizing, column calculations, selection queries, swaps
+    // and the floating footer (src/grid/data: grid_sizing.cpp,
+    // grid_calc.cpp, grid_footer.cpp; docs/GRID.md, "Sizing, calculations
+    // and the footer"); the cell text offsets in src/grid/io.
+    // The horizontal (vertical) text margin of a cell: XYOffset.X (.Y),
+    // doubled unless XYOffsetTopLeftOnly is on.
+    int CellOffsetX() const;
+    int CellOffsetY() const;
+    // 1 without columns or without Multilinecells; else the most lines
+    // (line breaks + 1) among the texts of the row's shown cells.
+    int MaxLinesInRow(int ARow);
+    // Sizing. Columns are display columns, rows display rows; every width
+    // and height goes through ClampToLimits with the grid's limits.
+    void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+    void AutoSizeRow(int ARow, int Padding);
+    void AutoSizeRows(bool DoFixedRows, int Padding);
+    void SetRowHeightForLines(int ARow, int Lines, int Extra);
+    void AutoFitColumns(bool DoFixedCells);
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    // The width rule of AutoSizeCol and the height rule of AutoSizeRow.
+    virtual void CalcAutoColWidth(int ACol, bool GrowOnly);
+    virtual void CalcAutoRowHeight(int ARow, bool GrowOnly, int Extra);
+    // What sizing measures with. Unset (the normal case): a cell's text as
+    // the cell painter lays it out (a text without markup on the metrics of
+    // its font, looked up once per font) and the height of "gh" in the cell
+    // font; set, these answer instead (tests).
+    std::function<TPoint(int ADisplCol, int ARealCol, int ARow)> SizeTextMeasure;
+    std::function<int(const TFont& AFont)> SizeLineHeight;
+
+    // Column calculations over display rows FromRow .. ToRow of a real
+    // column (-1 for either: the normal rows). A ToRow past the last data
+    // row counts real rows, hidden rows included. A row counts unless it is
+    // a node or summary row of a grouped grid or a covered cell of a merge;
+    // a text that is no number adds nothing and is never a minimum or a
+    // maximum; an empty text reads as 0. Nothing here raises.
+    double ColumnSum(int ACol, int FromRow, int ToRow);
+    // The sum divided by the rows counted (0 without any).
+    double ColumnAvg(int ACol, int FromRow, int ToRow);
+    // 0 when no counted row holds a number.
+    double ColumnMin(int ACol, int FromRow, int ToRow);
+    double ColumnMax(int ACol, int FromRow, int ToRow);
+    // The population standard deviation of the numbers of the counted rows
+    // (0 without any).
+    double ColumnStdDev(int ACol, int FromRow, int ToRow);
+    // Different texts, letter case ignored, an empty text counting.
+    int ColumnDistinct(int ACol, int FromRow, int ToRow);
+    // OnColumnCalc (OnGroupCalc), Res starting at 0.
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+    virtual double DoGroupCalc(int ACol, int FromRow, int ToRow);
+    using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
+    TGroupCalcEvent OnColumnCalc;
+    TGroupCalcEvent OnGroupCalc;
+    // Row calculations over real columns FromCol .. ToCol of a display row
+    // (base and unmerged cells). RowMin and RowMax start from cell FromCol,
+    // which must hold a number (EVynGridError "Cell does not contain a
+    // float value" otherwise).
+    double RowSum(int ARow, int FromCol, int ToCol);
+    double RowAvg(int ARow, int FromCol, int ToCol);
+    double RowMin(int ARow, int FromCol, int ToCol);
+    double RowMax(int ARow, int FromCol, int ToCol);
+    // The selection rectangle becomes these display cells.
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    // The selected cells' texts, TAB between cells, CR LF between rows.
+    String SelectedText();
+    // Numbers (AutoNumberStart + k) + AutoNumberOffset + 1 down the normal
+    // rows (along the normal columns) from AutoNumberStart on; descending
+    // places them mirrored.
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    int AutoNumberStart = 0;
+    int AutoNumberOffset = 0;
+    bool AutoNumberDescending = false;
+    // Real columns: cells (hidden rows' too), widths, the sort column and
+    // the cell controls change places.
+    void SwapColumns(int ACol1, int ACol2);
+    // Display rows: cells, heights and cell controls change places.
+    void SwapRows(int ARow1, int ARow2);
+    // The exchange step of sorting (counts Swaps).
+    virtual void SortSwapRows(int ARow1, int ARow2);
+    int Swaps = 0;
+
+    // The floating footer: the footer cells of the last row from the column
+    // calculations. CalcFooter runs DoCalcFooter at once, or, inside an
+    // update bracket, marks the footer stale for the outermost EndUpdate.
+    virtual void DoCalcFooter(int ACol);
+    using TFooterPaintEvent = std::function<void(TObject* Sender, int AColumn, TCanvas& ACanvas, const TRect& ARect)>;
+    TFooterPaintEvent OnFooterPaint;
+    TNotifyEvent OnCreatedFloatingFooter;
+    TClickCellEvent OnFooterClickCell;
+    friend class TFooterPanel;
+    friend class TFloatingFooter;
+
+private:
+    // The column the footer still has to recalculate after the update
+    // bracket: -2 none, -1 all.
+    int FStaleFooterCol = -2;
+    struct TCalcRange;
+    TCalcRange CalcRangeOf(int ACol, int FromRow, int ToRow);
+    template <typename F>
+    void ForEachCountedRow(const TCalcRange& Range, F&& Visit);
+    // The range's values (progress reported with Notify); with Texts also
+    // the counted rows' texts, case folded.
+    void ReadColumn(const TCalcRange& Range, bool Notify, struct TColumnValues& Values, std::vector<QString>* Texts);
+    double ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest);
+    double RowExtreme(int ARow, int FromCol, int ToCol, bool Largest);
+    // The footer's columns as last calculated in full, kept up to date
+    // cell by cell (grid_footer.cpp).
+    struct TFooterCache;
+    std::shared_ptr<TFooterCache> FFooterCache;
+    // A cell the grid was told about: one value of the kept columns, or the
+    // column calculated again; a larger change: every column.
+    void FooterCellsChanged(const TRect& R);
+    bool UpdateFooterCell(int ACol, int ARow);
+    void WriteFooterCell(int ACol, TColumnCalcType Type, const struct TFooterColumn& Column);
+
+public:
+
     // ---- installed handlers
     void RepaintOnChange(TObject* Sender);
     void MergedColumnsChanged(TObject* Sender, int ACol, int ARow);

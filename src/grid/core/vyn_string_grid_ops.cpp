@@ -384,7 +384,7 @@ void TVynStringGrid::DoCellsChanged(TRect& R)
     const std::vector<TGridChangeNotifier*> notifiers = *FNotifierList;
     for (TGridChangeNotifier* n : notifiers)
         n->CellsChanged(R);
-    CalcFooter(-1);
+    FooterCellsChanged(R);
 }
 
 void TVynStringGrid::RecalcFooter() { CalcFooter(-1); }

@@ -1,15 +1,5 @@
 #include "grid/data/grid_data_holders.h"
 
-void TFloatingFooter::Assign(const TPersistent& Source)
-{
-    if (const auto* s = dynamic_cast<const TFloatingFooter*>(&Source)) {
-        FVisible = s->FVisible;
-        FFooterStyle = s->FFooterStyle;
-        FCalculateHiddenRows = s->FCalculateHiddenRows;
-        FEnableCalculation = s->FEnableCalculation;
-    }
-}
-
 void TSortSettings::Assign(const TPersistent& Source)
 {
     if (const auto* s = dynamic_cast<const TSortSettings*>(&Source)) {

@@ -9,41 +9,10 @@
 #include "platform/gui/classes.h"
 #include "platform/gui/controls.h"
 #include "platform/gui/extctrls.h"
+// The floating footer and its panel.
+#include "grid/data/grid_footer.h"
 
 class TVynStringGrid;
-
-// The strip below the cells that shows the floating footer.
-class TFooterPanel : public TPanel {
-public:
-    TFooterPanel(TComponent* AOwner, TVynStringGrid* AGrid) : TPanel(AOwner), FGrid(AGrid) {}
-    TVynStringGrid* Grid() const { return FGrid; }
-
-private:
-    TVynStringGrid* FGrid;
-};
-
-enum class TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPaint };
-
-class TFloatingFooter : public TPersistent {
-public:
-    explicit TFloatingFooter(TVynStringGrid* AGrid) : FGrid(AGrid) {}
-    bool Visible() const { return FVisible; }
-    void SetVisible(bool Value) { FVisible = Value; }
-    TFooterStyle FooterStyle() const { return FFooterStyle; }
-    void SetFooterStyle(TFooterStyle Value) { FFooterStyle = Value; }
-    bool CalculateHiddenRows() const { return FCalculateHiddenRows; }
-    void SetCalculateHiddenRows(bool Value) { FCalculateHiddenRows = Value; }
-    bool EnableCalculation() const { return FEnableCalculation; }
-    void SetEnableCalculation(bool Value) { FEnableCalculation = Value; }
-    void Assign(const TPersistent& Source) override;
-
-private:
-    TVynStringGrid* FGrid;
-    bool FVisible = false;
-    TFooterStyle FFooterStyle = TFooterStyle::fsFixedLastRow;
-    bool FCalculateHiddenRows = true;
-    bool FEnableCalculation = true;
-};
 
 class TSortSettings : public TPersistent {
 public:

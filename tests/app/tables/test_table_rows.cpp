@@ -349,7 +349,8 @@ TEST_F(TableRowsTest, ADoubleClickSizesOnlyAHeaderColumn)
 {
     cg.SetCells(2, 3, "a much longer text than the others");
     cg.SetColWidths(2, 20);
-    const int want = cg.Font().Measure().Width("a much longer text than the others");
+    // The widest text, the cell margins (2 x 2), two grid lines and 2.
+    const int want = cg.Font().Measure().Width("a much longer text than the others") + 8;
 
     Grid_DblClick_AutoSize(&cg, 0, 2);
     EXPECT_EQ(cg.ColWidths(2), 20);  // the option is off
