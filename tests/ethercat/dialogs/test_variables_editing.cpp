@@ -102,19 +102,19 @@ TEST_F(VariablesEditingTest, EscOnAnEmptyRowLeavesItEmpty)
 TEST_F(VariablesEditingTest, PasteKeepsTheLengthAndTheFlagFollowsTheType)
 {
     Put(S(), 1, {true, "Array", "20", "blob"});
-    Put(S(), 3, {true, "Int16", "2", "word"});
-    S()->SetReadOnly(3, 3, true);
+    Put(S(), 2, {true, "Int16", "2", "word"});
+    S()->SetReadOnly(3, 2, true);
     S()->SetRow(1);
     vars->Btn_CopyRowClick(vars->Btn_CopyRow);
     EXPECT_TRUE(vars->Do_Copy_StM);
     EXPECT_FALSE(vars->Do_Copy_MtS);
-    S()->SetRow(3);
+    S()->SetRow(2);
     boxes.Expect(mtConfirmation, Lang_Text(1100), mbYesNo, mrYes);
     vars->Btn_PasteRowClick(vars->Btn_PasteRow);
-    EXPECT_EQ(S()->Cells(2, 3), "Array");
-    EXPECT_EQ(S()->Cells(3, 3), "20");
-    EXPECT_FALSE(Length_Read_Only(S(), 3));
-    EXPECT_EQ(Place(S(), 3), "20/0");
+    EXPECT_EQ(S()->Cells(2, 2), "Array");
+    EXPECT_EQ(S()->Cells(3, 2), "20");
+    EXPECT_FALSE(Length_Read_Only(S(), 2));
+    EXPECT_EQ(Place(S(), 2), "20/0");
 
     // Copied in one table, pasted in the other: refused.
     M()->SetRow(1);
