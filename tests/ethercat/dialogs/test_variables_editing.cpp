@@ -326,3 +326,34 @@ TEST_F(VariablesEditingTest, AFileWithMoreRowsThanATableIsAnnounced)
 }
 
 }  // namespace
+
+namespace {
+
+// OK reached without the focus leaving the cell (an accelerator): the open
+// edit ends first, so the positions saved follow the Length just typed.
+TEST_F(EtherCATDialogTest, OkEndsTheOpenEditFirst)
+{
+    TEtherCAT_Variables file;
+    file.StoM = {{"Y", "Array", "10", "blob", "", "", "", "", ""}, {"Y", "Int8", "1", "after", "", "", "", "", ""}};
+    Save_EtherCAT_Slave(File_EtherCAT_Slave, file);
+    TestKit::ModalFormDriver modal;
+    modal.When(vars, [this](TForm&) {
+        const TRect r = S()->CellRect(3, 1);
+        TestKit::Click(S(), (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+        TestKit::PumpPostedMessages();
+        TestKit::TypeText(nullptr, "2");
+        TestKit::PumpPostedMessages();
+        TestKit::TypeText(nullptr, "0");
+        ASSERT_TRUE(S()->EditorMode());
+        vars->Btn_OKClick(vars->Btn_OK);
+        EXPECT_FALSE(S()->EditorMode());
+    });
+    EXPECT_EQ(vars->ShowModal(), mrOk);
+    TEtherCAT_Variables saved;
+    Read_EtherCAT_Slave(File_EtherCAT_Slave, saved);
+    ASSERT_EQ(saved.StoM.size(), 2u);
+    EXPECT_EQ(saved.StoM[0].Length, "20");
+    EXPECT_EQ(saved.StoM[1].Position, "20");
+}
+
+}  // namespace
