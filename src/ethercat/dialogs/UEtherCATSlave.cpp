@@ -22,6 +22,10 @@ constexpr int Col_Type = 2;
 constexpr int Col_Length = 3;
 constexpr int Col_Name = 4;
 
+// Type codes of the two types whose Length the engineer types.
+constexpr uint8_t String_Code = 9;
+constexpr uint8_t Array_Code = 10;
+
 constexpr TColor Rgb(int R, int G, int B) { return TColor(R | (G << 8) | (B << 16)); }
 constexpr TColor Enable_Color = Rgb(255, 216, 176);
 constexpr TColor Edit_Color = Rgb(224, 250, 254);
@@ -607,7 +611,9 @@ bool TFEtherCATSlave::Controllo_dati()
             const String type = g->Cells(Col_Type, r);
             if (Trim(type).isEmpty())
                 break;
-            const bool array = type == QLatin1String("Array"), string = type == QLatin1String("String");
+            // The type as the layout model reads it (a hand-edited " array " is an Array).
+            const TEtherCAT_Type* t = Find_EtherCAT_Type(type);
+            const bool array = t && t->Code == Array_Code, string = t && t->Code == String_Code;
             if (!Enabled(g, r) || (!array && !string))
                 continue;
             const int length = Number_Or_Minus_One(g->Cells(Col_Length, r));

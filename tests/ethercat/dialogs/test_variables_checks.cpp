@@ -81,6 +81,7 @@ TEST_F(VariablesChecksTest, TheTablesChecksInTheirOrder)
         {"table check before the model's", {{true, "Int17", "1", "x"}, {true, "Array", "0", "a"}}, {},
          Fault(2, 1052)},
         {"hand-typed lower case type", {{true, " bool ", "1", "b"}, {true, "Array", "3", "a", "0A0B0C"}}, {}, ""},
+        {"hand-typed array", {{true, " array ", "300", "a"}}, {}, Fault(1, 1052)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Case);
