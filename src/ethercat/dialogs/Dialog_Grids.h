@@ -5,6 +5,12 @@
 
 #include "ethercat/model/EtherCAT_Files.h"
 #include "grid/core/vyn_string_grid.h"
+#include "platform/gui/comctrls.h"
+#include "platform/gui/forms.h"
+
+class TLbButton;
+class TPanel;
+class TLabel;
 
 // The grid's combo item list, its change event and the cell click arrive
 // with the grid's combo editor and its mouse handling: a grid without them
@@ -44,6 +50,45 @@ void End_Grid_Edit(TVynStringGrid& Grid);
 // The show's notice about a file holding more rows than a table: Dropped
 // rows of direction Dir were not loaded, the table holding Size (text 1143).
 String Overflow_Notice(TEtherCAT_Dir Dir, int Dropped, int Size);
+
+// The parts both editors share, as their designs lay them out.
+struct TEditor_Frame {
+    TPanel* P_Title = nullptr;
+    TLabel* L_SW_Code = nullptr;
+    TLabel* L_SW_Desc = nullptr;
+    TPanel* P_Button = nullptr;
+    TPageControl* PageControl1 = nullptr;
+    TTabSheet* TS_SlaveToMaster = nullptr;
+    TTabSheet* TS_MasterToSlave = nullptr;
+};
+// The title band, the button band and between them PageControl1 with its two
+// tabs, on a form of Width x Height.
+TEditor_Frame Add_Editor_Frame(TForm& Form, int Width, int Height);
+
+// A push button of the button band, by position from the left (110 x 28,
+// every 118 pixels from x = 16).
+struct TEditor_Button {
+    const char* Name;
+    int Caption;  // text numbers; -1: a fixed caption, no hint
+    int Hint;
+    const char* Glyph;
+};
+TLbButton* Add_Editor_Button(TForm& Form, TPanel* Band, const TEditor_Button& Button, int Index);
+// Captions and hints of the buttons that take theirs from the text table.
+void Set_Button_Texts(TLbButton* const* Buttons, const TEditor_Button* Rows, int Count);
+
+// The one of two grids Sender is or lies in; nullptr for any other sender.
+template <typename G>
+G* Owning_Grid(TObject* Sender, G* A, G* B)
+{
+    for (auto* c = dynamic_cast<TControl*>(Sender); c; c = c->Parent())
+        if (c == A || c == B)
+            return static_cast<G*>(c);
+    return nullptr;
+}
+
+// A click on a row number (column 0) selects the whole row.
+void Select_Row_On_Number(TVynStringGrid* Grid, int ARow, int ACol);
 
 // Shows Text in an error box with OK; false.
 bool Show_Dialog_Error(const String& Text);

@@ -67,15 +67,8 @@ TTable Table(bool StoM)
     return StoM ? TTable{kStoM, int(std::size(kStoM))} : TTable{kMtoS, int(std::size(kMtoS))};
 }
 
-// The buttons, left to right: name, caption and hint texts (-1: a fixed
-// caption, no hint).
-struct TButton_Row {
-    const char* Name;
-    int Caption;
-    int Hint;
-    const char* Glyph;
-};
-const TButton_Row kButtons[] = {
+// The buttons, left to right.
+const TEditor_Button kButtons[] = {
     {"Btn_OK", 1002, 1008, "dlg_ok"},       {"Btn_Cancel", 1003, 1009, "dlg_cancel"},
     {"Btn_DelRow", 1004, 1010, nullptr},    {"Btn_InsRow", 1005, 1011, nullptr},
     {"Btn_CopyRow", 1006, 1012, nullptr},   {"Btn_PasteRow", 1007, 1013, nullptr},
@@ -104,19 +97,19 @@ TFEtherCATSlave::TFEtherCATSlave(TComponent* AOwner) : TForm(AOwner)
     Setup_Dialog_Form(*this, QStringLiteral("FEtherCATSlave"));
     SetClientWidth(Client_Width);
     SetClientHeight(Client_Height);
-    const TDialog_Title title = Add_Title_Panel(*this);
-    P_Title = title.P_Title;
-    L_SW_Code = title.L_SW_Code;
-    L_SW_Desc = title.L_SW_Desc;
-
-    P_Button = Add_Button_Panel(*this);
-    P_Button->SetTabOrder(1);
+    const TEditor_Frame frame = Add_Editor_Frame(*this, Client_Width, Client_Height);
+    P_Title = frame.P_Title;
+    L_SW_Code = frame.L_SW_Code;
+    L_SW_Desc = frame.L_SW_Desc;
+    P_Button = frame.P_Button;
+    PageControl1 = frame.PageControl1;
+    TS_SlaveToMaster = frame.TS_SlaveToMaster;
+    TS_MasterToSlave = frame.TS_MasterToSlave;
     TLbButton** buttons[] = {&Btn_OK,      &Btn_Cancel,   &Btn_DelRow, &Btn_InsRow,
                              &Btn_CopyRow, &Btn_PasteRow, &Btn_MoveUp, &Btn_MoveDown};
     for (size_t i = 0; i < std::size(kButtons); ++i) {
-        *buttons[i] = Add_Button(*this, P_Button, kButtons[i].Name, 16 + 118 * int(i), 6, kButtons[i].Glyph);
-        (*buttons[i])->SetTabOrder(int(i));
-        (*buttons[i])->SetShowHint(i >= 2);
+        *buttons[i] = Add_Editor_Button(*this, P_Button, kButtons[i], int(i));
+        (*buttons[i])->SetShowHint(i >= 4);
     }
     Btn_MoveUp->SetCaption("Move Up");
     Btn_MoveDown->SetCaption("Move Down");
@@ -129,19 +122,6 @@ TFEtherCATSlave::TFEtherCATSlave(TComponent* AOwner) : TForm(AOwner)
     Btn_MoveUp->OnClick = [this](TObject* Sender) { Btn_MoveClick(Sender); };
     Btn_MoveDown->OnClick = [this](TObject* Sender) { Btn_MoveClick(Sender); };
 
-    PageControl1 = Place_Control<TPageControl>(this, this, "PageControl1", 0, 69, Client_Width,
-                                               Client_Height - 69 - 40);
-    PageControl1->SetAlign(alClient);
-    PageControl1->SetTabOrder(0);
-    auto page = [this](const char* Name) {
-        auto* sheet = new TTabSheet(this);
-        sheet->SetName(QString::fromLatin1(Name));
-        sheet->SetPageControl(PageControl1);
-        sheet->SetColor(Dialog_Color);
-        return sheet;
-    };
-    TS_SlaveToMaster = page("TS_SlaveToMaster");
-    TS_MasterToSlave = page("TS_MasterToSlave");
     VSG_SlaveMaster = Place_Control<TVynStringGrid>(this, TS_SlaveToMaster, "VSG_SlaveMaster", 0, 0, 400, 200);
     VSG_MasterSlave = Place_Control<TVynStringGrid>(this, TS_MasterToSlave, "VSG_MasterSlave", 0, 0, 400, 200);
     Build_Grid(VSG_SlaveMaster, true);
@@ -222,11 +202,8 @@ void TFEtherCATSlave::Set_Lang()
 {
     SetCaption(Lang_Text(1000));
     L_SW_Desc->SetCaption(Lang_Text(1001));
-    TLbButton* buttons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
-    for (size_t i = 0; i < std::size(buttons); ++i) {
-        buttons[i]->SetCaption(Lang_Text(kButtons[i].Caption));
-        buttons[i]->SetHint(Lang_Text(kButtons[i].Hint));
-    }
+    TLbButton* const buttons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
+    Set_Button_Texts(buttons, kButtons, int(std::size(buttons)));
     TS_SlaveToMaster->SetCaption(Lang_Text(1034));
     TS_MasterToSlave->SetCaption(Lang_Text(1035));
     for (bool stom : {true, false}) {
@@ -410,10 +387,7 @@ TVynStringGrid* TFEtherCATSlave::Page_Grid() const
 
 TVynStringGrid* TFEtherCATSlave::Grid_Of(TObject* Sender) const
 {
-    for (auto* c = dynamic_cast<TControl*>(Sender); c; c = c->Parent())
-        if (c == VSG_SlaveMaster || c == VSG_MasterSlave)
-            return static_cast<TVynStringGrid*>(c);
-    return nullptr;
+    return Owning_Grid(Sender, VSG_SlaveMaster, VSG_MasterSlave);
 }
 
 // ---- grid handlers -----------------------------------------------------------------------------
@@ -489,11 +463,7 @@ void TFEtherCATSlave::CheckBoxChange(TObject* Sender, int ACol, int, bool)
 
 void TFEtherCATSlave::ClickCell(TObject* Sender, int ARow, int ACol)
 {
-    TVynStringGrid* g = Grid_Of(Sender);
-    if (!g || ACol != 0 || ARow < 1)
-        return;
-    g->SetRow(ARow);
-    g->SetSelection(TGridRect{g->FixedCols(), ARow, g->ColCount() - 1, ARow});
+    Select_Row_On_Number(Grid_Of(Sender), ARow, ACol);
 }
 
 void TFEtherCATSlave::DblClickCell(TObject* Sender, int ARow, int ACol)
@@ -685,7 +655,12 @@ TEtherCAT_Variables TFEtherCATSlave::Table_Variables() const
     return vars;
 }
 
-void TFEtherCATSlave::End_Edit(TVynStringGrid* G) { End_Grid_Edit(*G); }
+void TFEtherCATSlave::End_Edit(TVynStringGrid* G)
+{
+    End_Grid_Edit(*G);
+    // Rows are about to move or be saved: no Type edit is under way.
+    type_edit_ = {};
+}
 
 void TFEtherCATSlave::Btn_OKClick(TObject*)
 {

@@ -35,13 +35,7 @@ const TColumn kColumns[] = {
     {5318, 5321, 300, clWindow},
 };
 
-struct TButton_Row {
-    const char* Name;
-    int Caption;
-    int Hint;
-    const char* Glyph;
-};
-const TButton_Row kButtons[] = {
+const TEditor_Button kButtons[] = {
     {"Btn_OK", 5302, 5308, "dlg_ok"},    {"Btn_Cancel", 5303, 5309, "dlg_cancel"},
     {"Btn_DelRow", 5304, 5310, nullptr}, {"Btn_InsRow", 5305, 5311, nullptr},
     {"Btn_CopyRow", 5306, 5312, nullptr}, {"Btn_PasteRow", 5307, 5313, nullptr},
@@ -55,17 +49,17 @@ TFEtherCATSlave_Group::TFEtherCATSlave_Group(TComponent* AOwner) : TForm(AOwner)
     Setup_Dialog_Form(*this, QStringLiteral("FEtherCATSlave_Group"));
     SetClientWidth(Client_Width);
     SetClientHeight(Client_Height);
-    const TDialog_Title title = Add_Title_Panel(*this);
-    P_Title = title.P_Title;
-    L_SW_Code = title.L_SW_Code;
-    L_SW_Desc = title.L_SW_Desc;
-
-    P_Button = Add_Button_Panel(*this);
-    P_Button->SetTabOrder(1);
+    const TEditor_Frame frame = Add_Editor_Frame(*this, Client_Width, Client_Height);
+    P_Title = frame.P_Title;
+    L_SW_Code = frame.L_SW_Code;
+    L_SW_Desc = frame.L_SW_Desc;
+    P_Button = frame.P_Button;
+    PageControl1 = frame.PageControl1;
+    TS_SlaveToMaster = frame.TS_SlaveToMaster;
+    TS_MasterToSlave = frame.TS_MasterToSlave;
     TLbButton** buttons[] = {&Btn_OK, &Btn_Cancel, &Btn_DelRow, &Btn_InsRow, &Btn_CopyRow, &Btn_PasteRow};
     for (size_t i = 0; i < std::size(kButtons); ++i) {
-        *buttons[i] = Add_Button(*this, P_Button, kButtons[i].Name, 16 + 118 * int(i), 6, kButtons[i].Glyph);
-        (*buttons[i])->SetTabOrder(int(i));
+        *buttons[i] = Add_Editor_Button(*this, P_Button, kButtons[i], int(i));
         (*buttons[i])->SetShowHint(i >= 4);
     }
     Btn_Cancel->SetModalResult(mrCancel);
@@ -75,19 +69,6 @@ TFEtherCATSlave_Group::TFEtherCATSlave_Group(TComponent* AOwner) : TForm(AOwner)
     Btn_CopyRow->OnClick = [this](TObject* Sender) { Btn_CopyRowClick(Sender); };
     Btn_PasteRow->OnClick = [this](TObject* Sender) { Btn_PasteRowClick(Sender); };
 
-    PageControl1 = Place_Control<TPageControl>(this, this, "PageControl1", 0, 69, Client_Width,
-                                               Client_Height - 69 - 40);
-    PageControl1->SetAlign(alClient);
-    PageControl1->SetTabOrder(0);
-    auto page = [this](const char* Name) {
-        auto* sheet = new TTabSheet(this);
-        sheet->SetName(QString::fromLatin1(Name));
-        sheet->SetPageControl(PageControl1);
-        sheet->SetColor(Dialog_Color);
-        return sheet;
-    };
-    TS_SlaveToMaster = page("TS_SlaveToMaster");
-    TS_MasterToSlave = page("TS_MasterToSlave");
     VCG_Group_StoM = Place_Control<TVynColumnGrid>(this, TS_SlaveToMaster, "VCG_Group_StoM", 0, 0, 400, 200);
     VCG_Group_MtoS = Place_Control<TVynColumnGrid>(this, TS_MasterToSlave, "VCG_Group_MtoS", 0, 0, 400, 200);
     Build_Grid(VCG_Group_StoM);
@@ -138,11 +119,8 @@ void TFEtherCATSlave_Group::Set_Lang()
 {
     SetCaption(Lang_Text(5300));
     L_SW_Desc->SetCaption(Lang_Text(5301));
-    TLbButton* buttons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
-    for (size_t i = 0; i < std::size(buttons); ++i) {
-        buttons[i]->SetCaption(Lang_Text(kButtons[i].Caption));
-        buttons[i]->SetHint(Lang_Text(kButtons[i].Hint));
-    }
+    TLbButton* const buttons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
+    Set_Button_Texts(buttons, kButtons, int(std::size(buttons)));
     TS_SlaveToMaster->SetCaption(Lang_Text(5314));
     TS_MasterToSlave->SetCaption(Lang_Text(5315));
     for (TVynColumnGrid* g : {VCG_Group_StoM, VCG_Group_MtoS})
@@ -202,19 +180,12 @@ TVynColumnGrid* TFEtherCATSlave_Group::Page_Grid() const
 
 TVynColumnGrid* TFEtherCATSlave_Group::Grid_Of(TObject* Sender) const
 {
-    for (auto* c = dynamic_cast<TControl*>(Sender); c; c = c->Parent())
-        if (c == VCG_Group_StoM || c == VCG_Group_MtoS)
-            return static_cast<TVynColumnGrid*>(c);
-    return nullptr;
+    return Owning_Grid(Sender, VCG_Group_StoM, VCG_Group_MtoS);
 }
 
 void TFEtherCATSlave_Group::VCG_Group_StoMClickCell(TObject* Sender, int ARow, int ACol)
 {
-    TVynColumnGrid* g = Grid_Of(Sender);
-    if (!g || ACol != 0 || ARow < 1)
-        return;
-    g->SetRow(ARow);
-    g->SetSelection(TGridRect{g->FixedCols(), ARow, g->ColCount() - 1, ARow});
+    Select_Row_On_Number(Grid_Of(Sender), ARow, ACol);
 }
 
 void TFEtherCATSlave_Group::DblClickCell(TObject* Sender, int ARow, int ACol)

@@ -99,6 +99,21 @@ TEST_F(VariablesEditingTest, EscOnAnEmptyRowLeavesItEmpty)
     EXPECT_EQ(saved.StoM.size(), 1u) << "no variable was made";
 }
 
+TEST_F(VariablesEditingTest, ATypeEditAfterARowCommandStartsFromTheRowAsItIsThen)
+{
+    Put(S(), 1, {true, "Array", "100", "first"});
+    Put(S(), 2, {true, "Array", "50", "second"});
+    // The editor kind asked for without an edit (a click on the cell).
+    Open_Type(S(), 1);
+    boxes.Expect(mtConfirmation, "Are you sure to delete the Row number 1", mbYesNo, mrYes);
+    vars->Btn_DelRowClick(vars->Btn_DelRow);
+    ASSERT_EQ(S()->Cells(3, 1), "50");
+    Open_Type(S(), 1);
+    Choose(S(), 1, "Bool");
+    Esc_Type(S(), 1, "Array");
+    EXPECT_EQ(S()->Cells(3, 1), "50");
+}
+
 TEST_F(VariablesEditingTest, PasteKeepsTheLengthAndTheFlagFollowsTheType)
 {
     Put(S(), 1, {true, "Array", "20", "blob"});
