@@ -76,3 +76,4 @@ void Select_Row_On_Number(TVynStringGrid* Grid, int ARow, int ACol)
     Grid->SetRow(ARow);
     Grid->SetSelection(TGridRect{Grid->FixedCols(), ARow, Grid->ColCount() - 1, ARow});
 }
+

@@ -87,6 +87,29 @@ G* Owning_Grid(TObject* Sender, G* A, G* B)
     return nullptr;
 }
 
+// A table of the editors: fills its tab sheet, one fixed header row and the
+// fixed row-number column, Rows data rows, header height 22, editing and
+// range selection, hover highlighting, both scroll bars.
+// (A template: the column grid's own SetColCount keeps its column
+// definitions in step.)
+template <typename G>
+void Setup_Editor_Grid(G& Grid, int Cols, int Rows)
+{
+    Grid.SetAlign(alClient);
+    Grid.SetTabStop(true);
+    Grid.SetColCount(Cols);
+    Grid.SetRowCount(Rows + 1);
+    Grid.SetFixedRows(1);
+    Grid.SetFixedCols(1);
+    Grid.SetFixedRowHeight(22);
+    Grid.SetOptions(Grid.Options() + TGridOptions{goEditing, goRangeSelect});
+    Grid.SetScrollBars(ssBoth);
+    Grid.SetHoverRow(true);
+}
+
+// A colour from its red, green and blue.
+constexpr TColor Rgb(int R, int G, int B) { return TColor(R | (G << 8) | (B << 16)); }
+
 // A click on a row number (column 0) selects the whole row.
 void Select_Row_On_Number(TVynStringGrid* Grid, int ARow, int ACol);
 

@@ -26,7 +26,6 @@ constexpr int Col_Name = 4;
 constexpr uint8_t String_Code = 9;
 constexpr uint8_t Array_Code = 10;
 
-constexpr TColor Rgb(int R, int G, int B) { return TColor(R | (G << 8) | (B << 16)); }
 constexpr TColor Enable_Color = Rgb(255, 216, 176);
 constexpr TColor Edit_Color = Rgb(224, 250, 254);
 constexpr TColor Init_Color = Rgb(168, 255, 168);
@@ -134,16 +133,8 @@ TFEtherCATSlave::TFEtherCATSlave(TComponent* AOwner) : TForm(AOwner)
 
 void TFEtherCATSlave::Build_Grid(TVynStringGrid* G, bool StoM)
 {
-    G->SetAlign(alClient);
-    G->SetTabStop(true);
-    G->SetColCount(Cols(StoM).Count);
-    G->SetRowCount(Data_Rows + 1);
-    G->SetFixedRows(1);
-    G->SetFixedCols(1);
-    G->SetFixedRowHeight(22);
-    G->SetOptions(G->Options() + TGridOptions{goEditing, goRangeSelect});
-    G->SetScrollBars(ssBoth);
-    G->SetHoverRow(true);
+    Setup_Editor_Grid(*G, Cols(StoM).Count, Data_Rows);
+    // Header hints are shown.
     G->SetShowHint(true);
     G->OnGetEditorType = [this](TObject* S, int C, int R, TEditorType& E) { GetEditorType(S, C, R, E); };
     G->OnCellValidate = [this](TObject* S, int C, int R, String& V, bool& Ok) { CellValidate(S, C, R, V, Ok); };

@@ -20,7 +20,6 @@ constexpr int Col_Name = 1;
 constexpr int Col_Num = 2;
 constexpr int Col_Mnemonic = 3;
 
-constexpr TColor Rgb(int R, int G, int B) { return TColor(R | (G << 8) | (B << 16)); }
 
 // Columns 0 to 3: header texts of both directions, width, data colour.
 struct TColumn {
@@ -81,16 +80,7 @@ TFEtherCATSlave_Group::TFEtherCATSlave_Group(TComponent* AOwner) : TForm(AOwner)
 
 void TFEtherCATSlave_Group::Build_Grid(TVynColumnGrid* G)
 {
-    G->SetAlign(alClient);
-    G->SetTabStop(true);
-    G->SetColCount(int(std::size(kColumns)));
-    G->SetRowCount(Data_Rows + 1);
-    G->SetFixedRows(1);
-    G->SetFixedCols(1);
-    G->SetFixedRowHeight(22);
-    G->SetOptions(G->Options() + TGridOptions{goEditing, goRangeSelect});
-    G->SetScrollBars(ssBoth);
-    G->SetHoverRow(true);
+    Setup_Editor_Grid(*G, int(std::size(kColumns)), Data_Rows);
     for (int c = 0; c < int(std::size(kColumns)); ++c) {
         TGridColumnItem* col = G->Columns()->Items(c);
         col->SetWidth(kColumns[c].Width);
