@@ -87,6 +87,9 @@ const std::vector<TAdded_Lang_Text> Added_Lang_Texts = {
     {1140, "the Length makes the process data larger than 2147483647 bytes: "},
     {1141, "Error!! The EtherCAT process data do not fit below address #x10000 of the slave controller: "},
     {1142, "Error!!! The last row is used: empty or delete it before inserting a row"},
+    {1143, "Warning!! The file holds more rows than the table: %d rows not loaded (the table holds %d), a save leaves them out:"},
+    {1144, "Error!! The EtherCAT variables cannot be saved: "},
+    {1145, "Error!! The EtherCAT variable groups cannot be saved: "},
 };
 
 void Load_Default_Lang()

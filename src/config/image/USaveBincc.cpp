@@ -9,6 +9,7 @@
 #include "app/core/ULanguage.h"
 #include "config/model/ParGen.h"
 #include "ethercat/model/EtherCAT_Layout.h"
+#include "ethercat/model/EtherCAT_Values.h"
 #include "platform/os/files.h"
 #include "platform/rtl/files.h"
 
@@ -58,27 +59,6 @@ struct TBank2_Header {
     uint32_t Out_Add = 0;
 };
 
-// Range of an integer initial value, by type code.
-struct TInit_Range {
-    int64_t Min, Max;
-};
-const TInit_Range kInit_Range[8] = {
-    {0, 0},
-    {INT64_MIN, INT64_MAX},  // Bool: any integer, its lowest bit is stored
-    {INT8_MIN, INT8_MAX},
-    {INT16_MIN, INT16_MAX},
-    {INT32_MIN, INT32_MAX},
-    {0, UINT8_MAX},
-    {0, UINT16_MAX},
-    {0, UINT32_MAX},
-};
-
-// Initial values exist for slave-to-master rows only.
-[[noreturn]] void Bad_Init_Value(int Message, int Row, const String& Text)
-{
-    throw Exception(EtherCAT_Row_Message(1110, TEtherCAT_Dir::StoM, Row, Lang_Text(Message) + Quoted(Text)));
-}
-
 // One compile: the state is rebuilt from scratch every time.
 class TBank_Compiler {
 public:
@@ -94,7 +74,7 @@ private:
     void Store_Bank1(QByteArray& Image);
     void Hex_To_Eeprom_Config(const String& Hex);
     void Read_EtherCAT_Bank2(uint32_t Base, const String& Slave_Path, const String& Group_Path);
-    int64_t Store_EtherCAT_Init_Value(const String& Text, TEtherCAT_pd& pd, int64_t D, int Row);
+    int64_t Store_EtherCAT_Init_Value(const TEtherCAT_Entry& E, TEtherCAT_pd& pd, int64_t D);
     void Store_Bank2(QByteArray& Image) const;
 
     // ParGen.xml values as the compiler reads them.
@@ -221,31 +201,6 @@ void TBank_Compiler::Store_Bank1(QByteArray& Image)
     Image = QByteArray(reinterpret_cast<const char*>(Bank1), Bank1_Size);
 }
 
-int Hex_Digit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    return -1;
-}
-
-// A text of one or two hexadecimal digits as a byte; -1 for anything else.
-int Hex_Byte(const String& Pair)
-{
-    int v = 0;
-    for (QChar c : Pair) {
-        const int d = Hex_Digit(c);
-        if (d < 0)
-            return -1;
-        v = v * 16 + d;
-    }
-    return Pair.isEmpty() ? -1 : v;
-}
-
 // Two characters at a time (the last piece may be shorter); a piece that is
 // not hexadecimal stores nothing and takes no byte; at most 14 bytes.
 void TBank_Compiler::Hex_To_Eeprom_Config(const String& Hex)
@@ -256,50 +211,17 @@ void TBank_Compiler::Hex_To_Eeprom_Config(const String& Hex)
             Header.Eeprom_Config[n++] = uint8_t(b);
 }
 
-int64_t TBank_Compiler::Store_EtherCAT_Init_Value(const String& Text, TEtherCAT_pd& pd, int64_t D, int Row)
+// Initial values exist for slave-to-master rows only.
+int64_t TBank_Compiler::Store_EtherCAT_Init_Value(const TEtherCAT_Entry& E, TEtherCAT_pd& pd, int64_t D)
 {
     pd.init_value_Add = 0;
-    if (Text.isEmpty())
+    const String& text = E.Var->InitValue;
+    if (text.isEmpty())
         return D;
-    uint8_t* b = pd.init_value;
-    switch (pd.Data_Type) {
-    case 8: {  // Float32, with "." or "," as the decimal separator
-        float f;
-        if (!Str_To_Float_Sep(Text, u'.', f))
-            Bad_Init_Value(1117, Row, Text);
-        uint32_t bits;
-        std::memcpy(&bits, &f, 4);
-        Put32(b, bits);
-        break;
-    }
-    case 9:  // String: one byte per character, padded with 0
-        if (std::any_of(Text.begin(), Text.end(), [](QChar c) { return c.unicode() > 0xFF; }))
-            Bad_Init_Value(1118, Row, Text);
-        if (Text.size() > pd.length)
-            Bad_Init_Value(1117, Row, Text);
-        for (int i = 0; i < Text.size(); ++i)
-            b[i] = uint8_t(Text[i].unicode());
-        break;
-    case 10:  // Array: two hexadecimal digits per byte, 0 for a pair that is missing or not hex
-        if (Text.size() > 2 * pd.length)
-            Bad_Init_Value(1117, Row, Text);
-        for (int i = 0; i < pd.length; ++i) {
-            const String pair = Text.mid(2 * i, 2);
-            const int v = pair.size() == 2 ? Hex_Byte(pair) : -1;
-            b[i] = uint8_t(v < 0 ? 0 : v);
-        }
-        break;
-    default: {  // integers: must fit the type; Bool keeps the lowest bit
-        int64_t v;
-        const TInit_Range& r = kInit_Range[pd.Data_Type];
-        if (!TryStrToInt64(Text, v) || v < r.Min || v > r.Max)
-            Bad_Init_Value(1117, Row, Text);
-        if (pd.Data_Type == 1)
-            v &= 1;
-        for (int i = 0; i < pd.length; ++i)
-            b[i] = uint8_t(uint64_t(v) >> (8 * i));
-    }
-    }
+    // EtherCAT_Entries has refused a value that does not convert.
+    int fault = 0;
+    if (!Encode_Init_Value(*E.Type, E.Length, text, pd.init_value, fault))
+        throw Exception(EtherCAT_Row_Message(1110, TEtherCAT_Dir::StoM, E.Row, Lang_Text(fault) + Quoted(text)));
     pd.init_value_Add = uint32_t(D);
     return D + pd.length;
 }
@@ -363,7 +285,7 @@ void TBank_Compiler::Read_EtherCAT_Bank2(uint32_t Base, const String& Slave_Path
             pd.entry_index = 0;
             pd.group_index = uint32_t(Find_Group_Index(groups[d], int(j)));  // -1: 0xFFFFFFFF
             if (d == 0)
-                D = Store_EtherCAT_Init_Value(e.Var->InitValue, pd, D, e.Row);
+                D = Store_EtherCAT_Init_Value(e, pd, D);
             pd.name = e.Var->Name.toUtf8();
             pd.name_length = uint32_t(pd.name.size());
             if (pd.name_length > 0) {

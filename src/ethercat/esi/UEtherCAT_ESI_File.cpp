@@ -5,6 +5,7 @@
 #include "config/model/ParGen.h"
 #include "esi_icon_hex.h"
 #include "ethercat/model/EtherCAT_Layout.h"
+#include "ethercat/model/EtherCAT_Values.h"
 #include "platform/os/files.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/files.h"
@@ -22,29 +23,6 @@ const char* const kBit = "BIT";
 const char* const kSlave_Name_Key = "EtherCAT_Slave_Name";
 
 String Hex(int64_t Value, int Digits) { return IntToHex(Value, Digits); }
-
-// The first character XML 1.0 cannot hold (below U+0020, U+FFFE, U+FFFF, an
-// unpaired surrogate), or -1 when there is none.
-int Bad_Xml_Char(const String& S)
-{
-    for (qsizetype i = 0; i < S.size(); ++i) {
-        const char16_t c = S[i].unicode();
-        if (c < 0x20 || c == 0xFFFE || c == 0xFFFF)
-            return c;
-        if (QChar::isHighSurrogate(c)) {
-            if (i + 1 < S.size() && QChar::isLowSurrogate(S[i + 1].unicode())) {
-                ++i;
-                continue;
-            }
-            return c;
-        }
-        if (QChar::isLowSurrogate(c))
-            return c;
-    }
-    return -1;
-}
-
-String Char_Code(int C) { return " (U+" + Hex(C, 4) + ")"; }
 
 // Character data: &, < and > escaped; in an attribute value also the quotes.
 String Escaped(const String& S, bool Attribute = false)
@@ -80,6 +58,7 @@ void Check_Names(const TEtherCAT_ESI_Data& Data)
 {
     if (const int c = Bad_Xml_Char(Data.Slave_Name); c >= 0)
         throw Exception(Lang_Text(1125) + kSlave_Name_Key + " = " + Quoted(Data.Slave_Name) + Char_Code(c));
+    // Data built by hand, not loaded through EtherCAT_Entries, is checked alike.
     for (TEtherCAT_Dir dir : {TEtherCAT_Dir::StoM, TEtherCAT_Dir::MtoS})
         for (const TEtherCAT_Rule& r : dir == TEtherCAT_Dir::StoM ? Data.StoM : Data.MtoS)
             if (const int c = Bad_Xml_Char(r.Name); c >= 0)

@@ -93,8 +93,10 @@ struct TESI_Result {
 // image compiler uses: a revision that is not 0..4294967295, a node address
 // that is not 0..65535 or a name the device cannot hold fails with a message
 // naming the key. The variable file gives one rule per row whose Enable is
-// "Y", through the layout model: an unknown type, an Array or String length
-// outside 1..255, a stored Position or BitStart that differs from the layout,
+// "Y", through the layout model (EtherCAT_Entries): an unknown type, an Array
+// or String length outside 1..255, a slave-to-master initial value the device
+// cannot store, a name the file cannot hold, a stored Position or BitStart
+// that differs from the layout,
 // more than 256 entries, sync managers that do not fit below #x10000
 // (Check_Sync_Managers), or a file that cannot be read fails with a message
 // naming the file, the row or the sizes. On failure Data is left as it was.

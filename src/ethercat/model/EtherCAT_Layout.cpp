@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/core/ULanguage.h"
+#include "ethercat/model/EtherCAT_Values.h"
 #include "platform/rtl/exceptions.h"
 
 namespace {
@@ -210,6 +211,11 @@ bool EtherCAT_Entries(const std::vector<TEtherCAT_Var>& Rows, TEtherCAT_Dir Dir,
         int length = t->Size;
         if (length == 0 && (!TryStrToInt(v.Length, length) || length < 1 || length > 255))
             return fail(row, Lang_Text(1113) + Quoted(v.Length));
+        // Initial values exist for slave-to-master rows only.
+        if (int fault = 0; Dir == TEtherCAT_Dir::StoM && !Encode_Init_Value(*t, length, v.InitValue, nullptr, fault))
+            return fail(row, Lang_Text(fault) + Quoted(v.InitValue));
+        if (const int c = Bad_Xml_Char(v.Name); c >= 0)
+            return fail(row, Lang_Text(1126) + Quoted(v.Name) + Char_Code(c));
         Entries.push_back({row, &v, t, length, 0, 0});
         layout.push_back({true, v.Type, v.Length});
     }

@@ -93,11 +93,16 @@ struct TEtherCAT_Entry {
     int Bit;
 };
 
-// The rows whose Enable is "Y", with their layout. Fails with a message
-// naming the direction, the row and the value when there are more than 256
-// of them, when a Type is none of the ten, when an Array or String Length is
-// not 1..255, or when a stored Position or BitStart differs from the layout
-// (a missing one reads as 0).
+// The rows whose Enable is "Y", with their layout: the one set of checks
+// the image compiler, the ESI writer and the variable editor apply. Fails
+// with a message (text 1110) naming the direction, the row and the value
+// when there are more than 256 of them, when a Type is none of the ten
+// (1112), when an Array or String Length is not 1..255 (1113), when a
+// slave-to-master initial value does not convert for its type
+// (Encode_Init_Value: 1117, 1118), when a name holds a character the ESI
+// file cannot hold (1126), or when a stored Position or BitStart differs
+// from the layout (a missing one reads as 0). Rows are checked in order,
+// the positions after every row.
 // Size receives the bytes of the direction.
 bool EtherCAT_Entries(const std::vector<TEtherCAT_Var>& Rows, TEtherCAT_Dir Dir, std::vector<TEtherCAT_Entry>& Entries,
                       String& Error, int* Size = nullptr);

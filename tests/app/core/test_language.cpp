@@ -130,7 +130,7 @@ TEST_F(LanguageTest, BuiltinSamples)
 
 TEST_F(LanguageTest, PercentPatternsAreExactlyTheDocumentedOnes)
 {
-    std::map<int, int> expected = {{1033, 1}, {4200, 3}, {4204, 3}, {4527, 2}, {4528, 1}, {5322, 1}};
+    std::map<int, int> expected = {{1033, 1}, {1143, 2}, {4200, 3}, {4204, 3}, {4527, 2}, {4528, 1}, {5322, 1}};
     for (int n : {4195, 4196, 4197, 4198, 4199, 4201, 4202, 4203, 4211, 4212, 4213, 4214, 4215, 4216})
         expected[n] = 2;
     std::map<int, int> found;

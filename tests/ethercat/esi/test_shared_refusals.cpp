@@ -106,3 +106,25 @@ TEST_F(SharedRefusalTest, SyncManagersMustEndAtOrBelowTheAddressSpace)
     const auto [esi, image] = both("", strings(256, "255"), {});
     EXPECT_EQ(esi, Lang_Text(1141) + "[Slave To Master] 65536, [Master To Slave] 0 (#x31000)");
 }
+
+// Names and initial values: the layout model's one check refuses them for
+// both, with the same message naming the direction and the row.
+TEST_F(SharedRefusalTest, NamesAndInitialValuesBothRefuseAlike)
+{
+    const struct {
+        const char* What;
+        std::vector<Var> StoM, MtoS;
+        QString Message;
+    } cases[] = {
+        {"a tab in a slave-to-master name", {{"Y", "Bool", "1", "ok"}, {"Y", "Bool", "1", "a\tb"}}, {},
+         Lang_Text(1110) + " [Slave To Master] row 2: " + Lang_Text(1126) + "\"a\tb\" (U+0009)"},
+        {"a line end in a master-to-slave name", {}, {{"Y", "Int8", "1", "x\ny"}},
+         Lang_Text(1110) + " [Master To Slave] row 1: " + Lang_Text(1126) + "\"x\ny\" (U+000A)"},
+        {"a disabled row is not looked at", {{"N", "Bool", "1", "a\tb"}}, {}, QString()},
+    };
+    for (const auto& c : cases) {
+        const auto [esi, image] = both("", c.StoM, c.MtoS);
+        EXPECT_EQ(esi, c.Message) << c.What;
+        EXPECT_EQ(image, c.Message) << c.What;
+    }
+}

@@ -231,4 +231,44 @@ TEST_F(EtherCATEntries, RefusesRowsTheDeviceAndTheDescriptionWouldDisagreeOn)
     EXPECT_TRUE(EtherCAT_Entries(full, TEtherCAT_Dir::StoM, e, error)) << error.toStdString();
 }
 
+// Initial values (slave to master only) and names: refused here for the
+// compiler, the ESI writer and the editor alike, row by row in order.
+TEST_F(EtherCATEntries, RefusesInitialValuesAndNamesTheWritersCannotHold)
+{
+    auto with = [](TEtherCAT_Var V, const char* Init, const String& Name = "n") {
+        V.InitValue = QString::fromUtf8(Init);
+        V.Name = Name;
+        return V;
+    };
+    const String stom = Lang_Text(1110) + " [" + Lang_Text(1034) + "] " + Lang_Text(1111);
+    const String mtos = Lang_Text(1110) + " [" + Lang_Text(1035) + "] " + Lang_Text(1111);
+    const struct {
+        std::vector<TEtherCAT_Var> Rows;
+        TEtherCAT_Dir Dir;
+        String Message;  // empty: accepted
+    } cases[] = {
+        {{with(Var("Y", "UInt8", "1", "0", "0"), "300")}, TEtherCAT_Dir::StoM, stom + " 1: " + Lang_Text(1117) + "\"300\""},
+        {{with(Var("Y", "UInt8", "1", "0", "0"), "255")}, TEtherCAT_Dir::StoM, ""},
+        {{with(Var("Y", "Float32", "4", "0", "0"), "1,5")}, TEtherCAT_Dir::StoM, ""},
+        {{with(Var("Y", "Float32", "4", "0", "0"), "1.5x")}, TEtherCAT_Dir::StoM, stom + " 1: " + Lang_Text(1117) + "\"1.5x\""},
+        {{with(Var("Y", "String", "3", "0", "0"), "\xE2\x82\xAC")}, TEtherCAT_Dir::StoM,
+         stom + " 1: " + Lang_Text(1118) + "\"" + QString::fromUtf8("\xE2\x82\xAC") + "\""},
+        {{with(Var("Y", "Array", "1", "0", "0"), "0A0B")}, TEtherCAT_Dir::StoM, stom + " 1: " + Lang_Text(1117) + "\"0A0B\""},
+        // Master-to-slave rows carry no initial value: whatever is there is not read.
+        {{with(Var("Y", "UInt8", "1", "0", "0"), "300")}, TEtherCAT_Dir::MtoS, ""},
+        {{with(Var("N", "UInt8", "1", "0", "0"), "300")}, TEtherCAT_Dir::StoM, ""},
+        {{with(Var("Y", "Bool", "1", "0", "0"), "", "a\tb")}, TEtherCAT_Dir::MtoS,
+         mtos + " 1: " + Lang_Text(1126) + "\"a\tb\" (U+0009)"},
+        // Row by row: the bad name of row 1 before the bad position of row 2.
+        {{with(Var("Y", "Bool", "1", "0", "0"), "", "a\nb"), Var("Y", "Int8", "1", "7", "0")}, TEtherCAT_Dir::MtoS,
+         mtos + " 1: " + Lang_Text(1126) + "\"a\nb\" (U+000A)"},
+    };
+    for (const auto& c : cases) {
+        std::vector<TEtherCAT_Entry> e;
+        String error;
+        EXPECT_EQ(EtherCAT_Entries(c.Rows, c.Dir, e, error), c.Message.isEmpty()) << c.Message.toStdString();
+        EXPECT_EQ(error, c.Message);
+    }
+}
+
 }  // namespace
