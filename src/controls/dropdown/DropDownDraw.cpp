@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include <QImage>
@@ -60,10 +61,20 @@ void DrawSteppedGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor, bool
     Canvas.Pen().SetStyle(TPenStyle::psSolid);
     Canvas.Pen().SetWidth(1);
     Canvas.Brush().SetStyle(bsSolid);
-    if (Horizontal) {
-        // Upright bands cost the painter one span per row and band: the
-        // first row of a picture of the area takes the colours, is copied
-        // down, and the picture is drawn in one step.
+    // The runs of pixels of one colour along the gradient.
+    std::vector<std::pair<int, int>> runs;
+    for (int p1 = 0; p1 < extent;) {
+        int p2 = p1 + 1;
+        while (p2 < extent && along[size_t(p2)] == along[size_t(p1)])
+            ++p2;
+        runs.emplace_back(p1, p2);
+        p1 = p2;
+    }
+    // Narrow upright runs cost the painter one span per row and run: then
+    // the first row of a picture of the area takes the colours, is copied
+    // down, and the picture is drawn in one step. Otherwise each run is one
+    // fill.
+    if (Horizontal && extent < 8 * int(runs.size())) {
         const int height = area.Height();
         QImage picture(extent, height, QImage::Format_RGB32);
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(0));
@@ -71,18 +82,13 @@ void DrawSteppedGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor, bool
             line[x] = qRgb(red(along[size_t(x)]), green(along[size_t(x)]), blue(along[size_t(x)]));
         for (int y = 1; y < height; ++y)
             std::copy(line, line + extent, reinterpret_cast<QRgb*>(picture.scanLine(y)));
-        Canvas.Brush().SetColor(last);
         Canvas.StretchDrawImage(area, picture);
-        return;
-    }
-    // Lying bands: one fill for each run of rows of one colour.
-    for (int y1 = 0; y1 < extent;) {
-        int y2 = y1 + 1;
-        while (y2 < extent && along[size_t(y2)] == along[size_t(y1)])
-            ++y2;
-        Canvas.Brush().SetColor(along[size_t(y1)]);
-        Canvas.FillRect(Rect(area.Left, area.Top + y1, area.Right, area.Top + y2));
-        y1 = y2;
+    } else {
+        for (const auto& [p1, p2] : runs) {
+            Canvas.Brush().SetColor(along[size_t(p1)]);
+            Canvas.FillRect(Horizontal ? Rect(area.Left + p1, area.Top, area.Left + p2, area.Bottom)
+                                       : Rect(area.Left, area.Top + p1, area.Right, area.Top + p2));
+        }
     }
     Canvas.Brush().SetColor(last);
 }
