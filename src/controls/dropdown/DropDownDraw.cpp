@@ -3,6 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
+
+#include <QImage>
 
 #include "grid/render/html/html_draw.h"
 #include "platform/rtl/strings.h"
@@ -36,28 +40,57 @@ void DrawSteppedGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor, bool
     const double d = double(extent) / Steps;
     const int dr = red(to) - red(from), dg = green(to) - green(from), db = blue(to) - blue(from);
     const int bandWidth = int(Round(d)) + 1;
+    auto bandColor = [&](int n) {
+        return rgb(red(from) + int(Round(double(n) * dr / Steps)), green(from) + int(Round(double(n) * dg / Steps)),
+                   blue(from) + int(Round(double(n) * db / Steps)));
+    };
+    // The colour each pixel along the gradient ends with: the bands are laid
+    // in order, a later band over the pixel it shares with the one before
+    // (with more bands than pixels, over whole earlier bands).
+    std::vector<TColor> along(size_t(extent), from);
     for (int n = 0; n < Steps; ++n) {
-        const TColor c = rgb(red(from) + int(Round(double(n) * dr / Steps)),
-                             green(from) + int(Round(double(n) * dg / Steps)),
-                             blue(from) + int(Round(double(n) * db / Steps)));
-        Canvas.Pen().SetColor(c);
-        Canvas.Pen().SetStyle(TPenStyle::psSolid);
-        Canvas.Pen().SetWidth(1);
-        Canvas.Brush().SetStyle(bsSolid);
-        Canvas.Brush().SetColor(c);
-        // A Rectangle in a 1-pixel solid pen and a solid brush of one
-        // colour covers exactly its rectangle: filled in one step.
-        const int start = int(Round(n * d));
-        if (Horizontal) {
-            const int x1 = area.Left + start, x2 = std::min(x1 + bandWidth, area.Right);
-            if (x2 > x1)
-                Canvas.FillRect(Rect(x1, area.Top, x2, area.Bottom));
-        } else {
-            const int y1 = area.Top + start, y2 = std::min(y1 + bandWidth, area.Bottom);
-            if (y2 > y1)
-                Canvas.FillRect(Rect(area.Left, y1, area.Right, y2));
+        const int p1 = int(Round(n * d)), p2 = std::min(p1 + bandWidth, extent);
+        if (p2 > p1)
+            std::fill(along.begin() + p1, along.begin() + p2, bandColor(n));
+    }
+    // The pen and brush are left in the last band's colour, as filling each
+    // band with a Rectangle in a 1-pixel solid pen and a solid brush of its
+    // colour would leave them.
+    const TColor last = bandColor(Steps - 1);
+    Canvas.Pen().SetColor(last);
+    Canvas.Pen().SetStyle(TPenStyle::psSolid);
+    Canvas.Pen().SetWidth(1);
+    Canvas.Brush().SetStyle(bsSolid);
+    // The runs of pixels of one colour along the gradient.
+    std::vector<std::pair<int, int>> runs;
+    for (int p1 = 0; p1 < extent;) {
+        int p2 = p1 + 1;
+        while (p2 < extent && along[size_t(p2)] == along[size_t(p1)])
+            ++p2;
+        runs.emplace_back(p1, p2);
+        p1 = p2;
+    }
+    // Narrow upright runs cost the painter one span per row and run: then
+    // the first row of a picture of the area takes the colours, is copied
+    // down, and the picture is drawn in one step. Otherwise each run is one
+    // fill.
+    if (Horizontal && extent < 8 * int(runs.size())) {
+        const int height = area.Height();
+        QImage picture(extent, height, QImage::Format_RGB32);
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(0));
+        for (int x = 0; x < extent; ++x)
+            line[x] = qRgb(red(along[size_t(x)]), green(along[size_t(x)]), blue(along[size_t(x)]));
+        for (int y = 1; y < height; ++y)
+            std::copy(line, line + extent, reinterpret_cast<QRgb*>(picture.scanLine(y)));
+        Canvas.StretchDrawImage(area, picture);
+    } else {
+        for (const auto& [p1, p2] : runs) {
+            Canvas.Brush().SetColor(along[size_t(p1)]);
+            Canvas.FillRect(Horizontal ? Rect(area.Left + p1, area.Top, area.Left + p2, area.Bottom)
+                                       : Rect(area.Left, area.Top + p1, area.Right, area.Top + p2));
         }
     }
+    Canvas.Brush().SetColor(last);
 }
 
 TColor BlendColor(TColor C1, TColor C2, int Percent)

@@ -122,7 +122,11 @@ void TPopupForm::SetMinSize(int Width, int Height)
 
 void TPopupForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
-    TForm::SetBounds(ALeft, ATop, std::max(AWidth, minWidth_), std::max(AHeight, minHeight_));
+    // The size is never below the popup's minimum and its maximum is open:
+    // the window's constraints cannot refuse it, so they stay as they are
+    // (lifting and setting them again around every move would hand the
+    // window system new size hints each time).
+    TCustomForm::SetBounds(ALeft, ATop, std::max(AWidth, minWidth_), std::max(AHeight, minHeight_));
 }
 
 TCustomForm* TPopupForm::OwnerForm() const

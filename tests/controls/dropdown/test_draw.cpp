@@ -63,6 +63,55 @@ TEST(DropDownDraw, SteppedGradientBands)
     EXPECT_EQ(px(o, 10, 3), WHITE) << "the last row is left";
 }
 
+TEST(DropDownDraw, SteppedGradientCoversItsAreaExactly)
+{
+    // Tall and flat areas at odd offsets, with fewer and with more bands
+    // than pixels: every row of upright bands (every column of lying ones)
+    // is the same, nothing outside the area (nor the left-out column or row)
+    // is touched, the colours climb from the first band's to the last's, and
+    // the pen and brush are left in the last band's colour.
+    struct Case {
+        bool Horizontal;
+        TRect R;
+        int Steps;
+    };
+    for (const Case& c : {Case{true, Rect(3, 5, 44, 306), 4}, Case{true, Rect(1, 2, 21, 40), 80},
+                          Case{false, Rect(2, 3, 30, 24), 80}, Case{false, Rect(4, 1, 40, 302), 7}}) {
+        SCOPED_TRACE(testing::Message() << (c.Horizontal ? "horizontal " : "vertical ") << c.Steps);
+        auto bp = blankBitmap(50, 310);
+        TBitmap& b = *bp;
+        DrawSteppedGradient(b.Canvas(), 0x000000, 0xFF40FF, c.Horizontal, c.R, c.Steps);
+        const int right = c.R.Right - (c.Horizontal ? 1 : 0), bottom = c.R.Bottom - (c.Horizontal ? 0 : 1);
+        for (int y = 0; y < 310; ++y)
+            for (int x = 0; x < 50; ++x) {
+                const bool inside = x >= c.R.Left && x < right && y >= c.R.Top && y < bottom;
+                const TColor got = px(b, x, y);
+                if (!inside) {
+                    ASSERT_EQ(got, WHITE) << x << "," << y;
+                    continue;
+                }
+                ASSERT_EQ(got, c.Horizontal ? px(b, x, c.R.Top) : px(b, c.R.Left, y)) << x << "," << y;
+            }
+        TColor before = 0x000000;
+        const int extent = c.Horizontal ? right - c.R.Left : bottom - c.R.Top;
+        for (int p = 0; p < extent; ++p) {
+            const TColor now = c.Horizontal ? px(b, c.R.Left + p, c.R.Top) : px(b, c.R.Left, c.R.Top + p);
+            ASSERT_GE(now & 0xFF, before & 0xFF) << p;
+            ASSERT_GE((now >> 8) & 0xFF, (before >> 8) & 0xFF) << p;
+            before = now;
+        }
+        const TColor last = b.Canvas().Brush().Color();
+        EXPECT_EQ(b.Canvas().Pen().Color(), last);
+        EXPECT_EQ(b.Canvas().Brush().Style(), bsSolid);
+        EXPECT_GE(last & 0xFF, before & 0xFF);
+        if (c.Steps <= extent) {
+            // Every band has pixels of its own: the first and the last show.
+            EXPECT_EQ(px(b, c.R.Left, c.R.Top), 0x000000u);
+            EXPECT_EQ(before, last);
+        }
+    }
+}
+
 TEST(DropDownDraw, BlendAndShade)
 {
     EXPECT_EQ(BlendColor(0x000000, 0xFFFFFF, 50), 0x808080) << "127.5 goes to the even 128";
