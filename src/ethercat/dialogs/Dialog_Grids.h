@@ -12,29 +12,22 @@ class TLbButton;
 class TPanel;
 class TLabel;
 
-// The grid's combo item list, its change event and the cell click arrive
-// with the grid's combo editor and its mouse handling: a grid without them
-// takes the dialogs all the same, and the binding waits for them.
-template <typename G>
-void Fill_Combo(G& Grid, const QStringList& Items)
+// The type list of the grid's combo editor.
+inline void Fill_Combo(TVynStringGrid& Grid, const QStringList& Items)
 {
-    if constexpr (requires(G& g) {
-                      g.ClearComboString();
-                      g.AddComboString(String());
-                  }) {
-        Grid.ClearComboString();
-        for (const String& s : Items)
-            Grid.AddComboString(s);
-    }
+    Grid.ClearComboString();
+    for (const String& s : Items)
+        Grid.AddComboString(s);
 }
 
-template <typename G, typename F>
-void Bind_Combo_Change(G& Grid, F Handler)
+template <typename F>
+void Bind_Combo_Change(TVynStringGrid& Grid, F Handler)
 {
-    if constexpr (requires(G& g) { g.OnComboChange = Handler; })
-        Grid.OnComboChange = Handler;
+    Grid.OnComboChange = Handler;
 }
 
+// The cell click arrives with the grid's mouse handling: until then the
+// binding waits for it.
 template <typename G, typename F>
 void Bind_Click_Cell(G& Grid, F Handler)
 {

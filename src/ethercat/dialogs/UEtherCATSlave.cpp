@@ -421,8 +421,11 @@ void TFEtherCATSlave::ComboChange(TObject* Sender, int ACol, int ARow, int, cons
 void TFEtherCATSlave::EditCellDone(TObject* Sender, int ACol, int ARow)
 {
     TVynStringGrid* g = Grid_Of(Sender);
-    if (g && ACol == Col_Type && type_edit_.Grid == g && type_edit_.Row == ARow &&
-        g->Cells(Col_Type, ARow) == type_edit_.Type) {
+    // The end of an earlier edit, reported after the next one began, leaves
+    // the next one's row alone.
+    if (!g || ACol != Col_Type || type_edit_.Grid != g || type_edit_.Row != ARow)
+        return;
+    if (g->Cells(Col_Type, ARow) == type_edit_.Type) {
         // Esc (or browsing back): the row as the edit found it.
         g->SetCells(Col_Length, ARow, type_edit_.Length);
         if (g->ReadOnly(Col_Length, ARow) != type_edit_.Read_Only)

@@ -17,6 +17,7 @@
 #include "app/shell/UOpenConf.h"
 #include "app/shell/USoftOptions.h"
 #include "app/shell/UTessaraneFirmWare.h"
+#include "grid/core/grid_startup.h"
 #include "platform/os/files.h"
 #include "platform/os/recording_shell_opener.h"
 #include "platform/testing/test_kit.h"
@@ -34,9 +35,12 @@ struct ShellTest : ::testing::Test {
     TestKit::FileDialogScript files;
     Recording_Shell_Opener* opened = nullptr;
     std::unique_ptr<TComponent> owner;
+    bool startedGrids = false;
 
     void SetUp() override
     {
+        // The grid library starts as the program's main starts it.
+        startedGrids = VynGridModule::Start();
         auto recorder = std::make_unique<Recording_Shell_Opener>();
         opened = recorder.get();
         Set_Shell_Opener(std::move(recorder));
@@ -48,6 +52,8 @@ struct ShellTest : ::testing::Test {
         Set_Shell_Opener(nullptr);
         Set_Program_Base_Dir(String());
         Version_Check_Target() = Version_Check_Request(QString::fromLatin1(Maker_Host));
+        if (startedGrids)
+            VynGridModule::End();
     }
 
     // Creates every dialog, as the program's start does.
