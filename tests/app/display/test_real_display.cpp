@@ -32,6 +32,7 @@
 #include "app/core/UComon.h"
 #include "app/shell/Program_Start.h"
 #include "app/shell/UTessaraneFirmWare.h"
+#include "grid/core/grid_startup.h"
 #include "controls/dropdown/display/dropdown_display_check.h"
 #include "controls/dropdown/display/picker_display_check.h"
 #include "controls/dropdown/display/kinds_display_check.h"
@@ -426,7 +427,9 @@ int main(int argc, char** argv)
     {
         QApplication app(argc, argv);
         QApplication::setCursorFlashTime(0);  // a steady caret
+        VynGridModule::Start();  // as the program's main starts the grids
         result = RUN_ALL_TESTS();
+        VynGridModule::End();
     }
     g_session = nullptr;
     return result;
