@@ -1,0 +1,66 @@
+// The grid timer (500 ms) under a fake clock: the incremental search is
+// forgotten on the fourth tick, Hovering makes the cell under the pointer
+// current, blinking repaints only the cells with a blink tag.
+#include <set>
+
+#include "interact_fixture.h"
+
+namespace {
+
+using GridTimerTest = InteractTest;
+
+TEST_F(GridTimerTest, TheSearchTextIsForgottenOnTheFourthTick)
+{
+    g->Navigation()->SetAutoGotoIncremental(true);
+    g->AddSearchChar('a');
+    clock.Advance(1000);
+    g->AddSearchChar('b');  // a typed character starts the count again
+    clock.Advance(1500);
+    EXPECT_EQ(Txt(g->SearchText()), "ab");
+    clock.Advance(500);
+    EXPECT_EQ(Txt(g->SearchText()), "");
+    EXPECT_EQ(g->TimerTicks(), 6);
+    EXPECT_EQ(g->Search("x"), -1);
+}
+
+TEST_F(GridTimerTest, HoveringMakesTheCellUnderThePointerCurrentWithinOneTick)
+{
+    TEdit* other = new TEdit(&form);
+    other->SetBounds(520, 10, 100, 22);
+    other->SetParent(&form);
+    other->SetFocus();
+    const TRect r = g->CellRect(3, 4);
+    InputState().SetCursorPos(g->ClientToScreen(TPoint(r.Left + 3, r.Top + 3)));
+    InputState().SetControlUnderCursor(g);
+    clock.Advance(500);
+    // Not without the option.
+    EXPECT_EQ(TPoint(g->Col(), g->Row()), TPoint(1, 1));
+    g->SetHovering(true);
+    clock.Advance(499);
+    EXPECT_EQ(TPoint(g->Col(), g->Row()), TPoint(1, 1));
+    clock.Advance(1);
+    EXPECT_EQ(TPoint(g->Col(), g->Row()), TPoint(3, 4));
+    EXPECT_TRUE(g->Focused());
+    // A fixed cell under the pointer changes nothing.
+    const TRect f = g->CellRect(0, 2);
+    InputState().SetCursorPos(g->ClientToScreen(TPoint(f.Left + 3, f.Top + 3)));
+    clock.Advance(500);
+    EXPECT_EQ(TPoint(g->Col(), g->Row()), TPoint(3, 4));
+}
+
+TEST_F(GridTimerTest, BlinkRepaintsOnlyCellsWithABlinkTag)
+{
+    g->SetCells(2, 2, "<BLINK>on</BLINK>");
+    g->SetCells(3, 5, "x<bli>y");
+    g->SetCells(0, 3, "<Blink>head");
+    g->SetCells(4, 4, "<B>bold</B>");
+    QCoreApplication::processEvents();
+    std::set<std::pair<int, int>> painted;
+    g->OnGetCellColor = [&](TObject*, int R, int C, TGridDrawState, TBrush*, TFont*) { painted.insert({C, R}); };
+    g->SetEnableBlink(true);
+    clock.Advance(500);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(painted, (std::set<std::pair<int, int>>{{2, 2}, {3, 5}, {0, 3}}));
+}
+
+}  // namespace
