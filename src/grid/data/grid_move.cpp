@@ -116,8 +116,8 @@ void TVynStringGrid::MoveRows(int FromIndex, int ToIndex, int Count)
     };
     permuteInts(*FModifiedRows);
     permuteInts(*FEnabledRows);
-    if (FMouseActions->DisjunctRowSelect() && !FMouseActions->RowSelectPersistent() &&
-        FRowSelect->size() >= size_t(n)) {
+    if (FMouseActions->DisjunctRowSelect() && !FMouseActions->RowSelectPersistent() && !FRowSelect->empty()) {
+        FRowSelect->resize(std::max(FRowSelect->size(), size_t(n)), 0);
         const std::vector<int> old(FRowSelect->begin(), FRowSelect->begin() + n);
         for (int d = 0; d < n; ++d)
             (*FRowSelect)[size_t(place[size_t(d)])] = old[size_t(d)];

@@ -108,11 +108,13 @@ void TVynStringGrid::Dispatch(TMessage& Message)
             return;
     }
     // 17.
+    // A wheel the parent handled is done: the grid does not move as well.
     if (msg == WM_MOUSEWHEEL && !wheelpan && wheelmsg != 0) {
-        if (!ParentHandlesWheel(Message)) {
+        if (ParentHandlesWheel(Message))
+            Message.Result = 1;
+        else
             WheelMessage(Message);
-            return;
-        }
+        return;
     }
     // 18.
     const int row = Row();

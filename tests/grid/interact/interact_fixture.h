@@ -22,9 +22,11 @@
 class TInteractGrid : public TVynStringGrid {
 public:
     using TVynStringGrid::TVynStringGrid;
+    using TVynStringGrid::FEnabledRows;
     using TVynStringGrid::FModifiedRows;
     using TVynStringGrid::FRowSelect;
     using TVynStringGrid::FUpdateCount;
+    using TVynStringGrid::ClientAreaInWindow;
     using TVynStringGrid::MaxTopRow;
     using TVynStringGrid::DoMouseWheelDown;
     using TVynStringGrid::DoMouseWheelUp;
@@ -80,7 +82,12 @@ struct InteractTest : ::testing::Test {
         g->SetScrollBars(ssVertical);
         g->SetGridLineWidth(1);
         g->SetDefaultRowHeight(20);
-        g->SetClientSize(g->ClientWidth(), (Visible + g->FixedRows()) * 21);
+        // The tallest client that shows Visible rows whole.
+        for (int h = (Visible + g->FixedRows() + 1) * 21; h > 0; --h) {
+            g->SetClientSize(g->ClientWidth(), h);
+            if (g->VisibleRowCount() <= Visible)
+                break;
+        }
         QCoreApplication::processEvents();
     }
     // One notch of the wheel (negative: towards the user) over the grid.

@@ -1,6 +1,9 @@
 // The grid timer (500 ms) under a fake clock: the incremental search is
 // forgotten on the fourth tick, Hovering makes the cell under the pointer
 // current, blinking repaints only the cells with a blink tag.
+#include <QPaintEvent>
+#include <QRegion>
+
 #include <set>
 
 #include "interact_fixture.h"
@@ -48,6 +51,17 @@ TEST_F(GridTimerTest, HoveringMakesTheCellUnderThePointerCurrentWithinOneTick)
     EXPECT_EQ(TPoint(g->Col(), g->Row()), TPoint(3, 4));
 }
 
+// Collects the areas the grid's window is asked to repaint.
+struct RepaintRecorder : QObject {
+    QRegion region;
+    bool eventFilter(QObject*, QEvent* E) override
+    {
+        if (E->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent*>(E)->region();
+        return false;
+    }
+};
+
 TEST_F(GridTimerTest, BlinkRepaintsOnlyCellsWithABlinkTag)
 {
     g->SetCells(2, 2, "<BLINK>on</BLINK>");
@@ -55,12 +69,24 @@ TEST_F(GridTimerTest, BlinkRepaintsOnlyCellsWithABlinkTag)
     g->SetCells(0, 3, "<Blink>head");
     g->SetCells(4, 4, "<B>bold</B>");
     QCoreApplication::processEvents();
-    std::set<std::pair<int, int>> painted;
-    g->OnGetCellColor = [&](TObject*, int R, int C, TGridDrawState, TBrush*, TFont*) { painted.insert({C, R}); };
+    RepaintRecorder rec;
+    g->Widget()->installEventFilter(&rec);
     g->SetEnableBlink(true);
     clock.Advance(500);
     QCoreApplication::processEvents();
-    EXPECT_EQ(painted, (std::set<std::pair<int, int>>{{2, 2}, {3, 5}, {0, 3}}));
+    g->Widget()->removeEventFilter(&rec);
+    auto repainted = [&](int C, int R) {
+        const TRect r = g->CellRect(C, R);
+        const QPoint mid = g->Widget()->mapFrom(g->Widget(), QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+        // The region is in widget coordinates; the client may start inside a frame.
+        return rec.region.contains(mid + QPoint(g->ClientAreaInWindow().Left, g->ClientAreaInWindow().Top));
+    };
+    EXPECT_TRUE(repainted(2, 2));
+    EXPECT_TRUE(repainted(3, 5));
+    EXPECT_TRUE(repainted(0, 3));
+    EXPECT_FALSE(repainted(4, 4));
+    EXPECT_FALSE(repainted(2, 3));
+    EXPECT_FALSE(repainted(1, 1));
 }
 
 }  // namespace

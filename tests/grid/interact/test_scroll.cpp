@@ -100,22 +100,24 @@ TEST_F(ScrollTest, ProportionalThumbsLeaveABarAloneWhenAllRowsFit)
     EXPECT_GT(after.Max, 127);
 }
 
-TEST_F(ScrollTest, ALineDownAtTheEndKeepsTheLastRowAboveTheSearchFooter)
+TEST_F(ScrollTest, ALineDownAtTheEndIsSwallowedWhileTheLastRowIsAboveTheSearchFooter)
 {
-    g->SetRowCount(60);
+    g->SetRowCount(20);
     ShowRows(12);
-    g->SetClientSize(g->ClientWidth(), g->ClientHeight() + 32);
     g->SearchFooter()->SetVisible(true);
     g->SearchPanel()->SetVisible(true);
     g->SearchPanel()->SetHeight(32);
-    QCoreApplication::processEvents();
-    for (int i = 0; i < 80; ++i) {
-        VScroll(SB_LINEDOWN);
-        VScroll(SB_ENDSCROLL);
-    }
+    g->SetTopRow(g->MaxTopRow());
+    // The last row shown whole ends above the panel only when the panel is low.
     const TRect last = g->CellRect(0, g->RowCount() - 1);
-    ASSERT_FALSE(last.IsEmpty());
-    EXPECT_LE(last.Bottom, g->ClientHeight() - g->SearchPanel()->Height() + 2);
+    const bool above = last.Bottom < g->ClientHeight() - 32 + 2;
+    EXPECT_EQ(g->LastRowAboveSearchFooter(), above);
+    const int top = g->TopRow();
+    const intptr_t result = g->Perform(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+    EXPECT_EQ(g->TopRow(), top);
+    EXPECT_EQ(result, above ? 1 : 0);
+    g->SearchFooter()->SetVisible(false);
+    EXPECT_FALSE(g->LastRowAboveSearchFooter());
 }
 
 TEST_F(ScrollTest, MetroThumbsKeepTheirLengthAndStayOnTheBar)
@@ -144,8 +146,10 @@ TEST_F(ScrollTest, MetroThumbsKeepTheirLengthAndStayOnTheBar)
     g->SetRowCount(1);
     EXPECT_FALSE(v->GetThumb(start, length));
     g->SetRowCount(100);
-    v->SetHeight(0);
+    v->SetAlign(alNone);
+    v->SetHeight(g->RowHeights(0));
     EXPECT_FALSE(v->GetThumb(start, length));
+    v->SetAlign(alRight);
     // The horizontal track leaves out the right fixed columns.
     g->SetColCount(40);
     g->SetFixedRightCols(2);

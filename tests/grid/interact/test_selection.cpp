@@ -88,7 +88,7 @@ TEST_F(SelectionTest, CountsTakeMergedCellsWhole)
     };
     const Case cases[] = {
         {{2, 3, 2, 3}, 2, 3, 1, 3, 3, 1},  // one merged cell selected: its rows and columns
-        {{2, 2, 3, 4}, 2, 4, 1, 3, 6, 2},  // the last row starts a merge below
+        {{2, 2, 3, 4}, 2, 4, 1, 3, 5, 2},  // the last row starts a merge below
         {{1, 2, 3, 2}, 3, 2, 2, 1, 1, 4},  // the right column starts a merge to the right
         {{1, 1, 2, 2}, 4, 4, 1, 1, 2, 2},  // no merge involved
     };
@@ -191,6 +191,7 @@ TEST_F(SelectionTest, FlagsMoveWithTheirRows)
     // Hidden rows keep their marks by real row and show them again.
     g->HideRow(2);
     EXPECT_TRUE(g->RowModified(1));
+    EXPECT_FALSE(g->RowEnabled(2));
     g->UnHideRow(2);
     EXPECT_EQ(marks(), "m1 d2 s3 ");
 }
