@@ -1973,6 +1973,8 @@ private:
     bool FUseEnabledRows = false;
     ISelectListener* FISelect = nullptr;
     std::vector<TPoint> FSelCellList;
+    // The selected rows in the order they were selected (DisjunctRowSelect).
+    std::vector<int> FSelRowOrder;
     TGridRect FLastReported{-1, -1, -1, -1};
     bool FHovering = false, FEnableBlink = false;
     int FTimerTicks = 0;

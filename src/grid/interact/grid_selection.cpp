@@ -90,10 +90,32 @@ void TVynStringGrid::SelectRows(int RowIndex, int RCount)
     } else {
         // 3.
         const bool persistent = FMouseActions->RowSelectPersistent();
-        for (int r = RowIndex; r < RowIndex + RCount; ++r) {
-            const int rr = persistent ? DisplToRealRow(r) : r;
-            if (rr < RowCount() || persistent)
-                SetRowSelect(rr, true);
+        if (OnRowDisjunctSelect || OnRowDisjunctSelected) {
+            for (int r = RowIndex; r < RowIndex + RCount; ++r) {
+                const int rr = persistent ? DisplToRealRow(r) : r;
+                if (rr < RowCount() || persistent)
+                    SetRowSelect(rr, true);
+            }
+        } else if (RCount > 0 && RowIndex >= 0) {
+            // Nobody to ask or tell: the flags in one pass, one repaint.
+            const int last = persistent ? DisplToRealRow(RowIndex + RCount - 1) : RowIndex + RCount - 1;
+            if (size_t(last) >= FRowSelect->size())
+                FRowSelect->resize(size_t(last) + 1, 0);
+            int* flags = FRowSelect->data();
+            const int fixed = FixedRows(), rows = RowCount();
+            bool changed = false;
+            FSelRowOrder.reserve(FSelRowOrder.size() + size_t(RCount));
+            for (int r = RowIndex; r < RowIndex + RCount; ++r) {
+                const int rr = persistent ? DisplToRealRow(r) : r;
+                if ((rr < rows || persistent) && flags[rr] == 0) {
+                    flags[rr] = 1;
+                    if (rr >= fixed)
+                        FSelRowOrder.push_back(rr);
+                    changed = true;
+                }
+            }
+            if (changed && HandleAllocated() && FUpdateCount == 0)
+                Invalidate();
         }
     }
     // 4.
@@ -160,19 +182,19 @@ void TVynStringGrid::SetRowSelect(int ARow, bool Value)
     // 3.
     if (!known)
         FRowSelect->resize(size_t(ARow) + 1, 0);
-    // 4. The flag tells whether the row is in FSelectedRows already.
+    // 4. The flag tells whether the row is in the order list already.
     const int shown = FMouseActions->RowSelectPersistent() ? RealToDisplRow(ARow) : ARow;
     if (Value) {
         if (!was) {
             RepaintRow(shown);
             if (ARow >= FixedRows())
-                FSelectedRows->Add(ARow);
+                FSelRowOrder.push_back(ARow);
         }
         (*FRowSelect)[size_t(ARow)] = 1;
     } else {
         if (was) {
             RepaintRow(shown);
-            FSelectedRows->DeleteValue(ARow);
+            std::erase(FSelRowOrder, ARow);
         }
         (*FRowSelect)[size_t(ARow)] = 0;
     }
@@ -203,13 +225,20 @@ void TVynStringGrid::SetColSelect(int ACol, bool Value)
 
 void TVynStringGrid::ClearRowSelect()
 {
+    // Few rows repaint one by one, many the whole grid once.
     const bool persistent = FMouseActions->RowSelectPersistent();
+    const bool each = HandleAllocated() && FUpdateCount == 0 && FSelRowOrder.size() <= size_t(VisibleRowCount() + 1);
+    bool any = false;
     for (size_t r = 0; r < FRowSelect->size(); ++r)
         if ((*FRowSelect)[r]) {
             (*FRowSelect)[r] = 0;
-            RepaintRow(persistent ? RealToDisplRow(int(r)) : int(r));
+            any = true;
+            if (each)
+                RepaintRow(persistent ? RealToDisplRow(int(r)) : int(r));
         }
-    FSelectedRows->Clear();
+    FSelRowOrder.clear();
+    if (any && !each)
+        Invalidate();
 }
 
 void TVynStringGrid::ClearColSelect()
@@ -269,7 +298,7 @@ int TVynStringGrid::ColSelectCount()
 int TVynStringGrid::SelectedRowCount()
 {
     if (FMouseActions->DisjunctRowSelect())
-        return FSelectedRows->Count();
+        return int(FSelRowOrder.size());
     const TGridRect s = Selection();
     const int bottom = std::min(s.Bottom, RowCount() - FFixedFooters - 1);
     const int span = CellSpan(s.Left, s.Top).Y;
@@ -299,7 +328,7 @@ int TVynStringGrid::SelectedColCount()
 int TVynStringGrid::SelectedRow(int Index)
 {
     if (FMouseActions->DisjunctRowSelect())
-        return Index >= 0 && Index < FSelectedRows->Count() ? FSelectedRows->Items(Index) : -1;
+        return Index >= 0 && Index < int(FSelRowOrder.size()) ? FSelRowOrder[size_t(Index)] : -1;
     const TGridRect s = Selection();
     return Index >= 0 && s.Top + Index <= s.Bottom ? s.Top + Index : -1;
 }
