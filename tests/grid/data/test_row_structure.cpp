@@ -128,6 +128,7 @@ TEST_F(RowsTest, SideListsFollowARemovalOfScatteredRows)
     g.ControlList()->AddControl(2, 5, nullptr);
     g.HideRow(8);
     g.SetRow(9 - 1);
+    g.SetRowSelect(8, false);  // moving the current row flagged it
     const int before = g.FMaxRowCount;
     g.RemoveSelectedRows();
 
