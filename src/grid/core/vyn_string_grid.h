@@ -1962,6 +1962,8 @@ private:
     void GridTimerTick();
     void BlinkCells();
     void WheelMessage(TMessage& Message);
+    // The platform's wheel notification for one notch (DoMouseWheelDown/Up).
+    bool WheelNotch(bool Down, TShiftState Shift, TPoint MousePos);
     void PanStep();
     void StartPanning(TPoint P);
     void StopPanning();

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "grid/core/vyn_string_grid.h"
+#include "grid/interact/grid_scope.h"
 #include "platform/gui/application.h"
 #include "platform/gui/input_state.h"
 #include "platform/gui/timers.h"
@@ -66,11 +67,7 @@ void TVynStringGrid::Dispatch(TMessage& Message)
     static bool painting = false;
     if ((msg == WM_PAINT && !painting && FScrollProportional) || msg == WM_SIZE || msg == WM_LBUTTONUP ||
         msg == CM_UIACTIVATE) {
-        struct TPaintGuard {
-            bool old;
-            TPaintGuard() : old(painting) { painting = true; }
-            ~TPaintGuard() { painting = old; }
-        } guard;
+        TValueScope<bool> guard(painting, true);
         UpdateVertProportionalScroll();
         UpdateHorzProportionalScroll();
     }
@@ -230,62 +227,36 @@ void TVynStringGrid::WheelMessage(TMessage& Message)
         ScrollAboveSearchFooter();
 }
 
-bool TVynStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
-{
-    if (FMouseActions->WheelAction() == TWheelAction::waScroll || !FEnableWheel) {
-        bool handled = false;
-        if (OnMouseWheelDown)
-            OnMouseWheelDown(this, Shift, MousePos, handled);
-        return handled;
-    }
-    // DirectEdit is off for the step and comes back on every path.
-    const bool direct = FMouseActions->DirectEdit();
-    struct TRestore {
-        TMouseActions& A;
-        bool V;
-        ~TRestore() { A.SetDirectEdit(V); }
-    } restore{*FMouseActions, direct};
-    FMouseActions->SetDirectEdit(false);
-    const bool editing = EditorMode();
-    if (Options().Contains(goRowSelect) && FNavigation->KeepHorizScroll()) {
-        const int left = LeftCol();
-        TUpdateScope noPaint(*this);
-        const bool r = TBaseGrid::DoMouseWheelDown(Shift, MousePos);
-        SetLeftCol(left);
-        return r;
-    }
-    const bool r = TBaseGrid::DoMouseWheelDown(Shift, MousePos);
-    if (editing && CanFocus())
-        SetFocus();
-    return r;
-}
+bool TVynStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) { return WheelNotch(true, Shift, MousePos); }
 
-bool TVynStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
+bool TVynStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) { return WheelNotch(false, Shift, MousePos); }
+
+bool TVynStringGrid::WheelNotch(bool Down, TShiftState Shift, TPoint MousePos)
 {
     if (FMouseActions->WheelAction() == TWheelAction::waScroll || !FEnableWheel) {
         bool handled = false;
-        if (OnMouseWheelUp)
-            OnMouseWheelUp(this, Shift, MousePos, handled);
+        if (const auto& event = Down ? OnMouseWheelDown : OnMouseWheelUp)
+            event(this, Shift, MousePos, handled);
         return handled;
     }
-    if (Col() < 0 || Col() >= ColCount() || Row() < 0 || Row() >= RowCount())
+    // Up moves only from a current cell inside the grid.
+    if (!Down && (Col() < 0 || Col() >= ColCount() || Row() < 0 || Row() >= RowCount()))
         return true;
-    const bool direct = FMouseActions->DirectEdit();
-    struct TRestore {
-        TMouseActions& A;
-        bool V;
-        ~TRestore() { A.SetDirectEdit(V); }
-    } restore{*FMouseActions, direct};
+    // DirectEdit is off for the step and comes back on every path.
+    TAtExit restore([this, direct = FMouseActions->DirectEdit()] { FMouseActions->SetDirectEdit(direct); });
     FMouseActions->SetDirectEdit(false);
-    const bool editing = EditorMode();
+    auto inherited = [&] {
+        return Down ? TBaseGrid::DoMouseWheelDown(Shift, MousePos) : TBaseGrid::DoMouseWheelUp(Shift, MousePos);
+    };
     if (Options().Contains(goRowSelect) && FNavigation->KeepHorizScroll()) {
         const int left = LeftCol();
         TUpdateScope noPaint(*this);
-        const bool r = TBaseGrid::DoMouseWheelUp(Shift, MousePos);
+        const bool r = inherited();
         SetLeftCol(left);
         return r;
     }
-    const bool r = TBaseGrid::DoMouseWheelUp(Shift, MousePos);
+    const bool editing = EditorMode();
+    const bool r = inherited();
     if (editing && CanFocus())
         SetFocus();
     return r;
@@ -301,11 +272,7 @@ void TVynStringGrid::Zoom(int x)
         return;
     // 2. Proportional bars wait until every size changed.
     {
-        struct TLock {
-            bool& F;
-            explicit TLock(bool& Flag) : F(Flag) { F = true; }
-            ~TLock() { F = false; }
-        } lock(FScrollLock);
+        TValueScope<bool> lock(FScrollLock, true);
         FZoomFactor = factor;
         for (int c = 0; c < ColCount(); ++c)
             if (ColWidths(c) > 0 && ColWidths(c) + x > 0)

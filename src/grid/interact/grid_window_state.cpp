@@ -10,6 +10,7 @@
 #include "grid/core/vyn_string_grid.h"
 #include "grid/data/grid_data_holders.h"
 #include "grid/interact/grid_interact_holders.h"
+#include "grid/interact/grid_scope.h"
 #include "grid/render/grid_render_holders.h"
 #include "platform/gui/application.h"
 #include "platform/gui/input_state.h"
@@ -22,19 +23,6 @@ constexpr TCursor crRowSelect = 8010;
 constexpr TCursor crColSelect = 8011;
 constexpr TCursor crSelectAll = 8012;
 constexpr TCursor crCellSelector = 8014;
-
-// Restores a flag on every path out of a scope.
-class TFlagScope {
-public:
-    TFlagScope(bool& Flag, bool Value) : flag_(Flag), old_(Flag) { Flag = Value; }
-    ~TFlagScope() { flag_ = old_; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-    bool& flag_;
-    bool old_;
-};
 
 }  // namespace
 
@@ -193,9 +181,11 @@ void TVynStringGrid::WMSize(TMessage& Message)
         TBaseGrid::WMSize(Message);
         return;
     }
-    if (FColumnSize->SynchWithGrid() && FOldSize.X > 0) {
+    // The widths taken at FOrigGridWidth follow the grid's width.
+    if (FColumnSize->SynchWithGrid() && FOrigGridWidth > 0) {
         HideInplaceEdit();
-        const double factor = BorderStyle() == bsSingle ? double(w + 2) / FOldSize.X : double(w) / FOldSize.X;
+        const double factor =
+            BorderStyle() == bsSingle ? double(w + 2) / FOrigGridWidth : double(w) / FOrigGridWidth;
         const bool normal = FColumnSize->SynchNormalCellsOnly();
         const int from = normal ? FixedCols() : 0, to = normal ? ColCount() - FFixedRightCols - 1 : ColCount() - 1;
         for (int c = from; c <= to; ++c)
@@ -228,7 +218,7 @@ void TVynStringGrid::WMSize(TMessage& Message)
     }
     // 5.
     if (!stretched && !FDisableSize) {
-        TFlagScope guard(FDisableSize, true);
+        TValueScope<bool> guard(FDisableSize, true);
         SyncFlatVertScrollInfo();
         SyncFlatHorzScrollInfo();
         FlatShowScrollBar(SB_HORZ, VisibleColCount() + FixedCols() < ColCount());
@@ -284,10 +274,7 @@ void TVynStringGrid::DoEnter()
     if (FBlockFocus)
         return;
     // The old cell is remembered whatever the steps before it raise.
-    struct TRemember {
-        TVynStringGrid& G;
-        ~TRemember() { G.FOldCellPos = TPoint(G.Col(), G.Row()); }
-    } remember{*this};
+    TAtExit remember([this] { FOldCellPos = TPoint(Col(), Row()); });
     TBaseGrid::DoEnter();
     if (Options().Contains(goEditing) || FMouseActions->RangeSelectAndEdit())
         SelectCell(Col(), Row());

@@ -25,6 +25,7 @@ public:
     using TVynStringGrid::FEnabledRows;
     using TVynStringGrid::FModifiedRows;
     using TVynStringGrid::FRowSelect;
+    using TVynStringGrid::FSizeFixed;
     using TVynStringGrid::FUpdateCount;
     using TVynStringGrid::ClientAreaInWindow;
     using TVynStringGrid::MaxTopRow;
