@@ -1874,6 +1874,10 @@ public:
     // character (the grid timer forgets it on the fourth tick).
     const String& SearchText() const { return SearchInc; }
     void AddSearchChar(QChar Ch);
+    // A typed key's incremental search (goEditing off, AutoGotoWhenSorted):
+    // the text grows (Backspace shortens it) with AutoGotoIncremental, else
+    // it is the key alone; a found row becomes current, else it is cleared.
+    void IncrementalSearchKey(QChar Key);
     // A placeholder until the find work: -1 (not found).
     virtual int Search(const String& Text);
     void ResetFixedCellHighlight();

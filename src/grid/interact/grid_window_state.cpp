@@ -45,6 +45,7 @@ void TVynStringGrid::EndUpdate()
     if (HandleAllocated()) {
         SetRedraw(true);
         Invalidate();
+        PaintBorder();
     }
 }
 
@@ -86,6 +87,26 @@ void TVynStringGrid::AddSearchChar(QChar Ch)
 }
 
 int TVynStringGrid::Search(const String&) { return -1; }
+
+void TVynStringGrid::IncrementalSearchKey(QChar Key)
+{
+    if (Options().Contains(goEditing) || !FNavigation->AutoGotoWhenSorted() || Key.isNull())
+        return;
+    if (FNavigation->AutoGotoIncremental()) {
+        if (Key.unicode() == 8)
+            SearchInc.chop(1);
+        else
+            SearchInc += Key;
+        SearchTics = 0;
+    } else {
+        SearchInc = Key;
+    }
+    const int row = Search(SearchInc.toUpper());
+    if (row >= 0 && row < RowCount())
+        SetRowEx(row);
+    else
+        SearchInc.clear();
+}
 
 void TVynStringGrid::GridTimerTick()
 {

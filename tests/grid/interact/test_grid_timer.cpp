@@ -90,3 +90,54 @@ TEST_F(GridTimerTest, BlinkRepaintsOnlyCellsWithABlinkTag)
 }
 
 }  // namespace
+
+namespace {
+
+// A grid whose search finds the first row whose column 1 starts with the text.
+class TSearchGrid : public TInteractGrid {
+public:
+    using TInteractGrid::TInteractGrid;
+    int Search(const String& Text) override
+    {
+        for (int r = FixedRows(); r < RowCount(); ++r)
+            if (Cells(1, r).toUpper().startsWith(Text))
+                return r;
+        return -1;
+    }
+};
+
+TEST(IncrementalSearch, TypedKeysGrowTheTextUntilTheTimerForgetsIt)
+{
+    TestKit::InputStateScope input;
+    TestKit::FakeClock clock;
+    const bool started = VynGridModule::Start();
+    {
+        TForm form(nullptr);
+        auto* g = new TSearchGrid(&form);
+        g->SetRowCount(6);
+        for (int r = 1; r < 6; ++r)
+            g->SetCells(1, r, QStringList{"", "apple", "banana", "bandit", "cherry", "band"}[r]);
+        g->SetParent(&form);
+        form.Show();
+        g->Navigation()->SetAutoGotoWhenSorted(true);
+        g->Navigation()->SetAutoGotoIncremental(true);
+        for (QChar k : {QChar('b'), QChar('a'), QChar('n'), QChar('d')})
+            g->IncrementalSearchKey(k);
+        EXPECT_EQ(g->Row(), 3);
+        EXPECT_EQ(Txt(g->SearchText()), "band");
+        g->IncrementalSearchKey(QChar(8));
+        EXPECT_EQ(Txt(g->SearchText()), "ban");
+        clock.Advance(2000);
+        EXPECT_EQ(Txt(g->SearchText()), "");
+        g->IncrementalSearchKey('c');
+        EXPECT_EQ(g->Row(), 4);
+        // Not found: the text goes.
+        g->IncrementalSearchKey('x');
+        EXPECT_EQ(Txt(g->SearchText()), "");
+        EXPECT_EQ(g->Row(), 4);
+    }
+    if (started)
+        VynGridModule::End();
+}
+
+}  // namespace
