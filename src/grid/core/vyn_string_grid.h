@@ -1909,7 +1909,6 @@ public:
     void SyncFlatVertScrollInfo();
     void SyncFlatHorzScrollInfo();
     bool LastRowAboveSearchFooter();
-    void SetScrollBarsEx(TScrollStyle Value);
     bool ScrollHintShowing() const { return FScrollHintShow; }
     THintWindow* ScrollHintWindow() const;
     TScrollBar* CellScrollBar() const { return FScrollBar; }

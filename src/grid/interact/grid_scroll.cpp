@@ -71,8 +71,6 @@ void TVynStringGrid::SetScrollWidth(int Value)
     SetFlatScrollWidth(Value);
 }
 
-void TVynStringGrid::SetScrollBarsEx(TScrollStyle Value) { SetScrollBars(Value); }
-
 void TVynStringGrid::SetScrollProportional(bool Value)
 {
     FScrollProportional = Value;
