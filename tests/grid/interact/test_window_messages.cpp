@@ -66,3 +66,24 @@ TEST_F(WindowMessageTest, AlwaysEditOpensTheEditorOnFocusOnlyOnAnEditableTextCel
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WindowMessageTest, ASynchronisedGridFollowsScrollingAndIsLetGoWhenFreed)
+{
+    auto* other = new TInteractGrid(&form);
+    other->SetBounds(0, 310, 500, 150);
+    other->SetRowCount(60);
+    other->SetParent(&form);
+    g->SetRowCount(60);
+    g->SyncGrid()->SetGrid(other);
+    g->SyncGrid()->SetScrollVertical(true);
+    g->SetTopRow(20);
+    EXPECT_EQ(other->TopRow(), 20);
+    delete other;
+    EXPECT_EQ(g->SyncGrid()->Grid(), nullptr);
+    g->SetTopRow(25);
+    EXPECT_EQ(g->TopRow(), 25);
+}
+
+}  // namespace
