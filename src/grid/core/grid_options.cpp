@@ -2,8 +2,6 @@
 
 #include <limits>
 
-#include "grid/core/vyn_string_grid.h"
-
 // ---- TSearchFooter ------------------------------------------------------------------------------
 
 const char* const TSearchFooter::DefaultFindNextCaption = "Find &next";
@@ -400,12 +398,7 @@ void TSyncGrid::SetGrid(TVynStringGrid* Value)
     // A grid never synchronises with itself.
     if (Value && Value == FOwnerGrid)
         return;
-    // The owner hears of the grid's end and lets it go (Notification).
-    if (FGrid && FOwnerGrid)
-        FGrid->RemoveFreeNotification(FOwnerGrid);
     FGrid = Value;
-    if (FGrid && FOwnerGrid)
-        FGrid->FreeNotification(FOwnerGrid);
 }
 
 // ---- TBands -------------------------------------------------------------------------------------

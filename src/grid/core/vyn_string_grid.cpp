@@ -692,9 +692,6 @@ void TVynStringGrid::Notification(TComponent* AComponent, TOperation Operation)
         return;
     if (AComponent == FGridImages)
         FGridImages = nullptr;
-    if (FSyncGrid && AComponent == FSyncGrid->Grid() &&
-        !ComponentState().Contains(TComponentStateItem::csDestroying))
-        FSyncGrid->SetGrid(nullptr);
     if (FNotifierList)
         std::erase_if(*FNotifierList, [AComponent](TGridChangeNotifier* N) { return N == AComponent; });
 }
