@@ -30,10 +30,17 @@ void Arrow(QPainter& P, double C, double DX, double DY, double Dist, double Size
     P.fillPath(path, Qt::black);
 }
 
-QCursor PanShape(int DX, int DY)
+// A transparent 32 x 32 cursor picture.
+QPixmap CursorPixmap()
 {
     QPixmap pm(32, 32);
     pm.fill(Qt::transparent);
+    return pm;
+}
+
+QCursor PanShape(int DX, int DY)
+{
+    QPixmap pm = CursorPixmap();
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1.5));
@@ -51,8 +58,7 @@ QCursor PanShape(int DX, int DY)
 
 QCursor SelectShape(int DX, int DY)
 {
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
+    QPixmap pm = CursorPixmap();
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::white, 1));
@@ -70,8 +76,7 @@ QCursor SelectShape(int DX, int DY)
 
 QCursor CellSelectorShape()
 {
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
+    QPixmap pm = CursorPixmap();
     QPainter p(&pm);
     p.setPen(QPen(Qt::black, 3));
     p.drawLine(16, 6, 16, 26);
