@@ -231,13 +231,13 @@ public:
     TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
     void SetScrollBarAlways(TScrollBarAlways Value) { FScrollBarAlways = Value; }
     TScrollType ScrollType() const { return FScrollType; }
-    void SetScrollType(TScrollType Value) { FScrollType = Value; }
+    void SetScrollType(TScrollType Value);
     int ScrollWidth() const { return FScrollWidth; }
-    void SetScrollWidth(int Value) { FScrollWidth = Value; }
+    void SetScrollWidth(int Value);
     TColor ScrollColor() const { return FScrollColor; }
-    void SetScrollColor(TColor Value) { FScrollColor = Value; }
+    void SetScrollColor(TColor Value);
     bool ScrollProportional() const { return FScrollProportional; }
-    void SetScrollProportional(bool Value) { FScrollProportional = Value; }
+    void SetScrollProportional(bool Value);
     bool ScrollSynch() const { return FScrollSynch; }
     void SetScrollSynch(bool Value) { FScrollSynch = Value; }
     bool ScrollHints() const { return FScrollHints; }
@@ -1951,7 +1951,232 @@ protected:
     // A refused value keeps the editor; the grid does not advance for the key.
     bool FNoAutoAdvance = false;
     int FMaxComboLength = 0;
+
+    // ---- grid interaction: selection, update lock, timer, scroll bars, window procedure (src/grid/interact)
+public:
+    // Range selection and the current cell. SetSelection: no OnSelectCell,
+    // no scrolling; ActiveCellShow repaints row 0 and column 0,
+    // ActiveRowShow the row Bottom.
+    void SetSelection(const TGridRect& Value);
+    using TBaseGrid::FocusCell;
+    // The single cell (ACol, ARow), without selection events and scrolling.
+    void FocusCell(int ACol, int ARow);
+    void GotoCell(int ACol, int ARow);
+    void EditCell(int ACol, int ARow);
+    void MoveToCell(int ACol, int ARow);
+    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+    void Select();
+    // Whole rows (columns): the range selection, or the disjunct flags.
+    void SelectRows(int RowIndex, int RCount);
+    void UnSelectRows(int RowIndex, int RCount);
+    void SelectCols(int ColIndex, int CCount);
+    void UnSelectCols(int ColIndex, int CCount);
+    // "Invalid column accessed" outside 0 .. ColCount - 1.
+    bool GetColSelect(int ACol);
+    void SetColSelect(int ACol, bool Value);
+    void ClearRowSelect();
+    void ClearColSelect();
+    void SelectionToColSelect(bool All);
+    int ColSelectCount();
+    int SelectedRowCount();
+    int SelectedColCount();
+    int SelectedRow(int Index);
+    // The disjunct cell list, (column, row) pairs (real columns as given).
+    bool SelectedCells(int ACol, int ARow);
+    void SetSelectedCells(int ACol, int ARow, bool Value);
+    TPoint SelectedCell(int Index) const;
+    int SelectedCellsCount();
+    void ClearSelectedCells();
+    bool IsInSelectedCellList(int ACol, int ARow) const;
+    // Modified and enabled rows, by real row; rows outside RowCount +
+    // NumHiddenRows raise "Invalid row accessed".
+    bool RowModified(int ARow);
+    int ModifiedRowCount() const;
+    void ClearModifiedRows();
+    bool RowEnabled(int ARow);
+    void SetRowEnabled(int ARow, bool Value);
+    bool UseEnabledRows() const { return FUseEnabledRows; }
+    // Repainting (invalidations only).
+    void RepaintRect(const TRect& R);
+    void InvalidateCellRange(const TRect& R);
+    void SwapCells(TPoint FromCell, TPoint ToCell);
+    // The one selection listener, told of every new current cell.
+    class ISelectListener {
+    public:
+        virtual ~ISelectListener() = default;
+        virtual void CellSelected(int ACol, int ARow) = 0;
+    };
+    void RegisterSelListener(ISelectListener* AListener) { FISelect = AListener; }
+    void UnRegisterSelListener(ISelectListener*) { FISelect = nullptr; }
+    ISelectListener* SelListener() const { return FISelect; }
+    std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)> OnRowDisjunctSelect;
+    std::function<void(TObject* Sender, int ARow)> OnRowDisjunctSelected;
+    // Reports the selection through DoSelectionChanged when it differs from
+    // the last one reported (or from Before).
+    void ReportSelectionChange(const TGridRect& Before);
+
+    // Update lock. BeginUpdate/EndUpdate always count; the redraw switch
+    // changes only with a window, between the depths 0 and 1. StartUpdate
+    // counts only; ResetUpdate forces 0 (for applications: the grid's own
+    // short locks are TUpdateScope).
+    void StartUpdate() { ++FUpdateCount; }
+    void ResetUpdate() { FUpdateCount = 0; }
+    bool LockUpdate() const { return FUpdateCount > 0; }
+    void SetLockUpdate(bool Value);
+    // A painting lock for one step that gives back the depth it found.
+    class TUpdateScope {
+    public:
+        explicit TUpdateScope(TVynStringGrid& G) : g_(G), depth_(G.FUpdateCount) { ++G.FUpdateCount; }
+        ~TUpdateScope() { g_.FUpdateCount = depth_; }
+        TUpdateScope(const TUpdateScope&) = delete;
+        TUpdateScope& operator=(const TUpdateScope&) = delete;
+
+    private:
+        TVynStringGrid& g_;
+        int depth_;
+    };
+    // Grid timer (id 111, 500 ms) state and jobs.
+    bool Hovering() const { return FHovering; }
+    void SetHovering(bool Value) { FHovering = Value; }
+    bool EnableBlink() const { return FEnableBlink; }
+    void SetEnableBlink(bool Value) { FEnableBlink = Value; }
+    int TimerTicks() const { return FTimerTicks; }
+    // The incremental search typed so far and the ticks since its last
+    // character (the grid timer forgets it on the fourth tick).
+    const String& SearchText() const { return SearchInc; }
+    void AddSearchChar(QChar Ch);
+    // A typed key's incremental search (goEditing off, AutoGotoWhenSorted):
+    // the text grows (Backspace shortens it) with AutoGotoIncremental, else
+    // it is the key alone; a found row becomes current, else it is cleared.
+    void IncrementalSearchKey(QChar Key);
+    // A placeholder until the find work: -1 (not found).
+    virtual int Search(const String& Text);
+    void ResetFixedCellHighlight();
+    bool IsHoverFixedCell(int ACol, int ARow) const;
+    TPoint HoverFixedCell() const { return TPoint(FHoverFixedX, FHoverFixedY); }
+    void SetHoverFixedCell(int ACol, int ARow);
+    // What a press at the pointer would select; the cursor follows it.
+    enum class TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
+    TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+    void SetMouseSelectMode(TMouseSelectMode Value) { FMouseSelectMode = Value; }
+    bool CellSelectorMode() const { return FCellSelectorMode; }
+    void SetCellSelectorMode(bool Value) { FCellSelectorMode = Value; }
+
+    // Scroll bars.
+    enum class TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
+    TScrollHintType ScrollHintType() const { return FScrollHintType; }
+    void SetScrollHintType(TScrollHintType Value) { FScrollHintType = Value; }
+    std::function<void(TObject* Sender, int ARow, String& hintstr)> OnScrollHint;
+    int ScrollPosToCol(int P) const;
+    int ScrollPosToRow(int P) const;
+    bool IsFlat() const { return FIsFlat; }
+    // The look of both bars: 0 regular, 1 flat, 2 flat with hot arrows.
+    int FlatBarMode() const { return FFlatMode; }
+    void DoneFlatScrollBars();
+    void FlatSetScrollProp(int Index, int Value);
+    void FlatSetScrollInfo(int Bar, const TScrollInfo& Info);
+    void FlatShowScrollBar(int Bar, bool Show);
+    void ApplyFlatScrollType();
+    void SyncFlatVertScrollInfo();
+    void SyncFlatHorzScrollInfo();
+    bool LastRowAboveSearchFooter();
+    bool ScrollHintShowing() const { return FScrollHintShow; }
+    THintWindow* ScrollHintWindow() const;
+    TScrollBar* CellScrollBar() const { return FScrollBar; }
+    // Places the cell scroll bar over a cell with its own bar whose page is
+    // below its range (-1: hides it).
+    void ShowCellScrollBar(int ACol, int ARow);
+    TWinControl* MetroScrollBar(bool Vertical) const { return Vertical ? FScrollControlV : FScrollControlH; }
+
+    // Wheel, zoom and panning.
+    enum class TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
+    TIntelliPan IntelliPan() const { return FIntelliPan; }
+    void SetIntelliPan(TIntelliPan Value) { FIntelliPan = Value; }
+    bool Panning() const { return wheelpan; }
+    TPoint PanPosition() const { return wheelpanpos; }
+    void Zoom(int x);
+    void DrawPanMarker();
+    void ErasePanMarker();
+    int WheelLines() const { return wheelscrl; }
+    void SetWheelLines(int Value) { wheelscrl = Value; }
+
+protected:
+    void Dispatch(TMessage& Message) override;
+    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+    void TopLeftChanged() override;
+    void DoEnter() override;
+    void DoExit() override;
+    void WMTimer(TMessage& Message) override;
+    void WMPaint(TMessage& Message) override;
+    void WMEraseBkgnd(TMessage& Message) override;
+    void WMSize(TMessage& Message) override;
+    void WMSetFocus(TMessage& Message) override;
+    void WMKillFocus(TMessage& Message) override;
+    void WMSetCursor(TMessage& Message) override;
+    void WMGetDlgCode(TMessage& Message) override;
+    void WMHScroll(TMessage& Message) override;
+    void WMVScroll(TMessage& Message) override;
+    void CMHintShow(TMessage& Message) override;
+    void CMEnabledChanged(TMessage& Message) override;
+    void CMColorChanged(TMessage& Message) override;
+    void CMCursorChanged(TMessage& Message) override;
+    // The parent's answer to the wheel before the grid's own (nonzero:
+    // handled there). None by default.
+    virtual bool ParentHandlesWheel(TMessage& Message);
+    // After a wheel step: the distance moved; clear Handled to keep the
+    // mouse-wheel events from firing.
+    virtual void WheelHook(int Delta, bool& Handled);
+    // The platform style changed: adopt it again.
+    virtual void StyleChanged() { ApplyPlatformStyle(); }
+    // The hint window of scroll and sizing hints (the HTML one once it lands).
+    THintWindow* ScrollHint();
+
+private:
+    void GridTimerTick();
+    void BlinkCells();
+    void WheelMessage(TMessage& Message);
+    // The platform's wheel notification for one notch (DoMouseWheelDown/Up).
+    bool WheelNotch(bool Down, TShiftState Shift, TPoint MousePos);
+    void PanStep();
+    void StartPanning(TPoint P);
+    void StopPanning();
+    void ShowScrollHint(const String& Text);
+    void HideScrollHint();
+    bool ScrollHintOn(bool Vertical) const;
+    void CellScrollMessage(TMessage& Message);
+    void PaintPanMarker(QPainter* Painter);
+    bool FUseEnabledRows = false;
+    ISelectListener* FISelect = nullptr;
+    std::vector<TPoint> FSelCellList;
+    // The selected rows in the order they were selected (DisjunctRowSelect).
+    std::vector<int> FSelRowOrder;
+    TGridRect FLastReported{-1, -1, -1, -1};
+    bool FHovering = false, FEnableBlink = false;
+    int FTimerTicks = 0;
+    int SearchTics = 0;
+    String SearchInc;
+    int FHoverFixedX = -1, FHoverFixedY = -1;
+    TMouseSelectMode FMouseSelectMode = TMouseSelectMode::msNormal;
+    bool FCellSelectorMode = false;
+    bool Invokedchange = false;
+    bool InvokedFocusChange = false;
+    bool FDisableSize = false;
+    TScrollHintType FScrollHintType = TScrollHintType::shNone;
+    bool FScrollLock = false;
+    bool FIsFlat = false;
+    int FFlatMode = 0;
+    bool FScrollHintShow = false;
+    int FScrollCol = -1, FScrollRow = -1;
+    TIntelliPan FIntelliPan = TIntelliPan::ipVertical;
+    TPoint wheelpanpos{0, 0};
+    TCursor prevcurs = crDefault;
+    int FWheelRest = 0;
+    // Sizing of fixed borders (the mouse work sets them).
+    bool FSizeFixedR = false, FSizingFixed = false, FSizingFixedR = false, FNoMouseLeave = false;
 };
 
 // Shown over links of the grid.
 extern TCursor GridLinkCursor;
+// Registers the grid's own cursors (8000-8008, 8010-8012, 8014) once.
+void RegisterGridCursors();

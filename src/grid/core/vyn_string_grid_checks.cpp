@@ -293,18 +293,6 @@ bool TVynStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos)
     return Bounds(left, top, s, s).Contains(TPoint(XPos, YPos));
 }
 
-// ---- the row boxes' selection ---------------------------------------------------------------
-
-void TVynStringGrid::SetRowSelect(int ARow, bool Value)
-{
-    if (ARow < 0)
-        return;
-    if (size_t(ARow) >= FRowSelect->size())
-        FRowSelect->resize(size_t(ARow) + 1, 0);
-    (*FRowSelect)[size_t(ARow)] = Value ? 1 : 0;
-    RepaintRow(ARow);
-}
-
 // ---- radio buttons ----------------------------------------------------------------------------
 
 void TVynStringGrid::AddRadioButton(int ACol, int ARow, bool State)

@@ -185,8 +185,6 @@ void TVynStringGrid::HideMarkedRows(const std::vector<int>& Rows, THiddenBy By, 
     // The row selection by display row follows the rows that stay.
     if (FMouseActions->DisjunctRowSelect() && !FMouseActions->RowSelectPersistent())
         EraseIndexes(*FRowSelect, rows);
-    EraseListIndexes(*FModifiedRows, rows);
-    EraseListIndexes(*FEnabledRows, rows);
     CompactRows(rows);
     // Both lists ascend by Idx: one merge.
     if (FGridItems.empty() || FGridItems.back()->Idx() < items.front()->Idx()) {
@@ -273,16 +271,6 @@ void TVynStringGrid::RestoreRowsWhere(const std::function<bool(const TGridItem&)
     // The marks kept by display row follow; the rows back have none.
     if (FMouseActions->DisjunctRowSelect() && !FMouseActions->RowSelectPersistent())
         SpreadMarks(*FRowSelect, order, n0);
-    for (TIntList* l : {FModifiedRows, FEnabledRows}) {
-        std::vector<int> v(static_cast<size_t>(l->Count()));
-        for (int i = 0; i < l->Count(); ++i)
-            v[size_t(i)] = l->Items(i);
-        if (SpreadMarks(v, order, n0)) {
-            l->Clear();
-            for (int x : v)
-                l->Add(x);
-        }
-    }
     scope.Done(TRect(0, first, ColCount() - 1, RowCount() - 1));
 }
 

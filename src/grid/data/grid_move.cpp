@@ -97,20 +97,27 @@ void TVynStringGrid::MoveRows(int FromIndex, int ToIndex, int Count)
         if (d < n)
             c->Y = DisplToRealRow(place[size_t(d)]);
     }
+    // The modified and enabled marks are kept by real row.
     auto permuteInts = [&](TIntList& L) {
-        if (L.Count() < n)
+        if (L.Count() == 0)
             return;
-        std::vector<int> old(static_cast<size_t>(n));
-        for (int d = 0; d < n; ++d)
-            old[size_t(d)] = L.Items(d);
-        for (int d = 0; d < n; ++d)
-            L.SetItems(place[size_t(d)], old[size_t(d)]);
+        std::vector<int> old(static_cast<size_t>(L.Count()));
+        for (int i = 0; i < L.Count(); ++i)
+            old[size_t(i)] = L.Items(i);
+        for (int d = 0; d < n; ++d) {
+            const size_t from = size_t(DisplToRealRow(d));
+            const int to = DisplToRealRow(place[size_t(d)]);
+            const int v = from < old.size() ? old[from] : 0;
+            while (L.Count() <= to && v != 0)
+                L.Add(0);
+            if (to < L.Count())
+                L.SetItems(to, v);
+        }
     };
-    if (FShowModified->Enabled())
-        permuteInts(*FModifiedRows);
+    permuteInts(*FModifiedRows);
     permuteInts(*FEnabledRows);
-    if (FMouseActions->DisjunctRowSelect() && !FMouseActions->RowSelectPersistent() &&
-        FRowSelect->size() >= size_t(n)) {
+    if (FMouseActions->DisjunctRowSelect() && !FMouseActions->RowSelectPersistent() && !FRowSelect->empty()) {
+        FRowSelect->resize(std::max(FRowSelect->size(), size_t(n)), 0);
         const std::vector<int> old(FRowSelect->begin(), FRowSelect->begin() + n);
         for (int d = 0; d < n; ++d)
             (*FRowSelect)[size_t(place[size_t(d)])] = old[size_t(d)];

@@ -138,9 +138,8 @@ void TVynStringGrid::DropMarkedRows(const std::vector<int>& Rows, bool Free, boo
         for (auto& item : FGridItems)
             item->SetIdx(item->Idx() - below(item->Idx()));
     }
-    if (FShowModified->Enabled())
-        EraseListIndexes(*FModifiedRows, rows);
-    EraseListIndexes(*FEnabledRows, rows);
+    EraseListIndexes(*FModifiedRows, reals);
+    EraseListIndexes(*FEnabledRows, reals);
     if (FMouseActions->DisjunctRowSelect())
         EraseIndexes(*FRowSelect, FMouseActions->RowSelectPersistent() ? reals : rows);
     if (k > 0)
@@ -304,13 +303,12 @@ void TVynStringGrid::DoInsertRows(int RowIndex, int RCount, bool UpdateControls)
             if (item->Idx() >= realAt)
                 item->SetIdx(item->Idx() + RCount);
     FRowMapHint = 0;
-    auto insertZeros = [RowIndex, RCount](TIntList& L) {
-        if (RowIndex < L.Count())
+    auto insertZeros = [realAt, RCount](TIntList& L) {
+        if (realAt < L.Count())
             for (int i = 0; i < RCount; ++i)
-                L.Insert(RowIndex, 0);
+                L.Insert(realAt, 0);
     };
-    if (FShowModified->Enabled())
-        insertZeros(*FModifiedRows);
+    insertZeros(*FModifiedRows);
     insertZeros(*FEnabledRows);
     if (FMouseActions->DisjunctRowSelect()) {
         const int at = FMouseActions->RowSelectPersistent() ? realAt : RowIndex;

@@ -221,7 +221,8 @@ void TVynStringGrid::KeyPress(QChar& Key)
             return;
         }
     }
-    // 4. Incremental search joins here with the grid's search and timer.
+    // 4.
+    IncrementalSearchKey(Key);
     // 5.
     TBaseGrid::KeyPress(Key);
 }

@@ -22,17 +22,3 @@ void TVynStringGrid::SetLook(TGridLook Value)
 }
 void TVynStringGrid::PaintBorder() {}
 void TVynStringGrid::AdaptToOfficeTheme() {}
-
-// The modified rows are kept by real row.
-void TVynStringGrid::SetRowModified(int ARow, bool Value)
-{
-    const int real = DisplToRealRow(ARow);
-    const int i = FModifiedRows->IndexOf(real);
-    if (Value && i < 0)
-        FModifiedRows->Add(real);
-    else if (!Value && i >= 0)
-        FModifiedRows->Delete(i);
-    else
-        return;
-    RepaintRow(ARow);
-}

@@ -71,15 +71,15 @@ bool TVynStringGrid::IsSelected(int ACol, int ARow)
     if (ACol < FixedCols() || ARow < FixedRows())
         return false;
     if (FMouseActions->DisjunctCellSelect())
-        return FSelectedCells->IndexOf((ARow << 16) | (ACol & 0xFFFF)) >= 0;
-    if (FMouseActions->DisjunctRowSelect())
-        return GetRowSelect(FMouseActions->RowSelectPersistent() ? DisplToRealRow(ARow) : ARow);
+        return IsInSelectedCellList(ACol, ARow);
+    if (FMouseActions->DisjunctRowSelect()) {
+        const size_t r = size_t(FMouseActions->RowSelectPersistent() ? DisplToRealRow(ARow) : ARow);
+        return r < FRowSelect->size() && (*FRowSelect)[r] != 0;
+    }
     if (FMouseActions->DisjunctColSelect())
         return ACol < int(FColSelect->size()) && (*FColSelect)[size_t(ACol)] != 0;
     return CellInGridRect(Selection(), ACol, ARow);
 }
-
-bool TVynStringGrid::GetRowModified(int ARow) { return FModifiedRows->IndexOf(DisplToRealRow(ARow)) >= 0; }
 
 int TVynStringGrid::GetNodeLevel(int ARow)
 {
@@ -221,7 +221,7 @@ void TVynStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
     }
     // 12. Disjunct cell selection.
     if (ma.DisjunctCellSelect() && FShowSelection && Select && !Print && !fixed) {
-        if (FSelectedCells->IndexOf((ARow << 16) | (ACol & 0xFFFF)) >= 0) {
+        if (IsInSelectedCellList(ACol, ARow)) {
             ABrush.SetColor(selColor);
             selectionColours();
             AState.Include(gdSelected);
