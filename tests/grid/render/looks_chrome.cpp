@@ -222,6 +222,7 @@ TEST_F(Chrome, FocusWindowGeometryRegionAndLife)
     grid->SetCol(2);
     grid->SetRow(3);
     const TRect cell = grid->CellRect(2, 3);
+    const bool started = VynGridModule::Start();
     SetHookActiveGrid(grid);
     grid->ShowFocusWindow(cell);
     ASSERT_TRUE(fw->Visible());
@@ -252,18 +253,34 @@ TEST_F(Chrome, FocusWindowGeometryRegionAndLife)
     EXPECT_NEAR(qRed(pic.pixel(pic.width() / 2, 4)), 0x97 * onFrame.alpha() / 255, 2);
     Save(fw->Handle()->grab().toImage(), "focus_window.png");
 
-    // The form moves: the active grid's frame follows.
+    // The form moves: through the library's hook, the active grid's frame
+    // follows.
     form.SetBounds(form.Left() + 37, form.Top() + 21, form.Width(), form.Height());
     QCoreApplication::processEvents();
-    grid->MoveFocusWindow();
     const TPoint s2 = grid->ClientToScreen(Point(cell.Left, cell.Top));
+    EXPECT_NE(s2.X, s.X);
     EXPECT_EQ(fw->Left(), s2.X - 4);
     EXPECT_EQ(fw->Top(), s2.Y - 4);
+    EXPECT_EQ(fw->Width(), cell.Width() + 9);
 
-    // Validation hides it and leaves no active grid.
+    // One active grid: another grid's frame takes over; hiding the first
+    // grid's frame leaves the second one active.
+    auto* other = new TChromeGrid(&form);
+    other->SetBounds(10, 250, 300, 120);
+    other->SetParent(&form);
+    SetHookActiveGrid(other);
+    other->ShowFocusWindow(other->CellRect(1, 1));
     grid->HideFocusWindow();
     EXPECT_FALSE(fw->Visible());
+    EXPECT_EQ(HookActiveGrid(), other);
+    EXPECT_TRUE(other->FocusWindow()->Visible());
+
+    // Validation hides it and leaves no active grid.
+    other->HideFocusWindow();
+    EXPECT_FALSE(other->FocusWindow()->Visible());
     EXPECT_EQ(HookActiveGrid(), nullptr);
+    if (started)
+        VynGridModule::End();
 }
 
 TEST_F(Chrome, ApplyLayeredMaskSkipsAnEmptyMask)
