@@ -4,6 +4,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QImage>
 #include <QWidget>
 
@@ -238,6 +241,8 @@ TEST_F(Chrome, FocusWindowGeometryRegionAndLife)
     EXPECT_FALSE(rgn.Contains(Point(4 + cell.Width() - 1, 4 + cell.Height() - 1)));
     EXPECT_TRUE(rgn.Contains(Point(3, 3)));
     EXPECT_TRUE(rgn.Contains(Point(4 + cell.Width(), 4 + cell.Height())));
+    // The window itself is cut to it.
+    EXPECT_EQ(WindowShape(fw), rgn);
     // The picture: per-pixel alpha of the soft frame, opacity 230.
     EXPECT_EQ(WindowOpacity(fw), 230);
     const QImage pic = WindowAlphaImage(fw);
@@ -252,6 +257,16 @@ TEST_F(Chrome, FocusWindowGeometryRegionAndLife)
     EXPECT_NEAR(qBlue(pic.pixel(pic.width() / 2, 4)), 0xFD * onFrame.alpha() / 255, 2);
     EXPECT_NEAR(qRed(pic.pixel(pic.width() / 2, 4)), 0x97 * onFrame.alpha() / 255, 2);
     Save(fw->Handle()->grab().toImage(), "focus_window.png");
+    if (std::getenv("VYN_RENDER_DIR")) {
+        // The screen around the cell, as the display composes it.
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 300)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            Save(screen->grabWindow(0, s.X - 40, s.Y - 30, cell.Width() + 80, cell.Height() + 60).toImage(),
+                 "focus_screen.png");
+    }
 
     // The form moves: through the library's hook, the active grid's frame
     // follows.
