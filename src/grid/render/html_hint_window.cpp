@@ -108,14 +108,7 @@ void THTMLHintWindow::ActivateHint(const TRect& ARect, const String& AHint)
         }
     }
     // 5.
-    SetBoundsRect(r);
-    HandleNeeded();
-    if (QWidget* w = Widget()) {
-        w->setGeometry(r.ToQt());
-        w->show();
-        w->raise();
-        w->update();
-    }
+    ShowAt(r);
     Invalidate();
 }
 

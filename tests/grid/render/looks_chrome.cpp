@@ -20,19 +20,11 @@
 #include "platform/gui/forms.h"
 #include "platform/gui/layered_window.h"
 #include "platform/testing/test_kit.h"
+#include "looks_fixture.h"
 
 namespace {
 
-class TChromeGrid : public TVynStringGrid {
-public:
-    using TVynStringGrid::TVynStringGrid;
-    void Invalidate() override
-    {
-        ++invalidations;
-        TVynStringGrid::Invalidate();
-    }
-    int invalidations = 0;
-};
+using TChromeGrid = TCountingGrid;
 
 struct Chrome : ::testing::Test {
     TestKit::InputStateScope input;

@@ -10,6 +10,7 @@
 #include "grid/render/vyn_style_if.h"
 #include "platform/gui/forms.h"
 #include "platform/testing/test_kit.h"
+#include "looks_fixture.h"
 
 namespace {
 
@@ -17,18 +18,6 @@ constexpr TColor N = clNone;
 constexpr TColor B = clBtnFace;
 // Marks a value the entry leaves as a fresh grid has it.
 constexpr TColor KEEP = 0x2ABCDEF0;
-
-// Counts the repaints the grid asks for.
-class TCountingGrid : public TVynStringGrid {
-public:
-    using TVynStringGrid::TVynStringGrid;
-    void Invalidate() override
-    {
-        ++invalidations;
-        TVynStringGrid::Invalidate();
-    }
-    int invalidations = 0;
-};
 
 struct Looks : ::testing::Test {
     TestKit::InputStateScope input;
