@@ -5,7 +5,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
+
+#include "platform/gui/bitmap.h"
+#include "platform/gui/layered_window.h"
 
 namespace {
 
@@ -490,6 +494,26 @@ void DrawResourceBitmap(TCanvas& Canvas, TColor BackColor, const TRect& Rect, co
 
 // ---- layered windows -----------------------------------------------------------------------------
 
-bool CallUpdateLayeredWindow(TWinControl*) { return false; }
+bool CallUpdateLayeredWindow(TWinControl* Window, const TBitmap& Source, uint8_t ConstantAlpha)
+{
+    if (!Window || Source.PixelFormat() != pf32bit)
+        return false;
+    QImage image(std::max(Source.Width(), 0), std::max(Source.Height(), 0), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(image.scanLine(y), Source.ScanLine(y), size_t(image.width()) * 4);
+    if (!SetWindowAlphaImage(Window, image))
+        return false;
+    return SetWindowOpacity(Window, ConstantAlpha);
+}
 
-bool CallSetLayeredWindowAttributes(TWinControl*, TColor, uint8_t, unsigned) { return false; }
+bool CallSetLayeredWindowAttributes(TWinControl* Window, TColor KeyColor, uint8_t Alpha, unsigned Flags)
+{
+    if (!Window)
+        return false;
+    bool ok = true;
+    if (Flags & LWA_ALPHA)
+        ok = SetWindowOpacity(Window, Alpha) && ok;
+    if (Flags & LWA_COLORKEY)
+        ok = SetWindowColorKey(Window, KeyColor) && ok;
+    return ok;
+}

@@ -21,6 +21,7 @@
 #include "platform/gui/graphics.h"
 
 class TWinControl;
+class TBitmap;
 
 struct TColorTone {
     TColor BrushColor = clNone;
@@ -105,7 +106,14 @@ bool LoadResourceBitmap(const String& ResourceName, TBitmap& Bitmap);
 
 // ---- layered windows -------------------------------------------------------------------------
 
-// Windows of this program have no layered-window interface: both report
-// false, and their callers keep the window as it is.
-bool CallUpdateLayeredWindow(TWinControl* Window);
+// A top-level window shows Source (a 32-bit bitmap, bytes blue, green,
+// red, alpha, colours premultiplied) with per-pixel alpha and the constant
+// ConstantAlpha on top, sized to the bitmap. False (nothing changed) for a
+// null window, one that is not top-level, or a bitmap that is not 32-bit.
+bool CallUpdateLayeredWindow(TWinControl* Window, const TBitmap& Source, uint8_t ConstantAlpha);
+// Flags: LWA_ALPHA makes Alpha the window's opacity, LWA_COLORKEY cuts out
+// the pixels of KeyColor in the window's current picture. False for a null
+// window or one that is not top-level.
+constexpr unsigned LWA_COLORKEY = 0x1;
+constexpr unsigned LWA_ALPHA = 0x2;
 bool CallSetLayeredWindowAttributes(TWinControl* Window, TColor KeyColor, uint8_t Alpha, unsigned Flags);

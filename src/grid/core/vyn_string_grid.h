@@ -24,6 +24,7 @@
 
 #include "grid/core/base_grid.h"
 #include "grid/core/cell_graphic.h"
+#include "grid/core/grid_draw.h"
 #include "grid/core/grid_lists.h"
 #include "grid/core/grid_options.h"
 #include "platform/rtl/datetime.h"
@@ -77,6 +78,21 @@ enum class TSearchAction { saFindFirst, saFindPrevious, saFindNext };
 enum class TOfficeTheme {
     ot2003Blue, ot2003Silver, ot2003Olive, ot2003Classic, ot2007Blue, ot2007Silver, ot2007Black, ot2010Blue,
     ot2010Silver, ot2010Black, otUnknown
+};
+// ---- looks and styles (src/grid/render, grid_looks.cpp)
+enum class TVynGridStyle {
+    gsOffice2003Blue, gsOffice2003Silver, gsOffice2003Olive, gsOffice2003Classic, gsOffice2007Luna,
+    gsOffice2007Obsidian, gsWindowsXP, gsWhidbey, gsCustom, gsOffice2007Silver, gsWindowsVista, gsWindows7,
+    gsTerminal, gsOffice2010Blue, gsOffice2010Silver, gsOffice2010Black
+};
+enum class TXPColorScheme { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
+// What the balloon tooltip shows for a cell (TVynStringGrid::BalloonTextAt).
+struct TGridBalloonText {
+    // False: the balloon stays empty (balloons off).
+    bool Supplied = false;
+    int Col = -1, Row = -1;
+    String Title, Text;
+    int Icon = 1;
 };
 
 // ---- event types declared with the string grid ------------------------------------------------
@@ -273,12 +289,6 @@ public:
     VYN_SETTING(QChar, PasswordChar)
     VYN_SETTING(QChar, Delimiter)
     VYN_SETTING(String, EditMask)
-    VYN_SETTING(TColor, SelectionColor)
-    VYN_SETTING(TColor, SelectionColorTo)
-    VYN_SETTING(TColor, SelectionMirrorColor)
-    VYN_SETTING(TColor, SelectionMirrorColorTo)
-    VYN_SETTING(TColor, SelectionTextColor)
-    VYN_SETTING(int, SelectionColorMixerFactor)
     VYN_SETTING(TColor, SelectionRectangleColor)
     VYN_SETTING(bool, ShowSelection)
     VYN_SETTING(TColor, ActiveCellColor)
@@ -287,10 +297,8 @@ public:
     VYN_SETTING(TColor, HintColor)
     VYN_SETTING(TColor, HighlightColor)
     VYN_SETTING(TColor, HighlightTextColor)
-    VYN_SETTING(TColor, URLColor)
     VYN_SETTING(TColor, DisabledFontColor)
     VYN_SETTING(TEditorType, DefaultEditor)
-    VYN_SETTING(TVAlignment, VAlignment)
     VYN_SETTING(TPoint, XYOffset)
     VYN_SETTING(TInvalidEntryIcon, InvalidEntryIcon)
     VYN_SETTING(String, InvalidEntryTitle)
@@ -1240,15 +1248,10 @@ public:
         RepaintOnChange(this);                   \
     }
     VYN_PAINT_SETTING(bool, Flat)
-    VYN_PAINT_SETTING(bool, SelectionColorMixer)
-    VYN_PAINT_SETTING(bool, URLShow)
-    VYN_PAINT_SETTING(bool, URLFull)
     VYN_PAINT_SETTING(bool, URLUnderlineOnHover)
     VYN_PAINT_SETTING(bool, EnhTextSize)
     VYN_PAINT_SETTING(bool, Multilinecells)
     VYN_PAINT_SETTING(bool, XYOffsetTopLeftOnly)
-    VYN_PAINT_SETTING(bool, SelectionRectangle)
-    VYN_PAINT_SETTING(bool, SelectionResizer)
     VYN_PAINT_SETTING(bool, SelectionRTFKeep)
     VYN_PAINT_SETTING(TColor, VynGradientHoverFrom)
     VYN_PAINT_SETTING(TColor, VynGradientHoverTo)
@@ -1571,6 +1574,95 @@ public:
     void FilterDropDownChanged(TObject* Sender);
     void GridButtonClick(TObject* Sender);
 
+
+    // ---- looks, styles, the grid border, balloons, the focus frame,
+    // rotated cells and links (src/grid/render; docs/GRID.md, "Looks and
+    // styles")
+    virtual void SetStyle(TVynGridStyle AStyle);
+    // Stores the style, applies it as a grid style, passes it to the
+    // drop-down editors that exist and leaves a metro scroll bar (not for
+    // tsCustom).
+    void SetComponentStyle(TVynStyle AStyle);
+    TVynStyle ComponentStyle() const { return FStyle; }
+    void SetColorTones(const TColorTones& ATones);
+    const TColorTones& ColorTones() const { return FColorTones; }
+    // Writes the scheme's colours without repainting.
+    void SetTheme(TXPColorScheme Scheme);
+    // "glStandard" .. "glOffice2007" (empty for glCustom); the display
+    // names "Standard" .. "Office2007" (empty for glCustom).
+    static String LookToText(TGridLook ALook);
+    static String LookToDisplayName(TGridLook ALook);
+    // The last Office theme AdaptToOfficeTheme saw; ApplyOfficeTheme is its
+    // second half (the theme given instead of read).
+    TOfficeTheme OfficeTheme() const { return FOfficeTheme; }
+    void ApplyOfficeTheme(TOfficeTheme ATheme);
+    // Appearance setters: store and repaint when the value changed.
+    const TColor& SelectionColor() const { return FSelectionColor; }
+    void SetSelectionColor(const TColor& Value) { SetRepaintColor(FSelectionColor, Value); }
+    const TColor& SelectionColorTo() const { return FSelectionColorTo; }
+    void SetSelectionColorTo(const TColor& Value) { SetRepaintColor(FSelectionColorTo, Value); }
+    const TColor& SelectionMirrorColor() const { return FSelectionMirrorColor; }
+    void SetSelectionMirrorColor(const TColor& Value) { SetRepaintColor(FSelectionMirrorColor, Value); }
+    const TColor& SelectionMirrorColorTo() const { return FSelectionMirrorColorTo; }
+    void SetSelectionMirrorColorTo(const TColor& Value) { SetRepaintColor(FSelectionMirrorColorTo, Value); }
+    const TColor& SelectionTextColor() const { return FSelectionTextColor; }
+    void SetSelectionTextColor(const TColor& Value) { SetRepaintColor(FSelectionTextColor, Value); }
+    const bool& SelectionColorMixer() const { return FSelectionColorMixer; }
+    void SetSelectionColorMixer(const bool& Value);
+    const bool& SelectionRectangle() const { return FSelectionRectangle; }
+    void SetSelectionRectangle(const bool& Value);
+    const bool& SelectionResizer() const { return FSelectionResizer; }
+    void SetSelectionResizer(const bool& Value);
+    // Clamped to 0..100.
+    const int& SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+    void SetSelectionColorMixerFactor(const int& Value);
+    // Also the vertical text flag (0, DT_VCENTER, DT_BOTTOM); repaints
+    // unless an update runs.
+    const TVAlignment& VAlignment() const { return FVAlignment; }
+    void SetVAlignment(const TVAlignment& Value);
+    // Whatever the value: the selection rectangle and resizer, smart
+    // clipboard, range select and edit, goRangeSelect and goEditing on.
+    bool SpreadSheet() const { return FSpreadSheet; }
+    void SetSpreadSheet(bool Value);
+    // Link settings: URLColor and URLFull repaint only while URLShow is on.
+    const bool& URLShow() const { return FURLShow; }
+    void SetURLShow(const bool& Value);
+    const bool& URLFull() const { return FURLFull; }
+    void SetURLFull(const bool& Value);
+    const TColor& URLColor() const { return FURLColor; }
+    void SetURLColor(const TColor& Value);
+    // Rotated cells (real columns): the angle is kept in 0..360 (360
+    // stays 360).
+    void AddRotated(int ACol, int ARow, int AAngle, const String& S);
+    void SetRotated(int ACol, int ARow, int AAngle);
+    void RemoveRotated(int ACol, int ARow);
+    static int NormalizeAngle(int AAngle);
+    // An empty notification descendants may override.
+    virtual void GridNotification();
+    // What the balloon tooltip shows for the cell under a client point.
+    TGridBalloonText BalloonTextAt(int X, int Y);
+    // The date-time picker's change, for the current cell (Days 0: none).
+    void DateTimeChanged(TDateTime ADateTime);
+    // The focus frame around the cell being edited (ARect in client
+    // coordinates).
+    void ShowFocusWindow(const TRect& ARect);
+    void HideFocusWindow();
+    TWinControl* FocusWindow() const { return FFocusWindow; }
+    // Makes Window show Mask (per-pixel alpha, constant alpha = its
+    // Opacity), sized to it; nothing for a mask of height 0.
+    static void ApplyLayeredMask(TWinControl* Window, const TBitmap& Mask);
+    TGridBalloonEvent OnCellBalloon;
+
+protected:
+    void WMNCPaint(TMessage& Message) override;
+    // The border ring on a canvas in window coordinates.
+    void PaintBorderOn(TCanvas& ACanvas);
+    void SetRepaintColor(TColor& Field, TColor Value);
+    void ApplyLookColours(TGridLook Value);
+    TColorTones FColorTones;
+    bool FSpreadSheet = false;
+
+public:
     // ---- events
     TOnResizeEvent OnResize;
     TColumnSizeEvent OnColumnSize;
@@ -1946,6 +2038,8 @@ protected:
     friend class TGridCombo;
     // The combo and the other controls the grid makes with itself.
     void CreateEditControls();
+    // Shows the focus halo over the current cell when FocusHelper is on.
+    void ShowEditFocusHalo();
     // The edit is cancelled: the commit writes OriginalCellValue.
     bool FCancelEdit = false;
     // A refused value keeps the editor; the grid does not advance for the key.

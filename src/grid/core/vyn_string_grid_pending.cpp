@@ -5,7 +5,3 @@
 
 // Nodes (data): the span of a node row, -1 for any other row.
 int TVynStringGrid::GetNodeSpan(int) { return -1; }
-
-// The focus frame is placed by the painting work; until then there is no
-// frame to move.
-void TVynStringGrid::MoveFocusWindow() {}

@@ -6,6 +6,10 @@ void TSortSettings::Assign(const TPersistent& Source)
         FShow = s->FShow;
         FColumn = s->FColumn;
         FRow = s->FRow;
+        FHeaderColor = s->FHeaderColor;
+        FHeaderColorTo = s->FHeaderColorTo;
+        FHeaderMirrorColor = s->FHeaderMirrorColor;
+        FHeaderMirrorColorTo = s->FHeaderMirrorColorTo;
     }
 }
 

@@ -23,6 +23,15 @@ public:
     void SetColumn(int Value) { FColumn = Value; }
     int Row() const { return FRow; }
     void SetRow(int Value) { FRow = Value; }
+    // The sorted header's colours (the looks write them).
+    TColor HeaderColor() const { return FHeaderColor; }
+    void SetHeaderColor(TColor Value) { FHeaderColor = Value; }
+    TColor HeaderColorTo() const { return FHeaderColorTo; }
+    void SetHeaderColorTo(TColor Value) { FHeaderColorTo = Value; }
+    TColor HeaderMirrorColor() const { return FHeaderMirrorColor; }
+    void SetHeaderMirrorColor(TColor Value) { FHeaderMirrorColor = Value; }
+    TColor HeaderMirrorColorTo() const { return FHeaderMirrorColorTo; }
+    void SetHeaderMirrorColorTo(TColor Value) { FHeaderMirrorColorTo = Value; }
     void Assign(const TPersistent& Source) override;
 
 private:
@@ -30,6 +39,7 @@ private:
     bool FShow = false;
     int FColumn = -1;
     int FRow = 0;
+    TColor FHeaderColor = clNone, FHeaderColorTo = clNone, FHeaderMirrorColor = clNone, FHeaderMirrorColorTo = clNone;
 };
 
 class TCellNode : public TPersistent {

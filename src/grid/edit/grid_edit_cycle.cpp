@@ -57,6 +57,7 @@ bool TVynStringGrid::CanEditShow()
         } else {
             ShowEditControl(DisplColIndex(bc), br);
             FEntered = true;
+            ShowEditFocusHalo();
             return false;
         }
     }
@@ -65,8 +66,19 @@ bool TVynStringGrid::CanEditShow()
         FEntered = true;
         FEditing = true;
         FEditDonePending = false;
+        ShowEditFocusHalo();
     }
     return result;
+}
+
+// With FocusHelper on, the grid becomes the active grid and the halo
+// floats around the cell being edited.
+void TVynStringGrid::ShowEditFocusHalo()
+{
+    if (!FFocusHelper || !FFocusHelper->Enabled())
+        return;
+    SetHookActiveGrid(this);
+    ShowFocusWindow(CellRect(Col(), Row()));
 }
 
 void TVynStringGrid::ShowCellEdit()

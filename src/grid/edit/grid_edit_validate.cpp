@@ -244,6 +244,9 @@ bool TVynStringGrid::ValidateCell(const String& NewValue)
     }
     // 4.
     guard.End();
+    // 5.
+    if (valid)
+        HideFocusWindow();
     return valid;
 }
 

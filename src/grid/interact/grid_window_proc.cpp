@@ -79,10 +79,10 @@ void TVynStringGrid::Dispatch(TMessage& Message)
         return;
     }
     // 9.
+    // The frame and, over it, the look's border (WMNCPaint); asking for a
+    // repaint from here would paint again and again.
     if (msg == WM_NCPAINT) {
         TBaseGrid::Dispatch(Message);
-        if (self && FUpdateCount == 0)
-            PaintBorder();
         Message.Result = 0;
         return;
     }

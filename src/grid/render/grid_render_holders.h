@@ -22,6 +22,7 @@
 #include "controls/dropdown/DropDownAppearance.h"  // THeaderAppearance, TFooterAppearance
 #include "grid/core/grid_types.h"
 #include "grid/render/html/html_picture.h"  // THTMLPictureCache
+#include "grid/render/html_hint_window.h"
 #include "platform/gui/bitmap.h"
 #include "platform/gui/classes.h"
 #include "platform/gui/hintwindow.h"
@@ -268,8 +269,3 @@ private:
     }
 };
 
-// The hint window that shows HTML-formatted hints.
-class THTMLHintWindow : public THintWindow {
-public:
-    using THintWindow::THintWindow;
-};

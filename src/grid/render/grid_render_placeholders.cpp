@@ -1,6 +1,4 @@
-// Members of the grid's painting, with the least bodies that keep the
-// core's callers correct until the looks and the grid border are built
-// (docs/GRID.md).
+// Members of the grid's painting that repaint rows and columns.
 #include "grid/core/vyn_string_grid.h"
 
 void TVynStringGrid::RepaintRow(int ARow)
@@ -15,10 +13,3 @@ void TVynStringGrid::RepaintCol(int ACol)
         InvalidateCol(ACol);
 }
 
-void TVynStringGrid::SetLook(TGridLook Value)
-{
-    FLook = Value;
-    Invalidate();
-}
-void TVynStringGrid::PaintBorder() {}
-void TVynStringGrid::AdaptToOfficeTheme() {}

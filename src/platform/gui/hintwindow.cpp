@@ -62,10 +62,15 @@ void THintWindow::ActivateHintData(const TRect& Rect, const String& AHint, void*
         OffsetRect(r, area.Left - r.Left, 0);
     if (r.Top < area.Top)
         OffsetRect(r, 0, area.Top - r.Top);
-    SetBoundsRect(r);
+    ShowAt(r);
+}
+
+void THintWindow::ShowAt(const TRect& R)
+{
+    SetBoundsRect(R);
     HandleNeeded();
     if (QWidget* w = Widget()) {
-        w->setGeometry(r.ToQt());
+        w->setGeometry(R.ToQt());
         w->show();
         w->raise();
         w->update();

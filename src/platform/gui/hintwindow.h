@@ -34,6 +34,9 @@ public:
 
 protected:
     void Paint() override;
+    // Takes R (screen coordinates) as its bounds and shows itself there
+    // on top, without activation, repainted.
+    void ShowAt(const TRect& R);
 };
 
 using THintWindowClass = std::function<THintWindow*(TComponent* AOwner)>;

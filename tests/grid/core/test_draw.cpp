@@ -403,6 +403,6 @@ TEST(GridDrawing, TransparentBitmaps)
 
 TEST(GridDrawing, LayeredWindowsReportFailure)
 {
-    EXPECT_FALSE(CallUpdateLayeredWindow(nullptr));
+    EXPECT_FALSE(CallUpdateLayeredWindow(nullptr, TBitmap(1, 1, pf32bit), 255));
     EXPECT_FALSE(CallSetLayeredWindowAttributes(nullptr, clNone, 255, 0));
 }

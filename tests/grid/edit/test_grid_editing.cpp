@@ -44,6 +44,42 @@ TEST_F(EditTest, TypingF2AndEnterStartAnEdit)
     EXPECT_EQ(log, Log{"press Enter"});
 }
 
+// With FocusHelper on, the halo floats around the cell being edited (text
+// editor and combo alike) and the grid is the active one; a valid value ends
+// it.
+TEST_F(EditTest, TheFocusHaloShowsWhileACellIsEdited)
+{
+    grid->FocusHelper()->SetEnabled(true);
+    for (const bool combo : {false, true}) {
+        SCOPED_TRACE(combo ? "combo" : "text editor");
+        grid->OnGetEditorType = [combo](TObject*, int, int, TEditorType& E) {
+            if (combo)
+                E = TEditorType::edComboEdit;
+        };
+        Goto(1, 1);
+        EXPECT_FALSE(grid->FocusWindow()->Visible());
+        TestKit::TypeKey(grid, VK_F2);
+        TestKit::PumpPostedMessages();
+        EXPECT_TRUE(grid->FocusWindow()->Visible());
+        EXPECT_EQ(HookActiveGrid(), grid);
+        const TPoint at = grid->ClientToScreen(TPoint(grid->CellRect(1, 1).Left, grid->CellRect(1, 1).Top));
+        EXPECT_EQ(grid->FocusWindow()->Left(), at.X - 4);
+        EXPECT_EQ(grid->FocusWindow()->Top(), at.Y - 4);
+        EXPECT_TRUE(grid->ValidateCell("good"));
+        EXPECT_FALSE(grid->FocusWindow()->Visible());
+        EXPECT_EQ(HookActiveGrid(), nullptr);
+        Key(VK_ESCAPE);
+        TestKit::PumpPostedMessages();
+    }
+    // Off: nothing shows.
+    grid->FocusHelper()->SetEnabled(false);
+    grid->OnGetEditorType = nullptr;
+    Goto(2, 2);
+    TestKit::TypeKey(grid, VK_F2);
+    EXPECT_FALSE(grid->FocusWindow()->Visible());
+    EXPECT_EQ(HookActiveGrid(), nullptr);
+}
+
 TEST_F(EditTest, EditKeysOnACellThatCannotBeEdited)
 {
     // F2 and Enter go to OnKeyDown and no further; typing does nothing.

@@ -141,3 +141,25 @@ TEST(IncrementalSearch, TypedKeysGrowTheTextUntilTheTimerForgetsIt)
 }
 
 }  // namespace
+namespace {
+
+// A shown grid at rest paints nothing more, also with a look that draws its
+// own border over the frame (painting must never ask for another paint).
+TEST_F(GridTimerTest, AGridAtRestPaintsNothingMore)
+{
+    for (const TGridLook look : {TGridLook::glStandard, TGridLook::glXP, TGridLook::glOffice2007}) {
+        SCOPED_TRACE(int(look));
+        g->SetLook(look);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        RepaintRecorder rec;
+        g->Widget()->installEventFilter(&rec);
+        for (int k = 0; k < 4; ++k)
+            QCoreApplication::processEvents();
+        g->Widget()->removeEventFilter(&rec);
+        EXPECT_TRUE(rec.region.isEmpty()) << rec.region.boundingRect().width() << "x"
+                                          << rec.region.boundingRect().height();
+    }
+}
+
+}  // namespace

@@ -19,7 +19,7 @@ TEST_F(GridPaintTest, RuleTableDemo)
     grid->SetColWidths(3, 120);
     grid->SetColWidths(4, 110);
     grid->SetColWidths(5, 90);
-    grid->SetLook(TGridLook::glXP);
+    SetPaintLook(TGridLook::glXP);
     grid->SetOptions(grid->Options() + TGridOptions{goEditing});
     grid->ControlLook()->SetControlStyle(VynObj::TControlStyle::csWinXP);
     grid->Bands()->SetPrimaryColor(0xF7EFE8);

@@ -58,6 +58,56 @@ struct GridPaintTest : ::testing::Test {
         form.Show();
     }
     QImage Paint() { return grid->PaintToImage(); }
+    // The look for the painter alone: the colours a look writes (fixed
+    // colour, gradients, lines, selection, ControlLook ...) are put back,
+    // so a test sees the painter's own rules for the look with the
+    // fixture's colours.
+    void SetPaintLook(TGridLook Look)
+    {
+        TVynStringGrid& g = *grid;
+        const TColor fixed = g.FixedColor(), color = g.Color(), line = g.GridLineColor(),
+                     fixedLine = g.GridFixedLineColor();
+        const TColor grad[4] = {g.VynGradientFrom(), g.VynGradientTo(), g.VynGradientMirrorFrom(),
+                                g.VynGradientMirrorTo()};
+        const TColor hover[10] = {g.VynGradientHoverFrom(),       g.VynGradientHoverTo(),
+                                  g.VynGradientHoverMirrorFrom(), g.VynGradientHoverMirrorTo(),
+                                  g.VynGradientHoverBorder(),     g.VynGradientDownFrom(),
+                                  g.VynGradientDownTo(),          g.VynGradientDownMirrorFrom(),
+                                  g.VynGradientDownMirrorTo(),    g.VynGradientDownBorder()};
+        const TColor sel[5] = {g.SelectionColor(), g.SelectionColorTo(), g.SelectionTextColor(), g.ActiveCellColor(),
+                               g.ActiveCellColorTo()};
+        const auto selStyle = g.SelectionStyle();
+        const auto border = g.BorderStyle();
+        TControlLook look(nullptr);
+        look.Assign(*g.ControlLook());
+        g.SetLook(Look);
+        g.ControlLook()->Assign(look);
+        g.SetFixedColor(fixed);
+        g.SetColor(color);
+        g.SetGridLineColor(line);
+        g.SetGridFixedLineColor(fixedLine);
+        g.SetVynGradientFrom(grad[0]);
+        g.SetVynGradientTo(grad[1]);
+        g.SetVynGradientMirrorFrom(grad[2]);
+        g.SetVynGradientMirrorTo(grad[3]);
+        g.SetVynGradientHoverFrom(hover[0]);
+        g.SetVynGradientHoverTo(hover[1]);
+        g.SetVynGradientHoverMirrorFrom(hover[2]);
+        g.SetVynGradientHoverMirrorTo(hover[3]);
+        g.SetVynGradientHoverBorder(hover[4]);
+        g.SetVynGradientDownFrom(hover[5]);
+        g.SetVynGradientDownTo(hover[6]);
+        g.SetVynGradientDownMirrorFrom(hover[7]);
+        g.SetVynGradientDownMirrorTo(hover[8]);
+        g.SetVynGradientDownBorder(hover[9]);
+        g.SetSelectionColor(sel[0]);
+        g.SetSelectionColorTo(sel[1]);
+        g.SetSelectionTextColor(sel[2]);
+        g.SetActiveCellColor(sel[3]);
+        g.SetActiveCellColorTo(sel[4]);
+        g.SetSelectionStyle(selStyle);
+        g.SetBorderStyle(border);
+    }
     // Gives the input focus to another control of the form.
     void FocusElsewhere()
     {

@@ -73,7 +73,7 @@ TEST_F(GridPaintTest, OneFixedCellPerLook)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.look));
-        grid->SetLook(c.look);
+        SetPaintLook(c.look);
         const QImage image = Paint();
         c.check(image, grid->CellRect(2, 0));
     }
@@ -81,7 +81,7 @@ TEST_F(GridPaintTest, OneFixedCellPerLook)
 
 TEST_F(GridPaintTest, ListViewHeaderWithAndWithoutThemes)
 {
-    grid->SetLook(TGridLook::glListView);
+    SetPaintLook(TGridLook::glListView);
     ClassicThemePainter classic;
     SetThemes(&classic);
     QImage image = Paint();
@@ -98,7 +98,7 @@ TEST_F(GridPaintTest, ListViewHeaderWithAndWithoutThemes)
 
 TEST_F(GridPaintTest, HoverPressedAndNoHover)
 {
-    grid->SetLook(TGridLook::glXP);
+    SetPaintLook(TGridLook::glXP);
     grid->FHoverFixed = TPoint(2, 0);
     // The frame's bottom line (the look's white lines cover its top and
     // left ones).
@@ -123,7 +123,7 @@ TEST_F(GridPaintTest, HoverPressedAndNoHover)
 
 TEST_F(GridPaintTest, FixedDropDownButtonSwapsItsHalves)
 {
-    grid->SetLook(TGridLook::glXP);
+    SetPaintLook(TGridLook::glXP);
     grid->SetHoverFixedCells(THoverFixedCells::hfAll);
     grid->ControlLook()->SetFixedDropDownButton(true);
     grid->FHoverFixed = TPoint(2, 0);
@@ -162,7 +162,7 @@ TEST_F(GridPaintTest, RowIndicatorShiftsOnlyTheCurrentRow)
     ind.Canvas().FillRect(TRect{0, 0, 9, 9});
     ind.Canvas().SetPixels(0, 0, clFuchsia);  // the key colour
     grid->SetRowIndicator(&ind);
-    grid->SetLook(TGridLook::glStandard);
+    SetPaintLook(TGridLook::glStandard);
     grid->SetCells(0, 2, "W");
     grid->SetCells(0, 3, "W");
     grid->SetRow(2);
@@ -184,7 +184,7 @@ TEST_F(GridPaintTest, RowIndicatorShiftsOnlyTheCurrentRow)
 
 TEST_F(GridPaintTest, ModifiedBarOnlyInColumnZeroOfModifiedRows)
 {
-    grid->SetLook(TGridLook::glStandard);
+    SetPaintLook(TGridLook::glStandard);
     grid->ShowModified()->SetEnabled(true);
     grid->ShowModified()->SetColor(0x00FFFF);
     grid->SetRowModified(3, true);
@@ -199,7 +199,7 @@ TEST_F(GridPaintTest, ModifiedBarOnlyInColumnZeroOfModifiedRows)
 
 TEST_F(GridPaintTest, FocusRectangleRules)
 {
-    grid->SetLook(TGridLook::glStandard);
+    SetPaintLook(TGridLook::glStandard);
     grid->SetShowSelection(false);
     grid->SetCol(2);
     grid->SetRow(3);
@@ -225,7 +225,7 @@ TEST_F(GridPaintTest, FocusRectangleRules)
 
 TEST_F(GridPaintTest, CellBordersWithPenWidths)
 {
-    grid->SetLook(TGridLook::glStandard);
+    SetPaintLook(TGridLook::glStandard);
     int width = 1;
     grid->OnGetCellBorder = [&](TObject*, int ARow, int ACol, TPen* Pen, TCellBorders& B) {
         if (ARow == 3 && ACol == 2) {
@@ -282,7 +282,7 @@ TEST_F(GridPaintTest, TiledBackgroundContinuesAcrossCells)
 
 TEST_F(GridPaintTest, GradientBackgroundJoinsAcrossCells)
 {
-    grid->SetLook(TGridLook::glStandard);
+    SetPaintLook(TGridLook::glStandard);
     grid->BackGround()->SetDisplay(TBackGroundDisplay::bdGradientHorz);
     grid->BackGround()->SetColor(clWhite);
     grid->BackGround()->SetColorTo(clBlack);
@@ -323,7 +323,7 @@ TEST_F(GridPaintTest, SizeLineTwiceRestoresThePixels)
 
 TEST_F(GridPaintTest, EllipsisOnlyWithEnhTextSize)
 {
-    grid->SetLook(TGridLook::glStandard);
+    SetPaintLook(TGridLook::glStandard);
     grid->SetWordWrap(false);
     const QString longText = "A text far too long for its cell";
     auto cell = [&](const QString& Text) {
@@ -343,7 +343,7 @@ TEST_F(GridPaintTest, EllipsisOnlyWithEnhTextSize)
 
 TEST_F(GridPaintTest, TwoLinesWithoutWrapShowTheFirst)
 {
-    grid->SetLook(TGridLook::glStandard);
+    SetPaintLook(TGridLook::glStandard);
     grid->SetWordWrap(false);
     grid->SetRowHeights(2, 40);
     grid->SetCells(2, 2, "First");
@@ -354,7 +354,7 @@ TEST_F(GridPaintTest, TwoLinesWithoutWrapShowTheFirst)
 
 TEST_F(GridPaintTest, LinksLoseTheirSchemeAndAreUnderlined)
 {
-    grid->SetLook(TGridLook::glStandard);
+    SetPaintLook(TGridLook::glStandard);
     grid->SetURLShow(true);
     grid->SetURLColor(0xC00000);
     grid->SetColWidths(2, 200);
@@ -395,7 +395,7 @@ TEST_F(GridPaintTest, LinksLoseTheirSchemeAndAreUnderlined)
 
 TEST_F(GridPaintTest, SortIndicatorPositions)
 {
-    grid->SetLook(TGridLook::glStandard);
+    SetPaintLook(TGridLook::glStandard);
     grid->SortSettings()->SetShow(true);
     grid->SortSettings()->SetColumn(2);
     grid->SortSettings()->SetRow(0);
@@ -434,7 +434,7 @@ TEST_F(GridPaintTest, SortIndicatorPositions)
 
 TEST_F(GridPaintTest, PasswordCellsMaskEveryCharacter)
 {
-    grid->SetLook(TGridLook::glStandard);
+    SetPaintLook(TGridLook::glStandard);
     grid->OnIsPasswordCell = [](TObject*, int, int ACol, bool& IsPassword) { IsPassword = ACol == 2; };
     auto cell = [&](const QString& Text) {
         grid->SetCells(2, 2, Text);
@@ -448,7 +448,7 @@ TEST_F(GridPaintTest, PasswordCellsMaskEveryCharacter)
 
 TEST_F(GridPaintTest, DataCheckBoxesForEveryStyle)
 {
-    grid->SetLook(TGridLook::glStandard);
+    SetPaintLook(TGridLook::glStandard);
     grid->SetOptions(grid->Options() + TGridOptions{goEditing});
     for (int r = 1; r <= 6; ++r)
         grid->AddCheckBox(2, r, false, true);
@@ -554,7 +554,7 @@ namespace {
 
 TEST_F(GridPaintTest, RatingShowsFullHalfAndEmptyStars)
 {
-    grid->SetLook(TGridLook::glStandard);
+    SetPaintLook(TGridLook::glStandard);
     grid->SetColWidths(2, 90);
     grid->AddRating(2, 2, 3, 0x00C0FF, 0xA0A0A0);
     grid->SetCells(2, 2, "1.5");
@@ -603,7 +603,7 @@ namespace {
 
 TEST_F(GridPaintTest, IndicatorsOfTextsThatAreNoNumbersPaintWithoutErrors)
 {
-    grid->SetLook(TGridLook::glStandard);
+    SetPaintLook(TGridLook::glStandard);
     grid->SetColWidths(2, 100);
     // A classic bar in system colours (their inverses taken on the RGB).
     grid->AddProgress(2, 1, clHighlight, clWindow);
@@ -637,7 +637,7 @@ namespace {
 
 TEST_F(GridPaintTest, ARaisingDrawEventCostsOnlyItsCellOnScreen)
 {
-    grid->SetLook(TGridLook::glStandard);
+    SetPaintLook(TGridLook::glStandard);
     grid->SetCells(3, 4, "after");
     grid->OnDrawCell = [](TObject*, int ACol, int ARow, TRect, TGridDrawState) {
         if (ACol == 2 && ARow == 2)

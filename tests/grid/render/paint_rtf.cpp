@@ -86,7 +86,7 @@ TEST(RTFReader, HostileTextsAreReadWhole)
 
 TEST_F(GridPaintTest, RichTextCellMeasuresAsItPaints)
 {
-    grid->SetLook(TGridLook::glStandard);
+    SetPaintLook(TGridLook::glStandard);
     grid->SetColWidths(2, 300);
     grid->SetRowHeights(2, 60);
     const QString rtf = "{\\rtf1\\ansi{\\colortbl ;\\red255\\green0\\blue0;}\\b Bold\\b0  and \\cf1 red\\cf0\\par "

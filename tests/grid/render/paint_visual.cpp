@@ -61,7 +61,7 @@ TEST(BlendColors, Table)
 
 TEST_F(GridPaintTest, PrecedenceOfTheLookSources)
 {
-    grid->SetLook(TGridLook::glStandard);
+    SetPaintLook(TGridLook::glStandard);
     // The grid's colour.
     EXPECT_EQ(VisualOf(*grid, 2, 3).Brush, TColor(clWhite));
     // A fixed cell: FixedColor and the fixed state.
@@ -69,7 +69,7 @@ TEST_F(GridPaintTest, PrecedenceOfTheLookSources)
     EXPECT_EQ(fixed.Brush, TColor(0xD0D0D0));
     EXPECT_TRUE(fixed.State.Contains(gdFixed));
     // Under a gradient look: the look's colours.
-    grid->SetLook(TGridLook::glXP);
+    SetPaintLook(TGridLook::glXP);
     const Look xp = VisualOf(*grid, 2, 0);
     EXPECT_EQ(xp.Brush, grid->VynGradientFrom());
     EXPECT_EQ(xp.ColorTo, grid->VynGradientTo());
@@ -111,7 +111,7 @@ TEST_F(GridPaintTest, PrecedenceOfTheLookSources)
 
 TEST_F(GridPaintTest, BandsCountFromTheFixedRows)
 {
-    grid->SetLook(TGridLook::glStandard);
+    SetPaintLook(TGridLook::glStandard);
     grid->Bands()->SetPrimaryColor(0x111111);
     grid->Bands()->SetSecondaryColor(0x222222);
     grid->Bands()->SetPrimaryLength(2);
