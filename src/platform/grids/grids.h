@@ -17,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/grids/gap_vector.h"
 #include "platform/grids/grid_base_types.h"
 #include "platform/gui/controls.h"
 #include "platform/gui/forms.h"
@@ -510,5 +511,7 @@ private:
     void CopyRow(int FromRow, int ToRow);
     void CellChanged(int ACol, int ARow);
 
-    std::vector<std::unique_ptr<TRowData>> rows_;
+    // Rows taken out one after another (hiding every other row) shift
+    // nothing behind them.
+    TGapVector<std::unique_ptr<TRowData>> rows_;
 };
