@@ -51,6 +51,14 @@ public:
         gapLen_ -= Count;
     }
 
+    // Count copies of Value before index At.
+    void insert(size_t At, size_t Count, const T& Value)
+    {
+        insert(At, Count);
+        for (size_t i = At; i < At + Count; ++i)
+            (*this)[i] = Value;
+    }
+
     // Drops the values [At, At + Count).
     void erase(size_t At, size_t Count)
     {
@@ -71,6 +79,7 @@ public:
     }
 
     void resize(size_t N) { Flat().resize(N); }
+    void resize(size_t N, const T& Value) { Flat().resize(N, Value); }
 
     void swap(std::vector<T>& Other)
     {

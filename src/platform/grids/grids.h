@@ -390,8 +390,9 @@ private:
     void CheckIndex(int ACol, int ARow) const;
     void InvalidateFeedback();
 
-    std::vector<int> colWidths_;
-    std::vector<int> rowHeights_;
+    // Rows (columns) taken out one after another shift nothing behind them.
+    TGapVector<int> colWidths_;
+    TGapVector<int> rowHeights_;
     std::vector<bool> tabStops_;
     int fixedCols_ = 1;
     int fixedRows_ = 1;
