@@ -21,6 +21,14 @@ String FilterEntryName(const String& E)
     return p < 0 ? E : E.left(p);
 }
 
+// Sets the colour unless the brush has it already (a change tells the
+// brush's owner, an equal colour does not).
+void KeepBrushColor(TBrush& B, TColor C)
+{
+    if (B.Color() != C)
+        B.SetColor(C);
+}
+
 String FilterEntryCondition(const String& E)
 {
     const qsizetype p = E.indexOf(u'=');
@@ -159,12 +167,12 @@ void TVynColumnGrid::DoGetCellColor(int ACol, int ARow, TGridDrawState AState, T
         ARow < RowCount() - FixedFooters()) {
         const TGridColumnItem* c = FColumns->Items(ACol);
         const bool header = ARow < FixedRows();
+        // Painting asks this for every cell: a brush or a font that is
+        // already the column's is left alone.
         if (c->Fixed())
-            ABrush->SetColor(FixedColor());
+            KeepBrushColor(*ABrush, FixedColor());
         else if (!header && !(c->ShowBands() && Bands()->Active()))
-            ABrush->SetColor(c->Color());
-        // Painting asks this for every cell: a font that is already the
-        // column's is left alone.
+            KeepBrushColor(*ABrush, c->Color());
         const TFont& f = header ? *c->HeaderFont() : *c->Font();
         if (!(*AFont == f))
             AFont->Assign(f);
@@ -344,11 +352,13 @@ String TVynColumnGrid::GetCheckFalse(int ACol, int ARow)
 
 TCellType TVynColumnGrid::GetCellType(int ACol, int ARow)
 {
+    // Only an empty cell of a data check-box column changes its kind: the
+    // cells of every other column take the string grid's answer straight
+    // away, and the cell's region is worked out only for such a column.
+    if (Destroying() || !IsColumnCell(ACol) || FColumns->Items(ACol)->Editor() != TEditorType::edDataCheckBox)
+        return TVynStringGrid::GetCellType(ACol, ARow);
     const TCellType t = TVynStringGrid::GetCellType(ACol, ARow);
-    if (t == TCellType::ctEmpty && !Destroying())
-        if (const TGridColumnItem* c = InnerColumn(ACol, ARow); c && c->Editor() == TEditorType::edDataCheckBox)
-            return TCellType::ctDataCheckBox;
-    return t;
+    return t == TCellType::ctEmpty && IsInnerDataCell(ACol, ARow) ? TCellType::ctDataCheckBox : t;
 }
 
 TCellGraphic* TVynColumnGrid::GetCellGraphic(int ACol, int ARow)

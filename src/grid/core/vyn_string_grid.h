@@ -829,6 +829,23 @@ public:
     // Takes the tags away again; entities are decoded only when no other
     // markup is left, so any plain text comes back as it was.
     void UnHilightInRect(const String& Tag, int Left, int Top, int Right, int Bottom);
+    // ---- checking cells with the cell checker (grid_check.cpp; RemoveTag in the look's file)
+    // Text without the tags <Tag> and </Tag> (any case); entities are
+    // decoded only when no other markup is left. A text without the tag
+    // comes back as it is.
+    static String RemoveTag(const String& Text, const String& Tag);
+    // True without a cell checker. Otherwise the text of the cell (real
+    // column) without its error marks is checked: with GotoCell the cell
+    // becomes current; with UseCorrect the checker corrects it and with
+    // UseMarkError the checker marks the (corrected) text; a changed text
+    // is written back. True when the check gave the unmarked text back.
+    // "Invalid cell" for a cell outside the grid.
+    bool CheckCell(int ACol, int ARow);
+    // True without a cell checker. Otherwise StartCheck, CheckCell on every
+    // cell of the rectangle row by row (all of them, whatever the result),
+    // StopCheck, and with GotoCell the former current cell becomes current
+    // again. True when every cell came back unchanged.
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
 
     // ---- cell graphics
     // A new graphic for the cell (the one it had is released); an empty

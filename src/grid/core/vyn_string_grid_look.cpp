@@ -355,22 +355,29 @@ void TVynStringGrid::HilightInRect(const String& HiText, const String& Tag, int 
         }
 }
 
-void TVynStringGrid::UnHilightInRect(const String& Tag, int Left, int Top, int Right, int Bottom)
+String TVynStringGrid::RemoveTag(const String& Text, const String& Tag)
 {
     const String open = OpenTag(Tag), close = CloseTag(Tag);
+    if (!Text.contains(open, Qt::CaseInsensitive) && !Text.contains(close, Qt::CaseInsensitive))
+        return Text;
+    String t = Text;
+    t.remove(open, Qt::CaseInsensitive);
+    t.remove(close, Qt::CaseInsensitive);
+    // A text with no other markup was a plain text, encoded when it was
+    // highlighted.
+    if (!IsHTMLText(t))
+        t = HTMLDecodeText(t, false);
+    return t;
+}
+
+void TVynStringGrid::UnHilightInRect(const String& Tag, int Left, int Top, int Right, int Bottom)
+{
     for (int r = Top; r <= Bottom; ++r)
         for (int c = Left; c <= Right; ++c) {
             if (!IsBaseCell(c, r))
                 continue;
-            String t = OnGetDisplText ? GetCellEx(c, r) : GetGridCell(c, r);
-            if (!t.contains(open, Qt::CaseInsensitive) && !t.contains(close, Qt::CaseInsensitive))
-                continue;
-            t.remove(open, Qt::CaseInsensitive);
-            t.remove(close, Qt::CaseInsensitive);
-            // A text with no other markup was a plain text, encoded when it
-            // was highlighted.
-            if (!IsHTMLText(t))
-                t = HTMLDecodeText(t, false);
-            SetCellEx(c, r, t);
+            const String t = OnGetDisplText ? GetCellEx(c, r) : GetGridCell(c, r);
+            if (const String u = RemoveTag(t, Tag); u != t)
+                SetCellEx(c, r, u);
         }
 }

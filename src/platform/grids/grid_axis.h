@@ -13,7 +13,7 @@ inline constexpr uintptr_t MoveTimerID = 1;
 inline constexpr unsigned MoveTimerInterval = 60;
 
 struct TCustomGrid::TAxis {
-    const std::vector<int>* Sizes = nullptr;
+    const TGapVector<int>* Sizes = nullptr;
     int Fixed = 0;     // fixed cells
     int First = 0;     // first scrollable cell shown (LeftCol / TopRow)
     int FixedGap = 0;  // line after a fixed cell

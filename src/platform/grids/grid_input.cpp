@@ -27,7 +27,7 @@ void TCustomGrid::KeyDown(Word& Key, TShiftState Shift)
     bool moveAnchor = !(Shift.Contains(ssShift) && options_.Contains(goRangeSelect));
     // One cell on, over hidden (size 0) cells; nowhere when only hidden
     // cells lie that way.
-    auto step = [](int& Pos, int Step, const std::vector<int>& Sizes, int Fixed, int Origin) {
+    auto step = [](int& Pos, int Step, const TGapVector<int>& Sizes, int Fixed, int Origin) {
         Pos = Origin + Step;
         while (Pos >= Fixed && Pos < int(Sizes.size()) && Sizes[size_t(Pos)] == 0)
             Pos += Step;
@@ -35,13 +35,13 @@ void TCustomGrid::KeyDown(Word& Key, TShiftState Shift)
             Pos = Origin;
     };
     // The first (last) cell that is not hidden; Origin when every one is.
-    auto firstShown = [](const std::vector<int>& Sizes, int Fixed, int Origin) {
+    auto firstShown = [](const TGapVector<int>& Sizes, int Fixed, int Origin) {
         for (int i = Fixed; i < int(Sizes.size()); ++i)
             if (Sizes[size_t(i)] != 0)
                 return i;
         return Origin;
     };
-    auto lastShown = [](const std::vector<int>& Sizes, int Fixed, int Origin) {
+    auto lastShown = [](const TGapVector<int>& Sizes, int Fixed, int Origin) {
         for (int i = int(Sizes.size()) - 1; i >= Fixed; --i)
             if (Sizes[size_t(i)] != 0)
                 return i;

@@ -45,7 +45,7 @@ void TCustomGrid::InsertRows(int At, int Count)
         throw EInvalidGridOperation(SIndexOutOfRange);
     if (Count == 0 || !BeginRowChange())
         return;
-    rowHeights_.insert(rowHeights_.begin() + At, size_t(Count), defaultRowHeight_);
+    rowHeights_.insert(size_t(At), size_t(Count), defaultRowHeight_);
     InsertRowData(At, Count);
     auto shift = [&](int& Y) {
         if (Y >= At)
@@ -68,7 +68,7 @@ void TCustomGrid::DeleteRows(int At, int Count)
     DropCells({0, At, std::max(colExtent_, ColCount()) - 1, At + Count - 1});
     if (!self)
         return;
-    rowHeights_.erase(rowHeights_.begin() + At, rowHeights_.begin() + At + Count);
+    rowHeights_.erase(size_t(At), size_t(Count));
     DeleteRowData(At, Count);
     const int newRows = rows - Count;
     if (fixedRows_ >= newRows)

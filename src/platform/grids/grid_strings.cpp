@@ -126,23 +126,22 @@ void TStringGrid::SetEditText(int ACol, int ARow, const String& Value)
 
 void TStringGrid::MoveColumnData(int FromIndex, int ToIndex)
 {
-    for (auto& row : rows_) {
-        if (!row)
-            continue;
-        MoveInRow(row->Texts, FromIndex, ToIndex);
-        MoveInRow(row->Objects, FromIndex, ToIndex);
-    }
+    rows_.ForEachSlot([&](std::unique_ptr<TRowData>& Row) {
+        if (!Row)
+            return;
+        MoveInRow(Row->Texts, FromIndex, ToIndex);
+        MoveInRow(Row->Objects, FromIndex, ToIndex);
+    });
 }
 
-void TStringGrid::MoveRowData(int FromIndex, int ToIndex) { MoveItem(rows_, FromIndex, ToIndex); }
+void TStringGrid::MoveRowData(int FromIndex, int ToIndex) { MoveItem(rows_.Flat(), FromIndex, ToIndex); }
 
 void TStringGrid::InsertRowData(int At, int Count)
 {
-    std::vector<std::unique_ptr<TRowData>> empty(static_cast<size_t>(Count));
-    rows_.insert(rows_.begin() + At, std::make_move_iterator(empty.begin()), std::make_move_iterator(empty.end()));
+    rows_.insert(size_t(At), size_t(Count));
 }
 
-void TStringGrid::DeleteRowData(int At, int Count) { rows_.erase(rows_.begin() + At, rows_.begin() + At + Count); }
+void TStringGrid::DeleteRowData(int At, int Count) { rows_.erase(size_t(At), size_t(Count)); }
 
 void TStringGrid::ExchangeRowData(int A, int B) { rows_[size_t(A)].swap(rows_[size_t(B)]); }
 
@@ -162,14 +161,14 @@ void TStringGrid::ResizeData(int NewColCount, int NewRowCount)
 
 void TStringGrid::ClearColumnData(int ACol)
 {
-    for (auto& row : rows_) {
-        if (!row)
-            continue;
-        if (ACol < int(row->Texts.size()))
-            row->Texts[size_t(ACol)] = String();
-        if (ACol < int(row->Objects.size()))
-            row->Objects[size_t(ACol)] = nullptr;
-    }
+    rows_.ForEachSlot([ACol](std::unique_ptr<TRowData>& Row) {
+        if (!Row)
+            return;
+        if (ACol < int(Row->Texts.size()))
+            Row->Texts[size_t(ACol)] = String();
+        if (ACol < int(Row->Objects.size()))
+            Row->Objects[size_t(ACol)] = nullptr;
+    });
 }
 
 void TStringGrid::CopyRow(int FromRow, int ToRow)

@@ -56,8 +56,8 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner)
         InsertNonClientControl(b);
         *bar = b;
     }
-    colWidths_.assign(5, defaultColWidth_);
-    rowHeights_.assign(5, defaultRowHeight_);
+    colWidths_.Flat().assign(5, defaultColWidth_);
+    rowHeights_.Flat().assign(5, defaultRowHeight_);
     tabStops_.assign(5, true);
     colExtent_ = 5;
     SetTabStop(true);
@@ -174,7 +174,7 @@ void TCustomGrid::SetDefaultColWidth(int Value)
 {
     Value = std::max(Value, 0);
     defaultColWidth_ = Value;
-    std::fill(colWidths_.begin(), colWidths_.end(), Value);
+    std::fill(colWidths_.Flat().begin(), colWidths_.Flat().end(), Value);
     LayoutChanged();
     ColWidthsChanged();
 }
@@ -183,7 +183,7 @@ void TCustomGrid::SetDefaultRowHeight(int Value)
 {
     Value = std::max(Value, 0);
     defaultRowHeight_ = Value;
-    std::fill(rowHeights_.begin(), rowHeights_.end(), Value);
+    std::fill(rowHeights_.Flat().begin(), rowHeights_.Flat().end(), Value);
     LayoutChanged();
     RowHeightsChanged();
 }
@@ -548,7 +548,7 @@ void TCustomGrid::MoveColumn(int FromIndex, int ToIndex)
     HideEdit(true);
     if (!self)
         return;
-    MoveItem(colWidths_, FromIndex, ToIndex);
+    MoveItem(colWidths_.Flat(), FromIndex, ToIndex);
     std::vector<bool> stops(tabStops_.begin(), tabStops_.end());
     MoveItem(stops, FromIndex, ToIndex);
     tabStops_ = stops;
@@ -571,7 +571,7 @@ void TCustomGrid::MoveRow(int FromIndex, int ToIndex)
     HideEdit(true);
     if (!self)
         return;
-    MoveItem(rowHeights_, FromIndex, ToIndex);
+    MoveItem(rowHeights_.Flat(), FromIndex, ToIndex);
     MoveRowData(FromIndex, ToIndex);
     current_.Y = std::max(MoveAdjust(current_.Y, FromIndex, ToIndex), fixedRows_);
     anchor_.Y = std::max(MoveAdjust(anchor_.Y, FromIndex, ToIndex), fixedRows_);
@@ -809,9 +809,9 @@ void TCustomGrid::ScaleColRowSizes(int M, int D)
 {
     defaultColWidth_ = MulDiv(defaultColWidth_, M, D);
     defaultRowHeight_ = MulDiv(defaultRowHeight_, M, D);
-    for (int& w : colWidths_)
+    for (int& w : colWidths_.Flat())
         w = std::max(0, MulDiv(w, M, D));
-    for (int& h : rowHeights_)
+    for (int& h : rowHeights_.Flat())
         h = std::max(0, MulDiv(h, M, D));
     TWeakRef<TCustomGrid> self(this);
     LayoutChanged();

@@ -17,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/grids/gap_vector.h"
 #include "platform/grids/grid_base_types.h"
 #include "platform/gui/controls.h"
 #include "platform/gui/forms.h"
@@ -389,8 +390,9 @@ private:
     void CheckIndex(int ACol, int ARow) const;
     void InvalidateFeedback();
 
-    std::vector<int> colWidths_;
-    std::vector<int> rowHeights_;
+    // Rows (columns) taken out one after another shift nothing behind them.
+    TGapVector<int> colWidths_;
+    TGapVector<int> rowHeights_;
     std::vector<bool> tabStops_;
     int fixedCols_ = 1;
     int fixedRows_ = 1;
@@ -510,5 +512,7 @@ private:
     void CopyRow(int FromRow, int ToRow);
     void CellChanged(int ACol, int ARow);
 
-    std::vector<std::unique_ptr<TRowData>> rows_;
+    // Rows taken out one after another (hiding every other row) shift
+    // nothing behind them.
+    TGapVector<std::unique_ptr<TRowData>> rows_;
 };
