@@ -1,8 +1,13 @@
 // Both editors with filled tables, painted whole (VYN_RENDER_DIR=<dir> keeps
 // the pictures for a developer to look at), with probes of what they show.
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QPainter>
+
 #include <cstdlib>
 
 #include "dialog_fixture.h"
+#include "grid/edit/grid_combo.h"
 
 namespace {
 
@@ -46,6 +51,33 @@ TEST_F(EtherCATDialogTest, BothEditorsRenderWithFilledTables)
         const TRect e = S()->CellRect(1, 3);
         EXPECT_EQ(image.pixel(dx + e.Left + 3, dy + e.Bottom - 4), Rgb(255, 216, 176));
         EXPECT_EQ(image.pixel(600, 20), QColor(Qt::white).rgb());
+
+        // The Type combo open on the UInt16 row, its list drawn where it shows.
+        S()->SetFocus();
+        S()->FocusCell(2, 4, true);
+        TestKit::TypeKey(nullptr, VK_F2);
+        TestKit::PumpPostedMessages();
+        TGridCombo* combo = S()->ComboEditor();
+        ASSERT_TRUE(combo->Visible());
+        EXPECT_EQ(combo->Text(), "UInt16");
+        combo->SetDroppedDown(true);
+        TestKit::PumpPostedMessages();
+        ASSERT_TRUE(combo->DroppedDown());
+        QWidget* popup = static_cast<QComboBox*>(combo->Widget())->view()->window();
+        QImage open = TestKit::RenderToImage(vars);
+        {
+            const QPoint at = popup->mapToGlobal(QPoint(0, 0)) - QPoint(f.X, f.Y);
+            QPainter p(&open);
+            p.drawPixmap(at, popup->grab());
+        }
+        Keep(open, "ethercat_variables_type_combo.png");
+        // The list drops below the cell with the ten types.
+        EXPECT_EQ(combo->Items().Count(), 10);
+        EXPECT_GE(popup->mapToGlobal(QPoint(0, 0)).y(), combo->ClientToScreen(TPoint(0, 0)).Y + combo->Height() - 2);
+        combo->SetDroppedDown(false);
+        TestKit::TypeKey(combo, VK_ESCAPE);
+        TestKit::PumpPostedMessages();
+        EXPECT_EQ(S()->Cells(2, 4), "UInt16");
         vars->SetModalResult(mrCancel);
     });
     vars->ShowModal();
