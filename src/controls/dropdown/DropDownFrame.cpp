@@ -125,27 +125,9 @@ void TVynCustomDropDown::UpdateLabelPos()
     TRect m = Rect(0, 0, 1000, 255);
     scratch.Canvas().DrawText(m, fLabel_->Caption(), DT_CALCRECT | DT_HIDEPREFIX);
     const int tw = m.Width();
-    const int L = Left(), T = Top(), W = Width(), H = Height();
-    const int lw = fLabel_->Width(), lh = fLabel_->Height(), mg = fLabelMargin_;
-    int top = T, left = L;
-    switch (fLabelPosition_) {
-    case lpLeftTop: top = T; left = L - tw - mg; break;
-    case lpLeftCenter: top = T + (H - lh) / 2; left = L - tw - mg; break;
-    case lpLeftBottom: top = T + H - lh; left = L - tw - mg; break;
-    case lpTopLeft: top = T - lh - mg; left = L; break;
-    case lpBottomLeft: top = T + H + mg; left = L; break;
-    case lpLeftTopLeft: top = T; left = L - mg; break;
-    case lpLeftCenterLeft: top = T + (H - lh) / 2; left = L - mg; break;
-    case lpLeftBottomLeft: top = T + H - lh; left = L - mg; break;
-    case lpTopCenter: top = T - lh - mg; left = L + (W - lw) / 2; break;
-    case lpBottomCenter: top = T + H + mg; left = L + (W - lw) / 2; break;
-    case lpRightTop: top = T; left = L + W + mg; break;
-    case lpRightCenter: top = T + (H - lh) / 2; left = L + W + mg; break;
-    case lpRighBottom: top = T + H - lh; left = L + W + mg; break;
-    case lpTopRight: top = T - lh - mg; left = L + W - lw; break;
-    case lpBottomRight: top = T + H + mg; left = L + W - lw; break;
-    }
-    fLabel_->SetBounds(left, top, lw, lh);
+    const TPoint at = LabelPlacement(fLabelPosition_, Rect(Left(), Top(), Left() + Width(), Top() + Height()), tw,
+                                     fLabel_->Width(), fLabel_->Height(), fLabelMargin_);
+    fLabel_->SetBounds(at.X, at.Y, fLabel_->Width(), fLabel_->Height());
     fLabel_->SetVisible(Visible());
 }
 

@@ -366,3 +366,29 @@ using TLabelPosition::lpLeftTop, TLabelPosition::lpLeftCenter, TLabelPosition::l
     TLabelPosition::lpLeftCenterLeft, TLabelPosition::lpLeftBottomLeft, TLabelPosition::lpTopCenter,
     TLabelPosition::lpBottomCenter, TLabelPosition::lpRightTop, TLabelPosition::lpRightCenter,
     TLabelPosition::lpRighBottom, TLabelPosition::lpTopRight, TLabelPosition::lpBottomRight;
+
+// Top-left corner of an attached label of LabelW x LabelH beside a control
+// at Control (its caption TextW wide on one line), Margin apart.
+inline TPoint LabelPlacement(TLabelPosition Position, const TRect& Control, int TextW, int LabelW, int LabelH,
+                             int Margin)
+{
+    const int L = Control.Left, T = Control.Top, W = Control.Width(), H = Control.Height();
+    switch (Position) {
+    case lpLeftTop: return TPoint(L - TextW - Margin, T);
+    case lpLeftCenter: return TPoint(L - TextW - Margin, T + (H - LabelH) / 2);
+    case lpLeftBottom: return TPoint(L - TextW - Margin, T + H - LabelH);
+    case lpTopLeft: return TPoint(L, T - LabelH - Margin);
+    case lpBottomLeft: return TPoint(L, T + H + Margin);
+    case lpLeftTopLeft: return TPoint(L - Margin, T);
+    case lpLeftCenterLeft: return TPoint(L - Margin, T + (H - LabelH) / 2);
+    case lpLeftBottomLeft: return TPoint(L - Margin, T + H - LabelH);
+    case lpTopCenter: return TPoint(L + (W - LabelW) / 2, T - LabelH - Margin);
+    case lpBottomCenter: return TPoint(L + (W - LabelW) / 2, T + H + Margin);
+    case lpRightTop: return TPoint(L + W + Margin, T);
+    case lpRightCenter: return TPoint(L + W + Margin, T + (H - LabelH) / 2);
+    case lpRighBottom: return TPoint(L + W + Margin, T + H - LabelH);
+    case lpTopRight: return TPoint(L + W - LabelW, T - LabelH - Margin);
+    case lpBottomRight: return TPoint(L + W - LabelW, T + H + Margin);
+    }
+    return TPoint(L, T);
+}

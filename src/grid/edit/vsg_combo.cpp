@@ -303,28 +303,9 @@ void TVsgCustomCombo::UpdateLabel()
     TRect m = Rect(0, 0, 1000, 255);
     scratch.Canvas().DrawText(m, FLabel->Caption(), DT_CALCRECT | DT_SINGLELINE | DT_HIDEPREFIX);
     const int w = m.Width();
-    const int L = Left(), T = Top(), W = Width(), H = Height();
-    const int lw = FLabel->Width(), lh = FLabel->Height(), mg = FLabelMargin;
-    int top = T, left = L;
-    switch (FLabelPosition) {
-    case lpLeftTop: top = T; left = L - w - mg; break;
-    case lpLeftCenter: top = T + (H - lh) / 2; left = L - w - mg; break;
-    case lpLeftBottom: top = T + H - lh; left = L - w - mg; break;
-    case lpTopLeft: top = T - lh - mg; left = L; break;
-    case lpBottomLeft: top = T + H + mg; left = L; break;
-    case lpLeftTopLeft: top = T; left = L - mg; break;
-    case lpLeftCenterLeft: top = T + (H - lh) / 2; left = L - mg; break;
-    case lpLeftBottomLeft: top = T + H - lh; left = L - mg; break;
-    case lpTopCenter: top = T - lh - mg; left = L + (W - lw) / 2; break;
-    case lpBottomCenter: top = T + H + mg; left = L + (W - lw) / 2; break;
-    case lpRightTop: top = T; left = L + W + mg; break;
-    case lpRightCenter: top = T + (H - lh) / 2; left = L + W + mg; break;
-    case lpRighBottom: top = T + H - lh; left = L + W + mg; break;
-    // The two positions other controls add: above or below, right-aligned.
-    case lpTopRight: top = T - lh - mg; left = L + W - lw; break;
-    case lpBottomRight: top = T + H + mg; left = L + W - lw; break;
-    }
-    FLabel->SetBounds(left, top, lw, lh);
+    const TPoint at = LabelPlacement(FLabelPosition, Rect(Left(), Top(), Left() + Width(), Top() + Height()), w,
+                                     FLabel->Width(), FLabel->Height(), FLabelMargin);
+    FLabel->SetBounds(at.X, at.Y, FLabel->Width(), FLabel->Height());
     FLabel->SetVisible(Visible());
 }
 
