@@ -119,7 +119,10 @@ bool TVynStringGrid::SelectCell(int ACol, int ARow)
             DoEditingDone(FEditDoneCell.X, FEditDoneCell.Y);
     }
 
-    // 13.
+    // 13. The selection listener hears of the cell that becomes current (a
+    // refused move makes none).
+    if (result && FISelect)
+        FISelect->CellSelected(ACol, ARow);
     if (FActiveCellShow) {
         RepaintActiveHeaders(oldCol, oldRow, ARow, ACol);
         if (oldSel.Left != oldCol && oldSel.Top != oldRow)

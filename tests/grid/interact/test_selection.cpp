@@ -33,6 +33,29 @@ TEST_F(SelectionTest, SelectRowsSpansTheDataColumnsWithoutEvents)
     EXPECT_TRUE(log.empty());
 }
 
+// The selection listener hears of every cell that the grid's select-cell
+// step makes current, and of none that a handler refuses; unregistered,
+// nothing.
+TEST_F(SelectionTest, TheSelectionListenerHearsOfEveryNewCurrentCell)
+{
+    struct Listener : TVynStringGrid::ISelectListener {
+        std::vector<std::pair<int, int>> heard;
+        void CellSelected(int ACol, int ARow) override { heard.emplace_back(ACol, ARow); }
+    } listener;
+    g->FocusCell(2, 3);
+    g->RegisterSelListener(&listener);
+    TestKit::TypeKey(g, VK_DOWN);
+    TestKit::TypeKey(g, VK_RIGHT);
+    g->OnSelectCell = [](TObject*, int C, int, bool& Can) { Can = C != 2; };
+    TestKit::TypeKey(g, VK_LEFT);
+    g->OnSelectCell = nullptr;
+    EXPECT_EQ(TPoint(g->Col(), g->Row()), TPoint(3, 4));
+    EXPECT_EQ(listener.heard, (std::vector<std::pair<int, int>>{{2, 4}, {3, 4}}));
+    g->UnRegisterSelListener(nullptr);
+    TestKit::TypeKey(g, VK_DOWN);
+    EXPECT_EQ(listener.heard.size(), 2u);
+}
+
 TEST_F(SelectionTest, DisjunctRowsKeepTheRangeAndAskFirst)
 {
     g->MouseActions()->SetDisjunctRowSelect(true);
