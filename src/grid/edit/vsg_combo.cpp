@@ -418,21 +418,7 @@ void TVsgCustomCombo::Paint(QPainter& Painter)
     DrawButton(c);
     // The list style's text (the edit field paints its own).
     if (Style() == csDropDownList) {
-        const TRect t = Rect(3, 2, Width() - FButtonWidth - 2, Height() - 2);
-        const bool highlight = Focused() && !DroppedDown();
-        if (highlight) {
-            c.Brush().SetColor(clHighlight);
-            c.FillRect(t);
-            c.Font().SetColor(clHighlightText);
-        } else if (!Enabled()) {
-            c.Font().SetColor(clGrayText);
-        }
-        c.Brush().SetStyle(bsClear);
-        TRect tr = t;
-        tr.Left += 2;
-        c.DrawText(tr, Text(), DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-        if (highlight)
-            c.DrawFocusRect(t);
+        DrawListText(c, Rect(3, 2, Width() - FButtonWidth - 2, Height() - 2), Focused() && !DroppedDown());
     }
     DrawBorder(c);
     c.SetPainter(nullptr);

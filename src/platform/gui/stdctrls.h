@@ -391,6 +391,9 @@ public:
     TNotifyEvent OnCloseUp;
 
 protected:
+    // The list style's text in T: highlighted with a focus frame when Highlight,
+    // grey when disabled.
+    void DrawListText(TCanvas& C, const TRect& T, bool Highlight);
     virtual void Change();
     // The user chose an item: OnClick, then OnSelect (OnChange when
     // OnSelect is not set).

@@ -143,21 +143,7 @@ void TComboBox::PaintClosed(QPainter& Painter)
                          DFCS_SCROLLCOMBOBOX | (Enabled() ? 0 : DFCS_INACTIVE) | (dropped ? DFCS_PUSHED : 0));
     }
     if (!Editable()) {
-        TRect t = Rect(r.Left + 1, r.Top + 1, b.Left - 1, r.Bottom - 1);
-        const bool highlight = Focused() && !dropped;
-        if (highlight) {
-            c.Brush().SetColor(clHighlight);
-            c.FillRect(t);
-            c.Font().SetColor(clHighlightText);
-        } else if (!Enabled()) {
-            c.Font().SetColor(clGrayText);
-        }
-        c.Brush().SetStyle(bsClear);
-        TRect tr = t;
-        tr.Left += 2;
-        c.DrawText(tr, Text(), DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-        if (highlight)
-            c.DrawFocusRect(t);
+        DrawListText(c, Rect(r.Left + 1, r.Top + 1, b.Left - 1, r.Bottom - 1), Focused() && !dropped);
     }
     c.SetPainter(nullptr);
 }
@@ -462,4 +448,21 @@ bool TComboBox::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
         return false;
     UserChoose(std::max(0, itemIndex_ - 1));
     return true;
+}
+
+void TComboBox::DrawListText(TCanvas& C, const TRect& T, bool Highlight)
+{
+    if (Highlight) {
+        C.Brush().SetColor(clHighlight);
+        C.FillRect(T);
+        C.Font().SetColor(clHighlightText);
+    } else if (!Enabled()) {
+        C.Font().SetColor(clGrayText);
+    }
+    C.Brush().SetStyle(bsClear);
+    TRect tr = T;
+    tr.Left += 2;
+    C.DrawText(tr, Text(), DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if (Highlight)
+        C.DrawFocusRect(T);
 }
