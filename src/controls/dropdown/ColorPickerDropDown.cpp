@@ -252,7 +252,7 @@ void TVynColorPickerDropDown::SetUpSelector()
     s.SetItemAppearance(*fItemAppearance_);
     s.UpdateSelectorPanel();
     s.SetItemIndex(fItemIndex_);
-    s.OnItemSelect = [this](TObject*) { SelectorItemSelect(); };
+    s.OnItemSelect = [this](TObject*) { TakeSelectorPick([this](int i) { SetItemIndex(i); }); };
     s.SetShowHint(ShowHint());
 }
 
@@ -414,16 +414,6 @@ void TVynColorPickerDropDown::DoDropDownDestroy()
     fColorCubePanel_ = nullptr;
     fSpectrumPanel_ = nullptr;
     fColorSelector_ = nullptr;
-}
-
-void TVynColorPickerDropDown::SelectorItemSelect()
-{
-    if (!fItemSelector_)
-        return;
-    TWeakRef<TVynColorPickerDropDown> self(this);
-    SetItemIndex(fItemSelector_->ItemIndex());
-    if (self && !fInternalCall_)
-        ClosePopupAfterPick(*this);
 }
 
 void TVynColorPickerDropDown::PaletteSelect()

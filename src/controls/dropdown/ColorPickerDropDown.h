@@ -133,7 +133,6 @@ private:
     void PrepareStyle(TColorSelectionStyle Style);
     void HideOthers(TControl* Keep);
     TWinControl* StyleControl() const;
-    void SelectorItemSelect();
     void PaletteSelect();
     void PanelSelect(TColor Color);
     void WheelStep(bool Down);

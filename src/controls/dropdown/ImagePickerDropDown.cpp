@@ -147,7 +147,7 @@ void TVynImagePickerDropDown::SetUpSelector()
     s.Items().EndUpdate();
     s.UpdateSelectorPanel();
     s.SetItemIndex(fItemIndex_);
-    s.OnItemSelect = [this](TObject*) { SelectorItemSelect(); };
+    s.OnItemSelect = [this](TObject*) { TakeSelectorPick([this](int i) { SetItemIndex(i); }); };
     s.SetShowHint(ShowHint());
 }
 
@@ -165,16 +165,6 @@ void TVynImagePickerDropDown::DoBeforeDropDown()
     else
         fItemSelector_->OnDrawItem = nullptr;
     fOldItemIndex_ = fItemIndex_;
-}
-
-void TVynImagePickerDropDown::SelectorItemSelect()
-{
-    if (!fItemSelector_)
-        return;
-    TWeakRef<TVynImagePickerDropDown> self(this);
-    SetItemIndex(fItemSelector_->ItemIndex());
-    if (self && !fInternalCall_)
-        ClosePopupAfterPick(*this);
 }
 
 void TVynImagePickerDropDown::UpdateDropDownSize()

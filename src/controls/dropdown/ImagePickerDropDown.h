@@ -89,7 +89,6 @@ protected:
 private:
     void SetUpSelector();
     void step(TSelectStep Step);
-    void SelectorItemSelect();
     void WheelStep(bool Down);
     TSelectorListKeys ListKeys();
     void DrawSelectedImage(TCanvas& Canvas);

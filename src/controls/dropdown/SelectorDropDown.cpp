@@ -213,6 +213,16 @@ void TVynSelectorPicker::SetSelectionColorStyle(TSelectionColorStyle AStyle)
         fItemSelector_->ItemAppearance().SetColorStyle(AStyle);
 }
 
+void TVynSelectorPicker::TakeSelectorPick(const std::function<void(int)>& SetIndex)
+{
+    if (!fItemSelector_)
+        return;
+    TWeakRef<TVynSelectorPicker> self(this);
+    SetIndex(fItemSelector_->ItemIndex());
+    if (self && !fInternalCall_)
+        ClosePopupAfterPick(*this);
+}
+
 void TVynSelectorPicker::Internal(const std::function<void()>& Call)
 {
     struct Restore {

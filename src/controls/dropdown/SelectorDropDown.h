@@ -119,6 +119,9 @@ protected:
     // Runs Call with the internal-call flag set; the flag comes back on
     // every path.
     void Internal(const std::function<void()>& Call);
+    // The hosted selector picked an item: the picker takes its index through
+    // SetIndex and closes, unless the pick was the picker's own.
+    void TakeSelectorPick(const std::function<void(int)>& SetIndex);
 
     TVynCustomItemSelector* fItemSelector_ = nullptr;
     bool fInternalCall_ = false;
