@@ -46,6 +46,10 @@ class TFilter;
 class TFilterDropDown;
 class TDropList;
 class TDropCheckList;
+class TFilterData;
+class TFilterPopup;
+class TPopupForm;
+class TCompiledFilter;
 class TPrintSettings;
 class THTMLSettings;
 class TDragDropSettings;
@@ -1411,6 +1415,7 @@ private:
 protected:
 
 #include "grid/interact/vyn_string_grid_interact.inc"
+#include "grid/data/vyn_string_grid_filter.inc"
 };
 
 // Shown over links of the grid.

@@ -89,9 +89,7 @@ int TVynStringGrid::GetNodeLevel(int ARow)
 
 int TVynStringGrid::GetNodeSpanType(int) { return 1; }
 bool TVynStringGrid::GetNodeState(int) { return false; }
-bool TVynStringGrid::IsFilterRow(int) { return false; }
 bool TVynStringGrid::GetTreeLook(TColor&, bool&) { return false; }
-bool TVynStringGrid::HasColumnFilter(int) { return false; }
 
 bool TVynStringGrid::IsRotated(int ACol, int ARow, int& AAngle)
 {
