@@ -105,10 +105,10 @@ void TCheckListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State
     TRect b(Rect.Left + 2, Rect.Top + (Rect.Bottom - Rect.Top - box) / 2, 0, 0);
     b.Right = b.Left + box;
     b.Bottom = b.Top + box;
-    c.FillRect(TRect(Rect.Left, Rect.Top, b.Right + 4, Rect.Bottom));
+    c.FillRect(TRect(Rect.Left, Rect.Top, Rect.Left + CheckWidth(), Rect.Bottom));
     DrawFrameControl(c, b, DFC_BUTTON, DFCS_BUTTONCHECK | (Checked(Index) ? DFCS_CHECKED : 0));
     TRect t = Rect;
-    t.Left = b.Right + 4;
+    t.Left = Rect.Left + CheckWidth();
     TListBox::DrawItem(Index, t, State);
 }
 

@@ -110,6 +110,8 @@ public:
     bool Checked(int Index) const;
     void SetChecked(int Index, bool Value);
     void ClearChecks() { FChecked.clear(); }
+    // The room the box takes before the text.
+    int CheckWidth() const { return 19; }
     TNotifyEvent OnClickCheck;
 
 protected:

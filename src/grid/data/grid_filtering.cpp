@@ -325,7 +325,7 @@ bool TVynStringGrid::ShowFilterDropDown(int ACol)
             for (int k = 0; k < FFilter->Count(); ++k)
                 if (FFilter->Items(k)->Column() == ACol && FFilter->Items(k)->Condition() == QuotedWithBlank(name))
                     FDropCheckList->SetChecked(i, true);
-        widest = std::max(widest, measure.TextWidth(name) + 8);
+        widest = std::max(widest, measure.TextWidth(name) + 8 + (FFilterDropDownCheck ? FDropCheckList->CheckWidth() : 0));
     }
     if (!FFilterDropDownCheck && list->Items().Count() > 0)
         list->SetItemIndex(0);
