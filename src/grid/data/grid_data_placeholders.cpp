@@ -3,9 +3,6 @@
 // (docs/GRID.md).
 #include "grid/core/vyn_string_grid.h"
 
-void TVynStringGrid::ExpandAll() {}
-int TVynStringGrid::GetExpandHeight(int, int ARow, bool) { return RowHeights(ARow); }
-
 void TVynStringGrid::SearchEditChange(TObject*) {}
 void TVynStringGrid::SearchFindPrevious(TObject*) {}
 void TVynStringGrid::SearchFindNext(TObject*) {}

@@ -72,8 +72,9 @@ TEST(FilterDropDownPicture, OpenCheckListIsPaintedWithItsTicks)
     EXPECT_EQ(g->RowCount(), 4);  // the header, "apple" twice and "a b"
 
     QScreen* screen = QGuiApplication::primaryScreen();
-    if (QGuiApplication::platformName() != QStringLiteral("offscreen") && screen)
+    if (QGuiApplication::platformName() != QStringLiteral("offscreen") && screen) {
         EXPECT_TRUE(screen->grabWindow(0).save(shots + QStringLiteral("/filter_dropdown_screen.png")));
+    }
     g->FilterPopup()->PopupDeactivate(nullptr);
     EXPECT_EQ(g->FilterColumn(), -1);
     delete form;
