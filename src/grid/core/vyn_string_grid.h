@@ -345,7 +345,9 @@ public:
     VYN_SETTING(int, MaxRowHeight)
     VYN_SETTING(int, MinColWidth)
     VYN_SETTING(int, MaxColWidth)
-    VYN_SETTING(int, GroupColumn)
+    int GroupColumn() const { return FGroupColumn; }
+    // -1 ungroups, a value above 0 groups by that column, others do nothing.
+    void SetGroupColumn(int Value);
     VYN_SETTING(int, ZoomFactor)
     VYN_SETTING(int, PreviewPage)
     VYN_SETTING(int, PrintPageTo)

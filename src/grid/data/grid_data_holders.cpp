@@ -8,6 +8,15 @@ void TGrouping::Assign(const TPersistent& Source)
         FShowGroupCount = s->FShowGroupCount;
         FSummaryLine = s->FSummaryLine;
         FAutoCheckGroup = s->FAutoCheckGroup;
+        FAutoSelectGroup = s->FAutoSelectGroup;
+        FMergeHeader = s->FMergeHeader;
+        FMergeSummary = s->FMergeSummary;
+        FHeaderColor = s->FHeaderColor;
+        FHeaderColorTo = s->FHeaderColorTo;
+        FHeaderTextColor = s->FHeaderTextColor;
+        FSummaryColor = s->FSummaryColor;
+        FSummaryColorTo = s->FSummaryColorTo;
+        FSummaryTextColor = s->FSummaryTextColor;
     }
 }
 

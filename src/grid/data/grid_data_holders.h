@@ -175,6 +175,21 @@ private:
 
 class TGrouping : public TPersistent {
 public:
+    // The looks of header and summary rows (grid_grouping.cpp).
+#define VYN_GROUPING(T, N)                  \
+    T N() const { return F##N; }            \
+    void Set##N(T Value) { F##N = Value; }
+    VYN_GROUPING(bool, MergeHeader)
+    VYN_GROUPING(bool, MergeSummary)
+    VYN_GROUPING(bool, Summary)
+    VYN_GROUPING(bool, AutoSelectGroup)
+    VYN_GROUPING(TColor, HeaderColor)
+    VYN_GROUPING(TColor, HeaderColorTo)
+    VYN_GROUPING(TColor, HeaderTextColor)
+    VYN_GROUPING(TColor, SummaryColor)
+    VYN_GROUPING(TColor, SummaryColorTo)
+    VYN_GROUPING(TColor, SummaryTextColor)
+#undef VYN_GROUPING
     bool HeaderUnderline() const { return FHeaderUnderline; }
     void SetHeaderUnderline(bool Value) { FHeaderUnderline = Value; }
     TColor HeaderLineColor() const { return FHeaderLineColor; }
@@ -207,4 +222,7 @@ private:
     bool FShowGroupCount = false;
     String FGroupCountFormat;
     bool FAutoCheckGroup = false;
+    bool FMergeHeader = false, FMergeSummary = false, FSummary = false, FAutoSelectGroup = false;
+    TColor FHeaderColor = clNone, FHeaderColorTo = clNone, FHeaderTextColor = clNone, FSummaryColor = clNone,
+           FSummaryColorTo = clNone, FSummaryTextColor = clNone;
 };

@@ -9,7 +9,3 @@ void TVynStringGrid::SearchFindNext(TObject*) {}
 void TVynStringGrid::SearchFooterCloseClick(TObject*) {}
 void TVynStringGrid::SearchHighlightClick(TObject*) {}
 
-// Grouping: no column changes yet; the column grid follows whatever number
-// of columns these leave.
-void TVynStringGrid::Group(int) {}
-void TVynStringGrid::UnGroup() {}
