@@ -40,12 +40,17 @@ class THTMLHintWindow;
 class TFooterPanel;
 class TFloatingFooter;
 class TSortSettings;
+enum class TSortDirection;
 class TCellNode;
 class TGrouping;
 class TFilter;
 class TFilterDropDown;
 class TDropList;
 class TDropCheckList;
+class TFilterData;
+class TFilterPopup;
+class TPopupForm;
+class TCompiledFilter;
 class TPrintSettings;
 class THTMLSettings;
 class TDragDropSettings;
@@ -340,7 +345,9 @@ public:
     VYN_SETTING(int, MaxRowHeight)
     VYN_SETTING(int, MinColWidth)
     VYN_SETTING(int, MaxColWidth)
-    VYN_SETTING(int, GroupColumn)
+    int GroupColumn() const { return FGroupColumn; }
+    // -1 ungroups, a value above 0 groups by that column, others do nothing.
+    void SetGroupColumn(int Value);
     VYN_SETTING(int, ZoomFactor)
     VYN_SETTING(int, PreviewPage)
     VYN_SETTING(int, PrintPageTo)
@@ -1411,6 +1418,8 @@ private:
 protected:
 
 #include "grid/interact/vyn_string_grid_interact.inc"
+#include "grid/data/vyn_string_grid_sort.inc"
+#include "grid/data/vyn_string_grid_filter.inc"
 };
 
 // Shown over links of the grid.

@@ -1,24 +1,5 @@
 #include "grid/data/grid_data_holders.h"
 
-void TSortSettings::Assign(const TPersistent& Source)
-{
-    if (const auto* s = dynamic_cast<const TSortSettings*>(&Source)) {
-        FShow = s->FShow;
-        FColumn = s->FColumn;
-        FRow = s->FRow;
-        FHeaderColor = s->FHeaderColor;
-        FHeaderColorTo = s->FHeaderColorTo;
-        FHeaderMirrorColor = s->FHeaderMirrorColor;
-        FHeaderMirrorColorTo = s->FHeaderMirrorColorTo;
-    }
-}
-
-void TCellNode::Assign(const TPersistent& Source)
-{
-    if (const auto* s = dynamic_cast<const TCellNode*>(&Source))
-        FNodeIndent = s->FNodeIndent;
-}
-
 void TGrouping::Assign(const TPersistent& Source)
 {
     if (const auto* s = dynamic_cast<const TGrouping*>(&Source)) {
@@ -27,8 +8,15 @@ void TGrouping::Assign(const TPersistent& Source)
         FShowGroupCount = s->FShowGroupCount;
         FSummaryLine = s->FSummaryLine;
         FAutoCheckGroup = s->FAutoCheckGroup;
+        FAutoSelectGroup = s->FAutoSelectGroup;
+        FMergeHeader = s->FMergeHeader;
+        FMergeSummary = s->FMergeSummary;
+        FHeaderColor = s->FHeaderColor;
+        FHeaderColorTo = s->FHeaderColorTo;
+        FHeaderTextColor = s->FHeaderTextColor;
+        FSummaryColor = s->FSummaryColor;
+        FSummaryColorTo = s->FSummaryColorTo;
+        FSummaryTextColor = s->FSummaryTextColor;
     }
 }
 
-void TFilter::Assign(const TPersistent&) {}
-void TFilterDropDown::Assign(const TPersistent&) {}

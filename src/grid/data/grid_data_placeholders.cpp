@@ -3,16 +3,9 @@
 // (docs/GRID.md).
 #include "grid/core/vyn_string_grid.h"
 
-void TVynStringGrid::ExpandAll() {}
-int TVynStringGrid::GetExpandHeight(int, int ARow, bool) { return RowHeights(ARow); }
-
 void TVynStringGrid::SearchEditChange(TObject*) {}
 void TVynStringGrid::SearchFindPrevious(TObject*) {}
 void TVynStringGrid::SearchFindNext(TObject*) {}
 void TVynStringGrid::SearchFooterCloseClick(TObject*) {}
 void TVynStringGrid::SearchHighlightClick(TObject*) {}
 
-// Grouping: no column changes yet; the column grid follows whatever number
-// of columns these leave.
-void TVynStringGrid::Group(int) {}
-void TVynStringGrid::UnGroup() {}

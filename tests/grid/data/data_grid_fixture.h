@@ -12,6 +12,7 @@ public:
     using TVynStringGrid::TVynStringGrid;
     using TVynStringGrid::FEnabledRows;
     using TVynStringGrid::FFilterLevel;
+    using TVynStringGrid::FGroupColumn;
     using TVynStringGrid::FindGridItem;
     using TVynStringGrid::FMaxRowCount;
     using TVynStringGrid::FModifiedRows;

@@ -82,10 +82,10 @@ TEST_F(CalcTest, NodeSummaryAndMergedRowsCountOnlyInAGroupedGrid)
     MarkRow(4, TCellType::ctSummary);
     EXPECT_TRUE(g.IsNode(2));
     EXPECT_TRUE(g.IsSummary(4));
-    g.SetGroupColumn(-1);
+    g.FGroupColumn = -1;  // the grouped mark alone, no rows rebuilt
     EXPECT_EQ(g.ColumnSum(1, -1, -1), 36);
     EXPECT_EQ(g.ColumnMax(1, -1, -1), 20);
-    g.SetGroupColumn(1);
+    g.FGroupColumn = 1;  // the grouped mark alone, no rows rebuilt
     EXPECT_EQ(g.ColumnSum(1, -1, -1), 6);
     EXPECT_EQ(g.ColumnAvg(1, -1, -1), 2);
     EXPECT_EQ(g.ColumnMax(1, -1, -1), 3);
@@ -94,7 +94,7 @@ TEST_F(CalcTest, NodeSummaryAndMergedRowsCountOnlyInAGroupedGrid)
     g.SetCells(1, 1, "x");
     EXPECT_EQ(g.ColumnMin(1, 2, 5), 2);
     // A cell covered by a merge does not count.
-    g.SetGroupColumn(-1);
+    g.FGroupColumn = -1;  // the grouped mark alone, no rows rebuilt
     g.MergeCells(1, 2, 1, 2);
     EXPECT_EQ(g.ColumnSum(1, -1, -1), 0 + 10 + 20 + 3);
 }
@@ -121,9 +121,9 @@ TEST_F(CalcTest, RealRowsWithHiddenRows)
     EXPECT_DOUBLE_EQ(g.ColumnAvg(1, 1, 10), 5.5);
     // A hidden row always counts; a shown node row of a grouped grid not.
     MarkRow(2, TCellType::ctNode);  // display row 2 = real row 2
-    g.SetGroupColumn(1);
+    g.FGroupColumn = 1;  // the grouped mark alone, no rows rebuilt
     EXPECT_EQ(g.ColumnSum(1, 1, 10), 53);
-    g.SetGroupColumn(-1);
+    g.FGroupColumn = -1;  // the grouped mark alone, no rows rebuilt
     // The progress hook: start, one per counted row, end.
     struct TProbe : TDataGrid {
         using TDataGrid::TDataGrid;
