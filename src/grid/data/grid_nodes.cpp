@@ -12,23 +12,6 @@
 #include "platform/gui/bitmap.h"
 #include "platform/gui/input_state.h"
 
-namespace {
-
-// BeginUpdate .. EndUpdate over a composite operation (given back on every
-// path).
-class TUpdateBracket {
-public:
-    explicit TUpdateBracket(TVynStringGrid& G) : g_(G) { g_.BeginUpdate(); }
-    ~TUpdateBracket() { g_.EndUpdate(); }
-    TUpdateBracket(const TUpdateBracket&) = delete;
-    TUpdateBracket& operator=(const TUpdateBracket&) = delete;
-
-private:
-    TVynStringGrid& g_;
-};
-
-}  // namespace
-
 // ---- TCellNode ----------------------------------------------------------------------------------
 
 TCellNode::TCellNode(TVynStringGrid* AGrid) : FGrid(AGrid), FExpandGlyph(new TBitmap()), FContractGlyph(new TBitmap())
@@ -335,7 +318,7 @@ void TVynStringGrid::ExpandNode(int ARow)
     if (FCellNode->ExpandOne() && NodeAtReal(ARow)) {
         // Every other expanded node is contracted first (real rows do not
         // move when rows are hidden).
-        TUpdateBracket lock(*this);
+        TRowsScope lock(*this);
         for (int d = FixedRows(); d <= NodeRowLimit(); ++d) {
             const TCellGraphic* g = NodeAt(d);
             const int x = DisplToRealRow(d);
@@ -403,7 +386,7 @@ void TVynStringGrid::ExpandAll()
     }
     // With ExpandOne each node expanded contracts the others: the last
     // node reached stays expanded.
-    TUpdateBracket lock(*this);
+    TRowsScope lock(*this);
     for (int d = FixedRows(); d < RowCount(); ++d)
         if (NodeAt(d))
             ExpandNode(DisplToRealRow(d));
@@ -413,7 +396,7 @@ void TVynStringGrid::ContractAll()
 {
     if (FNodeCount == 0)
         return;
-    TUpdateBracket lock(*this);
+    TRowsScope lock(*this);
     ExpandEveryNode();
     const int limit = NodeRowLimit();
     std::vector<int> rows;
@@ -466,7 +449,7 @@ void TVynStringGrid::InsertChildRow(int ARow, int InsertAt)
     const int d = RealToDisplRow(ARow);
     if (d < 0 || d >= RowCount())
         return;
-    TUpdateBracket lock(*this);
+    TRowsScope lock(*this);
     int p = GetParentRow(d);
     int level = 0;
     if (p >= 0) {
@@ -516,7 +499,7 @@ void TVynStringGrid::RemoveChildRow(int ARow)
     const int d = RealToDisplRow(ARow);
     if (d < 0 || d >= RowCount())
         return;
-    TUpdateBracket lock(*this);
+    TRowsScope lock(*this);
     int p = GetParentRow(d);
     if (p >= 0 && p != d) {
         const int level = GetNodeLevel(p);

@@ -26,27 +26,6 @@
 
 namespace {
 
-// The cursor and the update bracket of a run, given back on every path.
-class TSortBracket {
-public:
-    explicit TSortBracket(TVynStringGrid& G) : g_(G), cursor_(Screen.Cursor())
-    {
-        Screen.SetCursor(crHourGlass);
-        g_.BeginUpdate();
-    }
-    ~TSortBracket()
-    {
-        g_.EndUpdate();
-        Screen.SetCursor(cursor_);
-    }
-    TSortBracket(const TSortBracket&) = delete;
-    TSortBracket& operator=(const TSortBracket&) = delete;
-
-private:
-    TVynStringGrid& g_;
-    TCursor cursor_;
-};
-
 int Sign(int V) { return V < 0 ? -1 : V > 0 ? 1 : 0; }
 
 }  // namespace
@@ -334,7 +313,7 @@ void TVynStringGrid::RunSort(int SortCol, bool Indexed, bool Group, bool Houseke
 {
     if (Housekeeping && FSortRowXRef->Count() != RowCount())
         InitSortXRef();
-    TSortBracket bracket(*this);
+    TRowsScope bracket(*this);  // the cursor and one update bracket
     const int oldRow = Row(), oldTop = TopRow();
     SortRow = oldRow;
     const int first = FixedRows(), last = NodeRowLimit();
@@ -362,7 +341,7 @@ void TVynStringGrid::RunSort(int SortCol, bool Indexed, bool Group, bool Houseke
             bottom = std::max(bottom, to);
         }
     }
-    ApplyRowOrder(order, FSortSettings->SingleColumn(), SortCol, Housekeeping);
+    ApplyRowOrder(order, FSortSettings->SingleColumn() && SortCol >= 0, SortCol, Housekeeping);
     const bool follow = Housekeeping && FNavigation->MoveRowOnSort() &&
                         (Indexed || !FMouseActions->DisjunctRowSelect());
     if (!follow && Row() != oldRow && oldRow < RowCount())
@@ -421,7 +400,7 @@ void TVynStringGrid::QUnSort()
     for (int i = 0; i < n; ++i)
         order[size_t(i)] = i;
     StableMergeSort(order, [&x](int A, int B) { return x[size_t(A)] < x[size_t(B)]; });
-    TSortBracket bracket(*this);
+    TRowsScope bracket(*this);  // the cursor and one update bracket
     const int oldRow = Row();
     ApplyRowOrder(order, false, -1, true);
     for (int i = 0; i < n; ++i)
@@ -448,6 +427,8 @@ void TVynStringGrid::SortByColumn(int Col)
 
 void TVynStringGrid::QuickSort(int SortCol, int Left, int Right)
 {
+    if (SortCol < 0 || SortCol >= TotalColCount())
+        return;
     SortDir = FSortSettings->Direction() == TSortDirection::sdAscending ? 1 : -1;
     const int oldRow = Row();
     ApplyRowOrder(SortedOrder(SortCol, Left, Right, false), FSortSettings->SingleColumn(), SortCol, false);

@@ -291,6 +291,21 @@ TEST_F(SortTest, UnSortGivesBackTheOrderBeforeTheFirstSort)
     EXPECT_EQ(g.Cells(0, 1), "keep");
 }
 
+TEST_F(SortTest, SingleColumnMovesOnlyItsCellsAndQuickSortARange)
+{
+    Load({"c", "a", "b"});
+    g.SortSettings()->SetSingleColumn(true);
+    g.Sort(1, TSortDirection::sdAscending);
+    EXPECT_EQ(Texts(), (V{"a", "b", "c"}));
+    EXPECT_EQ(Texts(2), (V{"0", "1", "2"}));
+    g.SortSettings()->SetSingleColumn(false);
+    Load({"d", "c", "b", "a"});
+    g.QuickSort(1, 2, 3);
+    EXPECT_EQ(Texts(), (V{"d", "b", "c", "a"}));
+    g.QuickSort(-1, 1, 4);
+    EXPECT_EQ(Texts(), (V{"d", "b", "c", "a"}));
+}
+
 TEST_F(SortTest, NormalCellsOnlyKeepsColumnZero)
 {
     Load({"c", "a", "b"});
