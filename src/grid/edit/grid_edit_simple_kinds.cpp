@@ -148,7 +148,8 @@ bool TVynStringGrid::ShowSimpleEditControl(int ACol, int ARow, const TRect& R, T
     const int H = R.Bottom - R.Top - 1;
     TWeakRef<TVynStringGrid> self(this);
     const String text = GetEditText(ACol, ARow);
-    FDateFallback = false;
+    bool fallback = false;
+    FShownChecked = true;
     EditMode = true;
 
     if (IsSpinKind(kind)) {
@@ -163,38 +164,35 @@ bool TVynStringGrid::ShowSimpleEditControl(int ACol, int ARow, const TRect& R, T
         if (!self || !spin)
             return true;
         // A text that does not read as the kind's value is shown as it is
-        // (a date: today); left so, it is not written back.
+        // (a date: today).
         switch (kind) {
         case TEditorType::edSpinEdit: {
             sp->SetSpinType(sptNormal);
             int v = 0;
-            FDateFallback = !TryStrToInt(text.trimmed(), v);
-            FDateFallback ? sp->SetText(text) : sp->SetValue(v);
+            fallback = !TryStrToInt(text.trimmed(), v);
+            fallback ? sp->SetText(text) : sp->SetValue(v);
             break;
         }
         case TEditorType::edFloatSpinEdit: {
             sp->SetSpinType(sptFloat);
             double v = 0;
-            FDateFallback = text.trimmed().isEmpty() || !TryStrToFloat(CleanNumberText(text), v, u'.');
-            FDateFallback ? sp->SetText(text) : sp->SetFloatValue(v);
+            fallback = text.trimmed().isEmpty() || !TryStrToFloat(CleanNumberText(text), v, u'.');
+            fallback ? sp->SetText(text) : sp->SetFloatValue(v);
             break;
         }
-        case TEditorType::edTimeSpinEdit: {
-            TDateTime t = 0;
-            FDateFallback = !TryStrToTime(text, t);
+        case TEditorType::edTimeSpinEdit:
             sp->SetText(text);
             sp->SetSpinType(sptTime);
             break;
-        }
         default: {
             TDateTime d = 0;
-            FDateFallback = !TryStrToDate(text, d);
+            fallback = !TryStrToDate(text, d);
             sp->SetSpinType(sptDate);
-            sp->SetDateValue(FDateFallback ? Now() : d);
+            sp->SetDateValue(fallback ? Now() : d);
             break;
         }
         }
-        FDateFallbackShown = sp->Text();
+        FShownValue = sp->Text();
         if (sp->CanFocus())
             sp->SetFocus();
         if (!self || !spin)
@@ -268,8 +266,8 @@ bool TVynStringGrid::ShowSimpleEditControl(int ACol, int ARow, const TRect& R, T
         TGridDateTimePicker* p = DateAndTimePicker();
         TWeakRef<TGridDateTimePicker> picker(p);
         TDateTime d = 0;
-        FDateFallback = !CellTextToDateTime(text, d);
-        FOriginalDateTime = FDateFallback ? Now() : d;
+        fallback = !CellTextToDateTime(text, d);
+        FOriginalDateTime = fallback ? Now() : d;
         p->SetDateTime(FOriginalDateTime);
         p->SetKind(dkDateTime);
         p->SetBorderStyle(bsNone);
@@ -277,8 +275,8 @@ bool TVynStringGrid::ShowSimpleEditControl(int ACol, int ARow, const TRect& R, T
         DoGetEditorProp(C, ARow, nullptr);
         if (!self || !picker)
             return true;
-        FDateFallbackShown = p->CommitText();
-        FDateFallbackChecked = p->Checked();
+        FShownValue = p->CommitText();
+        FShownChecked = p->Checked();
         Open(p, CellColor);
         return true;
     }
@@ -288,27 +286,27 @@ bool TVynStringGrid::ShowSimpleEditControl(int ACol, int ARow, const TRect& R, T
     TWeakRef<TGridDatePicker> picker(p);
     if (kind == TEditorType::edTimeEdit) {
         TDateTime t = 0;
-        FDateFallback = !TryStrToTime(text, t);
+        fallback = !TryStrToTime(text, t);
         p->SetKind(dtkTime);
-        p->SetTime(FDateFallback ? Now() : t);
+        p->SetTime(fallback ? Now() : t);
         p->SetBounds(R.Left, R.Top, W, H);
         DoGetEditorProp(C, ARow, nullptr);
     } else {
         TDateTime d = Now();
-        FDateFallback = text.trimmed().isEmpty();
-        if (!FDateFallback) {
+        fallback = text.trimmed().isEmpty();
+        if (!fallback) {
             if (OnCustomStrToDate) {
                 try {
                     OnCustomStrToDate(this, text, d);
                 } catch (const Exception&) {
                     d = Now();
-                    FDateFallback = true;
+                    fallback = true;
                 }
                 if (!self)
                     return true;
             } else if (!CellTextToDateTime(text, d)) {
                 d = Now();
-                FDateFallback = true;
+                fallback = true;
             } else {
                 // A date after MaxDate opens a day before it; one on or
                 // before MinDate a day after it.
@@ -328,8 +326,8 @@ bool TVynStringGrid::ShowSimpleEditControl(int ACol, int ARow, const TRect& R, T
     }
     if (!self || !picker)
         return true;
-    FDateFallbackShown = p->CommitText();
-    FDateFallbackChecked = p->Checked();
+    FShownValue = p->CommitText();
+    FShownChecked = p->Checked();
     Open(p, CellColor);
     if (!self || !picker)
         return true;
@@ -352,9 +350,10 @@ void TVynStringGrid::CommitSimpleEditControl(int ACol, int ARow)
     TWeakRef<TVynStringGrid> self(this);
     // Esc: the text the cell had when the edit began.
     auto write = [&](const String& Value) { WriteEditedValue(ACol, ARow, FCancelEdit ? FCellCache : Value); };
-    // Opened on a text that did not read and left as it was shown.
+    // Left as it was shown: the cell keeps its text (a text that did not
+    // read was shown as today, or as it is).
     auto unchanged = [&](const String& Shown, bool Checked) {
-        return !FCancelEdit && FDateFallback && Shown == FDateFallbackShown && Checked == FDateFallbackChecked;
+        return !FCancelEdit && Shown == FShownValue && Checked == FShownChecked;
     };
 
     if (IsSpinKind(kind)) {
@@ -365,7 +364,7 @@ void TVynStringGrid::CommitSimpleEditControl(int ACol, int ARow)
         TWeakRef<TGridSpin> spin(sp);
         if (FCancelEdit) {
             write(String());
-        } else if (unchanged(sp->Text(), FDateFallbackChecked)) {
+        } else if (unchanged(sp->Text(), FShownChecked)) {
             // Nothing to write.
         } else if (sp->AllowEmptyValue() && sp->Text().trimmed().isEmpty()) {
             SetCellEx(ACol, ARow, String());

@@ -130,6 +130,12 @@ void TGridCheckBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
         TCheckBox::MouseDown(Button, Shift, X, Y);
 }
 
+void TGridCheckBox::WMGetDlgCode(TMessage& Message)
+{
+    TCheckBox::WMGetDlgCode(Message);
+    Message.Result |= DLGC_WANTARROWS;
+}
+
 void TGridCheckBox::DoExit()
 {
     TWeakRef<TGridCheckBox> self(this);

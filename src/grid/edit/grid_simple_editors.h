@@ -49,6 +49,8 @@ protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     // The toggle happened at the press (mouse or Space).
     void UserClick() override {}
+    // The arrows and Enter come to the editor (they leave the cell).
+    void WMGetDlgCode(TMessage& Message) override;
     void DoExit() override;
 
 private:
