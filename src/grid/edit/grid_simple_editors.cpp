@@ -200,11 +200,15 @@ void TGridSpin::KeyDown(Word& Key, TShiftState Shift)
     // 4. The value, in its bounds, validated; a refusal keeps the editor
     // with the cell's text.
     ApplyBounds();
-    g->SetCurrentCell(Text());
-    const bool valid = g->ValidateCell(Text());
+    const bool asShown = Text() == g->FShownValue;
+    const String value = g->SimpleEditorValue(Text());
+    g->SetCurrentCell(value);
+    const bool valid = g->ValidateCell(value);
     if (!grid || !self)
         return;
-    SetText(g->CurrentCell());
+    // Left as it opened, the editor keeps what it shows.
+    if (!valid || !asShown || g->CurrentCell() != value)
+        SetText(g->CurrentCell());
     if (!valid) {
         CaretToEnd();
         Invalidate();
@@ -571,8 +575,12 @@ void TGridUnitEditBtn::KeyDown(Word& Key, TShiftState Shift)
         if (!self || !grid)
             return;
         LoadEditorValue(g->CurrentCell());
-        if (!valid)
+        if (!valid) {
+            // The editor stays; the grid does not advance for the key.
+            Key = 0;
+            g->FNoAutoAdvance = true;
             return;
+        }
     }
     // 2.
     if (Key == VK_RETURN && g->Navigation()->AdvanceOnEnter()) {
@@ -650,9 +658,9 @@ void TGridButton::KeyDown(Word& Key, TShiftState Shift)
     TWeakRef<TVynStringGrid> grid(g);
     if (Key == VK_ESCAPE) {
         // The cell as it was when the button opened.
-        FProtocol.Cancel();
+        g->RestoreOriginalCell();
         if (grid)
-            g->RestoreOriginalCell();
+            FProtocol.Cancel();
         Key = 0;
         return;
     }
@@ -721,6 +729,11 @@ TGridDatePicker::TGridDatePicker(TComponent* AOwner) : TVsgDateTimePicker(AOwner
 String TGridDatePicker::CommitText() const
 {
     return ShowCheckbox() && !Checked() ? String() : DisplayText();
+}
+
+String TGridDatePicker::EditorValue()
+{
+    return FProtocol.GridAlive() ? FProtocol.Grid()->SimpleEditorValue(CommitText(), Checked()) : CommitText();
 }
 
 void TGridDatePicker::LoadEditorValue(const String& Value)

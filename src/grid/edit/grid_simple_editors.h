@@ -212,7 +212,7 @@ protected:
     void DoExit() override;
 
 private:
-    String EditorValue() override { return CommitText(); }
+    String EditorValue() override;
     // Read as a time for the time kind and a date otherwise; a text that
     // does not read gives today.
     void LoadEditorValue(const String& Value) override;
