@@ -356,6 +356,19 @@ void TVynStringGrid::CommitSimpleEditControl(int ACol, int ARow)
         return !FCancelEdit && Shown == FShownValue && Checked == FShownChecked;
     };
 
+    // A picker's text (empty while its check box is cleared) unless left as
+    // it opened; then closed.
+    auto closePicker = [&](auto* P, const auto& Alive) {
+        const String value = P->CommitText();
+        if (!unchanged(value, P->Checked()))
+            write(value);
+        if (!self)
+            return;
+        EditMode = false;
+        if (Alive)
+            Close(P);
+    };
+
     if (IsSpinKind(kind)) {
         EditMode = false;
         TGridSpin* sp = FEditSpin;
@@ -414,42 +427,22 @@ void TVynStringGrid::CommitSimpleEditControl(int ACol, int ARow)
         TGridDateTimePicker* p = FEditDateTime;
         if (!p)
             return;
-        TWeakRef<TGridDateTimePicker> picker(p);
-        const String value = p->CommitText();
-        if (!unchanged(value, p->Checked()))
-            write(value);
-        if (!self)
-            return;
-        EditMode = false;
-        if (picker)
-            Close(p);
+        closePicker(p, TWeakRef<TGridDateTimePicker>(p));
         return;
     }
     if (IsDatePickerKind(kind)) {
         TGridDatePicker* p = FEditDate;
         if (!p)
             return;
-        TWeakRef<TGridDatePicker> picker(p);
-        const String value = p->CommitText();
-        if (!unchanged(value, p->Checked())) {
-            if (kind == TEditorType::edTimeEdit) {
-                // The program's long time format is the picker's while the
-                // text is written, and comes back on every path.
-                struct Swap {
-                    String was = FormatSettings().LongTimeFormat;
-                    ~Swap() { FormatSettings().LongTimeFormat = was; }
-                } swap;
-                if (!p->Format().isEmpty())
-                    FormatSettings().LongTimeFormat = p->Format();
-                write(value);
-            } else {
-                write(value);
-            }
-        }
-        if (!self)
-            return;
-        EditMode = false;
-        if (picker)
-            Close(p);
+        const TWeakRef<TGridDatePicker> picker(p);
+        // The program's long time format is the time picker's while the
+        // text is written, and comes back on every path.
+        struct Swap {
+            String was = FormatSettings().LongTimeFormat;
+            ~Swap() { FormatSettings().LongTimeFormat = was; }
+        } swap;
+        if (kind == TEditorType::edTimeEdit && !p->Format().isEmpty())
+            FormatSettings().LongTimeFormat = p->Format();
+        closePicker(p, picker);
     }
 }

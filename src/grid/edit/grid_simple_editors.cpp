@@ -95,6 +95,19 @@ void FilterButtonEditChar(TEditorType Kind, const TCustomEdit& E, QChar& Key)
     }
 }
 
+void CaretToEndOf(TCustomEdit& E)
+{
+    E.SetSelStart(int(E.Text().size()));
+    E.SetSelLength(0);
+}
+
+// Enter and Esc always, Tab only with goTabs.
+bool ClaimsWithGoTabs(const TGridEditorProtocol& P, Word Key)
+{
+    return P.GridAlive() &&
+           (Key == VK_RETURN || Key == VK_ESCAPE || (Key == VK_TAB && P.Grid()->Options().Contains(goTabs)));
+}
+
 }  // namespace
 
 // ---- TGridCheckBox -----------------------------------------------------------------------------
@@ -154,18 +167,12 @@ TGridSpin::TGridSpin(TComponent* AOwner) : TVsgSpinEdit(AOwner), FProtocol(AOwne
     SetIncrement(1);
 }
 
-void TGridSpin::CaretToEnd()
-{
-    SetSelStart(int(Text().size()));
-    SetSelLength(0);
-}
+void TGridSpin::CaretToEnd() { CaretToEndOf(*this); }
 
 void TGridSpin::CMWantSpecialKey(TMessage& Message)
 {
     TVsgSpinEdit::CMWantSpecialKey(Message);
-    const Word key = Word(Message.CharCode());
-    if (FProtocol.GridAlive() &&
-        (key == VK_RETURN || key == VK_ESCAPE || (key == VK_TAB && FProtocol.Grid()->Options().Contains(goTabs))))
+    if (ClaimsWithGoTabs(FProtocol, Word(Message.CharCode())))
         Message.Result = 1;
 }
 
@@ -308,11 +315,7 @@ TGridEditBtn::TGridEditBtn(TComponent* AOwner) : TVsgEditBtn(AOwner), FProtocol(
     OnClickBtn = [this](TObject* Sender) { ButtonClick(Sender); };
 }
 
-void TGridEditBtn::CaretToEnd()
-{
-    SetSelStart(int(Text().size()));
-    SetSelLength(0);
-}
+void TGridEditBtn::CaretToEnd() { CaretToEndOf(*this); }
 
 void TGridEditBtn::CMWantSpecialKey(TMessage& Message)
 {
@@ -541,18 +544,12 @@ void TGridUnitEditBtn::LoadEditorValue(const String& Value)
     SetTextAndUnit(Value);
 }
 
-void TGridUnitEditBtn::CaretToEnd()
-{
-    SetSelStart(int(Text().size()));
-    SetSelLength(0);
-}
+void TGridUnitEditBtn::CaretToEnd() { CaretToEndOf(*this); }
 
 void TGridUnitEditBtn::CMWantSpecialKey(TMessage& Message)
 {
     TVsgUnitEditBtn::CMWantSpecialKey(Message);
-    const Word key = Word(Message.CharCode());
-    if (FProtocol.GridAlive() &&
-        (key == VK_RETURN || key == VK_ESCAPE || (key == VK_TAB && FProtocol.Grid()->Options().Contains(goTabs))))
+    if (ClaimsWithGoTabs(FProtocol, Word(Message.CharCode())))
         Message.Result = 1;
 }
 
