@@ -6,6 +6,7 @@
 #include "grid/core/cell_graphic.h"
 #include "grid/core/grid_options.h"
 #include "grid/core/grid_text.h"
+#include "grid/edit/grid_simple_editors.h"
 #include "grid/render/grid_render_holders.h"
 #include "platform/gui/menus.h"
 #include "platform/gui/stdctrls.h"
@@ -278,6 +279,16 @@ void TVynColumnGrid::DoGetEditorType(int ACol, int ARow, TEditorType& AEditor)
             ControlLook()->SetDropDownCount(c->DropDownCount());
         }
         SetEditLink(c->EditLink());
+        // The spin editor carries the limits of the column being edited; it
+        // is made for the first spin column.
+        const TEditorType e = c->Editor();
+        if (FEditSpin || e == TEditorType::edSpinEdit || e == TEditorType::edFloatSpinEdit ||
+            e == TEditorType::edTimeSpinEdit || e == TEditorType::edDateSpinEdit) {
+            TGridSpin* spin = SpinEdit();
+            spin->SetMinValue(c->SpinMin());
+            spin->SetMaxValue(c->SpinMax());
+            spin->SetIncrement(c->SpinStep());
+        }
     }
     TVynStringGrid::DoGetEditorType(ACol, ARow, AEditor);
 }

@@ -34,6 +34,8 @@ void TVynStringGrid::CreateEditControls()
     combo->SetEnabled(false);
     combo->SetParent(this);
     EditCombo = combo;
+    // The check box, the edit-with-button, the unit and the button editors.
+    CreateSimpleEditControls();
 }
 
 TGridCombo* TVynStringGrid::ComboEditor() const { return dynamic_cast<TGridCombo*>(EditCombo); }
@@ -72,7 +74,10 @@ void TVynStringGrid::ShowEditControl(int ACol, int ARow)
     // The start character is replayed once, on every path.
     const QChar startChar = FStartEditChar;
     FStartEditChar = QChar();
-    // 6.
+    // 6. The spin, edit-button, unit, check-box, button and date kinds
+    // (grid_edit_simple_kinds.cpp).
+    if (ShowSimpleEditControl(ACol, ARow, R, cellColor, startChar))
+        return;
     TGridCombo* cb = ComboEditor();
     const bool combo = EditControl == TEditorType::edComboEdit || EditControl == TEditorType::edComboList;
     if (!combo || !cb) {
@@ -183,7 +188,11 @@ void TVynStringGrid::CommitEditControl(int ACol, int ARow)
     const int C = RealColIndex(ACol);
     FStartEditChar = QChar();
     TWeakRef<TVynStringGrid> self(this);
-    // 3.
+    // 3. The spin, edit-button, unit, check-box, button and date kinds
+    // (grid_edit_simple_kinds.cpp).
+    CommitSimpleEditControl(C, ARow);
+    if (!self)
+        return;
     switch (EditControl) {
     case TEditorType::edComboEdit:
     case TEditorType::edComboList:

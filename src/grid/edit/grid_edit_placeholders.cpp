@@ -3,3 +3,7 @@
 #include "grid/core/vyn_string_grid.h"
 
 void TVynStringGrid::CellControlsUpdate() {}
+
+// No step until the grid's mouse handling records a press on the spin
+// buttons drawn in a cell (up: 1, down: -1).
+int TVynStringGrid::CellSpinClickStep() const { return 0; }

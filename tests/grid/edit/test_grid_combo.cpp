@@ -59,12 +59,22 @@ TEST_F(ComboTest, EveryKindOpensItsEditorOrNothing)
         TestKit::PumpPostedMessages();
         const bool text = IsTextEditorKind(kind);
         const bool combo = kind == TEditorType::edComboEdit || kind == TEditorType::edComboList;
+        // The spin, edit-button, unit, check-box, button and date kinds
+        // (test_simple_editors.cpp).
+        const bool simple = (kind >= TEditorType::edSpinEdit && kind <= TEditorType::edButton && !combo) ||
+                            kind == TEditorType::edUnitEditBtn || kind == TEditorType::edDateTimeEdit ||
+                            (kind >= TEditorType::edFloatSpinEdit && kind <= TEditorType::edFloatEditBtn) ||
+                            kind >= TEditorType::edNumericUnitEditBtn;
         EXPECT_EQ(EditorShown(), text);
         EXPECT_EQ(ComboShown(), combo);
-        EXPECT_EQ(grid->EditActive(), combo);
+        EXPECT_EQ(grid->EditActive(), combo || simple);
         // A kind whose control is not built leaves no edit open: the cell
         // keeps its text and the grid goes on as before.
-        EXPECT_EQ(grid->EditMode, text || combo);
+        EXPECT_EQ(grid->EditMode, text || combo || simple);
+        if (simple) {
+            grid->HideInplaceEdit();
+            grid->SetFocus();
+        }
         if (combo || text)
             Key(VK_ESCAPE);
         TestKit::PumpPostedMessages();

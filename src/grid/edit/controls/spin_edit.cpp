@@ -724,6 +724,11 @@ void TVsgSpinEdit::DoEnter()
 void TVsgSpinEdit::DoExit()
 {
     TSideButtonMaskEdit::DoExit();
+    ApplyBounds();
+}
+
+void TVsgSpinEdit::ApplyBounds()
+{
     switch (spinType_) {
     case sptNormal:
         if (CheckValue(Value()) != Value())

@@ -205,6 +205,10 @@ public:
     TDateTime TimeValue() const;
     void SetTimeValue(TDateTime Value);
 
+    // What leaving the control does to the value: pulled into its bounds
+    // (a text that does not read stays when its fallback lies inside them).
+    void ApplyBounds();
+
     virtual void StepUp(bool Page);
     virtual void StepDown(bool Page);
     virtual void UpClick(TObject* Sender);
