@@ -47,10 +47,12 @@ TEST_F(PastEndTest, TheViewHoldsAStartPastItsLastFullViewUntilScrolledBack)
         const int before = grid->TopRow();
         s.act();
         EXPECT_EQ(grid->TopRow(), s.top);
-        if (s.lastBottom >= 0)
+        if (s.lastBottom >= 0) {
             EXPECT_EQ(LastBottom(), s.lastBottom);
-        if (s.scrollPos >= 0)
+        }
+        if (s.scrollPos >= 0) {
             EXPECT_EQ(grid->GetScrollPos(SB_VERT), s.scrollPos);
+        }
         EXPECT_EQ(LogWith("TopLeftChanged").size(), before == s.top ? 0u : 1u);
     }
 }
