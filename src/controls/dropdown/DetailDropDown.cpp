@@ -10,6 +10,7 @@
 #include "grid/render/html/html_draw.h"
 #include "platform/gui/input_state.h"
 #include "platform/gui/qt_widgets.h"
+#include "platform/gui/text_runs.h"
 
 // ---- items -------------------------------------------------------------------------------------------
 
@@ -267,6 +268,9 @@ void TVynDetailDropDown::DrawSelectorItem(TCanvas& Canvas, int Index, TRect R)
         R.Left += picture->Width() + 4;
     }
     const bool hot = fItemSelector_ && fItemSelector_->ItemHot() == Index, selected = Index == fItemIndex_;
+    // The same captions and notes are painted at every opening and scroll:
+    // their lines are shaped once.
+    TTextRunCacheScope shapedOnce;
     auto colourFont = [&](const TFont& F) {
         Canvas.SetFont(F);
         if (selected)

@@ -21,6 +21,49 @@ TColor rgb(int R, int G, int B)
     return TColor(std::clamp(R, 0, 255) | (std::clamp(G, 0, 255) << 8) | (std::clamp(B, 0, 255) << 16));
 }
 
+// Pictures of stepped gradients, the last ones drawn (a popup paints the
+// same background every time it opens).
+constexpr qint64 MaxGradientPicturePixels = 1024 * 1024;
+constexpr size_t MaxGradientPictures = 16;
+
+struct TGradientPicture {
+    std::vector<TColor> Along;
+    bool Horizontal = false;
+    int Cross = 0;
+    QImage Image;
+};
+
+// The colours along the gradient across Cross pixels: each row (column) of
+// the picture in its colour.
+const QImage& GradientPicture(const std::vector<TColor>& Along, bool Horizontal, int Cross)
+{
+    static std::vector<TGradientPicture> kept;
+    for (size_t i = 0; i < kept.size(); ++i)
+        if (kept[i].Horizontal == Horizontal && kept[i].Cross == Cross && kept[i].Along == Along) {
+            std::rotate(kept.begin(), kept.begin() + qsizetype(i), kept.begin() + qsizetype(i) + 1);
+            return kept.front().Image;
+        }
+    const int extent = int(Along.size());
+    QImage image(Horizontal ? extent : Cross, Horizontal ? Cross : extent, QImage::Format_RGB32);
+    auto colour = [&](int I) { return qRgb(red(Along[size_t(I)]), green(Along[size_t(I)]), blue(Along[size_t(I)])); };
+    if (Horizontal) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(0));
+        for (int x = 0; x < extent; ++x)
+            line[x] = colour(x);
+        for (int y = 1; y < Cross; ++y)
+            std::copy(line, line + extent, reinterpret_cast<QRgb*>(image.scanLine(y)));
+    } else {
+        for (int y = 0; y < extent; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            std::fill(line, line + Cross, colour(y));
+        }
+    }
+    if (kept.size() == MaxGradientPictures)
+        kept.pop_back();
+    kept.insert(kept.begin(), TGradientPicture{Along, Horizontal, Cross, std::move(image)});
+    return kept.front().Image;
+}
+
 }  // namespace
 
 void DrawSteppedGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor, bool Horizontal, const TRect& R,
@@ -70,19 +113,15 @@ void DrawSteppedGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor, bool
         runs.emplace_back(p1, p2);
         p1 = p2;
     }
-    // Narrow upright runs cost the painter one span per row and run: then
-    // the first row of a picture of the area takes the colours, is copied
-    // down, and the picture is drawn in one step. Otherwise each run is one
-    // fill.
-    if (Horizontal && extent < 8 * int(runs.size())) {
-        const int height = area.Height();
-        QImage picture(extent, height, QImage::Format_RGB32);
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(0));
-        for (int x = 0; x < extent; ++x)
-            line[x] = qRgb(red(along[size_t(x)]), green(along[size_t(x)]), blue(along[size_t(x)]));
-        for (int y = 1; y < height; ++y)
-            std::copy(line, line + extent, reinterpret_cast<QRgb*>(picture.scanLine(y)));
-        Canvas.StretchDrawImage(area, picture);
+    // Many runs cost the painter one fill each (narrow upright ones one span
+    // per row and run): then a picture of the area, made once for these
+    // colours and this size and kept, is drawn in one step, the same pixels
+    // as the fills. Otherwise each run is one fill.
+    const int cross = Horizontal ? area.Height() : area.Width();
+    const bool picture = (Horizontal && extent < 8 * int(runs.size())) ||
+                         (runs.size() > 4 && qint64(extent) * cross <= MaxGradientPicturePixels);
+    if (picture) {
+        Canvas.StretchDrawImage(area, GradientPicture(along, Horizontal, cross));
     } else {
         for (const auto& [p1, p2] : runs) {
             Canvas.Brush().SetColor(along[size_t(p1)]);

@@ -19,7 +19,7 @@
 namespace {
 
 // The flat-bar properties.
-constexpr int WSB_PROP_CYVSCROLL = 0x1, WSB_PROP_CXHSCROLL = 0x2, WSB_PROP_CYHSCROLL = 0x4,
+constexpr int WSB_PROP_CYHSCROLL = 0x4,
               WSB_PROP_CXVSCROLL = 0x8, WSB_PROP_VSTYLE = 0x100, WSB_PROP_HSTYLE = 0x200,
               WSB_PROP_VBKGCOLOR = 0x400, WSB_PROP_HBKGCOLOR = 0x800;
 constexpr int FSB_REGULAR_MODE = 0, FSB_ENCARTA_MODE = 1, FSB_FLAT_MODE = 2;
@@ -90,12 +90,26 @@ void TVynStringGrid::SetScrollProportional(bool Value)
 
 // ---- the flat looks -----------------------------------------------------------------------------
 
-void TVynStringGrid::InitFlatScrollBars() { FIsFlat = HandleAllocated(); }
+void TVynStringGrid::InitFlatScrollBars()
+{
+    FIsFlat = HandleAllocated();
+    // The bars take the grid's look at once (also when the window is made
+    // after the look was chosen).
+    if (FIsFlat)
+        ApplyFlatScrollType();
+}
 
 void TVynStringGrid::DoneFlatScrollBars()
 {
     FIsFlat = false;
     FFlatMode = FSB_REGULAR_MODE;
+    // The bars look as the system's again.
+    for (TScrollBar* b : {VertScrollBar(), HorzScrollBar()})
+        if (b) {
+            b->SetLook(slNormal);
+            b->SetTrackColor(clNone);
+        }
+    SetScrollBarSize(0);
 }
 
 void TVynStringGrid::FlatSetScrollProp(int Index, int Value)
@@ -107,18 +121,22 @@ void TVynStringGrid::FlatSetScrollProp(int Index, int Value)
     case WSB_PROP_VSTYLE:
     case WSB_PROP_HSTYLE:
         FFlatMode = Value == FSB_FLAT_MODE ? 1 : Value == FSB_ENCARTA_MODE ? 2 : 0;
+        if (TScrollBar* b = bars[Index == WSB_PROP_VSTYLE ? 0 : 1])
+            b->SetLook(Value == FSB_FLAT_MODE ? slFlat : Value == FSB_ENCARTA_MODE ? slEncarta : slNormal);
         break;
     case WSB_PROP_VBKGCOLOR:
     case WSB_PROP_HBKGCOLOR:
         if (TScrollBar* b = bars[Index == WSB_PROP_VBKGCOLOR ? 0 : 1])
-            b->SetColor(TColor(Value));
+            b->SetTrackColor(TColor(Value));
+        break;
+    case WSB_PROP_CXVSCROLL:
+    case WSB_PROP_CYHSCROLL:
+        // One thickness for both bars.
+        SetScrollBarSize(Value);
         break;
     default:
         break;
     }
-    if (Index == WSB_PROP_CXVSCROLL || Index == WSB_PROP_CYHSCROLL || Index == WSB_PROP_CYVSCROLL ||
-        Index == WSB_PROP_CXHSCROLL)
-        Invalidate();
 }
 
 void TVynStringGrid::FlatSetScrollInfo(int Bar, const TScrollInfo& Info)
@@ -481,7 +499,7 @@ void TVynStringGrid::ScrollAboveSearchFooter()
         if (!r.IsEmpty() && r.Bottom <= limit)
             break;
         const int top = TopRow();
-        TBaseGrid::SetTopRow(top + 1);
+        SetTopRowPastEnd(top + 1);
         if (TopRow() == top)
             break;
     }

@@ -149,8 +149,12 @@ void TCustomGrid::DrawCellText(const TRect& R, int X, int Y, const String& Text)
         cv.TextRect(R, X, Y, Text);
         return;
     }
-    if (!textFont_ || textFont_->Name() != f.Name() || textFont_->Height() != f.Height() ||
-        textFont_->Style() != f.Style() || textFont_->Pitch() != f.Pitch() || textFont_->Quality() != f.Quality()) {
+    // The font kept is most often a copy of the canvas font (one number to
+    // compare); the colour and the angle are not part of the QFont.
+    if (!textFont_ || (!(*textFont_ == f) &&
+                       (textFont_->Name() != f.Name() || textFont_->Height() != f.Height() ||
+                        textFont_->Style() != f.Style() || textFont_->Pitch() != f.Pitch() ||
+                        textFont_->Quality() != f.Quality()))) {
         if (!textFont_)
             textFont_ = std::make_unique<TFont>();
         textFont_->Assign(f);
@@ -412,7 +416,10 @@ void TCustomGrid::UpdateScrollPos()
     auto update = [](TScrollBar* B, int First, int Fixed, int MaxFirst) {
         TScrollInfo i = B->ScrollInfo();
         const int range = ScrollRange(i);
-        const int pos = MaxFirst > Fixed && range > 0 ? i.Min + MulDiv(First - Fixed, range, MaxFirst - Fixed) : i.Min;
+        // A view starting past its last full view shows the thumb at the end.
+        const int pos = MaxFirst > Fixed && range > 0
+                            ? i.Min + std::min(range, MulDiv(First - Fixed, range, MaxFirst - Fixed))
+                            : i.Min;
         if (pos != i.Pos) {
             i.Pos = pos;
             B->SetScrollInfo(i);
@@ -466,8 +473,15 @@ TRect TCustomGrid::BarRect(int Bar) const
     const int bw = BorderWidth();
     const TRect c = ClientRect();
     if (Bar == SB_VERT)
-        return Bounds(bw + c.Width(), bw, vShown_ ? GetSystemMetrics(SM_CXVSCROLL) : 0, c.Height());
-    return Bounds(bw, bw + c.Height(), c.Width(), hShown_ ? GetSystemMetrics(SM_CYHSCROLL) : 0);
+        return Bounds(bw + c.Width(), bw, vShown_ ? BarThickness(SB_VERT) : 0, c.Height());
+    return Bounds(bw, bw + c.Height(), c.Width(), hShown_ ? BarThickness(SB_HORZ) : 0);
+}
+
+int TCustomGrid::BarThickness(int Bar) const
+{
+    if (scrollBarSize_ > 0)
+        return scrollBarSize_;
+    return GetSystemMetrics(Bar == SB_VERT ? SM_CXVSCROLL : SM_CYHSCROLL);
 }
 
 void TCustomGrid::PlaceBars()

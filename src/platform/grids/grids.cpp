@@ -158,6 +158,7 @@ void TCustomGrid::ResetTopLeft()
         editorMode_ = false;
     const TGridCoord old = topLeft_;
     topLeft_ = {fixedCols_, fixedRows_};
+    pastEndTop_ = -1;
     current_ = topLeft_;
     anchor_ = topLeft_;
     UpdateScrollRange();
@@ -280,6 +281,16 @@ void TCustomGrid::SetBorderStyle(TBorderStyle Value)
     ClientAreaChanged();
 }
 
+void TCustomGrid::SetScrollBarSize(int Value)
+{
+    Value = std::max(0, Value);
+    if (Value == scrollBarSize_)
+        return;
+    scrollBarSize_ = Value;
+    LayoutChanged();
+    ClientAreaChanged();
+}
+
 void TCustomGrid::SetScrollBars(TScrollStyle Value)
 {
     if (Value == scrollBars_)
@@ -311,9 +322,9 @@ TRect TCustomGrid::ClientAreaInWindow() const
     const int bw = BorderWidth();
     int w = Width() - 2 * bw, h = Height() - 2 * bw;
     if (vShown_)
-        w -= GetSystemMetrics(SM_CXVSCROLL);
+        w -= BarThickness(SB_VERT);
     if (hShown_)
-        h -= GetSystemMetrics(SM_CYHSCROLL);
+        h -= BarThickness(SB_HORZ);
     return Bounds(bw, bw, std::max(0, w), std::max(0, h));
 }
 
@@ -436,6 +447,14 @@ void TCustomGrid::SetLeftCol(int Value) { MoveTopLeft(Value, topLeft_.Y); }
 
 void TCustomGrid::SetTopRow(int Value) { MoveTopLeft(topLeft_.X, Value); }
 
+void TCustomGrid::SetTopRowPastEnd(int Value)
+{
+    Value = std::min(Value, RowCount() - 1);
+    if (Value > MaxTopRow())
+        pastEndTop_ = Value;
+    MoveTopLeft(topLeft_.X, Value);
+}
+
 TGridRect TCustomGrid::Selection() const
 {
     TGridRect r = GridRect(current_, anchor_);
@@ -526,7 +545,12 @@ void TCustomGrid::ClampInView(const TGridCoord& Coord)
 void TCustomGrid::MoveTopLeft(int ALeft, int ATop)
 {
     ALeft = std::clamp(ALeft, fixedCols_, std::max(fixedCols_, MaxLeftCol()));
-    ATop = std::clamp(ATop, fixedRows_, std::max(fixedRows_, MaxTopRow()));
+    const int maxTop = MaxTopRow();
+    // A start past the last full view holds (SetTopRowPastEnd), never past
+    // the last row; from there the view moves only up.
+    const int pastEnd = std::min(pastEndTop_, RowCount() - 1);
+    ATop = std::clamp(ATop, fixedRows_, std::max({fixedRows_, maxTop, pastEnd}));
+    pastEndTop_ = ATop > maxTop ? ATop : -1;
     if (ALeft == topLeft_.X && ATop == topLeft_.Y)
         return;
     topLeft_ = {ALeft, ATop};

@@ -112,6 +112,14 @@ public:
     void SetLeftCol(int Value);
     int TopRow() const { return topLeft_.Y; }
     void SetTopRow(int Value);
+    // SetTopRow that may also start the view past its last full view, up
+    // to the last row (the rows end above the bottom of the client area):
+    // for a panel lying over the bottom of the grid. The view keeps that
+    // start through size and count changes (never past the last row) and
+    // scrolls back as usual; the scroll messages never move it further
+    // down. Once the view starts at or before its last full view again,
+    // SetTopRow clamps as always.
+    void SetTopRowPastEnd(int Value);
     // Scrollable columns (rows) shown whole from LeftCol (TopRow).
     int VisibleColCount() const;
     int VisibleRowCount() const;
@@ -139,6 +147,10 @@ public:
     int BorderWidth() const;
     // Columns that may hold cells: the largest ColCount the grid had.
     int StoredColCount() const { return colExtent_; }
+    // The thickness of the grid's own bars (width of the vertical one,
+    // height of the horizontal one); 0, the default: the system's.
+    int ScrollBarSize() const { return scrollBarSize_; }
+    void SetScrollBarSize(int Value);
     bool HorzScrollBarVisible() const { return hShown_; }
     bool VertScrollBarVisible() const { return vShown_; }
     // The grid's own bars (parts of its frame); their messages come to the
@@ -365,6 +377,7 @@ private:
     void PaintGridLines(int ACol, int ARow, const TRect& ARect);
     void PaintFeedback();
     TRect BarRect(int Bar) const;  // window coordinates
+    int BarThickness(int Bar) const;
     TScrollBar* Bar(int Which) const { return Which == SB_VERT ? vbar_ : hbar_; }
     void PlaceBars();
     void ScrollMessage(int Bar, int Code, int Pos);
@@ -405,6 +418,10 @@ private:
     TBorderStyle borderStyle_ = bsSingle;
     TScrollStyle scrollBars_ = ssBoth;
     TGridCoord topLeft_{1, 1};
+    // The start of a view past its last full view (SetTopRowPastEnd); -1
+    // none.
+    int pastEndTop_ = -1;
+    int scrollBarSize_ = 0;
     TGridCoord current_{1, 1};
     TGridCoord anchor_{1, 1};
     TGridState gridState_ = gsNormal;

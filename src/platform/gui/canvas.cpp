@@ -4,6 +4,7 @@
 #include <QPaintEngine>
 #include <QPainterPath>
 
+#include <atomic>
 #include <cmath>
 #include <numbers>
 
@@ -11,8 +12,23 @@
 
 // ---- font, pen, brush -------------------------------------------------------------------
 
+uint64_t TFont::NewKey()
+{
+    static std::atomic<uint64_t> next{1};
+    return next.fetch_add(1, std::memory_order_relaxed);
+}
+
+bool TFont::SameAs(const TFont& Other) const
+{
+    if (!(d_ == Other.d_))
+        return false;
+    key_ = Other.key_ = std::min(key_, Other.key_);
+    return true;
+}
+
 void TFont::Changed(bool ShapeChanged)
 {
+    key_ = NewKey();
     if (ShapeChanged)
         measure_.reset();
     if (OnChange)
@@ -56,13 +72,17 @@ void TFont::SetSize(int Value) { SetHeight(-MulDiv(Value, ScreenPixelsPerInch, 7
 void TFont::Assign(const TPersistent& Source)
 {
     if (auto* f = dynamic_cast<const TFont*>(&Source)) {
-        if (d_ == f->d_)
+        if (*this == *f)
             return;
         const bool shape = !d_.SameShape(f->d_);
         d_ = f->d_;
         if (shape)
             measure_ = f->measure_;
-        Changed(false);
+        // The source's key goes with its properties (before OnChange, which
+        // may change the font again).
+        key_ = f->key_;
+        if (OnChange)
+            OnChange(this);
         return;
     }
     TPersistent::Assign(Source);

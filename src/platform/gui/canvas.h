@@ -22,6 +22,7 @@
 #include <QPainter>
 #include <QRegion>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -66,7 +67,12 @@ public:
     void SetQuality(TFontQuality Value);
 
     void Assign(const TPersistent& Source) override;
-    bool operator==(const TFont& Other) const { return d_ == Other.d_; }
+    // Exact: equal fonts compare equal, fonts differing in any property
+    // unequal. Each state of a font carries a key: a change gives the font a
+    // new one, Assign copies the source's, and two fonts found equal take
+    // the same one. So comparing a font with a copy of itself (what cell
+    // painting does for every cell) compares one number.
+    bool operator==(const TFont& Other) const { return key_ == Other.key_ || SameAs(Other); }
 
     // The font to draw with, through the font map (fonts.h).
     QFont ToQFont() const;
@@ -77,7 +83,12 @@ public:
     TNotifyEvent OnChange;
 
 private:
+    // The properties compared; when equal, both fonts take the smaller key.
+    bool SameAs(const TFont& Other) const;
+    static uint64_t NewKey();
     mutable std::shared_ptr<const TFontMeasure> measure_;
+    // Equal keys: equal properties (the converse need not hold).
+    mutable uint64_t key_ = NewKey();
     struct Data {
         String Name = QStringLiteral("Tahoma");
         int Height = -11;

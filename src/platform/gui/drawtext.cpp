@@ -16,10 +16,100 @@
 // - the return value is the height of the text; with DT_VCENTER/DT_BOTTOM it
 //   is the offset from R.Top to the bottom of the drawn text.
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QHash>
+#include <QPaintDevice>
+#include <QTextLayout>
 
 #include "platform/gui/canvas.h"
+#include "platform/gui/text_runs.h"
 
 namespace {
+
+// ---- shaped lines kept (text_runs.h)
+
+thread_local int runScopes = 0;
+bool runCacheEnabled = true;
+constexpr int MaxKeptLines = 4096;
+
+struct TShapedLine {
+    QFont Font;
+    int Dpi = 0;
+    QList<QGlyphRun> Runs;
+    qreal Ascent = 0;
+};
+
+QHash<QString, std::vector<TShapedLine>>& keptLines()
+{
+    static QHash<QString, std::vector<TShapedLine>> kept;
+    return kept;
+}
+int keptCount = 0;
+
+// Lines that the glyph runs draw exactly as drawText does.
+bool keepable(const QPainter& P, const QString& Text)
+{
+    if (runScopes == 0 || !runCacheEnabled || Text.isEmpty() || Text.size() > 256)
+        return false;
+    const QFont& f = P.font();
+    // (Automatic direction: the characters allowed below are laid out left
+    // to right.)
+    if (f.underline() || f.strikeOut() || f.overline() || P.layoutDirection() == Qt::RightToLeft ||
+        P.transform().type() > QTransform::TxTranslate || P.pen().style() == Qt::NoPen)
+        return false;
+    // Left-to-right scripts only, no control characters.
+    for (QChar c : Text)
+        if (c.unicode() < 0x20 || c.unicode() >= 0x0590)
+            return false;
+    return true;
+}
+
+const TShapedLine& shapedLine(const QPainter& P, const QString& Text)
+{
+    const QFont& font = P.font();
+    const int dpi = P.device() ? P.device()->logicalDpiY() : 0;
+    QHash<QString, std::vector<TShapedLine>>& kept = keptLines();
+    auto it = kept.find(Text);
+    if (it != kept.end())
+        for (const TShapedLine& l : *it)
+            if (l.Dpi == dpi && l.Font == font)
+                return l;
+    if (keptCount >= MaxKeptLines) {
+        kept.clear();
+        keptCount = 0;
+    }
+    TShapedLine line;
+    line.Font = font;
+    line.Dpi = dpi;
+    QTextLayout layout(Text, font, P.device());
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTextDirection(Qt::LeftToRight);
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine l = layout.createLine();
+    l.setPosition(QPointF(0, 0));
+    layout.endLayout();
+    line.Runs = l.glyphRuns();
+    line.Ascent = l.ascent();
+    ++keptCount;
+    std::vector<TShapedLine>& slot = kept[Text];
+    slot.push_back(std::move(line));
+    return slot.back();
+}
+
+// drawText at the baseline point, from kept glyph runs where it can.
+void drawLine(QPainter& P, int X, int Baseline, const QString& Text)
+{
+    if (!keepable(P, Text)) {
+        P.drawText(QPoint(X, Baseline), Text);
+        return;
+    }
+    const TShapedLine& l = shapedLine(P, Text);
+    for (const QGlyphRun& run : l.Runs)
+        P.drawGlyphRun(QPointF(X, Baseline - l.Ascent), run);
+}
 
 struct Prepared {
     QString Text;
@@ -266,7 +356,7 @@ int TCanvas::DrawText(TRect& R, const String& Text, unsigned Flags)
                         dx = (dx / measure.TabWidth() + 1) * measure.TabWidth();
                 }
             } else {
-                p->drawText(QPoint(x, y + m.Ascent()), l.Text);
+                drawLine(*p, x, y + m.Ascent(), l.Text);
             }
         }
         if (underline) {
@@ -297,3 +387,13 @@ std::vector<int> TCanvas::TextCharPositions(const String& Text)
         out.push_back(m.horizontalAdvance(Text.left(i)));
     return out;
 }
+
+// ---- text_runs.h
+
+TTextRunCacheScope::TTextRunCacheScope() { ++runScopes; }
+
+TTextRunCacheScope::~TTextRunCacheScope() { --runScopes; }
+
+void SetTextRunCacheEnabled(bool Value) { runCacheEnabled = Value; }
+
+int TextRunCacheCount() { return keptCount; }

@@ -660,6 +660,15 @@ using TScrollCode::scLineUp, TScrollCode::scLineDown, TScrollCode::scPageUp, TSc
 
 using TScrollEvent = std::function<void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos)>;
 
+// How a scroll bar is drawn:
+// - slNormal: raised arrow buttons and thumb;
+// - slFlat: flat arrow buttons and thumb (a one-pixel shadow frame, no 3-D
+//   edges);
+// - slEncarta: flat, but the arrow button or the thumb under the pointer
+//   rises (raised edges) while the mouse is not held on the bar.
+enum class TScrollBarLook { slNormal, slFlat, slEncarta };
+using TScrollBarLook::slNormal, TScrollBarLook::slFlat, TScrollBarLook::slEncarta;
+
 // A scroll bar: two arrows, the track and the thumb, painted by the layer.
 // The mouse on it sends the platform's scroll messages, WM_HSCROLL or
 // WM_VSCROLL (by Kind) with LOWORD(WParam) the code and HIWORD the position:
@@ -706,6 +715,13 @@ public:
     // True while the user holds the bar (an arrow, the track or the thumb).
     bool Tracking() const { return part_ != TPart::None; }
 
+    TScrollBarLook Look() const { return look_; }
+    void SetLook(TScrollBarLook Value);
+    // The colour of the track between the arrows; clNone: the system's
+    // scroll bar colour.
+    TColor TrackColor() const { return trackColor_; }
+    void SetTrackColor(TColor Value);
+
     TNotifyEvent OnChange;
     TScrollEvent OnScroll;
 
@@ -734,12 +750,18 @@ private:
     void StopTracking();
     void Send(int Code, int Pos);
     void DoScroll(TMessage& Message);
+    void SetHot(TPart Value);
+    void PaintArrow(const TRect& R, bool First, unsigned State);
 
     TScrollBarKind kind_ = sbHorizontal;
     TScrollInfo info_{0, 100, 0, 0, 0};
     int smallChange_ = 1;
     int largeChange_ = 1;
     TPart part_ = TPart::None;
+    // Under the pointer (slEncarta only).
+    TPart hot_ = TPart::None;
+    TScrollBarLook look_ = slNormal;
+    TColor trackColor_ = clNone;
     int grabOffset_ = 0;
     uint64_t repeat_ = 0;
     int ticks_ = 0;

@@ -71,6 +71,23 @@ void TScrollBar::SetScrollInfo(const TScrollInfo& Info)
     Invalidate();
 }
 
+void TScrollBar::SetLook(TScrollBarLook Value)
+{
+    if (Value == look_)
+        return;
+    look_ = Value;
+    hot_ = TPart::None;
+    Invalidate();
+}
+
+void TScrollBar::SetTrackColor(TColor Value)
+{
+    if (Value == trackColor_)
+        return;
+    trackColor_ = Value;
+    Invalidate();
+}
+
 void TScrollBar::Scroll(TScrollCode ScrollCode, int& ScrollPos)
 {
     if (OnScroll)
@@ -154,6 +171,11 @@ void TScrollBar::WndProc(TMessage& Message)
             MouseMoved(Message.Pos());
             return;
         }
+        if (look_ == slEncarta)
+            SetHot(Enabled() ? HitTest(Message.Pos()) : TPart::None);
+        break;
+    case CM_MOUSELEAVE:
+        SetHot(TPart::None);
         break;
     case WM_LBUTTONUP:
         if (Tracking()) {
@@ -190,6 +212,17 @@ void TScrollBar::WMCancelMode(TMessage& Message)
     if (was)
         Send(SB_ENDSCROLL, 0);
     TCustomControl::WMCancelMode(Message);
+}
+
+void TScrollBar::SetHot(TPart Value)
+{
+    // Only the arrows and the thumb rise.
+    if (Value == TPart::PageUp || Value == TPart::PageDown)
+        Value = TPart::None;
+    if (Value == hot_)
+        return;
+    hot_ = Value;
+    Invalidate();
 }
 
 void TScrollBar::ButtonDown(TPoint P)
@@ -328,6 +361,19 @@ void TScrollBar::DoScroll(TMessage& Message)
 
 // ---- painting -----------------------------------------------------------------------------------
 
+void TScrollBar::PaintArrow(const TRect& R, bool First, unsigned State)
+{
+    const bool vert = kind_ == sbVertical;
+    const unsigned dir = First ? (vert ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) : (vert ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT);
+    const TPart part = First ? TPart::LineUp : TPart::LineDown;
+    if (part_ == part)
+        State |= DFCS_PUSHED;
+    // Flat looks: a flat button, unless it is the hot one of slEncarta.
+    else if (look_ == slFlat || (look_ == slEncarta && hot_ != part))
+        State |= DFCS_FLAT;
+    DrawFrameControl(Canvas(), R, DFC_SCROLL, dir | State);
+}
+
 void TScrollBar::Paint()
 {
     TCanvas& c = Canvas();
@@ -342,13 +388,10 @@ void TScrollBar::Paint()
     };
     const bool active = Enabled() && ScrollRange(info_) > 0;
     const unsigned inactive = active ? 0 : DFCS_INACTIVE;
-    auto pushed = [&](TPart P) { return part_ == P ? DFCS_PUSHED : 0u; };
-    DrawFrameControl(c, part(0, arrow), DFC_SCROLL,
-                     (vert ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | inactive | pushed(TPart::LineUp));
-    DrawFrameControl(c, part(length - arrow, length), DFC_SCROLL,
-                     (vert ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | inactive | pushed(TPart::LineDown));
+    PaintArrow(part(0, arrow), true, inactive);
+    PaintArrow(part(length - arrow, length), false, inactive);
     c.Brush().SetStyle(bsSolid);
-    c.Brush().SetColor(clScrollBar);
+    c.Brush().SetColor(trackColor_ == clNone ? clScrollBar : trackColor_);
     c.FillRect(part(arrow, length - arrow));
     if (size == 0)
         return;
@@ -360,5 +403,10 @@ void TScrollBar::Paint()
     TRect thumb = part(start, start + size);
     c.Brush().SetColor(clBtnFace);
     c.FillRect(thumb);
-    DrawEdge(c, thumb, EDGE_RAISED, BF_RECT);
+    if (look_ == slNormal || (look_ == slEncarta && hot_ == TPart::Thumb && part_ == TPart::None)) {
+        DrawEdge(c, thumb, EDGE_RAISED, BF_RECT);
+    } else {
+        c.Brush().SetColor(clBtnShadow);
+        c.FrameRect(thumb);
+    }
 }

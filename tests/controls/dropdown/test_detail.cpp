@@ -5,6 +5,7 @@
 #include "dropdown_fixture.h"
 
 #include "controls/dropdown/DetailDropDown.h"
+#include "platform/gui/text_runs.h"
 #include "support/temp_dir.h"
 
 using namespace DropDownTestKit;
@@ -338,3 +339,38 @@ TEST_F(DetailDropDown, PaintsCaptionsNotesAndPictures)
 }
 
 }  // namespace
+
+TEST_F(DetailDropDown, TheListPaintsTheSamePixelsWithItsLinesShapedOnce)
+{
+    det->Items().Clear();
+    for (const char* notes : {"Flow <b>12.5</b> m<sup>3</sup>/h", "<font color=\"clRed\">closed</font> since 08:00",
+                              "", "Speed <i>1450</i> rpm, a note too long for the row that is cut",
+                              "<u>underlined</u> and <s>struck</s>"}) {
+        TDetailItem* item = det->Items().Add();
+        item->SetCaption(QStringLiteral("Item with notes \u00e9 %1").arg(det->Items().Count()));
+        item->SetNotes(notes);
+    }
+    det->SetItemHeight(36);
+    det->SetDropDownWidth(220);
+    det->SetDropDownHeight(160);
+    det->SetItemIndex(1);
+    det->ShowDropDown();
+    ASSERT_TRUE(det->DroppedDown());
+    auto render = [this] { return TestKit::RenderToImage(det->DropDownForm()); };
+    SetTextRunCacheEnabled(false);
+    const QImage fresh = render();
+    SetTextRunCacheEnabled(true);
+    const int before = TextRunCacheCount();
+    const QImage first = render();
+    EXPECT_GT(TextRunCacheCount(), before) << "the lines were kept";
+    const QImage again = render();
+    EXPECT_EQ(first, fresh);
+    EXPECT_EQ(again, fresh);
+    // A changed note paints its new text.
+    det->Items().Items(0)->SetNotes("Flow <b>13.0</b> m<sup>3</sup>/h");
+    const QImage changed = render();
+    SetTextRunCacheEnabled(false);
+    EXPECT_EQ(changed, render());
+    SetTextRunCacheEnabled(true);
+    EXPECT_NE(changed, fresh);
+}

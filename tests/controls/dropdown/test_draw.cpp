@@ -244,3 +244,38 @@ TEST(DropDownDraw, HTMLCaptionMeasuresAndDraws)
 }
 
 }  // namespace
+
+TEST(DropDownDraw, SteppedGradientsDrawnAgainAreTheSameAndKeepToTheClip)
+{
+    // The first drawing of an area makes its picture, the next ones reuse
+    // it: the same pixels wherever it is drawn; another pair of colours or
+    // another size is a picture of its own; a clip is kept to.
+    struct Case {
+        TColor From, To;
+        bool Horizontal;
+        TRect R;
+    };
+    const Case cases[] = {{0x000000, 0xFF40FF, false, Rect(0, 0, 30, 200)},
+                          {0x000000, 0xFF40FF, false, Rect(0, 0, 31, 200)},
+                          {0xFF40FF, 0x000000, false, Rect(0, 0, 30, 200)},
+                          {0x102030, 0xF0E0D0, true, Rect(0, 0, 200, 30)}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.From << " " << c.R.Width() << " " << c.Horizontal);
+        auto once = blankBitmap(c.R.Width(), c.R.Height());
+        DrawSteppedGradient(once->Canvas(), c.From, c.To, c.Horizontal, c.R, 80);
+        auto moved = blankBitmap(c.R.Width() + 9, c.R.Height() + 7);
+        TRect r = c.R;
+        OffsetRect(r, 9, 7);
+        DrawSteppedGradient(moved->Canvas(), c.From, c.To, c.Horizontal, r, 80);
+        EXPECT_EQ(moved->Image().copy(9, 7, c.R.Width(), c.R.Height()), once->Image());
+        // The same drawn once more under a clip: only the clipped part.
+        auto clipped = blankBitmap(c.R.Width(), c.R.Height());
+        clipped->Canvas().SetClipRect(Rect(5, 5, 15, 15));
+        DrawSteppedGradient(clipped->Canvas(), c.From, c.To, c.Horizontal, c.R, 80);
+        for (int y = 0; y < c.R.Height(); ++y)
+            for (int x = 0; x < c.R.Width(); ++x) {
+                const bool inside = x >= 5 && x < 15 && y >= 5 && y < 15;
+                ASSERT_EQ(px(*clipped, x, y), inside ? px(*once, x, y) : WHITE) << x << "," << y;
+            }
+    }
+}

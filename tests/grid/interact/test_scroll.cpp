@@ -100,7 +100,7 @@ TEST_F(ScrollTest, ProportionalThumbsLeaveABarAloneWhenAllRowsFit)
     EXPECT_GT(after.Max, 127);
 }
 
-TEST_F(ScrollTest, ALineDownAtTheEndIsSwallowedWhileTheLastRowIsAboveTheSearchFooter)
+TEST_F(ScrollTest, ALineDownAtTheEndLiftsTheLastRowAboveTheSearchFooterAndNoFurther)
 {
     g->SetRowCount(20);
     ShowRows(12);
@@ -108,16 +108,33 @@ TEST_F(ScrollTest, ALineDownAtTheEndIsSwallowedWhileTheLastRowIsAboveTheSearchFo
     g->SearchPanel()->SetVisible(true);
     g->SearchPanel()->SetHeight(32);
     g->SetTopRow(g->MaxTopRow());
-    // The last row shown whole ends above the panel only when the panel is low.
-    const TRect last = g->CellRect(0, g->RowCount() - 1);
-    const bool above = last.Bottom < g->ClientHeight() - 32 + 2;
-    EXPECT_EQ(g->LastRowAboveSearchFooter(), above);
+    const int limit = g->ClientHeight() - 32 + 2;
+    auto lastBottom = [this] { return g->CellRect(0, g->RowCount() - 1).Bottom; };
+    // The last full view ends at the client bottom: under the panel.
+    ASSERT_GT(lastBottom(), limit);
+    EXPECT_FALSE(g->LastRowAboveSearchFooter());
+    EXPECT_EQ(g->Perform(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0), 0);
+    // The view starts past its last full view, just far enough.
+    EXPECT_GT(g->TopRow(), g->MaxTopRow());
+    EXPECT_LE(lastBottom(), limit);
+    EXPECT_GT(lastBottom() + g->DefaultRowHeight() + g->GridLineWidth(), limit);
+    // There the next line down is swallowed, and the view stays through a
+    // repaint and a resize of the same height.
     const int top = g->TopRow();
-    const intptr_t result = g->Perform(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+    EXPECT_TRUE(g->LastRowAboveSearchFooter());
+    EXPECT_EQ(g->Perform(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0), 1);
+    EXPECT_EQ(g->Perform(WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), 0), 1);
+    g->SetBounds(g->Left(), g->Top(), g->Width() + 10, g->Height());
+    QCoreApplication::processEvents();
     EXPECT_EQ(g->TopRow(), top);
-    EXPECT_EQ(result, above ? 1 : 0);
+    // A line up scrolls back.
+    VScroll(SB_LINEUP);
+    EXPECT_LT(g->TopRow(), top);
+    // Without the footer the last full view is the end again.
     g->SearchFooter()->SetVisible(false);
     EXPECT_FALSE(g->LastRowAboveSearchFooter());
+    VScroll(SB_BOTTOM);
+    EXPECT_EQ(g->TopRow(), g->MaxTopRow());
 }
 
 TEST_F(ScrollTest, MetroThumbsKeepTheirLengthAndStayOnTheBar)
@@ -193,9 +210,22 @@ TEST_F(ScrollTest, FlatLooksAreSettingsOfTheGridsBars)
     g->SetScrollType(TScrollType::ssEncarta);
     EXPECT_EQ(g->FlatBarMode(), 2);
     g->SetScrollColor(clRed);
-    EXPECT_EQ(g->VertScrollBar()->Color(), clRed);
+    g->SetScrollWidth(9);
+    // The grid's bars take the look, the track colour and the thickness.
+    for (TScrollBar* b : {g->VertScrollBar(), g->HorzScrollBar()}) {
+        EXPECT_EQ(b->Look(), slEncarta);
+        EXPECT_EQ(b->TrackColor(), clRed);
+    }
+    EXPECT_EQ(g->ScrollBarSize(), 9);
+    g->SetScrollType(TScrollType::ssFlat);
+    EXPECT_EQ(g->VertScrollBar()->Look(), slFlat);
+    EXPECT_EQ(g->HorzScrollBar()->Look(), slFlat);
     g->SetScrollType(TScrollType::ssNormal);
     EXPECT_FALSE(g->IsFlat());
+    // Normal bars are the system's again.
+    EXPECT_EQ(g->VertScrollBar()->Look(), slNormal);
+    EXPECT_EQ(g->VertScrollBar()->TrackColor(), clNone);
+    EXPECT_EQ(g->ScrollBarSize(), 0);
 }
 
 }  // namespace

@@ -43,13 +43,32 @@ TEST_F(ScrollRenderTest, MetroBarsDrawAThinThumbOverTheCells)
     EXPECT_NE(img.pixelColor(v->Left() + 1, v->Top() + 2), QColor(Qt::red));
 }
 
-TEST_F(ScrollRenderTest, FlatBarsTakeTheScrollColour)
+TEST_F(ScrollRenderTest, FlatBarsTakeTheScrollColourAndWidthAndLookFlat)
 {
+    const QImage normal = Render("normal");
+    TScrollBar* v = g->VertScrollBar();
+    // A point on the track of the vertical bar, clear of the thumb (grid
+    // coordinates), and the top-left pixel of its first arrow (the bar's).
+    const auto trackPoint = [&] { return QPoint(v->Left() + v->Width() / 2, v->Top() + v->Height() - v->Width() - 3); };
+    const auto arrowCorner = [&] { return TestKit::RenderToImage(v).pixelColor(0, 0); };
+    EXPECT_EQ(normal.pixelColor(trackPoint()), ToQColor(clScrollBar));
+    EXPECT_NE(arrowCorner(), ToQColor(clBtnShadow));
     g->SetScrollType(TScrollType::ssFlat);
     g->SetScrollColor(clLime);
-    const QImage img = Render("flat");
-    EXPECT_FALSE(img.isNull());
-    EXPECT_EQ(g->VertScrollBar()->Color(), clLime);
+    g->SetScrollWidth(12);
+    const QImage flat = Render("flat");
+    EXPECT_EQ(v->Width(), 12);
+    EXPECT_EQ(g->HorzScrollBar()->Height(), 12);
+    EXPECT_EQ(flat.pixelColor(trackPoint()), QColor(Qt::green));
+    EXPECT_EQ(arrowCorner(), ToQColor(clBtnShadow));
+    // Encarta: flat until the pointer rests on an arrow, which rises.
+    g->SetScrollType(TScrollType::ssEncarta);
+    EXPECT_EQ(Render("encarta"), flat);
+    TestKit::MouseMove(v, 5, 5);
+    Render("encarta_hot");
+    EXPECT_NE(arrowCorner(), ToQColor(clBtnShadow));
+    TestKit::MouseLeave(v);
+    EXPECT_EQ(Render("encarta"), flat);
 }
 
 TEST_F(ScrollRenderTest, ThePanningMarkerIsDrawnWhereThePanStarted)
