@@ -54,9 +54,9 @@ TEST_F(StretchTest, ColumnsWiderThanTheClientGiveTheDefaultWidthOnlyWhenNotScrol
     g->StretchColumn(7);
     EXPECT_EQ(g->ColWidths(7), 64);
 
-    g->SetColWidths(7, 10);
     g->SetLeftCol(3);
     ASSERT_EQ(g->LeftCol(), 3);
+    g->SetColWidths(7, 10);
     g->StretchColumn(7);
     EXPECT_EQ(g->ColWidths(7), 10);
 }
