@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Draws the grid's own glyphs: the check boxes "VSGCHK01".."VSGCHK08", the
-radio buttons "VSGRAD01".."VSGRAD08", the filter button "VSGFILT" and the
+radio buttons "VSGRAD01".."VSGRAD08", the filter button "VSGFILT", the
 colour-tones glyphs "metrocheckon", "metrocheckoff", "metroradioon",
-"metroradiooff".
+"metroradiooff", and the search bar's arrows "VSGARDOWN", "VSGARUP" (with
+their disabled "...D" forms), close cross "VSGCLOSE" (hot "VSGCLOSEH",
+down "VSGCLOSED") and highlight marker "VSGHI" ("VSGHID" disabled).
 
 Writes 24-bit Windows bitmaps into src/grid/render/glyphs; the grid library
 embeds them as Qt resources (":/grid/<name>.bmp") and LoadResourceBitmap
@@ -166,6 +168,35 @@ def filter_glyph():
                        (polygon([(4.5, 4), (11.5, 4), (8.2, 7.8), (7.8, 7.8)]), (0xF0, 0xF0, 0xF0))])
 
 
+ARROW = (0x2E, 0x7D, 0x32)
+ARROW_OFF = (0xA8, 0xA8, 0xA8)
+CROSS = (0x50, 0x50, 0x50)
+CROSS_HOT = (0xC4, 0x2B, 0x1C)
+CROSS_DOWN = (0x8A, 0x1A, 0x10)
+MARKER = (0xF5, 0xC5, 0x18)
+MARKER_TIP = (0x40, 0x40, 0x40)
+
+
+def arrow_glyph(down, enabled):
+    if down:
+        pts = [(6, 2), (10, 2), (10, 8), (13.5, 8), (8, 14), (2.5, 8), (6, 8)]
+    else:
+        pts = [(6, 14), (10, 14), (10, 8), (13.5, 8), (8, 2), (2.5, 8), (6, 8)]
+    return render(16, [(polygon(pts), ARROW if enabled else ARROW_OFF)])
+
+
+def close_glyph(colour):
+    return render(12, [(segment(2.5, 2.5, 9.5, 9.5, 1.8), colour), (segment(9.5, 2.5, 2.5, 9.5, 1.8), colour)])
+
+
+def marker_glyph(enabled):
+    body = polygon([(9, 2), (14, 7), (7, 14), (2, 9)])
+    tip = polygon([(2, 9), (7, 14), (2, 14)])
+    if enabled:
+        return render(16, [(body, MARKER), (tip, MARKER_TIP)])
+    return render(16, [(body, (0xC8, 0xC8, 0xC8)), (tip, ARROW_OFF)])
+
+
 def main():
     out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "grid", "render", "glyphs")
     os.makedirs(out, exist_ok=True)
@@ -180,6 +211,15 @@ def main():
     write_bmp(os.path.join(out, "metrocheckoff.bmp"), metro_check(False))
     write_bmp(os.path.join(out, "metroradioon.bmp"), metro_radio(True))
     write_bmp(os.path.join(out, "metroradiooff.bmp"), metro_radio(False))
+    write_bmp(os.path.join(out, "VSGARDOWN.bmp"), arrow_glyph(True, True))
+    write_bmp(os.path.join(out, "VSGARDOWND.bmp"), arrow_glyph(True, False))
+    write_bmp(os.path.join(out, "VSGARUP.bmp"), arrow_glyph(False, True))
+    write_bmp(os.path.join(out, "VSGARUPD.bmp"), arrow_glyph(False, False))
+    write_bmp(os.path.join(out, "VSGCLOSE.bmp"), close_glyph(CROSS))
+    write_bmp(os.path.join(out, "VSGCLOSEH.bmp"), close_glyph(CROSS_HOT))
+    write_bmp(os.path.join(out, "VSGCLOSED.bmp"), close_glyph(CROSS_DOWN))
+    write_bmp(os.path.join(out, "VSGHI.bmp"), marker_glyph(True))
+    write_bmp(os.path.join(out, "VSGHID.bmp"), marker_glyph(False))
 
 
 if __name__ == "__main__":

@@ -74,6 +74,9 @@ enum class TCursorAdvance { caDefault, caSnake, caLoop };
 enum class TGridFixedCellEdit { fceNone, fceDblClick, fceLeftClick, fceRightClick };
 enum class TGridFixedCellEditor { fceEdit, fceComboEdit, fceComboList };
 enum class TWheelAction { waMoveSelection, waScroll };
+// The edges a drag over the grid scrolls towards.
+enum class TDragScrollDir { dsdUp, dsdDown, dsdLeft, dsdRight };
+using TDragScrollDirection = Set<TDragScrollDir>;
 enum class TColumnPopupType {
     cpFixedCellsRClick, cpFixedCellsLClick, cpNormalCellsRClick, cpNormalCellsLClick,
     cpAllCellsRClick, cpAllCellsLClick

@@ -1420,6 +1420,7 @@ protected:
 #include "grid/interact/vyn_string_grid_interact.inc"
 #include "grid/data/vyn_string_grid_sort.inc"
 #include "grid/data/vyn_string_grid_filter.inc"
+#include "grid/interact/vyn_string_grid_hints.inc"
 };
 
 // Shown over links of the grid.

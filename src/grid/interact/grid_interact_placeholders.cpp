@@ -2,16 +2,3 @@
 // core's callers correct until their work builds them (docs/GRID.md).
 #include "grid/core/vyn_string_grid.h"
 
-void TVynStringGrid::BalloonInit() {}
-void TVynStringGrid::BalloonDone() {}
-void TVynStringGrid::ApplySearchFooter() {}
-void TVynStringGrid::StretchColumn(int) {}
-
-// The owner form's resize: its own handler runs as before.
-void TVynStringGrid::OwnerFormResize(TObject* Sender)
-{
-    if (ResizeAssigned && FOnResize)
-        FOnResize(Sender);
-    if (FOwnerForm)
-        FOldSize = TPoint(FOwnerForm->Width(), FOwnerForm->Height());
-}

@@ -311,8 +311,30 @@ intptr_t TControl::Perform(unsigned Msg, intptr_t WParam, intptr_t LParam)
     return m.Result;
 }
 
+int TControl::AddMessageWatcher(TMessageWatcher Watcher)
+{
+    const int id = nextWatcherId_++;
+    watchers_.emplace_back(id, std::move(Watcher));
+    return id;
+}
+
+void TControl::RemoveMessageWatcher(int Id)
+{
+    std::erase_if(watchers_, [Id](const auto& W) { return W.first == Id; });
+}
+
 void TControl::WndProc(TMessage& Message)
 {
+    if (!watchers_.empty()) {
+        TWeakRef<TControl> self(this);
+        // A copy: a watcher may remove itself or others.
+        const auto watchers = watchers_;
+        for (const auto& w : watchers) {
+            w.second(this, Message);
+            if (!self)
+                return;
+        }
+    }
     switch (Message.Msg) {
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:

@@ -259,6 +259,12 @@ public:
     void Perform(TMessage& Message) { WndProc(Message); }
     virtual void WndProc(TMessage& Message);
     virtual void Dispatch(TMessage& Message);
+    // Watchers that see each message WndProc receives before the control
+    // handles it (a tooltip following the pointer over the control it
+    // serves). The answer identifies the watcher for its removal.
+    using TMessageWatcher = std::function<void(TControl* Control, const TMessage& Message)>;
+    int AddMessageWatcher(TMessageWatcher Watcher);
+    void RemoveMessageWatcher(int Id);
     // Messages nobody handled; the base leaves Result 0.
     virtual void DefaultHandler(TMessage& Message);
 
@@ -378,6 +384,8 @@ private:
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     TAlign align_ = alNone;
     TAnchors anchors_{akLeft, akTop};
+    std::vector<std::pair<int, TMessageWatcher>> watchers_;
+    int nextWatcherId_ = 1;
     // The bounds and the parent's client size the anchors keep distances to.
     TRect anchorBounds_;
     TSize anchorParentSize_;

@@ -31,6 +31,7 @@ public:
     using TVynStringGrid::MaxTopRow;
     using TVynStringGrid::DoMouseWheelDown;
     using TVynStringGrid::DoMouseWheelUp;
+    using TVynStringGrid::DragOver;
 
     int Repaints = 0;
     void Repaint() override
