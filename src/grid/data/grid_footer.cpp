@@ -56,7 +56,9 @@ void TFloatingFooter::SetVisible(bool Value)
 {
     const bool was = FVisible;
     FVisible = Value;
-    FGrid->FFooterCache.reset();
+    // While hidden the footer follows no change: its kept values go.
+    if (Value != was)
+        FGrid->FFooterCache.reset();
     if (TFooterPanel* p = FGrid->FooterPanel()) {
         p->SetHeight(Value ? PanelHeight() : 0);
         p->SetVisible(Value);
@@ -296,6 +298,12 @@ void TVynStringGrid::FooterCellsChanged(const TRect& R)
     const TFloatingFooter& ff = *FFloatingFooter;
     if (!ff.Visible() || ff.FooterStyle() != TFooterStyle::fsFixedLastRow || !ff.EnableCalculation())
         return;
+    if (FFooterEdit > 0) {
+        const bool edited = R.Left == R.Right && R.Top == R.Bottom && R.Left == FFooterEditCell.X &&
+                            R.Top == FFooterEditCell.Y;
+        FFooterEditNoted = std::max(FFooterEditNoted, edited ? 1 : 2);
+        return;
+    }
     if (R.Left != R.Right || R.Top != R.Bottom || R.Left < 0) {
         CalcFooter(-1);
         return;
@@ -305,6 +313,27 @@ void TVynStringGrid::FooterCellsChanged(const TRect& R)
         return;
     }
     CalcFooter(R.Left);
+}
+
+void TVynStringGrid::BeginFooterEdit(int ACol, int ARow)
+{
+    if (FFooterEdit++ == 0) {
+        FFooterEditCell = TPoint(ACol, ARow);
+        FFooterEditNoted = 0;
+    }
+}
+
+void TVynStringGrid::EndFooterEdit(bool Apply)
+{
+    if (FFooterEdit <= 0 || --FFooterEdit > 0)
+        return;
+    const int noted = FFooterEditNoted;
+    FFooterEditNoted = 0;
+    const TPoint c = FFooterEditCell;
+    if (noted == 2)
+        FooterCellsChanged(TRect(-1, -1, -1, -1));
+    else if (noted == 1 || Apply)
+        FooterCellsChanged(TRect(c.X, c.Y, c.X, c.Y));
 }
 
 // One cell's new text into the kept values of its column and the footer

@@ -199,11 +199,11 @@ void TVynStringGrid::RemoveDuplicates(int ACol, bool DoCase)
     seen.reserve(std::max(end - FixedRows(), 0));
     std::vector<int> rows;
     for (int r = FixedRows(); r < end; ++r) {
-        const String t = DoCase ? Cells(rc, r) : Cells(rc, r).toCaseFolded();
-        if (seen.contains(t))
+        // One lookup: the set grows unless the text was there.
+        const qsizetype before = seen.size();
+        seen.insert(DoCase ? Cells(rc, r) : Cells(rc, r).toCaseFolded());
+        if (seen.size() == before)
             rows.push_back(r);
-        else
-            seen.insert(t);
     }
     DropMarkedRows(rows, true, true);
 }

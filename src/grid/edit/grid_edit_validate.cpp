@@ -189,6 +189,20 @@ void TVynStringGrid::RefuseValue(int C, int R, const String& Back, bool Wide)
     FModified = FOldModified;
 }
 
+namespace {
+
+// The footer's part of a validation: one update, from the text the cell is
+// left with (Done), or, when the validation ends otherwise, from what was
+// reported meanwhile.
+struct TFooterEditScope {
+    TVynStringGrid* g;
+    bool apply = false;
+    TFooterEditScope(TVynStringGrid* G, int C, int R) : g(G) { g->BeginFooterEdit(C, R); }
+    ~TFooterEditScope() { g->EndFooterEdit(apply); }
+};
+
+}  // namespace
+
 bool TVynStringGrid::ValidateCell(const String& NewValue)
 {
     // 1.
@@ -202,6 +216,7 @@ bool TVynStringGrid::ValidateCell(const String& NewValue)
     // 3.
     if (NewValue != FOldCellText || FAlwaysValidate) {
         const bool changed = NewValue != FOldCellText;
+        TFooterEditScope footer(this, C, R);
         FNavigation->SetAdvanceOnEnter(false);
         String value = NewValue;
         if (FCellChecker && FCellChecker->AutoCorrect())
@@ -216,8 +231,6 @@ bool TVynStringGrid::ValidateCell(const String& NewValue)
                     RepaintCell(0, R);
             }
         }
-        if (valid)
-            CalcFooter(C);
         if (FCellChecker && FCellChecker->AutoMarkError())
             value = FCellChecker->MarkError(C, R, value);
         if (valid && UndoRedo())
@@ -227,7 +240,6 @@ bool TVynStringGrid::ValidateCell(const String& NewValue)
             DoCellsChanged(rect);
             for (TGridChangeNotifier* n : *FNotifierList)
                 n->CellsChanged(rect);
-            RecalcFooter();
         }
         FNavigation->SetAdvanceOnEnter(guard.advanceOnEnter);
         FNewCellText = value;
@@ -235,6 +247,7 @@ bool TVynStringGrid::ValidateCell(const String& NewValue)
             if (!IsBaseCell(C, R))
                 SetGridCell(C, R, value);
             SetCellEx(C, R, value);
+            footer.apply = true;
         } else {
             // Refused: back to the cell, with the handler's text or the old
             // one, and the editor open again on it.
@@ -261,8 +274,8 @@ bool TVynStringGrid::ValidateCellWide(const String& NewValue)
     bool valid = true;
     const int C = RealColIndex(FOldCellPos.X), R = FOldCellPos.Y;
     if (NewValue != FOldWideCellText || FAlwaysValidate) {
+        TFooterEditScope footer(this, C, R);
         FNavigation->SetAdvanceOnEnter(false);
-        CalcFooter(C);
         String value = NewValue;
         if (OnCellValidateWide)
             OnCellValidateWide(this, C, R, value, valid);
@@ -277,6 +290,7 @@ bool TVynStringGrid::ValidateCellWide(const String& NewValue)
         FNewCellText = value;
         if (valid) {
             SetWideCells(C, R, value);
+            footer.apply = true;
         } else {
             RefuseValue(C, R, value != NewValue ? value : FOldWideCellText, true);
         }

@@ -18,6 +18,7 @@
 #include "data_grid_fixture.h"
 #include "grid/core/grid_startup.h"
 #include "grid/data/grid_footer.h"
+#include "grid/edit/grid_edit_holders.h"
 #include "platform/gui/application.h"
 #include "platform/gui/forms.h"
 #include "platform/testing/test_kit.h"
@@ -246,6 +247,82 @@ TEST_F(FooterTest, CellByCellEqualsAFullCalculation)
     }
     // The other single cells were taken in without reading their columns.
     EXPECT_EQ(full, 1);
+}
+
+// An edit through the cell editor updates the footer once, from the text
+// the cell is left with: no column is read again, and the footer equals a
+// full calculation, also when the validation handler rewrites the value or
+// another cell is reported while the edit is validated.
+TEST(FooterEdits, OneUpdatePerValidatedEditFromTheFinalText)
+{
+    TestKit::InputStateScope input;
+    VynGridModule::Start();
+    TForm form{nullptr};
+    form.SetBounds(0, 0, 500, 300);
+    auto* g = new TFooterProbe(&form);
+    g->SetBounds(0, 0, 480, 280);
+    g->SetColCount(4);
+    g->SetRowCount(12);
+    for (int r = 1; r < 11; ++r)
+        for (int c = 1; c < 4; ++c)
+            g->SetCells(c, r, String::number(r * c));
+    g->SetOptions(g->Options() + TGridOptions{goEditing});
+    g->SetParent(&form);
+    TFloatingFooter& ff = *g->FloatingFooter();
+    ff.SetVisible(true);
+    ff.SetColumnCalc(1, acSUM);
+    ff.SetColumnCalc(2, acMAX);
+    ff.SetColumnCalc(3, acSTDDEV);
+    form.Show();
+    g->SetFocus();
+    auto footer = [g] {
+        std::vector<String> v;
+        for (int c = 0; c < g->ColCount(); ++c)
+            v.push_back(g->Cells(c, g->RowCount() - 1));
+        return v;
+    };
+    struct Case {
+        const char* name;
+        int col, row;
+        const char* typed;
+        const char* rewrite;  // what the validation handler makes of it
+        bool otherCell;       // OnCellsChanged writes and reports (3, 1)
+        const char* cell;     // the cell afterwards
+        std::vector<int> calcs;
+    };
+    const Case cases[] = {
+        {"plain", 1, 4, "250", nullptr, false, "250", {}},
+        {"rewritten", 2, 6, "7", "700", false, "700", {}},
+        {"not a number", 1, 2, "abc", nullptr, false, "abc", {}},
+        {"another cell reported", 1, 9, "-3", nullptr, true, "-3", {-1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        g->OnCellValidate = [&c](TObject*, int, int, String& V, bool&) {
+            if (c.rewrite)
+                V = c.rewrite;
+        };
+        g->OnCellsChanged = [&c, g](TObject*, const TRect& R) {
+            if (c.otherCell && R.Left == c.col && R.Top == c.row) {
+                g->SetCells(3, 1, "1000");
+                g->CellsChanged(TRect(3, 1, 3, 1));
+            }
+        };
+        g->FocusCell(c.col, c.row, true);
+        TestKit::TypeKey(g, VK_F2);
+        ProcessPostedMessages();
+        ASSERT_NE(g->InplaceEditor(), nullptr);
+        g->InplaceEditor()->SetText(c.typed);
+        g->Calcs.clear();
+        TestKit::TypeKey(nullptr, VK_RETURN);
+        ProcessPostedMessages();
+        g->OnCellsChanged = nullptr;
+        EXPECT_EQ(g->Cells(c.col, c.row), c.cell);
+        EXPECT_EQ(g->Calcs, c.calcs);
+        const std::vector<String> kept = footer();
+        g->CalcFooter(-1);
+        EXPECT_EQ(footer(), kept);
+    }
 }
 
 TEST_F(FooterTest, FooterRowAndFixedFooters)
