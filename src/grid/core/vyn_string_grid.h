@@ -1411,6 +1411,7 @@ private:
 protected:
 
 #include "grid/interact/vyn_string_grid_interact.inc"
+#include "grid/edit/vyn_string_grid_dropdown_editors.inc"
 };
 
 // Shown over links of the grid.

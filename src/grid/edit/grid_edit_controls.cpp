@@ -34,6 +34,8 @@ void TVynStringGrid::CreateEditControls()
     combo->SetEnabled(false);
     combo->SetParent(this);
     EditCombo = combo;
+    // The form-control and fixed-cell editors (grid_dropdown_kinds.cpp).
+    CreateDropDownEditorControls();
 }
 
 TGridCombo* TVynStringGrid::ComboEditor() const { return dynamic_cast<TGridCombo*>(EditCombo); }
@@ -75,6 +77,9 @@ void TVynStringGrid::ShowEditControl(int ACol, int ARow)
     // 6.
     TGridCombo* cb = ComboEditor();
     const bool combo = EditControl == TEditorType::edComboEdit || EditControl == TEditorType::edComboList;
+    // The drop-down, rich-text and edit-link kinds (grid_dropdown_kinds.cpp).
+    if (!combo && ShowDropDownKindControl(ACol, ARow, R, cellColor, startChar))
+        return;
     if (!combo || !cb) {
         // The kinds whose controls are not built open nothing: no edit is open.
         EditMode = false;
@@ -203,6 +208,18 @@ void TVynStringGrid::CommitEditControl(int ACol, int ARow)
             }
         }
         break;
+    // The drop-down, rich-text and edit-link kinds (grid_dropdown_kinds.cpp).
+    case TEditorType::edRichEdit:
+    case TEditorType::edCustom:
+    case TEditorType::edTrackbarDropDown:
+    case TEditorType::edMemoDropDown:
+    case TEditorType::edCalculatorDropDown:
+    case TEditorType::edTimePickerDropDown:
+    case TEditorType::edDetailDropDown:
+    case TEditorType::edGridDropDown:
+    case TEditorType::edColorPickerDropDown:
+    case TEditorType::edImagePickerDropDown:
+    case TEditorType::edVynGridDropDown: CommitDropDownKindControl(C, ARow); break;
     default: break;
     }
     if (!self)

@@ -2,4 +2,3 @@
 // core's callers correct until editing builds them (docs/GRID.md).
 #include "grid/core/vyn_string_grid.h"
 
-void TVynStringGrid::CellControlsUpdate() {}
