@@ -84,6 +84,8 @@ public:
     void Changed();
     void Exit();
     void FocusReceived();
+    // The key is the grid's (not the control's).
+    bool Handles(Word Key, TShiftState Shift) const;
 
 private:
     String EditorValue() override;
@@ -91,7 +93,6 @@ private:
     void SelectAllValue() override;
     void CaretToEnd() override;
     void RepaintEditor() override;
-    bool Handles(Word Key, TShiftState Shift) const;
 
     TVynCustomDropDown& FControl;
     TGridEditorProtocol FProtocol;
@@ -143,9 +144,25 @@ protected:
     }
     void CMWantSpecialKey(TMessage& Message) override
     {
+        const Word key = Word(Message.CharCode());
         TBase::CMWantSpecialKey(Message);
-        if (FLink.WantsSpecialKey(Word(Message.CharCode())))
+        if (FLink.WantsSpecialKey(key))
             Message.Result = 1;
+    }
+    // Without EditorEnabled the drop-down gives its edit no key-down but
+    // Enter and Esc: the grid's other keys are taken here first.
+    void WMKeyDown(TMessage& Message) override
+    {
+        Word key = Word(Message.CharCode());
+        if (!this->EditorEnabled() && key != VK_RETURN && key != VK_ESCAPE &&
+            FLink.Handles(key, KeyDataToShiftState(Message.KeyData()))) {
+            TWeakRef<TControl> self(this);
+            FLink.KeyDown(key, KeyDataToShiftState(Message.KeyData()));
+            if (!self || key == 0)
+                return;
+            Message.SetCharCode(key);
+        }
+        TBase::WMKeyDown(Message);
     }
     void WMSetFocus(TMessage& Message) override
     {

@@ -108,12 +108,11 @@ void TVynStringGrid::LoadDropDownValue(TEditorType Kind, TVynCustomDropDown* Con
 {
     switch (Kind) {
     case TEditorType::edTrackbarDropDown: {
-        // A text that is not a whole number keeps the position.
+        // A text that is not a whole number gives the lowest position.
         bool ok = false;
         const int v = Text.trimmed().toInt(&ok);
         auto* t = static_cast<TVynTrackBarDropDown*>(Control);
-        if (ok)
-            t->SetPosition(v);
+        t->SetPosition(ok ? v : t->Min());
         t->SetText(QString::number(t->Position()));
         break;
     }

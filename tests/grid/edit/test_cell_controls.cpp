@@ -54,6 +54,7 @@ TEST_F(ControlTest, AnEditControlTakesNoMoreThanMaxLenAndIsWrittenBackInPlace)
     EXPECT_TRUE(Edit()->Visible());
     EXPECT_EQ(S(grid->CtrlID()), "e2");
     EXPECT_EQ(S(Edit()->Text()), "x");
+    Key(VK_END);
     Type("<&>");
     Key(VK_TAB);
     TestKit::PumpPostedMessages();
@@ -82,6 +83,7 @@ TEST_F(ControlTest, EnterEndsTheControlEditAndFocusesTheGrid)
     grid->EditNextCellControl(2, 1, "");
     ASSERT_TRUE(Edit()->Visible());
     EXPECT_EQ(Edit()->PasswordChar(), QChar(u'*'));
+    Key(VK_END);
     Type("!");
     Key(VK_RETURN);
     TestKit::PumpPostedMessages();
