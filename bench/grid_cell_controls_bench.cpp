@@ -72,6 +72,7 @@ void BM_LayoutSameHtmlOnce(benchmark::State& State)
     THTMLDrawOptions o;
     o.HitTestOnly = true;
     o.HitControlId = QStringLiteral("c25");
+    o.WrapWords = true;
     o.ThemeWindow = &g;
     g.Canvas().Font().Assign(g.Font());
     for (auto _ : State) {

@@ -535,7 +535,7 @@ void TVynStringGrid::EditNextCellControl(int ACol, int ARow, const String& Curre
     o.ImageList = GetGridImages();
     o.HitTestOnly = true;
     o.HitControlId = next;
-    o.WrapWords = FEnhTextSize;
+    o.WrapWords = !FEnhTextSize;
     o.LinkColor = FURLColor;
     o.PictureCache = FImageCache;
     o.ThemeWindow = this;

@@ -4,6 +4,7 @@
 // (docs/GRID.md, "Special editors").
 #include "grid/core/vyn_string_grid.h"
 #include "grid/edit/grid_combo.h"
+#include "grid/edit/grid_dropdown_editors.h"
 #include "grid/edit/grid_edit_holders.h"
 #include "grid/render/grid_render_holders.h"
 #include "platform/gui/application.h"
@@ -208,19 +209,12 @@ void TVynStringGrid::CommitEditControl(int ACol, int ARow)
             }
         }
         break;
-    // The drop-down, rich-text and edit-link kinds (grid_dropdown_kinds.cpp).
-    case TEditorType::edRichEdit:
-    case TEditorType::edCustom:
-    case TEditorType::edTrackbarDropDown:
-    case TEditorType::edMemoDropDown:
-    case TEditorType::edCalculatorDropDown:
-    case TEditorType::edTimePickerDropDown:
-    case TEditorType::edDetailDropDown:
-    case TEditorType::edGridDropDown:
-    case TEditorType::edColorPickerDropDown:
-    case TEditorType::edImagePickerDropDown:
-    case TEditorType::edVynGridDropDown: CommitDropDownKindControl(C, ARow); break;
-    default: break;
+    default:
+        // The drop-down, rich-text and edit-link kinds (grid_dropdown_kinds.cpp).
+        if (IsDropDownEditorKind(EditControl) || EditControl == TEditorType::edRichEdit ||
+            EditControl == TEditorType::edCustom)
+            CommitDropDownKindControl(C, ARow);
+        break;
     }
     if (!self)
         return;

@@ -103,6 +103,7 @@ TEST_F(EditTest, PictureOfAnHtmlCellWithItsEditControlInEdit)
     grid->EditNextCellControl(2, 1, "");
     TestKit::PumpPostedMessages();
     ASSERT_TRUE(grid->ControlEditor()->Visible());
+    Key(VK_END);
     Type("1");
     Settle(300);
     const QImage shot = TestKit::RenderToImage(&form);
