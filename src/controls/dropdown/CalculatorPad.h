@@ -30,9 +30,6 @@ class TCustomEdit;
 enum class TButtonPanelType { plCalculator, plCustom };
 using TButtonPanelType::plCalculator, TButtonPanelType::plCustom;
 
-enum class TItemLayout { ilCaptionLeft, ilCaptionRight, ilCaptionTop, ilCaptionBottom };
-using TItemLayout::ilCaptionLeft, TItemLayout::ilCaptionRight, TItemLayout::ilCaptionTop,
-    TItemLayout::ilCaptionBottom;
 
 using TCalculatorButtonClickEvent = std::function<void(TObject* Sender, int Index)>;
 

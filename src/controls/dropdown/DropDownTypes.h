@@ -32,6 +32,11 @@ using TButtonAlignment::baLeft, TButtonAlignment::baRight;
 enum class TButtonStyle { bsButton, bsDropDown };
 using TButtonStyle::bsButton, TButtonStyle::bsDropDown;
 
+// Where an item's (or a calculator button's) caption sits beside its picture.
+enum class TItemLayout { ilCaptionLeft, ilCaptionRight, ilCaptionTop, ilCaptionBottom };
+using TItemLayout::ilCaptionLeft, TItemLayout::ilCaptionRight, TItemLayout::ilCaptionTop,
+    TItemLayout::ilCaptionBottom;
+
 // ---- events
 
 // The popup is about to open; clearing acceptdrop keeps it closed.

@@ -30,9 +30,6 @@ class TVynCustomItemSelector;
 
 enum class TSelectorType { stImage, stColor };
 using TSelectorType::stImage, TSelectorType::stColor;
-enum class TItemLayout { ilCaptionLeft, ilCaptionRight, ilCaptionTop, ilCaptionBottom };
-using TItemLayout::ilCaptionLeft, TItemLayout::ilCaptionRight, TItemLayout::ilCaptionTop,
-    TItemLayout::ilCaptionBottom;
 
 // (The platform's list controls have their own TDrawItemEvent.)
 using TSelectorDrawItemEvent = std::function<void(TObject* Sender, TCanvas& Canvas, const TRect& R, int Index)>;

@@ -1421,6 +1421,7 @@ protected:
 #include "grid/data/vyn_string_grid_sort.inc"
 #include "grid/data/vyn_string_grid_filter.inc"
 #include "grid/interact/vyn_string_grid_hints.inc"
+#include "grid/edit/vyn_string_grid_dropdown_editors.inc"
 };
 
 // Shown over links of the grid.

@@ -4,6 +4,7 @@
 // (docs/GRID.md, "Special editors").
 #include "grid/core/vyn_string_grid.h"
 #include "grid/edit/grid_combo.h"
+#include "grid/edit/grid_dropdown_editors.h"
 #include "grid/edit/grid_edit_holders.h"
 #include "grid/render/grid_render_holders.h"
 #include "platform/gui/application.h"
@@ -36,6 +37,8 @@ void TVynStringGrid::CreateEditControls()
     EditCombo = combo;
     // The check box, the edit-with-button, the unit and the button editors.
     CreateSimpleEditControls();
+    // The form-control and fixed-cell editors (grid_dropdown_kinds.cpp).
+    CreateDropDownEditorControls();
 }
 
 TGridCombo* TVynStringGrid::ComboEditor() const { return dynamic_cast<TGridCombo*>(EditCombo); }
@@ -80,6 +83,9 @@ void TVynStringGrid::ShowEditControl(int ACol, int ARow)
         return;
     TGridCombo* cb = ComboEditor();
     const bool combo = EditControl == TEditorType::edComboEdit || EditControl == TEditorType::edComboList;
+    // The drop-down, rich-text and edit-link kinds (grid_dropdown_kinds.cpp).
+    if (!combo && ShowDropDownKindControl(ACol, ARow, R, cellColor, startChar))
+        return;
     if (!combo || !cb) {
         // The kinds whose controls are not built open nothing: no edit is open.
         EditMode = false;
@@ -212,7 +218,12 @@ void TVynStringGrid::CommitEditControl(int ACol, int ARow)
             }
         }
         break;
-    default: break;
+    default:
+        // The drop-down, rich-text and edit-link kinds (grid_dropdown_kinds.cpp).
+        if (IsDropDownEditorKind(EditControl) || EditControl == TEditorType::edRichEdit ||
+            EditControl == TEditorType::edCustom)
+            CommitDropDownKindControl(C, ARow);
+        break;
     }
     if (!self)
         return;

@@ -2,7 +2,9 @@
 // platform grid when it wants its editor, showing and ending an edit, the
 // text the editors read and write, and the end-of-edit message.
 #include "grid/core/grid_startup.h"
+#include "grid/core/grid_text.h"
 #include "grid/core/vyn_string_grid.h"
+#include "grid/render/html/html_text.h"
 #include "grid/edit/grid_edit_holders.h"
 #include "grid/edit/grid_edit_kinds.h"
 #include "platform/gui/application.h"
@@ -190,8 +192,11 @@ String TVynStringGrid::GetEditText(int ACol, int ARow)
     }
     int bc = c, br = ARow;
     GetBaseCellOf(c, ARow, bc, br);
-    // The markup stays in the text until the grid's HTML conversion lands.
     String value = GetGridCell(bc, br);
+    // An HTML text, unless EditWithTags: line-break tags become line breaks,
+    // other tags go.
+    if (!FEditWithTags && GetTextType(value, FEnableHTML) == ttHTML)
+        value = HTMLToPlainText(value);
     if (OnGetEditText)
         OnGetEditText(this, ACol, ARow, value);
     return value;
