@@ -4,8 +4,8 @@
 //
 // A check box is a cell graphic of one of the check-box kinds, or a cell
 // whose editor kind is edDataCheckBox: its text is its state (the grid's
-// CheckTrue text checked, any other text not). Radio buttons, radio groups
-// and buttons keep the grid's ordinary handling for now.
+// CheckTrue text checked, any other text not). The press itself comes from
+// the left button down (grid_mouse.cpp).
 #include "grid/core/vyn_string_grid.h"
 #include "grid/render/grid_render_holders.h"
 #include "platform/gui/input_state.h"
@@ -112,15 +112,4 @@ bool TVynStringGrid::CheckBoxMouseDown(int ACol, int ARow, int X, int Y)
     if (self)
         Click();
     return true;
-}
-
-void TVynStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    if (Button == mbLeft) {
-        int c = -1, r = -1;
-        MouseToCell(X, Y, c, r);
-        if (CheckBoxMouseDown(c, r, X, Y))
-            return;
-    }
-    TBaseGrid::MouseDown(Button, Shift, X, Y);
 }

@@ -15,3 +15,14 @@ void TVynStringGrid::OwnerFormResize(TObject* Sender)
     if (FOwnerForm)
         FOldSize = TPoint(FOwnerForm->Width(), FOwnerForm->Height());
 }
+
+// The selection on the clipboard: the grid's clipboard work.
+void TVynStringGrid::CopySelectionToClipboard() {}
+void TVynStringGrid::CutSelectionToClipboard() {}
+void TVynStringGrid::PasteSelectionFromClipboard() {}
+// The filter: no filter is active.
+bool TVynStringGrid::PauseFilter() { return false; }
+void TVynStringGrid::ResumeFilter() {}
+void TVynStringGrid::FilterListRequest(int) {}
+// The header-click sort: the sorting work.
+void TVynStringGrid::ClickSortStep(int, int, int, int) {}
