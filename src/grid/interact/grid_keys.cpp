@@ -491,20 +491,23 @@ void TVynStringGrid::NavigateKeyDown(Word& Key, TShiftState Shift)
                 return;
         }
     }
-    // 5. Over disabled rows.
-    if (FUseEnabledRows && FNavigation->SkipDisabledRows() && Row() == r0) {
-        if (Key == VK_UP && r0 > FixedRows()) {
-            for (int r = r0 - 1; r >= FixedRows(); --r)
-                if (RowEnabled(r)) {
-                    MoveColRow(Col(), r, true, true);
+    // 5. Over disabled rows: a move refused by a disabled row, or one
+    // that landed on it, goes on to the nearest enabled row that way.
+    if (FUseEnabledRows && FNavigation->SkipDisabledRows() && (Key == VK_UP || Key == VK_DOWN)) {
+        auto enabled = [this](int R) { return RowEnabled(RealRowIndex(R)); };
+        const int from = Row();
+        if (from == r0 || !enabled(from)) {
+            const int step = Key == VK_UP ? -1 : 1;
+            int target = -1;
+            for (int r = from + step; r >= FixedRows() && r <= RowCount() - 1; r += step)
+                if (enabled(r)) {
+                    target = r;
                     break;
                 }
-        } else if (Key == VK_DOWN && r0 < RowCount() - 1) {
-            for (int r = r0 + 1; r <= RowCount() - 1; ++r)
-                if (RowEnabled(r)) {
-                    MoveColRow(Col(), r, true, true);
-                    break;
-                }
+            if (target >= 0)
+                MoveColRow(Col(), target, true, true);
+            else if (!enabled(from) && from != r0)
+                MoveColRow(Col(), r0, true, true);
         }
         if (!self)
             return;

@@ -521,8 +521,9 @@ void TVynStringGrid::WMLButtonUp(TMessage& Message)
         FDblClk = false;
         return;
     }
-    // 19.
-    ClickSortStep(X, Y, c, r);
+    // 19. Header clicks sort.
+    if (r < FixedRows())
+        ClickSortStep(X, Y, c, r);
 }
 
 bool TVynStringGrid::FixedBorderRelease(int X, int Y)
@@ -546,7 +547,8 @@ bool TVynStringGrid::FixedBorderRelease(int X, int Y)
             if (self && aw != w)
                 SetColWidths(col, std::max(0, aw));
         }
-        return !self;
+        // The drag ends the release.
+        return true;
     }
     if (FSizingFixedR) {
         FSizingFixedR = false;
@@ -559,7 +561,7 @@ bool TVynStringGrid::FixedBorderRelease(int X, int Y)
         SetRowHeights(row, std::max(0, Y - before));
         if (OnEndRowSize)
             OnEndRowSize(this, row);
-        return !self;
+        return true;
     }
     return false;
 }

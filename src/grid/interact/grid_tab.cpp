@@ -106,13 +106,11 @@ bool TVynStringGrid::AdvanceOnTab(bool Backward)
         TabStep(Backward, handOver);
         if (!self)
             return result;
-        if (handOver) {
+        if (handOver && FNavigation->TabToNextAtEnd() && Parent()) {
             // 8. The Tab goes on to the next control after this message.
-            if (FNavigation->TabToNextAtEnd() && Parent()) {
-                if (TCustomForm* form = GetParentForm(this))
-                    PostMessage(form, WM_KEYDOWN, VK_TAB, 0);
-                result = false;
-            }
+            if (TCustomForm* form = GetParentForm(this))
+                PostMessage(form, WM_KEYDOWN, VK_TAB, 0);
+            result = false;
             break;
         }
         if (!Options().Contains(goEditing) || IsEditable(RealCol(), Row()))
