@@ -3,6 +3,9 @@
 // sizing, direct editing, links and form controls (and which links the shell
 // sees), hover rows, sizing borders and hints, range-select editing,
 // disjunct cells, the right button and the filter list's check marks.
+#include <QDir>
+#include <QPainter>
+
 #include <memory>
 
 #include "keys_mouse_fixture.h"
@@ -323,6 +326,36 @@ TEST_F(MouseTest, SizingAColumnShowsItsWidthAndARelease)
     // Released inside: the width shown.
     Drag(edge, 5, edge + 20);
     EXPECT_EQ(g->ColWidths(2), 100);
+}
+
+TEST_F(MouseTest, AColumnResizeDrawsItsLineAndHint)
+{
+    g->SetOptions(g->Options() + TGridOptions{goColSizing});
+    g->SetHintShowSizing(true);
+    const int edge = g->CellRect(2, 0).Right - 1;
+    TestKit::MouseMove(g, edge, 5);
+    TestKit::MouseDown(g, edge, 5);
+    TestKit::MouseMove(g, edge + 40, 5);
+    QCoreApplication::processEvents();
+    QImage img = TestKit::RenderToImage(g);
+    THintWindow* hint = g->ScrollHintWindow();
+    ASSERT_TRUE(hint && hint->Visible());
+    const QImage hintImg = TestKit::RenderToImage(hint);
+    const TPoint at = g->ScreenToClient(TPoint(hint->Left(), hint->Top()));
+    {
+        QPainter p(&img);
+        p.drawImage(at.X, at.Y, hintImg);
+    }
+    img.save(QDir::temp().filePath("grid_column_resize.png"));
+    // The size line crosses the data cells where the border will go; the
+    // hint sits at the top-left corner of the sized column's header.
+    const int y = Mid(1, 6).Y;
+    EXPECT_LT(img.pixelColor(edge + 40, y).lightness(), 128);
+    EXPECT_GT(img.pixelColor(edge + 60, y).lightness(), 128);
+    EXPECT_EQ(at.X, g->CellRect(2, 0).Left);
+    EXPECT_EQ(at.Y, 0);
+    TestKit::MouseUp(g, edge + 40, 5);
+    EXPECT_EQ(g->ColWidths(2), 120);
 }
 
 TEST_F(MouseTest, RangeSelectAndEditOpensTheCurrentCellOnly)
