@@ -169,11 +169,9 @@ bool TVynStringGrid::RadioButtonMouseDown(int ACol, int ARow, int X, int Y)
     DoRadioButtonClick(n, ARow, false);
     if (!self)
         return true;
-    if (!FNavigation->AlwaysEdit() && ACol >= FixedCols() && ARow >= FixedRows() && (ACol != Col() || ARow != Row())) {
-        MoveColRow(ACol, ARow, true, true);
-        if (!self)
-            return true;
-    }
+    ClickMakesCurrent(ACol, ARow);
+    if (!self)
+        return true;
     if (OnRadioButtonClick)
         OnRadioButtonClick(this, n, ARow);
     if (self && OnMouseDown)

@@ -63,6 +63,12 @@ bool TVynStringGrid::CheckBoxKey(int ACol, int ARow)
     return true;
 }
 
+void TVynStringGrid::ClickMakesCurrent(int ACol, int ARow)
+{
+    if (!FNavigation->AlwaysEdit() && ACol >= FixedCols() && ARow >= FixedRows() && (ACol != Col() || ARow != Row()))
+        MoveColRow(ACol, ARow, true, true);
+}
+
 bool TVynStringGrid::CheckBoxMouseDown(int ACol, int ARow, int X, int Y)
 {
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount())
@@ -90,11 +96,9 @@ bool TVynStringGrid::CheckBoxMouseDown(int ACol, int ARow, int X, int Y)
     if (!self)
         return true;
     // 3. A data cell becomes the current cell.
-    if (!FNavigation->AlwaysEdit() && ACol >= FixedCols() && ARow >= FixedRows() && (ACol != Col() || ARow != Row())) {
-        MoveColRow(ACol, ARow, true, true);
-        if (!self)
-            return true;
-    }
+    ClickMakesCurrent(ACol, ARow);
+    if (!self)
+        return true;
     DoCheckBoxClickEvent(rc, ARow, state);
     if (!self)
         return true;
