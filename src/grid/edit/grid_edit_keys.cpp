@@ -287,11 +287,17 @@ void TVynStringGrid::KeyDown(Word& Key, TShiftState Shift)
         if (!self)
             return;
     }
-    TBaseGrid::KeyDown(Key, Shift);
+    // The navigation (grid_keys.cpp).
+    NavigateKeyDown(Key, Shift);
 }
 
 void TVynStringGrid::WMChar(TMessage& Message)
 {
+    // 1. A cell with form controls takes no typing (grid_keys.cpp).
+    if (ControlTagCell(Col(), Row())) {
+        Message.SetCharCode(0);
+        return;
+    }
     QChar ch(char16_t(Message.CharCode()));
     const char16_t k = ch.unicode();
     // 2.
@@ -306,7 +312,13 @@ void TVynStringGrid::WMChar(TMessage& Message)
         Message.SetCharCode(0);
         return;
     }
-    // 5. Typing starts an edit with the character (any printable one).
+    // 4. Typing with RangeSelectAndEdit opens the editor first.
+    if (RangeSelectTyping(ch))
+        return;
+    // 5. Typing starts an edit with the character (any printable one); the
+    // keypad's decimal key types the decimal separator.
+    KeypadDecimal(Message);
+    ch = QChar(char16_t(Message.CharCode()));
     if (k == 13 && IsControlCell(RealCol(), Row()) && FNavigation->AdvanceOnEnter()) {
         TBaseGrid::WMChar(Message);
         return;

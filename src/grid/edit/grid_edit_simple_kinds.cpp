@@ -446,3 +446,7 @@ void TVynStringGrid::CommitSimpleEditControl(int ACol, int ARow)
         closePicker(p, picker);
     }
 }
+
+// The press on the spin buttons drawn in a cell (the mouse work records
+// it): up 1, down -1, none 0.
+int TVynStringGrid::CellSpinClickStep() const { return FSpinUpClick ? 1 : FSpinDnClick ? -1 : 0; }

@@ -4,8 +4,8 @@
 //
 // A check box is a cell graphic of one of the check-box kinds, or a cell
 // whose editor kind is edDataCheckBox: its text is its state (the grid's
-// CheckTrue text checked, any other text not). Radio buttons, radio groups
-// and buttons keep the grid's ordinary handling for now.
+// CheckTrue text checked, any other text not). The press itself comes from
+// the left button down (grid_mouse.cpp).
 #include "grid/core/vyn_string_grid.h"
 #include "grid/render/grid_render_holders.h"
 #include "platform/gui/input_state.h"
@@ -63,6 +63,12 @@ bool TVynStringGrid::CheckBoxKey(int ACol, int ARow)
     return true;
 }
 
+void TVynStringGrid::ClickMakesCurrent(int ACol, int ARow)
+{
+    if (!FNavigation->AlwaysEdit() && ACol >= FixedCols() && ARow >= FixedRows() && (ACol != Col() || ARow != Row()))
+        MoveColRow(ACol, ARow, true, true);
+}
+
 bool TVynStringGrid::CheckBoxMouseDown(int ACol, int ARow, int X, int Y)
 {
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount())
@@ -90,11 +96,9 @@ bool TVynStringGrid::CheckBoxMouseDown(int ACol, int ARow, int X, int Y)
     if (!self)
         return true;
     // 3. A data cell becomes the current cell.
-    if (!FNavigation->AlwaysEdit() && ACol >= FixedCols() && ARow >= FixedRows() && (ACol != Col() || ARow != Row())) {
-        MoveColRow(ACol, ARow, true, true);
-        if (!self)
-            return true;
-    }
+    ClickMakesCurrent(ACol, ARow);
+    if (!self)
+        return true;
     DoCheckBoxClickEvent(rc, ARow, state);
     if (!self)
         return true;
@@ -112,15 +116,4 @@ bool TVynStringGrid::CheckBoxMouseDown(int ACol, int ARow, int X, int Y)
     if (self)
         Click();
     return true;
-}
-
-void TVynStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    if (Button == mbLeft) {
-        int c = -1, r = -1;
-        MouseToCell(X, Y, c, r);
-        if (CheckBoxMouseDown(c, r, X, Y))
-            return;
-    }
-    TBaseGrid::MouseDown(Button, Shift, X, Y);
 }

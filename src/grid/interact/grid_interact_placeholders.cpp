@@ -2,3 +2,13 @@
 // core's callers correct until their work builds them (docs/GRID.md).
 #include "grid/core/vyn_string_grid.h"
 
+// The selection on the clipboard: the grid's clipboard work.
+void TVynStringGrid::CopySelectionToClipboard() {}
+void TVynStringGrid::CutSelectionToClipboard() {}
+void TVynStringGrid::PasteSelectionFromClipboard() {}
+// The filter: no filter is active.
+bool TVynStringGrid::PauseFilter() { return false; }
+void TVynStringGrid::ResumeFilter() {}
+void TVynStringGrid::FilterListRequest(int) {}
+// The header-click sort: the sorting work.
+void TVynStringGrid::ClickSortStep(int, int, int, int) {}

@@ -372,3 +372,28 @@ TEST_F(EtherCATDialogTest, OkEndsTheOpenEditFirst)
 }
 
 }  // namespace
+
+namespace {
+
+// A click on a row's number reaches the dialog, which selects the whole row.
+TEST_F(EtherCATDialogTest, ARowNumberClickSelectsTheRow)
+{
+    TEtherCAT_Variables file;
+    file.StoM = {{"Y", "Int8", "1", "a", "", "", "", "", ""}, {"Y", "Int8", "1", "b", "", "", "", "", ""}};
+    Save_EtherCAT_Slave(File_EtherCAT_Slave, file);
+    TestKit::ModalFormDriver modal;
+    modal.When(vars, [this](TForm&) {
+        const TRect r = S()->CellRect(0, 2);
+        TestKit::Click(S(), (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+        TestKit::PumpPostedMessages();
+        const TGridRect s = S()->Selection();
+        EXPECT_EQ(s.Left, S()->FixedCols());
+        EXPECT_EQ(s.Right, S()->ColCount() - 1);
+        EXPECT_EQ(s.Top, 2);
+        EXPECT_EQ(s.Bottom, 2);
+        vars->SetModalResult(mrCancel);
+    });
+    vars->ShowModal();
+}
+
+}  // namespace
