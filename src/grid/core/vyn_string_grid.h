@@ -1411,6 +1411,8 @@ private:
 protected:
 
 #include "grid/interact/vyn_string_grid_interact.inc"
+
+#include "grid/data/vyn_string_grid_find.inc"
 };
 
 // Shown over links of the grid.

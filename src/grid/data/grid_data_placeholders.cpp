@@ -6,12 +6,6 @@
 void TVynStringGrid::ExpandAll() {}
 int TVynStringGrid::GetExpandHeight(int, int ARow, bool) { return RowHeights(ARow); }
 
-void TVynStringGrid::SearchEditChange(TObject*) {}
-void TVynStringGrid::SearchFindPrevious(TObject*) {}
-void TVynStringGrid::SearchFindNext(TObject*) {}
-void TVynStringGrid::SearchFooterCloseClick(TObject*) {}
-void TVynStringGrid::SearchHighlightClick(TObject*) {}
-
 // Grouping: no column changes yet; the column grid follows whatever number
 // of columns these leave.
 void TVynStringGrid::Group(int) {}

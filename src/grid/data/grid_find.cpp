@@ -1,0 +1,459 @@
+// TVynStringGrid: finding and replacing text, the incremental lookup of the
+// grid's typing, and the search footer's actions.
+//
+// One find engine walks the area row by row or column by column, in both
+// directions, and compares each cell with the search text under the case
+// rule without making an upper-case copy of the cell.
+#include <QStringView>
+
+#include "grid/core/grid_filter.h"
+#include "grid/core/vyn_string_grid.h"
+#include "grid/data/grid_data_holders.h"
+#include "grid/render/grid_render_holders.h"
+#include "grid/render/html/html_text.h"
+
+namespace {
+
+const QString HiTag = QStringLiteral("hi");
+// The search text that finds an empty cell: two double quotes.
+const QString EmptyCellText = QStringLiteral("\"\"");
+constexpr TColor MissColor = 0x0000FF;
+
+// The find's test of a filter expression (fnMatchRegular).
+bool MatchFindExpression(const String& Expression, const String& Text, bool MatchCase)
+{
+    return MatchFilterExpression(Expression, Text, MatchCase);
+}
+
+// Text with every occurrence of From in the text between its tags replaced
+// by To; tag names and attributes stay as they are.
+String ReplaceOutsideTags(const String& Text, const String& From, const String& To, Qt::CaseSensitivity Cs)
+{
+    String out;
+    qsizetype i = 0;
+    while (i < Text.size()) {
+        qsizetype lt = Text.indexOf(u'<', i);
+        if (lt < 0)
+            lt = Text.size();
+        out += Text.mid(i, lt - i).replace(From, To, Cs);
+        if (lt >= Text.size())
+            break;
+        const qsizetype gt = Text.indexOf(u'>', lt);
+        if (gt < 0) {
+            // A "<" without a ">" is text.
+            out += Text.mid(lt).replace(From, To, Cs);
+            break;
+        }
+        out += Text.mid(lt, gt - lt + 1);
+        i = gt + 1;
+    }
+    return out;
+}
+
+}  // namespace
+
+// What one find compares and where it looks.
+struct TVynStringGrid::TFindScan {
+    String Text;
+    Qt::CaseSensitivity Cs = Qt::CaseInsensitive;
+    bool MatchCase = false, Full = false, Start = false, Regular = false, IgnoreHTML = false, HiddenCols = false,
+         HiddenRows = false, EmptyCell = false;
+};
+
+bool TVynStringGrid::MatchFindCell(const TFindScan& Scan, int ACol, int ARow)
+{
+    const int c = Scan.HiddenCols ? ACol : DisplToRealCol(ACol);
+    String t = Scan.HiddenRows ? GetCellsEx(c, ARow) : GetCellEx(c, ARow);
+    if (!FFindSkipTag.isEmpty() && t.contains(u'<'))
+        t = RemoveTag(t, FFindSkipTag);
+    if (Scan.IgnoreHTML && t.contains(u'<'))
+        t = HTMLToPlainText(t);
+    if (Scan.EmptyCell)
+        return t.isEmpty();
+    if (Scan.Regular)
+        return MatchFindExpression(Scan.Text, t, Scan.MatchCase);
+    if (Scan.Text.isEmpty())
+        return false;
+    if (Scan.Full)
+        return t.compare(Scan.Text, Scan.Cs) == 0;
+    if (Scan.Start)
+        return t.startsWith(Scan.Text, Scan.Cs);
+    return t.contains(Scan.Text, Scan.Cs);
+}
+
+TPoint TVynStringGrid::DoFind(TPoint StartCell, const String& s, TFindParams Params, bool Wide)
+{
+    TPoint result(-1, -1);
+    FFindParams = Params;
+    FFindBusy = true;
+    const bool matchCase = Params.Contains(fnMatchCase);
+    (Wide ? FSearchCacheWide : FSearchCache) = matchCase ? s : s.toUpper();
+    ExportNotification(0, -1);
+    auto miss = [&] {
+        FFindBusy = false;
+        ExportNotification(2, -1);
+        return result;
+    };
+    if (ColCount() == 0 || FixedCols() >= ColCount() || TotalRowCount() == 0 || FixedRows() >= TotalRowCount())
+        return miss();
+
+    TFindScan scan;
+    scan.Text = s;
+    scan.MatchCase = matchCase;
+    scan.Cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    scan.Full = Params.Contains(fnMatchFull);
+    scan.Start = Params.Contains(fnMatchStart);
+    scan.Regular = Params.Contains(fnMatchRegular);
+    scan.IgnoreHTML = Params.Contains(fnIgnoreHTMLTags);
+    scan.HiddenCols = Params.Contains(fnIncludeHiddenColumns);
+    scan.HiddenRows = Params.Contains(fnIncludeHiddenRows);
+    scan.EmptyCell = s == EmptyCellText;
+
+    // The area.
+    int c0, c1, r0, r1;
+    if (Params.Contains(fnIncludeFixed)) {
+        c0 = 0;
+        c1 = ColCount() - 1;
+        r0 = 0;
+        r1 = RowCount() - 1;
+    } else {
+        c0 = FixedCols();
+        c1 = ColCount() - FFixedRightCols - 1;
+        r0 = FixedRows();
+        r1 = RowCount() - FFixedFooters - 1;
+    }
+    if (Params.Contains(fnSelectedCells)) {
+        const TGridRect sel = Selection();
+        c0 = sel.Left;
+        c1 = sel.Right;
+        r0 = sel.Top;
+        r1 = sel.Bottom;
+    }
+    if (scan.HiddenCols)
+        c1 += NumHiddenColumns();
+    if (scan.HiddenRows)
+        r1 += NumHiddenRows();
+    // The restrictions narrow the area before the step, so that a step
+    // from a cell of the current row (column) leaves it instead of testing
+    // the same cell again.
+    const int curCol = scan.HiddenCols ? RealCol() : Col();
+    const int curRow = scan.HiddenRows ? RealRow() : Row();
+    if (Params.Contains(fnFindInCurrentRow))
+        r0 = r1 = curRow;
+    if (Params.Contains(fnFindInPresetRow))
+        r0 = r1 = FFindRow;
+    if (Params.Contains(fnFindInCurrentCol))
+        c0 = c1 = curCol;
+    if (Params.Contains(fnFindInPresetCol))
+        c0 = c1 = FFindCol;
+
+    // Outer and inner dimension: rows and columns row by row, else the
+    // other way round.
+    const bool byRow = Params.Contains(fnDirectionLeftRight);
+    const bool back = Params.Contains(fnBackward);
+    const int dir = back ? -1 : 1;
+    const int oLo = byRow ? r0 : c0, oHi = byRow ? r1 : c1;
+    const int iLo = byRow ? c0 : r0, iHi = byRow ? c1 : r1;
+    const int oFirst = back ? oHi : oLo, iFirst = back ? iHi : iLo;
+    int o, i;
+    if (StartCell.X == -1 && StartCell.Y == -1) {
+        o = oFirst;
+        i = iFirst;
+    } else {
+        o = byRow ? StartCell.Y : StartCell.X;
+        i = (byRow ? StartCell.X : StartCell.Y) + dir;
+        if (back ? i < iLo - 1 : i > iHi + 1) {
+            // Past the end of its line: the next line, or the first cell
+            // when the line too lies past the area.
+            const bool pastArea = back ? o < oLo : o > oHi;
+            o = pastArea ? oFirst : o + dir;
+            i = iFirst;
+        }
+    }
+    // A start before the area begins with its first cell.
+    if (back ? o > oHi : o < oLo) {
+        o = oFirst;
+        i = iFirst;
+    }
+
+    // Columns the find leaves out (IgnoreColumns holds real columns).
+    std::vector<char> ignored(size_t(std::max(c1 - c0 + 1, 0)), 0);
+    if (FIgnoreColumns->Count() > 0)
+        for (int c = c0; c <= c1; ++c)
+            ignored[size_t(c - c0)] = IsIgnoredColumn(scan.HiddenCols ? c : DisplToRealCol(c));
+
+    for (; o >= oLo && o <= oHi; o += dir, i = iFirst) {
+        if (back ? i > iHi : i < iLo)
+            i = iFirst;
+        if (!byRow && ignored[size_t(o - c0)])
+            continue;
+        for (; i >= iLo && i <= iHi; i += dir) {
+            const int c = byRow ? i : o, r = byRow ? o : i;
+            if (byRow && ignored[size_t(c - c0)])
+                continue;
+            ExportNotification(1, r);
+            if (MatchFindCell(scan, c, r)) {
+                result = TPoint(c, r);
+                FSearchCell = result;
+                if (Params.Contains(fnAutoGoto))
+                    GotoFoundCell(result, Params);
+                ExportNotification(4, -1);
+                return result;
+            }
+        }
+    }
+    return miss();
+}
+
+void TVynStringGrid::GotoFoundCell(TPoint Cell, const TFindParams& Params)
+{
+    int row = Cell.Y;
+    if (Params.Contains(fnIncludeHiddenRows)) {
+        if (NumHiddenRows() > 0 && IsHiddenRow(row))
+            ExpandNodeOfFoundRow(row);
+        row = RealToDisplRow(row);
+    }
+    const int col = Params.Contains(fnIncludeHiddenColumns) ? RealToDisplCol(Cell.X) : Cell.X;
+    // A fixed cell or a row still hidden cannot become current.
+    if (row < FixedRows() || row >= RowCount())
+        return;
+    if (FMouseActions->DisjunctRowSelect()) {
+        ClearRowSelect();
+        SetRowSelect(FMouseActions->RowSelectPersistent() ? DisplToRealRow(row) : row, true);
+        SetRow(row);
+    } else if (col >= FixedCols() && col < ColCount()) {
+        MoveColRow(col, row, true, true);
+    }
+}
+
+void TVynStringGrid::ExpandNodeOfFoundRow(int ARealRow)
+{
+    // Nodes do not exist yet: the row stays hidden and the find makes the
+    // next row shown current.
+    (void)ARealRow;
+}
+
+TPoint TVynStringGrid::Find(TPoint StartCell, const String& s, TFindParams FindParams)
+{
+    const TPoint found = DoFind(StartCell, s, FindParams, false);
+    // The found row kept clear of the floating footer.
+    if (FindParams.Contains(fnAutoGoto) && found.X >= 0) {
+        const int m = FFloatingFooter->Visible() ? 2 : 0;
+        if (Row() > TopRow() + VisibleRowCount() - m - 2 && VisibleRowCount() + FixedRows() + m < RowCount())
+            SetTopRow(TopRow() + m + 1);
+    }
+    return found;
+}
+
+TPoint TVynStringGrid::FindWide(TPoint StartCell, const String& s, TFindParams FindParams)
+{
+    return DoFind(StartCell, s, FindParams, true);
+}
+
+TPoint TVynStringGrid::FindFirst(const String& s, TFindParams FindParams)
+{
+    FSearchCell = Find(TPoint(-1, -1), s, FindParams);
+    return FSearchCell;
+}
+
+TPoint TVynStringGrid::FindNext()
+{
+    FSearchCell = Find(FSearchCell, FSearchCache, FFindParams);
+    return FSearchCell;
+}
+
+int TVynStringGrid::Replace(const String& OrigStr, const String& NewStr, TFindParams FindParams)
+{
+    const Qt::CaseSensitivity cs = FindParams.Contains(fnMatchCase) ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    const bool hiddenCols = FindParams.Contains(fnIncludeHiddenColumns);
+    const bool hiddenRows = FindParams.Contains(fnIncludeHiddenRows);
+    const bool html = FindParams.Contains(fnIgnoreHTMLTags);
+    int changed = 0;
+    for (TPoint p = Find(TPoint(-1, -1), OrigStr, FindParams); p.X >= 0; p = Find(p, OrigStr, FindParams)) {
+        const int c = hiddenCols ? p.X : DisplToRealCol(p.X);
+        const String t = hiddenRows ? GetCellsEx(c, p.Y) : GetCellEx(c, p.Y);
+        String n = t;
+        if (html)
+            n = ReplaceOutsideTags(t, OrigStr, NewStr, cs);
+        else
+            n.replace(OrigStr, NewStr, cs);
+        if (n == t)
+            continue;
+        if (hiddenRows)
+            SetCellsEx(c, p.Y, n);
+        else
+            SetCellEx(c, p.Y, n);
+        ++changed;
+        if (FShowModified->Enabled())
+            SetRowModified(hiddenRows ? p.Y : DisplToRealRow(p.Y), true);
+    }
+    return changed;
+}
+
+// ---- the incremental lookup of the grid's typing ----------------------------------------------
+
+int TVynStringGrid::Search(const String& Text)
+{
+    if (RowCount() < 2)
+        return -1;
+    const int col = FSortSettings->Show() ? FSortSettings->Column() : FixedCols();
+    if (col < 0)
+        return -1;
+    const int c = DisplToRealCol(col);
+    const qsizetype n = Text.size();
+    for (int r = FixedRows(); r < RowCount(); ++r) {
+        String t = GetCellEx(c, r);
+        if (t.contains(u'<'))
+            t = HTMLToPlainText(t);
+        if (t.size() >= n && QStringView(t).left(n).toString().toUpper() == Text)
+            return r;
+    }
+    return -1;
+}
+
+// ---- the search footer's actions --------------------------------------------------------------
+
+TVynStringGrid::TFindParams TVynStringGrid::SearchBarParams(bool Backward, bool EditChange)
+{
+    const TSearchFooter& sf = *FSearchFooter;
+    TFindParams p{fnAutoGoto};
+    if (Backward)
+        p.Include(fnBackward);
+    if (FSearchBarLink && FSearchBarLink->HighlightDown())
+        p.Include(fnIgnoreHTMLTags);
+    if (FSearchBarLink && FSearchBarLink->MatchCaseChecked())
+        p.Include(fnMatchCase);
+    if (sf.SearchActiveColumnOnly())
+        p.Include(fnFindInCurrentCol);
+    if (sf.SearchMatchStart())
+        p.Include(fnMatchStart);
+    if (EditChange && sf.SearchFixedCells())
+        p.Include(fnIncludeFixed);
+    if (EditChange && sf.SearchHiddenRows())
+        p.Include(fnIncludeHiddenRows);
+    if (sf.SearchDirection() == TSearchDirection::sdLeftRight)
+        p.Include(fnDirectionLeftRight);
+    if (sf.SearchColumn() >= 0 && sf.SearchColumn() < ColCount()) {
+        FFindCol = sf.SearchColumn();
+        p.Include(fnFindInPresetCol);
+    }
+    return p;
+}
+
+TRect TVynStringGrid::SearchBarHighlightRect()
+{
+    const int col = FSearchFooter->SearchColumn();
+    const int top = FixedRows(), bottom = RowCount() - FFixedFooters - 1;
+    if (col >= 0 && col < ColCount())
+        return TRect(col, top, col, bottom);
+    return TRect(FixedCols(), top, ColCount() + NumHiddenColumns() - FFixedRightCols - 1, bottom);
+}
+
+void TVynStringGrid::SearchEditChange(TObject*)
+{
+    const String value = FSearchBarLink ? FSearchBarLink->SearchText() : String();
+    bool defaultSearch = true;
+    if (OnSearchEditChange)
+        OnSearchEditChange(this, value, defaultSearch);
+    if (!defaultSearch || !FSearchFooter->AutoSearch())
+        return;
+    const TFindParams params = SearchBarParams(false, true);
+    FFindParams = params;
+    const bool down = FSearchBarLink && FSearchBarLink->HighlightDown();
+    const bool highlight = down || FSearchFooter->AlwaysHighLight();
+    const bool matchCase = params.Contains(fnMatchCase);
+    if (value.isEmpty()) {
+        if (FSearchBarLink)
+            FSearchBarLink->SetEditColor(clWindow);
+        if (highlight)
+            RehilightInRect(String(), HiTag, SearchBarHighlightRect(), matchCase);
+        FSearchBarHighlighted = false;
+        return;
+    }
+    // The find does not see the old highlight, which the same pass that
+    // puts the new one in takes out.
+    TPoint found;
+    {
+        struct TSkip {
+            String& Tag;
+            ~TSkip() { Tag.clear(); }
+        } skip{FFindSkipTag};
+        if (highlight)
+            FFindSkipTag = HiTag;
+        found = Find(TPoint(-1, -1), value, params);
+    }
+    FSearchCell = found;
+    DoSearchFooterAction(value, found.X, found.Y, TSearchAction::saFindFirst);
+    const bool hit = found.X >= 0;
+    if (FSearchBarLink)
+        FSearchBarLink->SetEditColor(hit ? clWindow : MissColor);
+    if (hit)
+        ScrollInView(Col(), Row());
+    if (highlight) {
+        RehilightInRect(hit ? value : String(), HiTag, SearchBarHighlightRect(), matchCase);
+        FSearchBarHighlighted = hit;
+    }
+}
+
+void TVynStringGrid::StepTopRowAfterSearch()
+{
+    const bool footer = FFloatingFooter->Visible();
+    if (Row() > TopRow() + VisibleRowCount() - (footer ? 3 : 2) &&
+        RowCount() > VisibleRowCount() + FixedRows() + (footer ? 1 : 0))
+        SetTopRow(TopRow() + 2);
+}
+
+void TVynStringGrid::SearchFindNext(TObject*)
+{
+    const String text = FSearchBarLink ? FSearchBarLink->SearchText() : String();
+    if (!FSearchFooter->AutoSearch()) {
+        if (text != FSearchFooter->LastSearch())
+            FSearchCell = TPoint(-1, -1);
+        FSearchFooter->SetLastSearch(text);
+    }
+    FSearchCell = Find(FSearchCell, text, SearchBarParams(false, false));
+    if (FSearchCell.X >= 0)
+        ScrollInView(Col(), Row());
+    StepTopRowAfterSearch();
+    DoSearchFooterAction(text, FSearchCell.X, FSearchCell.Y, TSearchAction::saFindNext);
+    if (FSearchBarLink)
+        FSearchBarLink->RepaintBar();
+}
+
+void TVynStringGrid::SearchFindPrevious(TObject*)
+{
+    const String text = FSearchBarLink ? FSearchBarLink->SearchText() : String();
+    if (!FSearchFooter->AutoSearch()) {
+        if (text != FSearchFooter->LastSearch())
+            FSearchCell = TPoint(-1, -1);
+        FSearchFooter->SetLastSearch(text);
+    }
+    FSearchCell = Find(FSearchCell, text, SearchBarParams(true, false));
+    StepTopRowAfterSearch();
+    if (FSearchCell.X >= 0)
+        ScrollInView(Col(), Row());
+    DoSearchFooterAction(text, FSearchCell.X, FSearchCell.Y, TSearchAction::saFindPrevious);
+    if (FSearchBarLink)
+        FSearchBarLink->RepaintBar();
+}
+
+void TVynStringGrid::SearchFooterCloseClick(TObject*)
+{
+    if (OnSearchFooterClose)
+        OnSearchFooterClose(this);
+    // The bar's highlight goes with the bar.
+    if (FSearchBarHighlighted) {
+        RehilightInRect(String(), HiTag, SearchBarHighlightRect(), false);
+        FSearchBarHighlighted = false;
+    }
+    FSearchFooter->SetVisible(false);
+}
+
+void TVynStringGrid::SearchHighlightClick(TObject*)
+{
+    const String text = FSearchBarLink ? FSearchBarLink->SearchText() : String();
+    const bool down = FSearchBarLink && FSearchBarLink->HighlightDown();
+    const bool matchCase = FSearchBarLink && FSearchBarLink->MatchCaseChecked();
+    RehilightInRect(down ? text : String(), HiTag, SearchBarHighlightRect(), matchCase);
+    FSearchBarHighlighted = down && !text.isEmpty();
+}
