@@ -106,6 +106,13 @@ void BM_FindMiss(benchmark::State& State)
         benchmark::DoNotOptimize(g.FindFirst(QStringLiteral("zzqx"), P{}));
 }
 
+void BM_FindMissRowByRow(benchmark::State& State)
+{
+    TVynStringGrid& g = SharedGrid(int(State.range(0)));
+    for (auto _ : State)
+        benchmark::DoNotOptimize(g.FindFirst(QStringLiteral("zzqx"), P{TVynStringGrid::fnDirectionLeftRight}));
+}
+
 void BM_FindNextChain(benchmark::State& State)
 {
     TVynStringGrid& g = SharedGrid(int(State.range(0)));
@@ -120,12 +127,15 @@ void BM_FindNextChain(benchmark::State& State)
 void BM_Replace(benchmark::State& State)
 {
     TVynStringGrid& g = SharedGrid(int(State.range(0)));
-    bool forth = true;
+    // Which way the next replacement goes, kept across the repetitions.
+    static std::map<int64_t, bool> forth;
+    bool& f = forth.try_emplace(State.range(0), true).first->second;
     for (auto _ : State) {
-        const int n = forth ? g.Replace(QStringLiteral("tenpc"), QStringLiteral("tenpd"), P{})
-                            : g.Replace(QStringLiteral("tenpd"), QStringLiteral("tenpc"), P{});
-        benchmark::DoNotOptimize(n);
-        forth = !forth;
+        const int n = f ? g.Replace(QStringLiteral("tenpc"), QStringLiteral("tenpd"), P{})
+                        : g.Replace(QStringLiteral("tenpd"), QStringLiteral("tenpc"), P{});
+        if (n == 0)
+            State.SkipWithError("nothing replaced");
+        f = !f;
     }
 }
 
@@ -176,6 +186,7 @@ void Sizes(benchmark::internal::Benchmark* B)
 
 BENCHMARK(BM_Baseline_ContainsLoop)->Apply(Sizes);
 BENCHMARK(BM_FindMiss)->Apply(Sizes);
+BENCHMARK(BM_FindMissRowByRow)->Apply(Sizes);
 BENCHMARK(BM_FindNextChain)->Apply(Sizes);
 BENCHMARK(BM_Replace)->Apply(Sizes);
 BENCHMARK(BM_HilightAndUnHilightGrid)->Apply(Sizes);

@@ -54,10 +54,17 @@ String ReplaceOutsideTags(const String& Text, const String& From, const String& 
 
 // What one find compares and where it looks.
 struct TVynStringGrid::TFindScan {
+    TFindScan(const String& s, TFindParams P)
+        : Text(s), Cs(P.Contains(fnMatchCase) ? Qt::CaseSensitive : Qt::CaseInsensitive),
+          MatchCase(P.Contains(fnMatchCase)), Full(P.Contains(fnMatchFull)), Start(P.Contains(fnMatchStart)),
+          Regular(P.Contains(fnMatchRegular)), IgnoreHTML(P.Contains(fnIgnoreHTMLTags)),
+          HiddenCols(P.Contains(fnIncludeHiddenColumns)), HiddenRows(P.Contains(fnIncludeHiddenRows)),
+          EmptyCell(s == EmptyCellText)
+    {
+    }
     String Text;
-    Qt::CaseSensitivity Cs = Qt::CaseInsensitive;
-    bool MatchCase = false, Full = false, Start = false, Regular = false, IgnoreHTML = false, HiddenCols = false,
-         HiddenRows = false, EmptyCell = false;
+    Qt::CaseSensitivity Cs;
+    bool MatchCase, Full, Start, Regular, IgnoreHTML, HiddenCols, HiddenRows, EmptyCell;
 };
 
 bool TVynStringGrid::MatchFindCell(const TFindScan& Scan, int ACol, int ARow)
@@ -81,35 +88,10 @@ bool TVynStringGrid::MatchFindCell(const TFindScan& Scan, int ACol, int ARow)
     return t.contains(Scan.Text, Scan.Cs);
 }
 
-TPoint TVynStringGrid::DoFind(TPoint StartCell, const String& s, TFindParams Params, bool Wide)
+bool TVynStringGrid::FindArea(TFindParams Params, TRect& Area)
 {
-    TPoint result(-1, -1);
-    FFindParams = Params;
-    FFindBusy = true;
-    const bool matchCase = Params.Contains(fnMatchCase);
-    (Wide ? FSearchCacheWide : FSearchCache) = matchCase ? s : s.toUpper();
-    ExportNotification(0, -1);
-    auto miss = [&] {
-        FFindBusy = false;
-        ExportNotification(2, -1);
-        return result;
-    };
     if (ColCount() == 0 || FixedCols() >= ColCount() || TotalRowCount() == 0 || FixedRows() >= TotalRowCount())
-        return miss();
-
-    TFindScan scan;
-    scan.Text = s;
-    scan.MatchCase = matchCase;
-    scan.Cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    scan.Full = Params.Contains(fnMatchFull);
-    scan.Start = Params.Contains(fnMatchStart);
-    scan.Regular = Params.Contains(fnMatchRegular);
-    scan.IgnoreHTML = Params.Contains(fnIgnoreHTMLTags);
-    scan.HiddenCols = Params.Contains(fnIncludeHiddenColumns);
-    scan.HiddenRows = Params.Contains(fnIncludeHiddenRows);
-    scan.EmptyCell = s == EmptyCellText;
-
-    // The area.
+        return false;
     int c0, c1, r0, r1;
     if (Params.Contains(fnIncludeFixed)) {
         c0 = 0;
@@ -129,23 +111,52 @@ TPoint TVynStringGrid::DoFind(TPoint StartCell, const String& s, TFindParams Par
         r0 = sel.Top;
         r1 = sel.Bottom;
     }
-    if (scan.HiddenCols)
+    const bool hiddenCols = Params.Contains(fnIncludeHiddenColumns), hiddenRows = Params.Contains(fnIncludeHiddenRows);
+    if (hiddenCols)
         c1 += NumHiddenColumns();
-    if (scan.HiddenRows)
+    if (hiddenRows)
         r1 += NumHiddenRows();
     // The restrictions narrow the area before the step, so that a step
     // from a cell of the current row (column) leaves it instead of testing
     // the same cell again.
-    const int curCol = scan.HiddenCols ? RealCol() : Col();
-    const int curRow = scan.HiddenRows ? RealRow() : Row();
     if (Params.Contains(fnFindInCurrentRow))
-        r0 = r1 = curRow;
+        r0 = r1 = hiddenRows ? RealRow() : Row();
     if (Params.Contains(fnFindInPresetRow))
         r0 = r1 = FFindRow;
     if (Params.Contains(fnFindInCurrentCol))
-        c0 = c1 = curCol;
+        c0 = c1 = hiddenCols ? RealCol() : Col();
     if (Params.Contains(fnFindInPresetCol))
         c0 = c1 = FFindCol;
+    Area = TRect(c0, r0, c1, r1);
+    return true;
+}
+
+std::vector<char> TVynStringGrid::IgnoredFindColumns(const TRect& Area, bool HiddenCols)
+{
+    std::vector<char> ignored(size_t(std::max(Area.Right - Area.Left + 1, 0)), 0);
+    if (FIgnoreColumns->Count() > 0)
+        for (int c = Area.Left; c <= Area.Right; ++c)
+            ignored[size_t(c - Area.Left)] = IsIgnoredColumn(HiddenCols ? c : DisplToRealCol(c));
+    return ignored;
+}
+
+TPoint TVynStringGrid::DoFind(TPoint StartCell, const String& s, TFindParams Params, bool Wide)
+{
+    TPoint result(-1, -1);
+    FFindParams = Params;
+    FFindBusy = true;
+    (Wide ? FSearchCacheWide : FSearchCache) = Params.Contains(fnMatchCase) ? s : s.toUpper();
+    ExportNotification(0, -1);
+    auto miss = [&] {
+        FFindBusy = false;
+        ExportNotification(2, -1);
+        return result;
+    };
+    TRect area;
+    if (!FindArea(Params, area))
+        return miss();
+    const TFindScan scan(s, Params);
+    const int c0 = area.Left, c1 = area.Right, r0 = area.Top, r1 = area.Bottom;
 
     // Outer and inner dimension: rows and columns row by row, else the
     // other way round.
@@ -176,32 +187,61 @@ TPoint TVynStringGrid::DoFind(TPoint StartCell, const String& s, TFindParams Par
         i = iFirst;
     }
 
-    // Columns the find leaves out (IgnoreColumns holds real columns).
-    std::vector<char> ignored(size_t(std::max(c1 - c0 + 1, 0)), 0);
-    if (FIgnoreColumns->Count() > 0)
-        for (int c = c0; c <= c1; ++c)
-            ignored[size_t(c - c0)] = IsIgnoredColumn(scan.HiddenCols ? c : DisplToRealCol(c));
+    const std::vector<char> ignored = IgnoredFindColumns(area, scan.HiddenCols);
 
-    for (; o >= oLo && o <= oHi; o += dir, i = iFirst) {
-        if (back ? i > iHi : i < iLo)
-            i = iFirst;
-        if (!byRow && ignored[size_t(o - c0)])
-            continue;
-        for (; i >= iLo && i <= iHi; i += dir) {
-            const int c = byRow ? i : o, r = byRow ? o : i;
-            if (byRow && ignored[size_t(c - c0)])
-                continue;
-            ExportNotification(1, r);
-            if (MatchFindCell(scan, c, r)) {
-                result = TPoint(c, r);
-                FSearchCell = result;
-                if (Params.Contains(fnAutoGoto))
-                    GotoFoundCell(result, Params);
-                ExportNotification(4, -1);
-                return result;
-            }
-        }
+    auto found = [&](int c, int r) {
+        result = TPoint(c, r);
+        FSearchCell = result;
+        if (Params.Contains(fnAutoGoto))
+            GotoFoundCell(result, Params);
+        ExportNotification(4, -1);
+        return result;
+    };
+    auto test = [&](int c, int r) {
+        ExportNotification(1, r);
+        return MatchFindCell(scan, c, r);
+    };
+    auto inRows = [&](int r) { return r >= iLo && r <= iHi; };
+    if (back ? i > iHi : i < iLo)
+        i = iFirst;
+
+    if (byRow) {
+        for (; o >= oLo && o <= oHi; o += dir, i = iFirst)
+            for (; i >= iLo && i <= iHi; i += dir)
+                if (!ignored[size_t(i - c0)] && test(i, o))
+                    return found(i, o);
+        return miss();
     }
+
+    // Column by column. The start column's rest first; then the columns
+    // that start at their first row are read in bands of rows across all
+    // of them (the cells of a row lie together), keeping the column order:
+    // a match ends the reading of its own and the later columns, the band
+    // goes on for the earlier ones.
+    if (o >= oLo && o <= oHi && i != iFirst) {
+        if (!ignored[size_t(o - c0)])
+            for (; inRows(i); i += dir)
+                if (test(o, i))
+                    return found(o, i);
+        o += dir;
+    }
+    std::vector<int> cols;
+    for (; o >= oLo && o <= oHi; o += dir)
+        if (!ignored[size_t(o - c0)])
+            cols.push_back(o);
+    size_t limit = cols.size(), best = cols.size();
+    int bestRow = -1;
+    for (int r = iFirst, band = 16; limit > 0 && inRows(r); r += dir * band, band = std::min(band * 2, 1024)) {
+        for (int rr = r, n = 0; n < band && inRows(rr); rr += dir, ++n)
+            for (size_t k = 0; k < limit; ++k)
+                if (test(cols[k], rr)) {
+                    best = limit = k;
+                    bestRow = rr;
+                    break;
+                }
+    }
+    if (best < cols.size())
+        return found(cols[best], bestRow);
     return miss();
 }
 
@@ -269,7 +309,7 @@ int TVynStringGrid::Replace(const String& OrigStr, const String& NewStr, TFindPa
     const bool hiddenRows = FindParams.Contains(fnIncludeHiddenRows);
     const bool html = FindParams.Contains(fnIgnoreHTMLTags);
     int changed = 0;
-    for (TPoint p = Find(TPoint(-1, -1), OrigStr, FindParams); p.X >= 0; p = Find(p, OrigStr, FindParams)) {
+    auto replaceIn = [&](TPoint p) {
         const int c = hiddenCols ? p.X : DisplToRealCol(p.X);
         const String t = hiddenRows ? GetCellsEx(c, p.Y) : GetCellEx(c, p.Y);
         String n = t;
@@ -278,7 +318,7 @@ int TVynStringGrid::Replace(const String& OrigStr, const String& NewStr, TFindPa
         else
             n.replace(OrigStr, NewStr, cs);
         if (n == t)
-            continue;
+            return;
         if (hiddenRows)
             SetCellsEx(c, p.Y, n);
         else
@@ -286,7 +326,36 @@ int TVynStringGrid::Replace(const String& OrigStr, const String& NewStr, TFindPa
         ++changed;
         if (FShowModified->Enabled())
             SetRowModified(hiddenRows ? p.Y : DisplToRealRow(p.Y), true);
+    };
+    if (FindParams.Contains(fnAutoGoto)) {
+        // Each find makes its cell current.
+        for (TPoint p = Find(TPoint(-1, -1), OrigStr, FindParams); p.X >= 0; p = Find(p, OrigStr, FindParams))
+            replaceIn(p);
+        return changed;
     }
+    // A chain of finds from the first cell visits every match of the area
+    // once, and a replacement changes no other cell (nor the area): one
+    // pass over the area, row by row, reaches the same cells.
+    FFindParams = FindParams;
+    FSearchCache = FindParams.Contains(fnMatchCase) ? OrigStr : OrigStr.toUpper();
+    ExportNotification(0, -1);
+    TRect area;
+    if (FindArea(FindParams, area)) {
+        const TFindScan scan(OrigStr, FindParams);
+        const std::vector<char> ignored = IgnoredFindColumns(area, hiddenCols);
+        for (int r = area.Top; r <= area.Bottom; ++r)
+            for (int c = area.Left; c <= area.Right; ++c) {
+                if (ignored[size_t(c - area.Left)])
+                    continue;
+                ExportNotification(1, r);
+                if (MatchFindCell(scan, c, r)) {
+                    FSearchCell = TPoint(c, r);
+                    replaceIn(FSearchCell);
+                }
+            }
+    }
+    FFindBusy = false;
+    ExportNotification(changed > 0 ? 4 : 2, -1);
     return changed;
 }
 

