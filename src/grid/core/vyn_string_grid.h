@@ -40,6 +40,7 @@ class THTMLHintWindow;
 class TFooterPanel;
 class TFloatingFooter;
 class TSortSettings;
+enum class TSortDirection;
 class TCellNode;
 class TGrouping;
 class TFilter;
@@ -1411,6 +1412,7 @@ private:
 protected:
 
 #include "grid/interact/vyn_string_grid_interact.inc"
+#include "grid/data/vyn_string_grid_sort.inc"
 
 #include "grid/data/vyn_string_grid_find.inc"
 };

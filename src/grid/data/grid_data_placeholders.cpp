@@ -3,9 +3,6 @@
 // (docs/GRID.md).
 #include "grid/core/vyn_string_grid.h"
 
-void TVynStringGrid::ExpandAll() {}
-int TVynStringGrid::GetExpandHeight(int, int ARow, bool) { return RowHeights(ARow); }
-
 // Grouping: no column changes yet; the column grid follows whatever number
 // of columns these leave.
 void TVynStringGrid::Group(int) {}

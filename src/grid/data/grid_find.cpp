@@ -268,9 +268,18 @@ void TVynStringGrid::GotoFoundCell(TPoint Cell, const TFindParams& Params)
 
 void TVynStringGrid::ExpandNodeOfFoundRow(int ARealRow)
 {
-    // Nodes do not exist yet: the row stays hidden and the find makes the
-    // next row shown current.
-    (void)ARealRow;
+    // A contracted node hides the rows between its own row and the next row
+    // shown: the row shown above the found one is its node. Nodes inside
+    // nodes take one round each.
+    for (const TGridItem* item = FindGridItem(ARealRow); item && item->HiddenBy() == THiddenBy::hbNode;
+         item = FindGridItem(ARealRow)) {
+        const int node = RealToDisplRow(ARealRow) - 1;
+        if (node < FixedRows() || !GetNodeState(node))
+            return;
+        ExpandNode(DisplToRealRow(node));
+        if (GetNodeState(node))
+            return;
+    }
 }
 
 TPoint TVynStringGrid::Find(TPoint StartCell, const String& s, TFindParams FindParams)
@@ -365,7 +374,13 @@ int TVynStringGrid::Search(const String& Text)
 {
     if (RowCount() < 2)
         return -1;
-    const int col = FSortSettings->Show() ? FSortSettings->Column() : FixedCols();
+    int col = FixedCols();
+    if (FSortSettings->Show() && FSortSettings->IndexShow()) {
+        if (FSortIndexes->Count() > 0)
+            col = FSortIndexes->SortColumns(0);
+    } else if (FSortSettings->Show()) {
+        col = FSortSettings->Column();
+    }
     if (col < 0)
         return -1;
     const int c = DisplToRealCol(col);

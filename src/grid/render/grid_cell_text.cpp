@@ -301,8 +301,6 @@ void TVynStringGrid::DrawSortIndicator(TCanvas& ACanvas, int, int X, int Y)
     ACanvas.Pen().SetColor(clBlack);
 }
 
-bool TVynStringGrid::SortDescending() { return false; }
-
 // Rich text: read by the grid's own reader and laid out by the HTML line
 // engine, as CalcCellTextSize measures it.
 void TVynStringGrid::DrawRTFCell(int ACol, int ARow, TCanvas& ACanvas, const TRect& ARect)

@@ -394,8 +394,10 @@ void TVynStringGrid::DrawTreeLines(TCanvas& ACanvas, TCellPaint& P, TColor TreeC
     const int ni = FCellNode->NodeIndent();
     ACanvas.Pen().SetColor(TreeColor);
     ACanvas.Pen().SetWidth(1);
-    const int level = GetNodeLevel(ARow);
-    const int indent = PropsAt(0, ARow) ? level * ni : 0;
+    // The row's own level (GetNodeLevel answers node rows only).
+    const TCellProperties* props = PropsAt(0, ARow);
+    const int level = props ? props->NodeLevel() : 0;
+    const int indent = props ? level * ni : 0;
     R.Left = indent;
     const int x = indent + ni / 2 - ni + 2;
     const int m = R.Top + (R.Bottom - R.Top) / 2;
@@ -411,8 +413,9 @@ void TVynStringGrid::DrawTreeLines(TCanvas& ACanvas, TCellPaint& P, TColor TreeC
         ACanvas.MoveTo(x, R.Top);
         ACanvas.LineTo(x, R.Bottom + 4);
     }
-    if (PropsAt(0, ARow) && level > 0) {
-        const bool nextDeeper = ARow + 1 < RowCount() && GetNodeLevel(ARow + 1) > 0;
+    if (props && level > 0) {
+        const TCellProperties* next = ARow + 1 < RowCount() ? PropsAt(0, ARow + 1) : nullptr;
+        const bool nextDeeper = next && next->NodeLevel() > 0;
         for (int i = 1; i <= level; ++i) {
             const int xi = x - ni * i;
             ACanvas.MoveTo(xi, R.Top);

@@ -81,16 +81,7 @@ bool TVynStringGrid::IsSelected(int ACol, int ARow)
     return CellInGridRect(Selection(), ACol, ARow);
 }
 
-int TVynStringGrid::GetNodeLevel(int ARow)
-{
-    const TCellProperties* p = PropsAt(0, ARow);
-    return p ? p->NodeLevel() : 0;
-}
-
-int TVynStringGrid::GetNodeSpanType(int) { return 1; }
-bool TVynStringGrid::GetNodeState(int) { return false; }
 bool TVynStringGrid::IsFilterRow(int) { return false; }
-bool TVynStringGrid::GetTreeLook(TColor&, bool&) { return false; }
 bool TVynStringGrid::HasColumnFilter(int) { return false; }
 
 bool TVynStringGrid::IsRotated(int ACol, int ARow, int& AAngle)

@@ -227,6 +227,31 @@ TEST(Find, AutoGotoWithDisjunctRowsSelectsTheRow)
     EXPECT_FALSE(g.GetRowSelect(1));
 }
 
+TEST(Find, AutoGotoIntoAContractedNodeExpandsIt)
+{
+    TDataGrid g(nullptr);
+    FillGrid(g, 3, 10);
+    g.SetCells(1, 4, "target");
+    g.SetCells(2, 7, "other");
+    // Rows 1..6 with rows 3..4 inside, both contracted.
+    g.AddNode(1, 6);
+    g.AddNode(3, 2);
+    g.ContractNode(3);
+    g.ContractNode(1);
+    ASSERT_TRUE(g.IsHiddenRow(4));
+    // Without hidden rows the find does not see it.
+    EXPECT_EQ(g.FindFirst("target", P{G::fnAutoGoto}), TPoint(-1, -1));
+    EXPECT_EQ(g.FindFirst("target", P{G::fnAutoGoto, G::fnIncludeHiddenRows}), TPoint(1, 4));
+    EXPECT_FALSE(g.IsHiddenRow(4));
+    EXPECT_FALSE(g.GetNodeState(1));
+    EXPECT_EQ(g.RealRow(), 4);
+    EXPECT_EQ(g.Cells(g.Col(), g.Row()), "target");
+    // A row hidden by hand stays hidden: no node above it.
+    g.HideRow(7);
+    EXPECT_EQ(g.FindFirst("other", P{G::fnAutoGoto, G::fnIncludeHiddenRows}), TPoint(2, 7));
+    EXPECT_TRUE(g.IsHiddenRow(7));
+}
+
 // ---- the prefix lookup of the grid's typing ---------------------------------------------------
 
 TEST(Search, ComparesTheUpperCasedStartWithTheTextAsGiven)
@@ -249,6 +274,11 @@ TEST(Search, ComparesTheUpperCasedStartWithTheTextAsGiven)
     EXPECT_EQ(g.Search("QR"), 4);
     g.SortSettings()->SetColumn(-1);
     EXPECT_EQ(g.Search("QR"), -1);
+    // With the index shown: the first column of the sort index list.
+    g.SortSettings()->SetIndexShow(true);
+    EXPECT_EQ(g.Search("AB"), 2);
+    g.SortIndexes()->AddIndex(2, true);
+    EXPECT_EQ(g.Search("QR"), 4);
     g.SetRowCount(1);
     EXPECT_EQ(g.Search(""), -1);
 }

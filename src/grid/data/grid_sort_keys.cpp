@@ -1,0 +1,384 @@
+// The keys of a sort run (grid_sort_keys.h).
+#include "grid/data/grid_sort_keys.h"
+
+#include <QCollator>
+#include <QLocale>
+
+#include "grid/core/grid_text.h"
+#include "platform/rtl/datetime.h"
+
+namespace {
+
+template <typename T>
+int Cmp(const T& A, const T& B)
+{
+    return A < B ? -1 : B < A ? 1 : 0;
+}
+
+int Sign(int V) { return V < 0 ? -1 : V > 0 ? 1 : 0; }
+
+bool IsAsciiDigit(QChar C) { return C.unicode() >= '0' && C.unicode() <= '9'; }
+
+String UpperAscii(const String& S)
+{
+    String r = S;
+    for (QChar& c : r)
+        if (c.unicode() >= 'a' && c.unicode() <= 'z')
+            c = QChar(c.unicode() - 32);
+    return r;
+}
+
+// The run of digits as a number; false when there is none or it is long.
+bool Digits(const String& S, int& Value)
+{
+    if (S.isEmpty() || S.size() > 4)
+        return false;
+    Value = 0;
+    for (const QChar c : S) {
+        if (!IsAsciiDigit(c))
+            return false;
+        Value = Value * 10 + (c.unicode() - '0');
+    }
+    return true;
+}
+
+// The date part in the order of the short date format.
+bool ParseDatePart(const String& Text, const TGridFormatSettings& FS, double& Value)
+{
+    const QStringList parts = Text.split(FS.DateSeparator);
+    if (parts.size() != 3)
+        return false;
+    const String f = FS.ShortDateFormat.toLower();
+    std::vector<std::pair<qsizetype, QChar>> order;
+    for (const QChar letter : {QChar(u'd'), QChar(u'm'), QChar(u'y')}) {
+        const qsizetype at = f.indexOf(letter);
+        order.emplace_back(at < 0 ? 99 : at, letter);
+    }
+    std::sort(order.begin(), order.end());
+    int d = 0, m = 0, y = 0;
+    for (int i = 0; i < 3; ++i) {
+        int v = 0;
+        if (!Digits(parts[i].trimmed(), v))
+            return false;
+        const QChar letter = order[size_t(i)].second;
+        if (letter == u'd')
+            d = v;
+        else if (letter == u'm')
+            m = v;
+        else {
+            y = v;
+            if (parts[i].trimmed().size() <= 2)
+                y += y <= 25 ? 2000 : 1900;
+        }
+    }
+    TDateTime v = 0;
+    if (!TryEncodeDate(y, m, d, v))
+        return false;
+    Value = v;
+    return true;
+}
+
+}  // namespace
+
+double LeadingNumber(const String& Text)
+{
+    qsizetype i = 0;
+    const qsizetype n = Text.size();
+    while (i < n && Text[i].isSpace())
+        ++i;
+    const qsizetype start = i;
+    if (i < n && (Text[i] == u'-' || Text[i] == u'+'))
+        ++i;
+    qsizetype digits = 0;
+    while (i < n && IsAsciiDigit(Text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < n && Text[i] == u'.') {
+        ++i;
+        while (i < n && IsAsciiDigit(Text[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return 0;
+    if (i < n && (Text[i] == u'e' || Text[i] == u'E')) {
+        qsizetype j = i + 1;
+        if (j < n && (Text[j] == u'-' || Text[j] == u'+'))
+            ++j;
+        if (j < n && IsAsciiDigit(Text[j])) {
+            while (j < n && IsAsciiDigit(Text[j]))
+                ++j;
+            i = j;
+        }
+    }
+    bool ok = false;
+    const double v = Text.mid(start, i - start).toDouble(&ok);
+    return ok ? v : 0;
+}
+
+double SortNumber(const String& Text, const String& Prefix, const String& Suffix, bool Financial,
+                  const TGridFormatSettings& FS)
+{
+    String t = Text;
+    if (!Prefix.isEmpty())
+        if (const qsizetype p = t.indexOf(Prefix); p >= 0)
+            t.remove(p, Prefix.size());
+    if (!Suffix.isEmpty())
+        if (const qsizetype p = t.indexOf(Suffix); p >= 0)
+            t.remove(p, Suffix.size());
+    if (Financial)
+        t.remove(FS.ThousandSeparator);
+    if (FS.DecimalSeparator != u'.')
+        if (const qsizetype p = t.indexOf(FS.DecimalSeparator); p >= 0)
+            t[p] = u'.';
+    return LeadingNumber(t);
+}
+
+bool ParseSortTime(const String& Text, const TGridFormatSettings& FS, double& Value)
+{
+    String t = Text.trimmed();
+    int add = -1;
+    const String upper = t.toUpper();
+    if (upper.endsWith(QStringLiteral("AM")) || upper.endsWith(QStringLiteral("PM"))) {
+        add = upper.endsWith(QStringLiteral("PM")) ? 12 : 0;
+        t = t.left(t.size() - 2).trimmed();
+    }
+    const QStringList parts = t.split(FS.TimeSeparator);
+    if (parts.size() < 2 || parts.size() > 3)
+        return false;
+    int h = 0, m = 0, s = 0, ms = 0;
+    if (!Digits(parts[0], h) || !Digits(parts[1], m))
+        return false;
+    if (parts.size() == 3) {
+        const QStringList sec = parts[2].split(u'.');
+        if (!Digits(sec[0], s) || sec.size() > 2 || (sec.size() == 2 && !Digits(sec[1], ms)))
+            return false;
+    }
+    if (add >= 0) {
+        if (h < 1 || h > 12)
+            return false;
+        h = h % 12 + add;
+    }
+    TDateTime v = 0;
+    if (!TryEncodeTime(h, m, s, ms, v))
+        return false;
+    Value = v;
+    return true;
+}
+
+bool ParseSortDateTime(const String& Text, const TGridFormatSettings& FS, double& Value)
+{
+    const String t = Text.trimmed();
+    const qsizetype blank = t.indexOf(u' ');
+    double date = 0, time = 0;
+    if (!ParseDatePart(blank < 0 ? t : t.left(blank), FS, date))
+        return false;
+    if (blank >= 0 && !ParseSortTime(t.mid(blank + 1), FS, time))
+        return false;
+    // Before the day 0 the time counts back from the date's start.
+    Value = date < 0 ? date - time : date + time;
+    return true;
+}
+
+TSortClass ClassifySortText(const String& Text, const TGridFormatSettings& FS)
+{
+    if (Text.isEmpty())
+        return TSortClass::scEmpty;
+    if (GetNumberType(Text, FS) != ntNone)
+        return TSortClass::scNumber;
+    auto separatorAt = [&Text](QChar Sep, bool& PositionOk) {
+        const qsizetype p = Text.indexOf(Sep);
+        PositionOk = p == 1 || p == 2;
+        return PositionOk && p + 1 < Text.size() && IsAsciiDigit(Text[p - 1]) && IsAsciiDigit(Text[p + 1]);
+    };
+    bool dateAt = false;
+    if (separatorAt(FS.DateSeparator, dateAt))
+        return Text.contains(FS.TimeSeparator) ? TSortClass::scDateTime : TSortClass::scDate;
+    bool timeAt = false;
+    if (!dateAt && separatorAt(FS.TimeSeparator, timeAt))
+        return TSortClass::scTime;
+    return TSortClass::scText;
+}
+
+void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, const String& Suffix, bool IgnoreCase,
+                  const TGridFormatSettings& FS, const std::vector<int>& Rows, const TSortCellReader& Read)
+{
+    const size_t n = Rows.size();
+    K.Style = Style;
+    K.Empty.assign(n, 0);
+    std::vector<String> texts(n);
+    for (size_t i = 0; i < n; ++i) {
+        texts[i] = Read.Text(Rows[i]);
+        K.Empty[i] = texts[i].isEmpty();
+    }
+    auto numbers = [&](bool Financial) {
+        K.Number.resize(n);
+        for (size_t i = 0; i < n; ++i)
+            K.Number[i] = SortNumber(texts[i], Prefix, Suffix, Financial, FS);
+    };
+    switch (Style) {
+    case TSortStyle::ssAutomatic: {
+        K.Class.resize(n);
+        K.Number.assign(n, 0);
+        K.Text.resize(n);
+        for (size_t i = 0; i < n; ++i) {
+            const TCellType type = Read.Type(Rows[i]);
+            TSortClass c;
+            if (type == TCellType::ctCheckBox || type == TCellType::ctDataCheckBox ||
+                type == TCellType::ctVirtCheckBox || type == TCellType::ctRowCheckBox)
+                c = TSortClass::scCheckBox;
+            else
+                c = ClassifySortText(texts[i], FS);
+            double v = 0;
+            switch (c) {
+            case TSortClass::scCheckBox: v = Read.Checked(Rows[i]) ? 1 : 0; break;
+            case TSortClass::scNumber: v = SortNumber(texts[i], String(), String(), true, FS); break;
+            case TSortClass::scDate:
+            case TSortClass::scDateTime: ParseSortDateTime(texts[i], FS, v); break;
+            case TSortClass::scTime: ParseSortTime(texts[i], FS, v); break;
+            case TSortClass::scText: K.Text[i] = IgnoreCase ? UpperAscii(texts[i]) : texts[i]; break;
+            case TSortClass::scEmpty: break;
+            }
+            K.Class[i] = uint8_t(c);
+            K.Number[i] = v;
+        }
+        break;
+    }
+    case TSortStyle::ssAlphabetic:
+    case TSortStyle::ssAlphaCase:
+    case TSortStyle::ssCustom: K.Text = std::move(texts); break;
+    case TSortStyle::ssAlphaNoCase:
+        K.Text.resize(n);
+        for (size_t i = 0; i < n; ++i)
+            K.Text[i] = UpperAscii(texts[i]);
+        break;
+    case TSortStyle::ssAnsiAlphaCase:
+    case TSortStyle::ssAnsiAlphaNoCase: {
+        QCollator coll{QLocale()};
+        coll.setCaseSensitivity(Style == TSortStyle::ssAnsiAlphaCase ? Qt::CaseSensitive : Qt::CaseInsensitive);
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(n);
+        for (size_t i = 0; i < n; ++i)
+            keys.push_back(coll.sortKey(texts[i]));
+        std::vector<int> idx(n);
+        for (size_t i = 0; i < n; ++i)
+            idx[i] = int(i);
+        std::stable_sort(idx.begin(), idx.end(),
+                         [&keys](int A, int B) { return keys[size_t(A)].compare(keys[size_t(B)]) < 0; });
+        K.Rank.assign(n, 0);
+        for (size_t i = 1; i < n; ++i)
+            K.Rank[size_t(idx[i])] = K.Rank[size_t(idx[i - 1])] +
+                                     (keys[size_t(idx[i - 1])].compare(keys[size_t(idx[i])]) != 0 ? 1 : 0);
+        break;
+    }
+    case TSortStyle::ssNumeric: numbers(false); break;
+    case TSortStyle::ssFinancial: numbers(true); break;
+    case TSortStyle::ssDate:
+    case TSortStyle::ssDateTime:
+        K.Number.assign(n, 0);
+        for (size_t i = 0; i < n; ++i)
+            ParseSortDateTime(texts[i], FS, K.Number[i]);
+        break;
+    case TSortStyle::ssTime:
+        K.Number.assign(n, 0);
+        for (size_t i = 0; i < n; ++i)
+            ParseSortTime(texts[i], FS, K.Number[i]);
+        break;
+    case TSortStyle::ssShortDateEU:
+    case TSortStyle::ssShortDateUS:
+        K.Number.assign(n, 0);
+        for (size_t i = 0; i < n; ++i) {
+            try {
+                K.Number[i] = Style == TSortStyle::ssShortDateEU ? ParseShortDateEU(texts[i])
+                                                                 : ParseShortDateUS(texts[i]);
+            } catch (const Exception&) {
+                K.Number[i] = 0;
+            }
+        }
+        break;
+    case TSortStyle::ssRaw: break;
+    case TSortStyle::ssHTML:
+        K.Text.resize(n);
+        for (size_t i = 0; i < n; ++i)
+            K.Text[i] = Read.Stripped(Rows[i]);
+        break;
+    case TSortStyle::ssImages:
+        K.Class.resize(n);
+        K.Number.resize(n);
+        for (size_t i = 0; i < n; ++i) {
+            const TCellType type = Read.Type(Rows[i]);
+            const bool picture = type == TCellType::ctBitmap || type == TCellType::ctIcon ||
+                                 type == TCellType::ctPicture || type == TCellType::ctFilePicture;
+            K.Class[i] = picture;
+            K.Number[i] = picture ? 0 : double(Read.ImageIndex(Rows[i]));
+        }
+        break;
+    case TSortStyle::ssCheckBox:
+        K.Number.resize(n);
+        for (size_t i = 0; i < n; ++i)
+            K.Number[i] = Read.Checked(Rows[i]) ? 1 : 0;
+        break;
+    case TSortStyle::ssAlphaNumeric:
+    case TSortStyle::ssAlphaNumericNoCase:
+        K.Class.resize(n);
+        K.Number.assign(n, 0);
+        K.Text.resize(n);
+        for (size_t i = 0; i < n; ++i) {
+            K.Class[i] = GetNumberType(texts[i], FS) != ntNone;
+            if (K.Class[i])
+                K.Number[i] = SortNumber(texts[i], String(), String(), true, FS);
+            K.Text[i] = Style == TSortStyle::ssAlphaNumericNoCase ? UpperAscii(texts[i]) : texts[i];
+        }
+        break;
+    }
+    K.Ready = true;
+}
+
+int CompareSortKeys(const TSortColumnKeys& K, size_t A, size_t B)
+{
+    switch (K.Style) {
+    case TSortStyle::ssAutomatic: {
+        if (const int c = Cmp(K.Class[A], K.Class[B]))
+            return c;
+        switch (TSortClass(K.Class[A])) {
+        case TSortClass::scEmpty: return 0;
+        case TSortClass::scText: return Sign(K.Text[A].compare(K.Text[B]));
+        case TSortClass::scDate:
+        case TSortClass::scDateTime:
+        case TSortClass::scTime: return CompareDateTime(K.Number[A], K.Number[B]);
+        default: return Cmp(K.Number[A], K.Number[B]);
+        }
+    }
+    case TSortStyle::ssAlphabetic:
+    case TSortStyle::ssAlphaCase:
+    case TSortStyle::ssAlphaNoCase:
+    case TSortStyle::ssHTML:
+    case TSortStyle::ssCustom: return Sign(K.Text[A].compare(K.Text[B]));
+    case TSortStyle::ssAnsiAlphaCase:
+    case TSortStyle::ssAnsiAlphaNoCase: return Cmp(K.Rank[A], K.Rank[B]);
+    case TSortStyle::ssNumeric:
+    case TSortStyle::ssFinancial:
+    case TSortStyle::ssCheckBox: return Cmp(K.Number[A], K.Number[B]);
+    case TSortStyle::ssDate:
+    case TSortStyle::ssDateTime:
+    case TSortStyle::ssTime:
+    case TSortStyle::ssShortDateEU:
+    case TSortStyle::ssShortDateUS: return CompareDateTime(K.Number[A], K.Number[B]);
+    case TSortStyle::ssImages:
+        if (const int c = Cmp(K.Class[A], K.Class[B]))
+            return c;
+        return Cmp(K.Number[A], K.Number[B]);
+    case TSortStyle::ssAlphaNumeric:
+    case TSortStyle::ssAlphaNumericNoCase:
+        // Numbers before texts, so that the order stays one order.
+        if (const int c = Cmp(K.Class[B], K.Class[A]))
+            return c;
+        if (K.Class[A])
+            return Cmp(K.Number[A], K.Number[B]);
+        return Sign(K.Text[A].compare(K.Text[B]));
+    case TSortStyle::ssRaw: return 0;
+    }
+    return 0;
+}

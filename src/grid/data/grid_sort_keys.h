@@ -1,0 +1,88 @@
+#pragma once
+// The keys of a sort run: each cell of a column read once as what its
+// style compares (a number, a date, a time, a check state, an image index,
+// an upper-cased or collated text), and a stable merge sort that stays in
+// bounds and ends whatever its comparison answers.
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "grid/core/grid_format.h"
+#include "grid/core/grid_types.h"
+
+// The classes of ssAutomatic, in their order.
+enum class TSortClass : uint8_t { scEmpty, scNumber, scDate, scDateTime, scTime, scText, scCheckBox };
+
+struct TSortColumnKeys {
+    bool Ready = false;
+    // The column's style after OnGetFormat (ssAutomatic stays: each cell
+    // has its class).
+    TSortStyle Style = TSortStyle::ssAutomatic;
+    std::vector<uint8_t> Empty;
+    // ssAutomatic: the class; ssAlphaNumeric: 1 for a number; ssImages: 1
+    // for a picture.
+    std::vector<uint8_t> Class;
+    std::vector<double> Number;
+    // The text as compared (upper-cased for the no-case styles; the texts
+    // as read for ssCustom).
+    std::vector<String> Text;
+    // The collation rank (ssAnsiAlphaCase, ssAnsiAlphaNoCase).
+    std::vector<int> Rank;
+};
+
+// How the keys read a row's cell.
+struct TSortCellReader {
+    std::function<String(int)> Text;
+    std::function<String(int)> Stripped;
+    std::function<TCellType(int)> Type;
+    std::function<bool(int)> Checked;
+    std::function<intptr_t(int)> ImageIndex;
+};
+
+void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, const String& Suffix, bool IgnoreCase,
+                  const TGridFormatSettings& FS, const std::vector<int>& Rows, const TSortCellReader& Read);
+// -1, 0, 1 for local rows A, B of a filled column (not ssCustom, ssRaw).
+int CompareSortKeys(const TSortColumnKeys& K, size_t A, size_t B);
+
+// The value of the valid leading part of a number text with "." as its
+// decimal separator (leading blanks skipped); 0 when there is none.
+double LeadingNumber(const String& Text);
+// The number a ssNumeric (Financial: thousand separators dropped) cell
+// compares as: the first prefix and suffix removed, the decimal separator
+// made ".", then its leading part.
+double SortNumber(const String& Text, const String& Prefix, const String& Suffix, bool Financial,
+                  const TGridFormatSettings& FS);
+// A date in the order of FS.ShortDateFormat with FS.DateSeparator and an
+// optional time after a blank; a time "h:n[:s]" (FS.TimeSeparator) with an
+// optional AM/PM. False when the text is not one.
+bool ParseSortDateTime(const String& Text, const TGridFormatSettings& FS, double& Value);
+bool ParseSortTime(const String& Text, const TGridFormatSettings& FS, double& Value);
+// The class ssAutomatic gives a text (scCheckBox is the caller's).
+TSortClass ClassifySortText(const String& Text, const TGridFormatSettings& FS);
+
+// A stable bottom-up merge sort of V by Less; each merge reads only within
+// its two runs, so any answer of Less keeps it in bounds and finite.
+template <typename LessT>
+void StableMergeSort(std::vector<int>& V, LessT Less)
+{
+    const size_t n = V.size();
+    std::vector<int> buf(n);
+    std::vector<int>* from = &V;
+    std::vector<int>* to = &buf;
+    for (size_t width = 1; width < n; width *= 2) {
+        for (size_t lo = 0; lo < n; lo += 2 * width) {
+            const size_t mid = std::min(lo + width, n), hi = std::min(lo + 2 * width, n);
+            size_t i = lo, j = mid, k = lo;
+            while (i < mid && j < hi)
+                (*to)[k++] = Less((*from)[j], (*from)[i]) ? (*from)[j++] : (*from)[i++];
+            while (i < mid)
+                (*to)[k++] = (*from)[i++];
+            while (j < hi)
+                (*to)[k++] = (*from)[j++];
+        }
+        std::swap(from, to);
+    }
+    if (from != &V)
+        V.swap(*from);
+}
