@@ -450,17 +450,7 @@ void TVynColumnGrid::DoFilterSelect(int ItemIndex)
         const String name = FilterEntryName(e);
         if (FAutoFilterDisplay)
             c->SetHeader(name);
-        String condition = FilterEntryCondition(e);
-        if (OnFilterSelect)
-            OnFilterSelect(this, f, ItemIndex, name, condition);
-        // The grid's filter conditions arrive with the filter itself; the
-        // condition chosen is what OnFilterSelect was given.
-        if (AutoFilterUpdate()) {
-            if (!(RowCount() == FixedRows() || (RowCount() == 1 && FixedRowAlways())))
-                SetRow(FixedRows());
-            if (OnFilterDone)
-                OnFilterDone(this);
-        }
+        ApplyFilterChoice(f, ItemIndex, name, FilterEntryCondition(e), c->FilterCaseSensitive() ? 1 : 0);
     }
     FFilterColumn = -1;
 }

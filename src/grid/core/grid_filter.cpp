@@ -11,11 +11,15 @@ namespace {
 
 // A comparison operand holds at most this many characters, and text
 // comparisons look at no more than this many of either side.
-constexpr int MaxOperand = 255;
+constexpr int MaxOperand = FilterMaxOperand;
 
-// Reads the operand that starts at Start (0-based) of the condition. Inside
-// the operand of ">" and ">=" a blank within double quotes belongs to it.
-String readOperand(const String& C, int Start, bool KeepQuotedBlanks)
+String readOperand(const String& C, int Start, bool KeepQuotedBlanks) { return ReadFilterOperand(C, Start, KeepQuotedBlanks); }
+
+bool asNumber(const String& Text, double& Value, const TGridFormatSettings& FS) { return FilterTextAsNumber(Text, Value, FS); }
+
+}  // namespace
+
+String ReadFilterOperand(const String& C, int Start, bool KeepQuotedBlanks)
 {
     const int n = Length(C);
     int i = Start;
@@ -44,14 +48,16 @@ String readOperand(const String& C, int Start, bool KeepQuotedBlanks)
     }
     if (!taken.isEmpty() && taken.back() == u'"')
         taken.chop(1);
-    return taken.left(MaxOperand);
+    return taken.left(FilterMaxOperand);
 }
 
-bool asNumber(const String& Text, double& Value, const TGridFormatSettings& FS)
+bool FilterTextAsNumber(const String& Text, double& Value, const TGridFormatSettings& FS)
 {
     TDateTime dummy;
     return TryStrToFloat(NormalizeNumberText(Text, FS), Value, u'.') && !ParseDateTimeText(Text, dummy, FS);
 }
+
+namespace {
 
 // A comparison operand, read once: its text and what it reads as.
 struct Operand {

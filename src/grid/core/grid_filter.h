@@ -29,6 +29,17 @@ bool MatchCondition(const String& Condition, const String& Value, bool CaseSensi
 bool MatchSingleCondition(const String& Condition, const String& Value,
                           const TGridFormatSettings& FS = CurrentGridFormatSettings());
 
+// The pieces a condition is read with (the compiled form, grid_filter_compiled.h,
+// reads conditions the same way). A comparison operand holds at most
+// FilterMaxOperand characters, and a text comparison looks at no more of
+// either side.
+constexpr int FilterMaxOperand = 255;
+// The operand that starts at Start (0-based) of the condition. Inside the
+// operand of ">" and ">=" a blank within double quotes belongs to it.
+String ReadFilterOperand(const String& C, int Start, bool KeepQuotedBlanks);
+// The text as a number (separators of FS), and not as a date.
+bool FilterTextAsNumber(const String& Text, double& Value, const TGridFormatSettings& FS);
+
 // The leftmost character of Operators that stands outside double quotes
 // (an even number of quotes before it); its 1-based position goes to Pos.
 // A null character and Pos = -1 when there is none.

@@ -173,13 +173,13 @@ void TVynStringGrid::CreateOwnedObjects()
     FDropList->SetWidth(0);
     FDropList->SetHeight(0);
     FDropList->SetVisible(false);
-    FDropList->OnSelect = [this](TObject*) { DoFilterSelect(-1); };
+    FDropList->OnSelect = [this](TObject* S, int I) { FilterListSelect(S, I); };
     FDropCheckList = new TDropCheckList(this);
     FDropCheckList->SetParent(this);
     FDropCheckList->SetWidth(0);
     FDropCheckList->SetHeight(0);
     FDropCheckList->SetVisible(false);
-    FDropCheckList->OnSelect = [this](TObject*) { DoFilterCheck(); };
+    FDropCheckList->OnSelect = [this](TObject* S, int I) { FilterListCheck(S, I); };
     FFilterList = new TStringList();
     FFilterList->SetDuplicates(dupIgnore);
     FFilterList->SetSorted(true);

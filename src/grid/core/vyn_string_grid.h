@@ -47,6 +47,10 @@ class TFilter;
 class TFilterDropDown;
 class TDropList;
 class TDropCheckList;
+class TFilterData;
+class TFilterPopup;
+class TPopupForm;
+class TCompiledFilter;
 class TPrintSettings;
 class THTMLSettings;
 class TDragDropSettings;
@@ -1413,6 +1417,7 @@ protected:
 
 #include "grid/interact/vyn_string_grid_interact.inc"
 #include "grid/data/vyn_string_grid_sort.inc"
+#include "grid/data/vyn_string_grid_filter.inc"
 
 #include "grid/data/vyn_string_grid_find.inc"
 };

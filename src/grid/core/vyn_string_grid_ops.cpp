@@ -582,30 +582,6 @@ String TVynStringGrid::GetCheckFalse(int ACol, int ARow)
     return v;
 }
 
-bool TVynStringGrid::DoGetColumnFilter(int ACol)
-{
-    TStringList& list = *FFilterList;
-    list.Clear();
-    if (FFilterDropDownAuto && (ACol >= FixedCols() || FFilterDropDownColumns == TFilterDropDownColumns::fdAll)) {
-        list.SetSorted(true);
-        auto add = [&list](const String& T) {
-            if (T.contains(u' '))
-                list.Add(T + u'=' + u'"' + T + u'"');
-            else
-                list.Add(T);
-        };
-        for (int r = FixedRows(); r <= RowCount() - FFixedFooters - 1; ++r)
-            add(Trim(GetCellEx(ACol, r)));
-        // The hidden rows' texts join here once rows can be hidden.
-        list.SetSorted(false);
-        if (!FFilterDropDownClear.isEmpty())
-            list.Insert(0, FFilterDropDownClear);
-    }
-    if (OnGetColumnFilter)
-        OnGetColumnFilter(this, ACol, &list);
-    return list.Count() > 0;
-}
-
 TGridRect TVynStringGrid::UsedCells()
 {
     int l = -1, t = -1, r = -1, b = -1;
@@ -661,21 +637,6 @@ void TVynStringGrid::EditorKeyMessageHook(TMessage&) {}
 void TVynStringGrid::NavigationChanged() {}
 void TVynStringGrid::MoveToFirstRow() { SetRow(FixedRows()); }
 bool TVynStringGrid::AllowFMTClipboard() { return FNavigation->AllowFmtClipboard(); }
-
-void TVynStringGrid::DoFilterSelect(int ItemIndex)
-{
-    if (ItemIndex < 0 || ItemIndex >= FFilterList->Count())
-        return;
-    const String item = FFilterList->Strings(ItemIndex);
-    // "Name=condition" items carry their condition; the others are both.
-    const int eq = item.indexOf(u'=');
-    const String friendly = eq > 0 ? item.left(eq) : item;
-    String condition = eq > 0 ? item.mid(eq + 1) : item;
-    if (OnFilterSelect)
-        OnFilterSelect(this, FFilterColumn, ItemIndex, friendly, condition);
-}
-
-void TVynStringGrid::DoFilterCheck() {}
 
 void TVynStringGrid::DoCheckBoxChange(int ACol, int ARow, bool State)
 {

@@ -11,5 +11,3 @@ void TGrouping::Assign(const TPersistent& Source)
     }
 }
 
-void TFilter::Assign(const TPersistent&) {}
-void TFilterDropDown::Assign(const TPersistent&) {}

@@ -11,6 +11,8 @@
 #include "platform/gui/extctrls.h"
 // The floating footer and its panel.
 #include "grid/data/grid_footer.h"
+// The filter, its drop-down and lists.
+#include "grid/data/grid_filter_holders.h"
 
 class TVynStringGrid;
 class TBitmap;
@@ -205,34 +207,4 @@ private:
     bool FShowGroupCount = false;
     String FGroupCountFormat;
     bool FAutoCheckGroup = false;
-};
-
-// The filter conditions of the grid's columns.
-class TFilter : public TPersistent {
-public:
-    explicit TFilter(TVynStringGrid* AGrid) : FGrid(AGrid) {}
-    void Assign(const TPersistent& Source) override;
-
-private:
-    TVynStringGrid* FGrid;
-};
-
-// The look of the filter drop-down of the column headers.
-class TFilterDropDown : public TPersistent {
-public:
-    void Assign(const TPersistent& Source) override;
-    TNotifyEvent OnChange;
-};
-
-// The drop-down lists of the filter: a plain list and a check list.
-class TDropList : public TCustomControl {
-public:
-    using TCustomControl::TCustomControl;
-    TNotifyEvent OnSelect;
-};
-
-class TDropCheckList : public TCustomControl {
-public:
-    using TCustomControl::TCustomControl;
-    TNotifyEvent OnSelect;
 };

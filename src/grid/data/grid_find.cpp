@@ -6,7 +6,7 @@
 // rule without making an upper-case copy of the cell.
 #include <QStringView>
 
-#include "grid/core/grid_filter.h"
+#include "grid/core/grid_filter_compiled.h"
 #include "grid/core/vyn_string_grid.h"
 #include "grid/data/grid_data_holders.h"
 #include "grid/render/grid_render_holders.h"
@@ -18,12 +18,6 @@ const QString HiTag = QStringLiteral("hi");
 // The search text that finds an empty cell: two double quotes.
 const QString EmptyCellText = QStringLiteral("\"\"");
 constexpr TColor MissColor = 0x0000FF;
-
-// The find's test of a filter expression (fnMatchRegular).
-bool MatchFindExpression(const String& Expression, const String& Text, bool MatchCase)
-{
-    return MatchFilterExpression(Expression, Text, MatchCase);
-}
 
 // Text with every occurrence of From in the text between its tags replaced
 // by To; tag names and attributes stay as they are.
@@ -52,6 +46,12 @@ String ReplaceOutsideTags(const String& Text, const String& From, const String& 
 
 }  // namespace
 
+struct TVynStringGrid::TFindExpression {
+    String Text;
+    bool MatchCase = false;
+    TCompiledFilter Filter;
+};
+
 // What one find compares and where it looks.
 struct TVynStringGrid::TFindScan {
     TFindScan(const String& s, TFindParams P)
@@ -65,7 +65,21 @@ struct TVynStringGrid::TFindScan {
     String Text;
     Qt::CaseSensitivity Cs;
     bool MatchCase, Full, Start, Regular, IgnoreHTML, HiddenCols, HiddenRows, EmptyCell;
+    // With Regular: the search text read as a filter expression.
+    const TCompiledFilter* Expression = nullptr;
 };
+
+const TCompiledFilter& TVynStringGrid::FindExpression(const String& Text, bool MatchCase)
+{
+    if (!FFindExpression || FFindExpression->Text != Text || FFindExpression->MatchCase != MatchCase) {
+        auto e = std::make_shared<TFindExpression>();
+        e->Text = Text;
+        e->MatchCase = MatchCase;
+        e->Filter.Compile(Text, MatchCase);
+        FFindExpression = std::move(e);
+    }
+    return FFindExpression->Filter;
+}
 
 bool TVynStringGrid::MatchFindCell(const TFindScan& Scan, int ACol, int ARow)
 {
@@ -78,7 +92,7 @@ bool TVynStringGrid::MatchFindCell(const TFindScan& Scan, int ACol, int ARow)
     if (Scan.EmptyCell)
         return t.isEmpty();
     if (Scan.Regular)
-        return MatchFindExpression(Scan.Text, t, Scan.MatchCase);
+        return Scan.Expression->Match(t);
     if (Scan.Text.isEmpty())
         return false;
     if (Scan.Full)
@@ -155,7 +169,9 @@ TPoint TVynStringGrid::DoFind(TPoint StartCell, const String& s, TFindParams Par
     TRect area;
     if (!FindArea(Params, area))
         return miss();
-    const TFindScan scan(s, Params);
+    TFindScan scan(s, Params);
+    if (scan.Regular)
+        scan.Expression = &FindExpression(s, scan.MatchCase);
     const int c0 = area.Left, c1 = area.Right, r0 = area.Top, r1 = area.Bottom;
 
     // Outer and inner dimension: rows and columns row by row, else the
@@ -350,7 +366,9 @@ int TVynStringGrid::Replace(const String& OrigStr, const String& NewStr, TFindPa
     ExportNotification(0, -1);
     TRect area;
     if (FindArea(FindParams, area)) {
-        const TFindScan scan(OrigStr, FindParams);
+        TFindScan scan(OrigStr, FindParams);
+        if (scan.Regular)
+            scan.Expression = &FindExpression(OrigStr, scan.MatchCase);
         const std::vector<char> ignored = IgnoredFindColumns(area, hiddenCols);
         for (int r = area.Top; r <= area.Bottom; ++r)
             for (int c = area.Left; c <= area.Right; ++c) {
@@ -479,15 +497,7 @@ void TVynStringGrid::SearchEditChange(TObject*)
     }
 }
 
-void TVynStringGrid::StepTopRowAfterSearch()
-{
-    const bool footer = FFloatingFooter->Visible();
-    if (Row() > TopRow() + VisibleRowCount() - (footer ? 3 : 2) &&
-        RowCount() > VisibleRowCount() + FixedRows() + (footer ? 1 : 0))
-        SetTopRow(TopRow() + 2);
-}
-
-void TVynStringGrid::SearchFindNext(TObject*)
+void TVynStringGrid::SearchBarFind(bool Backward)
 {
     const String text = FSearchBarLink ? FSearchBarLink->SearchText() : String();
     if (!FSearchFooter->AutoSearch()) {
@@ -495,31 +505,29 @@ void TVynStringGrid::SearchFindNext(TObject*)
             FSearchCell = TPoint(-1, -1);
         FSearchFooter->SetLastSearch(text);
     }
-    FSearchCell = Find(FSearchCell, text, SearchBarParams(false, false));
+    FSearchCell = Find(FSearchCell, text, SearchBarParams(Backward, false));
+    // A current row near the bottom scrolls up by two rows: after the scroll
+    // into view going forward, before it going back.
+    auto stepTopRow = [this] {
+        const bool footer = FFloatingFooter->Visible();
+        if (Row() > TopRow() + VisibleRowCount() - (footer ? 3 : 2) &&
+            RowCount() > VisibleRowCount() + FixedRows() + (footer ? 1 : 0))
+            SetTopRow(TopRow() + 2);
+    };
+    if (Backward)
+        stepTopRow();
     if (FSearchCell.X >= 0)
         ScrollInView(Col(), Row());
-    StepTopRowAfterSearch();
-    DoSearchFooterAction(text, FSearchCell.X, FSearchCell.Y, TSearchAction::saFindNext);
+    if (!Backward)
+        stepTopRow();
+    DoSearchFooterAction(text, FSearchCell.X, FSearchCell.Y,
+                         Backward ? TSearchAction::saFindPrevious : TSearchAction::saFindNext);
     if (FSearchBarLink)
         FSearchBarLink->RepaintBar();
 }
 
-void TVynStringGrid::SearchFindPrevious(TObject*)
-{
-    const String text = FSearchBarLink ? FSearchBarLink->SearchText() : String();
-    if (!FSearchFooter->AutoSearch()) {
-        if (text != FSearchFooter->LastSearch())
-            FSearchCell = TPoint(-1, -1);
-        FSearchFooter->SetLastSearch(text);
-    }
-    FSearchCell = Find(FSearchCell, text, SearchBarParams(true, false));
-    StepTopRowAfterSearch();
-    if (FSearchCell.X >= 0)
-        ScrollInView(Col(), Row());
-    DoSearchFooterAction(text, FSearchCell.X, FSearchCell.Y, TSearchAction::saFindPrevious);
-    if (FSearchBarLink)
-        FSearchBarLink->RepaintBar();
-}
+void TVynStringGrid::SearchFindNext(TObject*) { SearchBarFind(false); }
+void TVynStringGrid::SearchFindPrevious(TObject*) { SearchBarFind(true); }
 
 void TVynStringGrid::SearchFooterCloseClick(TObject*)
 {

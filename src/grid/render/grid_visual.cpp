@@ -81,9 +81,6 @@ bool TVynStringGrid::IsSelected(int ACol, int ARow)
     return CellInGridRect(Selection(), ACol, ARow);
 }
 
-bool TVynStringGrid::IsFilterRow(int) { return false; }
-bool TVynStringGrid::HasColumnFilter(int) { return false; }
-
 bool TVynStringGrid::IsRotated(int ACol, int ARow, int& AAngle)
 {
     const TCellGraphic* g = GetCellGraphic(ACol, ARow);
