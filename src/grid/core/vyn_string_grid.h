@@ -1422,6 +1422,7 @@ protected:
 #include "grid/data/vyn_string_grid_filter.inc"
 #include "grid/interact/vyn_string_grid_hints.inc"
 #include "grid/edit/vyn_string_grid_dropdown_editors.inc"
+#include "grid/data/vyn_string_grid_find.inc"
 };
 
 // Shown over links of the grid.

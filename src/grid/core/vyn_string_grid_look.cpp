@@ -337,6 +337,18 @@ bool IsHTMLText(const String& Text) { return GetTextType(Text, true) == ttHTML; 
 
 }  // namespace
 
+String TVynStringGrid::HilightCellText(const String& Text, const String& HiText, const String& EncodedHiText,
+                                       const String& Tag, bool DoCase)
+{
+    // A text without markup and without a match stays as it is.
+    if (!Text.contains(u'<') && !Text.contains(HiText, DoCase ? Qt::CaseSensitive : Qt::CaseInsensitive))
+        return Text;
+    // A text shown as HTML keeps its markup; a plain one is encoded around
+    // the tags.
+    return IsHTMLText(Text) ? HighlightMarkup(Text, EncodedHiText, Tag, DoCase)
+                            : HighlightPlain(Text, HiText, Tag, DoCase);
+}
+
 void TVynStringGrid::HilightInRect(const String& HiText, const String& Tag, int Left, int Top, int Right, int Bottom,
                                    bool DoCase)
 {
@@ -346,10 +358,7 @@ void TVynStringGrid::HilightInRect(const String& HiText, const String& Tag, int 
             if (!IsBaseCell(c, r))
                 continue;
             const String t = OnGetDisplText ? GetCellEx(c, r) : GetGridCell(c, r);
-            // A text shown as HTML keeps its markup; a plain one is encoded
-            // around the tags.
-            const String h = IsHTMLText(t) ? HighlightMarkup(t, search, Tag, DoCase)
-                                           : HighlightPlain(t, HiText, Tag, DoCase);
+            const String h = HilightCellText(t, HiText, search, Tag, DoCase);
             if (h != t)
                 SetCellEx(c, r, h);
         }

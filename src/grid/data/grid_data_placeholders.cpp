@@ -3,9 +3,3 @@
 // (docs/GRID.md).
 #include "grid/core/vyn_string_grid.h"
 
-void TVynStringGrid::SearchEditChange(TObject*) {}
-void TVynStringGrid::SearchFindPrevious(TObject*) {}
-void TVynStringGrid::SearchFindNext(TObject*) {}
-void TVynStringGrid::SearchFooterCloseClick(TObject*) {}
-void TVynStringGrid::SearchHighlightClick(TObject*) {}
-

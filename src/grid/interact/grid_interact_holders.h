@@ -34,7 +34,9 @@ protected:
 // search actions read and set the edit, the box and the highlight button.
 class TSearchPanel : public TPanel {
 public:
+    // The grid's search actions read the bar through it.
     TSearchPanel(TComponent* AOwner, TVynStringGrid* AGrid);
+    ~TSearchPanel() override;
     TVynStringGrid* Grid() const { return FGrid; }
 
     TRetEdit* Edit() const { return FEdit; }
@@ -86,6 +88,8 @@ private:
     static void SetButtonHint(TControl* Button, const String& Hint);
 
     TVynStringGrid* FGrid;
+    TWeakRef<TVynStringGrid> FGridRef;
+    std::unique_ptr<class TSearchPanelLink> FLink;
     TRetEdit* FEdit;
     TVynGridButton* FForwardButton;
     TVynGridButton* FBackwardButton;

@@ -52,7 +52,26 @@ TVynGridButton* makeButton(TSearchPanel* Owner, const char* Glyph, const char* D
 
 }  // namespace
 
-TSearchPanel::TSearchPanel(TComponent* AOwner, TVynStringGrid* AGrid) : TPanel(AOwner), FGrid(AGrid)
+// What the grid's search actions read of the bar and set on it.
+class TSearchPanelLink : public TVynStringGrid::TSearchBarLink {
+public:
+    explicit TSearchPanelLink(TSearchPanel& Panel) : FPanel(Panel) {}
+    String SearchText() const override { return FPanel.Edit()->Text(); }
+    bool HighlightDown() const override { return FPanel.HiliteButton()->Down(); }
+    bool MatchCaseChecked() const override { return FPanel.MatchCase()->Checked(); }
+    void SetEditColor(TColor Color) override
+    {
+        FPanel.Edit()->SetColor(Color);
+        FPanel.Edit()->Repaint();
+    }
+    void RepaintBar() override { FPanel.Repaint(); }
+
+private:
+    TSearchPanel& FPanel;
+};
+
+TSearchPanel::TSearchPanel(TComponent* AOwner, TVynStringGrid* AGrid)
+    : TPanel(AOwner), FGrid(AGrid), FGridRef(AGrid), FLink(std::make_unique<TSearchPanelLink>(*this))
 {
     FEdit = new TRetEdit(this);
     FEdit->OnChange = [this](TObject*) { EditChange(); };
@@ -84,6 +103,14 @@ TSearchPanel::TSearchPanel(TComponent* AOwner, TVynStringGrid* AGrid) : TPanel(A
     for (TControl* c : {static_cast<TControl*>(FForwardButton), static_cast<TControl*>(FBackwardButton),
                         static_cast<TControl*>(FHiliteButton)})
         c->SetEnabled(false);
+    if (FGrid)
+        FGrid->SetSearchBarLink(FLink.get());
+}
+
+TSearchPanel::~TSearchPanel()
+{
+    if (TVynStringGrid* g = FGridRef.Get(); g && g->SearchBarLink() == FLink.get())
+        g->SetSearchBarLink(nullptr);
 }
 
 void TSearchPanel::CreateWnd()

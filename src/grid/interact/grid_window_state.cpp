@@ -86,8 +86,6 @@ void TVynStringGrid::AddSearchChar(QChar Ch)
     SearchTics = 0;
 }
 
-int TVynStringGrid::Search(const String&) { return -1; }
-
 void TVynStringGrid::IncrementalSearchKey(QChar Key)
 {
     if (Options().Contains(goEditing) || !FNavigation->AutoGotoWhenSorted() || Key.isNull())
