@@ -72,6 +72,8 @@ void TVynStringGrid::WMLButtonDown(TMessage& Message)
     FSelectionClick = false;
     FOldTopRow = TopRow();
     FOldKeepLeftCol = LeftCol();
+    // A width changed before this press is no sizing of this press.
+    ColSizeFlg = false;
     MouseToCell(c == 0 ? X : X - 5, r == 0 ? Y : Y - 4, Colclicked, Rowclicked);
     Colclickedsize = Colclicked >= 0 ? ColWidths(Colclicked) : 0;
     Rowclickedsize = Rowclicked >= 0 ? RowHeights(Rowclicked) : 0;
@@ -511,9 +513,11 @@ void TVynStringGrid::WMLButtonUp(TMessage& Message)
         FillHandleRelease();
     if (!self)
         return;
-    // 17.
-    if (movedOrSized || c < 0 || r < 0)
+    // 17. (A double click's release ends its double click here too.)
+    if (movedOrSized || c < 0 || r < 0) {
+        FDblClk = false;
         return;
+    }
     // 18.
     if (ControlMouseUp(c, r) || !self)
         return;

@@ -132,6 +132,12 @@ void TVynStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     // 12.
     if (GridState() == gsColSizing || GridState() == gsRowSizing)
         ColSizeFlg = true;
+    if (!FDesigning) {
+        if (GridState() == gsColSizing)
+            ColSized = true;
+        if (GridState() == gsRowSizing)
+            Rowsized = true;
+    }
     if (GridState() == gsColMoving || GridState() == gsRowMoving)
         ColMoveFlg = true;
     // 13.

@@ -368,13 +368,14 @@ TEST_F(ColumnGridTest, ColumnOperationsKeepOneDefinitionPerColumn)
     EXPECT_EQ(Col(0).Name(), "c0");
     EXPECT_EQ(Col(3).Header(), "Type");
     EXPECT_EQ(Col(6).Header(), "Last");
-    // Grouping changes no column yet.
-    Col(2).SetHeader("Type");
+    // Grouping takes the grouped column out; ungrouping brings its
+    // definition back in its place.
+    Col(2).SetHeader("Grouped");
     g.Group(2);
-    Col(2).SetHeader("Changed");
+    EXPECT_EQ(g.Columns()->Count(), g.ColCount() + g.NumHiddenColumns());
     g.UnGroup();
-    // Nothing came back from a group, so nothing is restored.
-    EXPECT_EQ(Col(2).Header(), "Changed");
+    EXPECT_EQ(g.Columns()->Count(), 7);
+    EXPECT_EQ(Col(2).Header(), "Grouped");
 }
 
 TEST_F(ColumnGridTest, ScalingReachesHiddenColumnsToo)

@@ -32,6 +32,10 @@ public:
     using TVynStringGrid::DoMouseWheelDown;
     using TVynStringGrid::DoMouseWheelUp;
     using TVynStringGrid::DragOver;
+    using TVynStringGrid::Colclicked;
+    using TVynStringGrid::Colclickedsize;
+    using TVynStringGrid::Rowclicked;
+    using TVynStringGrid::Rowclickedsize;
 
     int Repaints = 0;
     void Repaint() override
