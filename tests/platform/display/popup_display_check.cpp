@@ -128,6 +128,7 @@ TRealInput XdotoolInput()
                runXdotool({"click", "1"});
     };
     in.TypeLetter = [](char Letter) { return runXdotool({"key", QString(QChar(Letter))}); };
+    in.MoveTo = [](int X, int Y) { return runXdotool({"mousemove", "--sync", QString::number(X), QString::number(Y)}); };
     return in;
 }
 

@@ -15,6 +15,8 @@ struct TRealInput {
     std::function<bool(int X, int Y)> ClickAt;
     // One key stroke typing the letter.
     std::function<bool(char Letter)> TypeLetter;
+    // Moves the pointer to the screen point, pressing nothing.
+    std::function<bool(int X, int Y)> MoveTo;
 };
 
 // Real input through the xdotool program (Debian package xdotool); empty
