@@ -509,20 +509,30 @@ void TGridEditBtn::DoExit()
         TVsgEditBtn::DoExit();
 }
 
+// The button of an edit-button editor: the grid's OnEllipsClick answers the
+// new text, shown all selected. False when the editor or the grid went.
+static bool EllipsisIntoText(TGridEditorProtocol& Protocol, TVsgEditBtn& Editor)
+{
+    if (!Protocol.GridAlive())
+        return false;
+    TWeakRef<TVsgEditBtn> self(&Editor);
+    TWeakRef<TVynStringGrid> grid(Protocol.Grid());
+    String s;
+    Protocol.Grid()->DoEllipsClick(Editor.Text(), s);
+    if (!self || !grid)
+        return false;
+    Editor.SetText(s);
+    Editor.SelectAll();
+    Editor.Invalidate();
+    return true;
+}
+
 void TGridEditBtn::ButtonClick(TObject*)
 {
-    if (!FProtocol.GridAlive())
+    if (!EllipsisIntoText(FProtocol, *this))
         return;
     TVynStringGrid* g = FProtocol.Grid();
-    TWeakRef<TGridEditBtn> self(this);
     TWeakRef<TVynStringGrid> grid(g);
-    String s;
-    g->DoEllipsClick(Text(), s);
-    if (!self || !grid)
-        return;
-    SetText(s);
-    SelectAll();
-    Invalidate();
     if (FStopEditAfterClick) {
         g->HideInplaceEdit();
         if (grid)
@@ -619,19 +629,7 @@ void TGridUnitEditBtn::DoExit()
         TVsgUnitEditBtn::DoExit();
 }
 
-void TGridUnitEditBtn::ButtonClick(TObject*)
-{
-    if (!FProtocol.GridAlive())
-        return;
-    TWeakRef<TGridUnitEditBtn> self(this);
-    String s;
-    FProtocol.Grid()->DoEllipsClick(Text(), s);
-    if (!self)
-        return;
-    SetText(s);
-    SelectAll();
-    Invalidate();
-}
+void TGridUnitEditBtn::ButtonClick(TObject*) { EllipsisIntoText(FProtocol, *this); }
 
 // ---- TGridButton -------------------------------------------------------------------------------
 
