@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "grid/core/vyn_string_grid.h"
+
 // ---- TSearchFooter ------------------------------------------------------------------------------
 
 const char* const TSearchFooter::DefaultFindNextCaption = "Find &next";
@@ -384,7 +386,7 @@ void TSyncGrid::Assign(const TPersistent& Source)
     const auto* src = dynamic_cast<const TSyncGrid*>(&Source);
     if (!src || src == this)
         return;
-    SetGrid(src->FGrid);
+    SetGrid(src->FGrid.Get());
     FScrollVertical = src->FScrollVertical;
     FScrollHorizontal = src->FScrollHorizontal;
     FSelectionColumn = src->FSelectionColumn;
@@ -398,7 +400,7 @@ void TSyncGrid::SetGrid(TVynStringGrid* Value)
     // A grid never synchronises with itself.
     if (Value && Value == FOwnerGrid)
         return;
-    FGrid = Value;
+    FGrid = TWeakRef<TVynStringGrid>(Value);
 }
 
 // ---- TBands -------------------------------------------------------------------------------------

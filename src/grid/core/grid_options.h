@@ -469,7 +469,8 @@ public:
     TVynStringGrid* OwnerGrid() const { return FOwnerGrid; }
     // The grid that scrolls and selects along; not owned. Writing the owner
     // grid is ignored; nullptr and any other grid are taken.
-    TVynStringGrid* Grid() const { return FGrid; }
+    // The grid that follows (nullptr once it is gone).
+    TVynStringGrid* Grid() const { return FGrid.Get(); }
     void SetGrid(TVynStringGrid* Value);
     bool ScrollVertical() const { return FScrollVertical; }
     void SetScrollVertical(bool Value) { FScrollVertical = Value; }
@@ -486,7 +487,7 @@ public:
 
 private:
     TVynStringGrid* FOwnerGrid;
-    TVynStringGrid* FGrid = nullptr;
+    TWeakRef<TVynStringGrid> FGrid;
     bool FScrollVertical = false;
     bool FScrollHorizontal = false;
     bool FSelectionColumn = false;

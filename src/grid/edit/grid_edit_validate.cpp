@@ -237,9 +237,8 @@ bool TVynStringGrid::ValidateCell(const String& NewValue)
             UndoRedo()->RegisterChange(C, R, FOldCellText, value);
         if (valid && changed) {
             TRect rect(C, R, C, R);
+            // The event, then every notifier once.
             DoCellsChanged(rect);
-            for (TGridChangeNotifier* n : *FNotifierList)
-                n->CellsChanged(rect);
         }
         FNavigation->SetAdvanceOnEnter(guard.advanceOnEnter);
         FNewCellText = value;

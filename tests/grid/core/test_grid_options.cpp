@@ -7,9 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "grid/core/grid_options.h"
+#include "grid/core/vyn_string_grid.h"
 
 namespace {
 
@@ -589,11 +591,12 @@ TEST(MouseActions, FixedComboValuesAreCopiedIn)
 
 // ---- TSyncGrid -----------------------------------------------------------------------------------
 
-// Stand-ins for grids: the holder only compares the pointers and never
-// follows them.
+// Three grids for the holder to point at.
 struct GridAddresses {
-    alignas(16) unsigned char Storage[3][16];
-    TVynStringGrid* operator[](int I) { return reinterpret_cast<TVynStringGrid*>(Storage[I]); }
+    std::unique_ptr<TVynStringGrid> Grids[3] = {std::make_unique<TVynStringGrid>(nullptr),
+                                                std::make_unique<TVynStringGrid>(nullptr),
+                                                std::make_unique<TVynStringGrid>(nullptr)};
+    TVynStringGrid* operator[](int I) { return Grids[I].get(); }
 };
 
 TEST(SyncGrid, DefaultsGridAndAssign)
@@ -647,6 +650,18 @@ TEST(SyncGrid, DefaultsGridAndAssign)
     t.SetGrid(other);
     EXPECT_NO_THROW(t.Assign(foreign));
     EXPECT_EQ(t.Grid(), other);
+}
+
+TEST(SyncGrid, AGridThatIsGoneIsNoLongerFollowed)
+{
+    GridAddresses g;
+    TSyncGrid s(g[0]);
+    s.SetGrid(g[1]);
+    g.Grids[1].reset();
+    EXPECT_EQ(s.Grid(), nullptr);
+    TSyncGrid copy(g[2]);
+    copy.Assign(s);
+    EXPECT_EQ(copy.Grid(), nullptr);
 }
 
 // ---- TBands --------------------------------------------------------------------------------------

@@ -210,6 +210,36 @@ TEST_F(EditTest, ValidationOnlyForAChange)
     EXPECT_EQ(log.at(0), "validate 1,1 'ABC' cell 'ABC'");
 }
 
+// A validated change reaches OnCellsChanged and every registered notifier
+// exactly once; an unchanged value reaches none.
+TEST_F(EditTest, AValidatedChangeIsReportedOnce)
+{
+    struct TCounter : TGridChangeNotifier {
+        using TGridChangeNotifier::TGridChangeNotifier;
+        std::vector<TRect> Seen;
+        void CellsChanged(const TRect& R) override { Seen.push_back(R); }
+    };
+    auto* a = new TCounter(&form);
+    auto* b = new TCounter(&form);
+    grid->RegisterNotifier(a);
+    grid->RegisterNotifier(b);
+    int events = 0;
+    grid->OnCellsChanged = [&](TObject*, TRect&) { ++events; };
+    Goto(2, 1);
+    TestKit::TypeKey(grid, VK_F2);
+    Editor()->SetText("changed");
+    Key(VK_RETURN);
+    EXPECT_EQ(events, 1);
+    ASSERT_EQ(a->Seen.size(), 1u);
+    EXPECT_EQ(a->Seen[0], TRect(2, 1, 2, 1));
+    EXPECT_EQ(b->Seen.size(), 1u);
+    Goto(2, 1);
+    TestKit::TypeKey(grid, VK_F2);
+    Key(VK_RETURN);
+    EXPECT_EQ(events, 1);
+    EXPECT_EQ(a->Seen.size(), 1u);
+}
+
 TEST_F(EditTest, RefusedValues)
 {
     struct Case {
