@@ -847,15 +847,16 @@ void TVynMultiColumnDropDown::HandleMouseWheelUp()
 
 void TVynMultiColumnDropDown::Change()
 {
-    if (EditSyncing()) {
+    // The completion's own text write notifies without completing again
+    // (and keeps the completion for the key-up).
+    if (EditSyncing() || fCompleting_) {
         TVynCustomDropDown::Change();
         return;
     }
     fItemChange_ = false;
     TWeakRef<TVynMultiColumnDropDown> self(this);
     TVynCustomDropDown::Change();
-    // The completion's own text write notifies without completing again.
-    if (!self || fCompleting_ || !fWorkMode_ || designing(this))
+    if (!self || !fWorkMode_ || designing(this))
         return;
     SetModifiedFlag(Text() != fOldValue_);
     if (!self)
@@ -934,13 +935,15 @@ void TVynMultiColumnDropDown::KeyDown(Word& Key, TShiftState Shift)
         SetItemIndex(fLookupItems_->IndexOf(Text()));
 }
 
-void TVynMultiColumnDropDown::KeyPress(QChar& Key)
+void TVynMultiColumnDropDown::WMChar(TMessage& Message)
 {
-    if (Key.unicode() == 13 && fReturnIsTab_) {
-        Key = QChar();
+    // The Enter that moves on like Tab goes no further (the base hands an
+    // Enter to OnKeyPress here).
+    if (Message.CharCode() == 13 && fReturnIsTab_) {
+        Message.Result = 1;
         return;
     }
-    TVynCustomDropDown::KeyPress(Key);
+    TVynCustomDropDown::WMChar(Message);
 }
 
 void TVynMultiColumnDropDown::KeyUp(Word& Key, TShiftState Shift)

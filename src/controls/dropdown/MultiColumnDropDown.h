@@ -317,7 +317,6 @@ public:
 
     void Assign(const TPersistent& Source) override;
     void KeyDown(Word& Key, TShiftState Shift) override;
-    void KeyPress(QChar& Key) override;
     void KeyUp(Word& Key, TShiftState Shift) override;
     void Change() override;
     void DoHideDropDown(bool Cancel) override;
@@ -345,9 +344,9 @@ protected:
     void HandleMouseWheelDown() override;
     void HandleMouseWheelUp() override;
     void WMKeyDown(TMessage& Message) override;
+    void WMChar(TMessage& Message) override;
 
 private:
-    friend class TVynMultiColGrid;
     void UpdateLookupItems();
     void GridSelectCell(int ARow, bool& CanSelect);
     void GridSelect();
