@@ -227,6 +227,14 @@ TEST_F(MultiColumnDropDown, ArrowsInThePopupMoveTheIndexAtOnceEnterConfirms)
     EXPECT_EQ(mc->ItemIndex(), 2);
     EXPECT_EQ(mc->Text(), "Bonn");
     EXPECT_EQ(selects, 1);
+    // Alt+Up in the grid goes to the drop-down, which closes its popup and
+    // keeps the row the keys chose.
+    open();
+    key(VK_UP);
+    key(VK_UP, {ssAlt});
+    EXPECT_FALSE(mc->DroppedDown());
+    EXPECT_EQ(mc->ItemIndex(), 1);
+    EXPECT_EQ(selects, 1);
 }
 
 TEST_F(MultiColumnDropDown, CancelRestoresTheOpeningIndexAndText)
