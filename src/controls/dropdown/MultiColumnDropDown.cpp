@@ -500,10 +500,44 @@ void TVynMultiColumnDropDown::UpdateLookupItems()
     // Without items the old texts go too: they would name items that no
     // longer exist.
     fLookupItems_->Clear();
+    fLookupFirst_.clear();
+    fLookupFirstFolded_.clear();
     if (fLookupColumn_ < 0)
         return;
-    for (int i = 0; i < fItems_->Count(); ++i)
-        fLookupItems_->Add(LookupText(i));
+    const int n = fItems_->Count();
+    fLookupFirst_.reserve(size_t(n));
+    fLookupFirstFolded_.reserve(size_t(n));
+    for (int i = 0; i < n; ++i) {
+        const String text = LookupText(i);
+        fLookupItems_->Add(text);
+        const QChar first = text.isEmpty() ? QChar() : text.front();
+        fLookupFirst_.push_back(first.unicode());
+        fLookupFirstFolded_.push_back(first.toCaseFolded().unicode());
+    }
+}
+
+int TVynMultiColumnDropDown::FindCompletion(const String& Typed) const
+{
+    if (Typed.isEmpty())
+        return -1;
+    const Qt::CaseSensitivity cs = fMatchCase_ ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    // A lookup text left from items since deleted is not taken.
+    const int n = std::min({fLookupItems_->Count(), fItems_->Count(), int(fLookupFirst_.size())});
+    const QChar first = Typed.front();
+    if (first.isSurrogate()) {
+        for (int i = 0; i < n; ++i)
+            if (fLookupItems_->Strings(i).startsWith(Typed, cs))
+                return i;
+        return -1;
+    }
+    const std::vector<char16_t>& firsts = fMatchCase_ ? fLookupFirst_ : fLookupFirstFolded_;
+    const char16_t key = fMatchCase_ ? first.unicode() : first.toCaseFolded().unicode();
+    for (int i = 0; i < n; ++i) {
+        const char16_t f = firsts[size_t(i)];
+        if ((f == key || QChar::isSurrogate(f)) && fLookupItems_->Strings(i).startsWith(Typed, cs))
+            return i;
+    }
+    return -1;
 }
 
 int TVynMultiColumnDropDown::GetItemIndex(const String& Value) const
@@ -864,18 +898,7 @@ void TVynMultiColumnDropDown::Change()
     const String text = Text();
     const int typedLength = std::clamp(SelStart() - int(Prefix().size()), 0, int(text.size()));
     const String typed = text.left(typedLength);
-    // Compared without upper-cased copies of the lookup texts; a lookup
-    // text left from items since deleted is not taken.
-    const Qt::CaseSensitivity cs = fMatchCase_ ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    int found = -1;
-    if (!typed.isEmpty()) {
-        const int n = std::min(fLookupItems_->Count(), fItems_->Count());
-        for (int i = 0; i < n; ++i)
-            if (fLookupItems_->Strings(i).startsWith(typed, cs)) {
-                found = i;
-                break;
-            }
-    }
+    const int found = FindCompletion(typed);
     fCompleting_ = true;
     if (found >= 0) {
         fItemIndex_ = found;

@@ -33,6 +33,7 @@
 // also declared at global scope.
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "controls/dropdown/VynDropDown.h"
 #include "platform/grids/grids.h"
@@ -352,6 +353,9 @@ private:
     void GridSelect();
     void LookupChar(QChar Key);
     int FindLookupMatch(const String& Entry) const;
+    // The first lookup text that starts with Typed (case ignored unless
+    // MatchCase); -1 for none and for an empty Typed.
+    int FindCompletion(const String& Typed) const;
     // The item found by the popup lookup becomes current (the row in view).
     void TakeLookupMatch(int Index, int Caret, bool SelectRest);
 
@@ -372,6 +376,10 @@ private:
     String fOldValue_;
     bool fReturnIsTab_ = false;
     std::unique_ptr<TStringList> fLookupItems_;
+    // The first UTF-16 unit of each lookup text, as it is and case-folded
+    // (0 for an empty text): the completion compares a whole text only
+    // where its first unit matches, or where it is a surrogate.
+    std::vector<char16_t> fLookupFirst_, fLookupFirstFolded_;
     bool fMatchCase_ = false;
     bool fMatchStart_ = true;
     bool fItemChange_ = false;

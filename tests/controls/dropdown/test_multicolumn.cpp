@@ -132,6 +132,41 @@ TEST_F(MultiColumnDropDown, BackspaceDoesNotCompleteAgainAndMatchCaseComparesAsT
     EXPECT_EQ(mc->Text(), "Berlin");
 }
 
+TEST_F(MultiColumnDropDown, CompletionFindsWhatAStartsWithScanFinds)
+{
+    // The completion looks at a whole text only where its first unit
+    // matches: empty texts, letters whose case differs, and texts starting
+    // with a surrogate pair must still give the first startsWith match.
+    mc->Items().Clear();
+    const QStringList texts = {"", QStringLiteral("\u00c4pfel"), QStringLiteral("\u00e4ther"),
+                               QString::fromUtf8("\xf0\x90\x90\x80lpha"),  // U+10400, lower case U+10428
+                               QString::fromUtf8("\xf0\x90\x90\xa8mega"), QStringLiteral("zoo")};
+    for (const QString& t : texts)
+        mc->Items().Add()->Text().Add(t);
+    mc->EndUpdate();
+    const QStringList typed = {QStringLiteral("\u00e4"), QStringLiteral("\u00c4"), QStringLiteral("\u00e4p"),
+                               QStringLiteral("\u00c4T"), QString::fromUtf8("\xf0\x90\x90\xa8"),
+                               QString::fromUtf8("\xf0\x90\x90\x80o"), QStringLiteral("Z"), QStringLiteral("x")};
+    for (const bool matchCase : {false, true}) {
+        mc->SetMatchCase(matchCase);
+        for (const QString& t : typed) {
+            SCOPED_TRACE(testing::Message() << matchCase << " " << t.toStdString());
+            int want = -1;
+            for (int i = 0; i < texts.size() && want < 0; ++i)
+                if (texts[i].startsWith(t, matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive))
+                    want = i;
+            mc->SetItemIndex(-1);
+            mc->SetText(t);
+            mc->SetSelStart(int(t.size()));
+            mc->Change();
+            EXPECT_EQ(mc->ItemIndex(), want);
+            if (want >= 0) {
+                EXPECT_EQ(mc->Text(), t + texts[want].mid(t.size()));
+            }
+        }
+    }
+}
+
 TEST_F(MultiColumnDropDown, EnterTakesTheLookupTextWhateverItsCase)
 {
     mc->SetText("bern");

@@ -57,8 +57,9 @@ void CheckMultiColumnOnDisplay(const TRealInput& Input, const std::function<void
     TDropDownForm* popup = mc->DropDownForm();
     const QPoint button = centreOf(mc->Button());
     ASSERT_TRUE(Input.ClickAt(button.x(), button.y()));
-    if (!waitFor([&] { return exposed(popup); }))
+    if (!waitFor([&] { return exposed(popup); })) {
         ASSERT_TRUE(Input.ClickAt(button.x() + 1, button.y()));
+    }
     ASSERT_TRUE(waitFor([&] { return exposed(popup); })) << "the popup never showed";
     settle(500);
     auto compare = [&](const std::string& Name) {
@@ -90,12 +91,13 @@ void CheckMultiColumnOnDisplay(const TRealInput& Input, const std::function<void
     }
 
     // A real click on an item row picks it and closes the popup.
-    const TRect cell = grid->CellRect(1, 6);
+    ASSERT_GE(grid->TopRow() + grid->VisibleRowCount() - 1, 5) << "the fifth item row is in view";
+    const TRect cell = grid->CellRect(1, 5);
     const TPoint p = grid->ClientToScreen(TPoint{cell.Left + 10, cell.Top + cell.Height() / 2});
     ASSERT_TRUE(Input.ClickAt(p.X, p.Y));
     EXPECT_TRUE(waitFor([&] { return !mc->DroppedDown(); })) << "the click left the popup open";
-    EXPECT_EQ(mc->ItemIndex(), 5);
-    EXPECT_EQ(mc->Text(), "Freiburg");
+    EXPECT_EQ(mc->ItemIndex(), 4);
+    EXPECT_EQ(mc->Text(), "Essen");
     AdvanceClock(1000);
     settle();
     form->Free();
