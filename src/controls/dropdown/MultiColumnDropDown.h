@@ -35,6 +35,7 @@
 #include <memory>
 #include <vector>
 
+#include "controls/dropdown/PickerItems.h"
 #include "controls/dropdown/VynDropDown.h"
 #include "platform/grids/grids.h"
 #include "platform/rtl/stringlist.h"
@@ -117,37 +118,15 @@ private:
     std::unique_ptr<TStringList> fText_;
 };
 
-// The columns and items lists: OnChange fires when the list changes.
-template <class TItem> class TDropDownList : public TCollection {
+// The columns and items lists (OnChange: an item changed).
+class TDropDownColumns : public TPickerItems<TDropDownColumn> {
 public:
-    explicit TDropDownList(TPersistent* AOwner)
-        : TCollection([](TCollection* C) -> TCollectionItem* { return new TItem(C); }, AOwner)
-    {
-    }
-    TPersistent* GetOwner() const { return Owner(); }
-    TItem* Add() { return static_cast<TItem*>(TCollection::Add()); }
-    TItem* Insert(int Index) { return static_cast<TItem*>(TCollection::Insert(Index)); }
-    TItem* Items(int Index) const { return static_cast<TItem*>(TCollection::Items(Index)); }
-
-    TNotifyEvent OnChange;
-
-protected:
-    void Update(TCollectionItem* Item) override
-    {
-        TCollection::Update(Item);
-        if (OnChange)
-            OnChange(this);
-    }
+    using TPickerItems::TPickerItems;
 };
 
-class TDropDownColumns : public TDropDownList<TDropDownColumn> {
+class TDropDownItems : public TPickerItems<TDropDownItem> {
 public:
-    using TDropDownList::TDropDownList;
-};
-
-class TDropDownItems : public TDropDownList<TDropDownItem> {
-public:
-    using TDropDownList::TDropDownList;
+    using TPickerItems::TPickerItems;
     // The first item whose text at Column equals Value (case-sensitive);
     // -1 when none.
     int IndexInColumn(int Column, const String& Value) const;
