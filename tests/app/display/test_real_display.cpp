@@ -37,6 +37,7 @@
 #include "controls/dropdown/display/picker_display_check.h"
 #include "controls/dropdown/display/kinds_display_check.h"
 #include "grid/interact/display/grid_display_check.h"
+#include "controls/dropdown/display/multicolumn_display_check.h"
 #include "platform/display/popup_display_check.h"
 #include "platform/os/files.h"
 #include "platform/testing/test_kit.h"
@@ -417,6 +418,16 @@ void checkGridWindows(TestKit::FakeClock& Clock)
 }
 TEST_F(RealDisplayBare, GridWindowsOnTheScreen) { checkGridWindows(clock); }
 TEST_F(RealDisplayOpenbox, GridWindowsOnTheScreen) { checkGridWindows(clock); }
+// The multi-column drop-down: its grid shown as painted, a row found by
+// real typing and picked by a real click.
+void checkMultiColumn(TestKit::FakeClock& Clock)
+{
+    const DisplayCheck::TRealInput input = DisplayCheck::XdotoolInput();
+    ASSERT_TRUE(input.ClickAt) << "the real-display test needs xdotool (Debian package xdotool) for real input";
+    DisplayCheck::CheckMultiColumnOnDisplay(input, [&](int Ms) { Clock.Advance(Ms); }, keepDir().toStdString());
+}
+TEST_F(RealDisplayBare, MultiColumnDropDownOnTheScreen) { checkMultiColumn(clock); }
+TEST_F(RealDisplayOpenbox, MultiColumnDropDownOnTheScreen) { checkMultiColumn(clock); }
 
 INSTANTIATE_TEST_SUITE_P(Display, RealDisplayBare, ::testing::ValuesIn(kScenarios), scenarioName);
 INSTANTIATE_TEST_SUITE_P(Display, RealDisplayOpenbox, ::testing::ValuesIn(kScenarios), scenarioName);
