@@ -9,6 +9,7 @@
 #include "grid/core/grid_filter_compiled.h"
 #include "grid/core/vyn_string_grid.h"
 #include "grid/data/grid_data_holders.h"
+#include "grid/data/grid_text_match.h"
 #include "grid/render/grid_render_holders.h"
 #include "grid/render/html/html_text.h"
 
@@ -59,7 +60,7 @@ struct TVynStringGrid::TFindScan {
           MatchCase(P.Contains(fnMatchCase)), Full(P.Contains(fnMatchFull)), Start(P.Contains(fnMatchStart)),
           Regular(P.Contains(fnMatchRegular)), IgnoreHTML(P.Contains(fnIgnoreHTMLTags)),
           HiddenCols(P.Contains(fnIncludeHiddenColumns)), HiddenRows(P.Contains(fnIncludeHiddenRows)),
-          EmptyCell(s == EmptyCellText)
+          EmptyCell(s == EmptyCellText), Contains(s, Cs)
     {
     }
     String Text;
@@ -67,6 +68,7 @@ struct TVynStringGrid::TFindScan {
     bool MatchCase, Full, Start, Regular, IgnoreHTML, HiddenCols, HiddenRows, EmptyCell;
     // With Regular: the search text read as a filter expression.
     const TCompiledFilter* Expression = nullptr;
+    TTextContainsMatcher Contains;
 };
 
 const TCompiledFilter& TVynStringGrid::FindExpression(const String& Text, bool MatchCase)
@@ -99,7 +101,7 @@ bool TVynStringGrid::MatchFindCell(const TFindScan& Scan, int ACol, int ARow)
         return t.compare(Scan.Text, Scan.Cs) == 0;
     if (Scan.Start)
         return t.startsWith(Scan.Text, Scan.Cs);
-    return t.contains(Scan.Text, Scan.Cs);
+    return Scan.Contains.In(t);
 }
 
 bool TVynStringGrid::FindArea(TFindParams Params, TRect& Area)
