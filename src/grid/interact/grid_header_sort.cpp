@@ -7,8 +7,11 @@
 // the index key (Shift, or Ctrl with ikCtrl) adds columns to a multi-column
 // sort. A release near a column border while columns may be sized, in the
 // drop-down or filter zone of the header, or after a move does not sort.
+#include <cstdint>
+
 #include "grid/core/vyn_string_grid.h"
 #include "grid/data/grid_data_holders.h"
+#include "grid/interact/grid_interact_holders.h"
 #include "grid/interact/grid_scope.h"
 #include "grid/render/grid_render_holders.h"
 #include "platform/gui/input_state.h"

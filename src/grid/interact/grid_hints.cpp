@@ -9,6 +9,9 @@
 // HintShowLargeText), then OnGridHint with the real column. A hint is
 // cancelled as soon as the pointer reaches another cell, and asked for
 // again once the pointer rests.
+#include <algorithm>
+#include <utility>
+
 #include "grid/core/grid_startup.h"
 #include "grid/core/grid_text.h"
 #include "grid/core/vyn_string_grid.h"

@@ -8,6 +8,7 @@
 // columns are hidden, the visibility flags and kept widths, the texts of
 // hidden rows, the sort column and the sort index list. The current column
 // is not moved a second time. A synchronised grid repeats the move once.
+#include <algorithm>
 #include <utility>
 
 #include "grid/core/vyn_string_grid.h"
@@ -66,8 +67,7 @@ void TVynStringGrid::MoveRealColumnBookkeeping(int F, int T)
             MoveEntry(FVisibleCol, F, T, true);
             RebuildColumnMaps();
         }
-        if (!FAllColWidths.empty() || hadFlags)
-            MoveEntry(FAllColWidths, F, T, 0);
+        MoveEntry(FAllColWidths, F, T, 0);
     }
     // The saved cells of hidden rows (real column order).
     for (const std::unique_ptr<TGridItem>& item : FGridItems) {
