@@ -9,6 +9,7 @@
 
 #include "header_sort_fixture.h"
 
+#include "grid/core/grid_text.h"
 #include "grid/data/grid_footer.h"
 #include "grid/render/html_hint_window.h"
 #include "platform/gui/hintwindow.h"

@@ -86,7 +86,7 @@ TEST_F(HeaderSortTest, ReleasesThatDoNotSort)
         {"OnCanSort refuses", [](HeaderSortTest& t) { t.g->OnCanSort = [](TObject*, int, bool& D) { D = false; }; }, mid, midY, mid},
         {"an ignored column", [](HeaderSortTest& t) { t.g->IgnoreColumns()->Add(1); }, mid, midY, mid},
         {"SortSettings.Show off", [](HeaderSortTest& t) { t.g->SortSettings()->SetShow(false); }, mid, midY, mid},
-        {"two data rows", [](HeaderSortTest& t) { t.g->SetRowCount(3); }, mid, midY, mid},
+        {"one data row", [](HeaderSortTest& t) { t.g->SetRowCount(2); }, mid, midY, mid},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -269,7 +269,11 @@ TEST_F(HeaderSortTest, ADoubleClickOpensTheFixedCellEditorOverTheCell)
 {
     g->MouseActions()->SetFixedRowsEdit(TGridFixedCellEdit::fceDblClick);
     std::vector<std::string> asked;
-    g->OnCanEditCell = [&](TObject*, int R, int C, bool&) { asked.push_back("can " + std::to_string(C) + "," + std::to_string(R)); };
+    // (Data cells are asked too, for the current cell's editor.)
+    g->OnCanEditCell = [&](TObject*, int R, int C, bool&) {
+        if (R == 0)
+            asked.push_back("can " + std::to_string(C) + "," + std::to_string(R));
+    };
     const TPoint p = Mid(2, 0);
     TestKit::DblClick(g, p.X, p.Y);
     TGridTransEdit* e = g->FixedCellEdit();
