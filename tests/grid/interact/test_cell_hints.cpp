@@ -319,6 +319,7 @@ TEST_F(CellHintTest, RenderAHintOverACell)
     g->SetShowHint(true);
     g->SetHintShowLargeText(true);
     g->SetUseInternalHintClass(true);
+    g->SetHTMLHint(true);
     g->SetHintColor(0x00E1FFFF);
     g->SetCells(2, 2, "A <b>long</b> cell text that does <i>not</i> fit");
     const TPoint p = Mid(2, 2);
