@@ -30,20 +30,22 @@ int GetTextType(const String& Text, bool HTMLEnabled)
 {
     if (Text.isEmpty())
         return ttPlain;
-    const String t = Text + u' ';
-    if (t[0] == u'=')
+    if (Text[0] == u'=')
         return ttFormula;
-    if (t.startsWith(QStringLiteral("|\\"))) {
-        if (Length(t) > 4 && t[3] == u'=' && t[4].unicode() == 0)
+    if (Text.startsWith(QStringLiteral("|\\"))) {
+        if (Text.size() > 4 && Text[3] == u'=' && Text[4].unicode() == 0)
             return ttFormula;
         return ttWide;
     }
-    if (t.startsWith(QStringLiteral("{\\")))
+    if (Text.startsWith(QStringLiteral("{\\")))
         return ttRTF;
-    if (HTMLEnabled &&
-        (t.contains(QStringLiteral("</")) || t.contains(QStringLiteral("<B")) ||
-         t.contains(QStringLiteral("<I")) || t.contains(QStringLiteral("<C"))))
-        return ttHTML;
+    // "</", "<B", "<I" or "<C" anywhere: one pass, no copy of the text.
+    if (HTMLEnabled)
+        for (qsizetype at = Text.indexOf(u'<'); at >= 0 && at + 1 < Text.size(); at = Text.indexOf(u'<', at + 1)) {
+            const char16_t next = Text[at + 1].unicode();
+            if (next == u'/' || next == u'B' || next == u'I' || next == u'C')
+                return ttHTML;
+        }
     return ttPlain;
 }
 

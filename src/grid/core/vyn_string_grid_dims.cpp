@@ -382,18 +382,6 @@ void TVynStringGrid::ResetColumnOrder()
     }
 }
 
-void TVynStringGrid::ColumnMoved(int FromIndex, int ToIndex)
-{
-    const int from = RealColIndex(FromIndex), to = RealColIndex(ToIndex);
-    const int n = FColumnOrder->Count();
-    if (from >= 0 && to >= 0 && from < n && to < n && from != to) {
-        const int v = FColumnOrder->Items(from);
-        FColumnOrder->Delete(from);
-        FColumnOrder->Insert(to, v);
-    }
-    TBaseGrid::ColumnMoved(FromIndex, ToIndex);
-}
-
 void TVynStringGrid::InitOrigColSizes()
 {
     FOrigColSizes->Clear();

@@ -10,5 +10,3 @@ void TVynStringGrid::PasteSelectionFromClipboard() {}
 bool TVynStringGrid::PauseFilter() { return false; }
 void TVynStringGrid::ResumeFilter() {}
 void TVynStringGrid::FilterListRequest(int) {}
-// The header-click sort: the sorting work.
-void TVynStringGrid::ClickSortStep(int, int, int, int) {}

@@ -754,6 +754,9 @@ void TVynStringGrid::WMLButtonDblClk(TMessage& Message)
         const TRect cr = CellRect(DisplColIndex(bc), br);
         MouseDown(mbLeft, {}, cr.Left + 4, cr.Top + 4);
     }
+    // 8. (grid_fixed_edit.cpp)
+    if (self)
+        FixedCellDblClick(c, r);
 }
 
 bool TVynStringGrid::DblClickSizeColumn(int ACol, int ARow, int X)

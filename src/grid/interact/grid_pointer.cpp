@@ -82,6 +82,9 @@ void TVynStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
         const TGridRect s = Selection();
         InvalidateCellRange(TRect(s.Left, s.Top, s.Right, s.Bottom));
     }
+    // 7. (grid_fixed_edit.cpp)
+    if (FixedCellEditPress(Button, c, r, X, Y) || !self)
+        return;
     // 8.
     if (TVynStringGrid* other = FSyncGrid->Grid(); other && other != this) {
         if (FSyncGrid->SelectionColumn() && Col() < other->ColCount())
@@ -143,6 +146,11 @@ void TVynStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     // 13.
     if (GridState() == gsNormal)
         SelectModeMove(c, r, X, Y);
+    // 14., 15. (grid_hints.cpp)
+    AnchorMove(c, r, X, Y);
+    if (!self)
+        return;
+    HintCellMove(c, r);
     // 16.
     if (FSelectionRectangle && GridState() == gsSelecting && !(Selection() == FMoveSelection)) {
         const TGridRect s = Selection();

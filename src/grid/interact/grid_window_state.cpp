@@ -351,13 +351,6 @@ void TVynStringGrid::WMSetCursor(TMessage& Message)
 
 // ---- change notifications -----------------------------------------------------------------------
 
-void TVynStringGrid::CMHintShow(TMessage& Message)
-{
-    // The cell hint routine fills the hint (the hint work); answer 0.
-    TBaseGrid::CMHintShow(Message);
-    Message.Result = 0;
-}
-
 void TVynStringGrid::CMEnabledChanged(TMessage& Message)
 {
     TBaseGrid::CMEnabledChanged(Message);

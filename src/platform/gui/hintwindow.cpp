@@ -3,6 +3,8 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <typeindex>
+#include <utility>
 
 #include "platform/gui/application.h"
 
@@ -17,6 +19,45 @@ THintWindowClass& hintClass()
 TWeakRef<THintWindow>& currentHint()
 {
     static TWeakRef<THintWindow> w;
+    return w;
+}
+
+// The class a CM_HINTSHOW handler named for the hint it answers.
+THintWindowClass& pendingHintClass()
+{
+    static THintWindowClass c;
+    return c;
+}
+
+// The window of a hint that named its own class, and that class's type.
+TWeakRef<THintWindow>& classHint()
+{
+    static TWeakRef<THintWindow> w;
+    return w;
+}
+
+std::type_index& classHintType()
+{
+    static std::type_index t = typeid(void);
+    return t;
+}
+
+// The window for the hint: the application's, or the one of the class the
+// hint named (made again when the class differs from the last one's).
+THintWindow* hintWindowFor(const THintWindowClass& Class)
+{
+    if (!Class)
+        return ApplicationHintWindow();
+    const std::type_index type = Class.target_type();
+    if (THintWindow* w = classHint().Get()) {
+        if (classHintType() == type)
+            return w;
+        w->ReleaseHandle();
+        w->Free();
+    }
+    THintWindow* w = Class(&Application);
+    classHint() = TWeakRef<THintWindow>(w);
+    classHintType() = type;
     return w;
 }
 
@@ -120,9 +161,13 @@ THintWindow* ApplicationHintWindow()
 
 void ActivateApplicationHint(const THintInfo& Info)
 {
-    THintWindow* w = ApplicationHintWindow();
+    const THintWindowClass named = std::exchange(pendingHintClass(), THintWindowClass());
+    THintWindow* w = hintWindowFor(named);
     if (!w)
         return;
+    // Only one hint shows at a time.
+    if (THintWindow* other = w == currentHint().Get() ? classHint().Get() : currentHint().Get())
+        other->ReleaseHandle();
     w->SetColor(Info.HintColor);
     const int maxWidth = Info.HintMaxWidth > 0 ? Info.HintMaxWidth : std::max(100, Screen.Width() / 2);
     TRect r = w->CalcHintRect(maxWidth, Info.HintStr, Info.HintData);
@@ -137,6 +182,8 @@ void ActivateApplicationHint(const THintInfo& Info)
 }
 
 void HideApplicationHint() { Application.HideHint(); }
+
+void SetHintWindowClassOfHint(THintWindowClass Class) { pendingHintClass() = std::move(Class); }
 
 // ---- the application's hint ---------------------------------------------------------------------
 
@@ -211,6 +258,7 @@ void TApplication::ActivateHint(TPoint CursorPos)
         info.HideTimeout = hintHidePause_;
         info.HintStr = shortHint(hintOf(c));
         TWeakRef<TControl> alive(c);
+        pendingHintClass() = THintWindowClass();
         canShow = c->Perform(CM_HINTSHOW, 0, intptr_t(&info)) == 0 && alive;
         if (!alive)
             hintControl_.Reset();
@@ -222,6 +270,7 @@ void TApplication::ActivateHint(TPoint CursorPos)
         return;
     }
     // Refused (or nothing to say): a hint still up from before goes.
+    pendingHintClass() = THintWindowClass();
     HideHint();
     if (info.ReshowTimeout > 0 && hintControl_.Get())
         StartHintTimer(info.ReshowTimeout, THintTimerMode::Show);
@@ -232,6 +281,8 @@ void TApplication::ActivateHint(TPoint CursorPos)
 void TApplication::HideHint()
 {
     if (THintWindow* w = currentHint().Get())
+        w->ReleaseHandle();
+    if (THintWindow* w = classHint().Get())
         w->ReleaseHandle();
 }
 

@@ -46,9 +46,14 @@ using THintWindowClass = std::function<THintWindow*(TComponent* AOwner)>;
 void SetHintWindowClass(THintWindowClass Class);
 // The application's hint window (created when first needed).
 THintWindow* ApplicationHintWindow();
-// Shows Info's text at Info.HintPos in the application's hint window, now;
+// Shows Info's text at Info.HintPos in the application's hint window (or in
+// the window of the class SetHintWindowClassOfHint named), now;
 // it hides after Info.HideTimeout ms (0: stays), or the hint is asked for
 // again after Info.ReshowTimeout ms when that is set.
 void ActivateApplicationHint(const THintInfo& Info);
+// A CM_HINTSHOW handler names the hint window class of the hint it answers,
+// for that hint only (one window per class is kept; the application forgets
+// the class before it asks for a hint and once the hint shows).
+void SetHintWindowClassOfHint(THintWindowClass Class);
 // Hides the application's hint window (when there is one): Application.HideHint.
 void HideApplicationHint();
