@@ -62,6 +62,7 @@ void TVynStringGrid::Dispatch(TMessage& Message)
         Screen.SetCursor(crDefault);
         KillTimer(this, 1);
         SetGridState(gsNormal);
+        HideMoveVisuals();
     }
     // 6. 7.
     static bool painting = false;
