@@ -225,9 +225,12 @@ bool TVynStringGrid::OleDragMove(int X, int Y)
                           std::min(s.Right, LeftCol() + VisibleColCount() - 1),
                           std::min(s.Bottom, TopRow() + VisibleRowCount() - 1));
         }
-        HideSelection();
+        const bool hide = !FSelHidden;
+        if (hide)
+            HideSelection();
         MoveForm = CellsToForm(cells);
-        UnHideSelection();
+        if (hide)
+            UnHideSelection();
         MoveForm->SetBounds(screen.X, screen.Y, MoveForm->Width(), MoveForm->Height());
         MoveForm->SetVisible(true);
     }
@@ -280,8 +283,11 @@ bool TVynStringGrid::OleDragMove(int X, int Y)
     if (!self)
         return true;
     if (!res.Cancelled()) {
+        bool sameGrid = false;
+        for (TControl* t = res.Target; t && !sameGrid; t = t->Parent())
+            sameGrid = t == this;
         if (res.Effect == DROPEFFECT_MOVE && !FDragDropSettings->OleCopyAlways())
-            RemoveDraggedCells(res.Target == this);
+            RemoveDraggedCells(sameGrid);
         if (self && OnOleDragStop)
             OnOleDragStop(this, res.Effect);
     }

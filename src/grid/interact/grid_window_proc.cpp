@@ -57,7 +57,7 @@ void TVynStringGrid::Dispatch(TMessage& Message)
     // 3.
     const TGridRect s0 = Selection();
     // 5.
-    if (msg == WM_CANCELMODE && Screen.Cursor() == crDrag &&
+    if (msg == WM_CANCELMODE && (Screen.Cursor() == crDrag || Screen.Cursor() == crNoDrop) &&
         (GridState() == gsRowMoving || GridState() == gsColMoving) && FEnhRowColMove) {
         Screen.SetCursor(crDefault);
         KillTimer(this, 1);
