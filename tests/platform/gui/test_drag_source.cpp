@@ -19,8 +19,8 @@ struct DriverLoop {
     int X = 0, Y = 0;
     Qt::DropAction Action = Qt::MoveAction;
     int Runs = 0;
-    Qt::DropActions Allowed;
-    String Text;
+    Qt::DropActions Allowed{};
+    String Text{};
 
     TDragLoopOutcome operator()(QDrag& Drag, Qt::DropActions A)
     {
@@ -66,6 +66,15 @@ struct DragSourceTest : ::testing::Test {
     }
     ~DragSourceTest() override { SetDragSourceLoop(before); }
 
+    static DriverLoop Loop(TWinControl* Target, int X = 0, int Y = 0, Qt::DropAction Action = Qt::MoveAction)
+    {
+        DriverLoop l;
+        l.Target = Target;
+        l.X = X;
+        l.Y = Y;
+        l.Action = Action;
+        return l;
+    }
     static std::unique_ptr<QMimeData> Text(const char* T)
     {
         auto d = std::make_unique<QMimeData>();
@@ -97,7 +106,7 @@ TEST_F(DragSourceTest, TheDataReachesTheTargetAndTheSourceHearsTheEffectAndTheTa
 {
     for (Qt::DropAction action : {Qt::MoveAction, Qt::CopyAction}) {
         drops.clear();
-        loop = DriverLoop{target, 30, 40, action};
+        loop = Loop(target, 30, 40, action);
         const TDragSourceResult r = DoDragDrop(source, Text("a\tb"), DROPEFFECT_COPY | DROPEFFECT_MOVE);
         EXPECT_EQ(r.Effect, action == Qt::MoveAction ? DROPEFFECT_MOVE : DROPEFFECT_COPY);
         EXPECT_FALSE(r.Cancelled());
@@ -111,15 +120,15 @@ TEST_F(DragSourceTest, TheDataReachesTheTargetAndTheSourceHearsTheEffectAndTheTa
 TEST_F(DragSourceTest, ARefusedOrCancelledDragAndAnActionNotAllowedAreNoEffect)
 {
     // Dropped on the source, which takes nothing.
-    loop = DriverLoop{source, 5, 5};
+    loop = Loop(source, 5, 5);
     TDragSourceResult r = DoDragDrop(source, Text("x"), DROPEFFECT_COPY | DROPEFFECT_MOVE);
     EXPECT_TRUE(r.Cancelled());
     EXPECT_EQ(r.Target, nullptr);
     // Esc: the loop ends without a target.
-    loop = DriverLoop{nullptr};
+    loop = Loop(nullptr);
     EXPECT_TRUE(DoDragDrop(source, Text("x"), DROPEFFECT_COPY).Cancelled());
     // Only copy allowed, and the target claims a move.
-    loop = DriverLoop{target, 30, 40, Qt::MoveAction};
+    loop = Loop(target, 30, 40, Qt::MoveAction);
     r = DoDragDrop(source, Text("x"), DROPEFFECT_COPY);
     EXPECT_EQ(loop.Allowed, Qt::CopyAction);
     EXPECT_TRUE(r.Cancelled());
@@ -153,4 +162,17 @@ TEST_F(DragSourceTest, TheDragTakesTheMouseFromTheSourcesCapture)
     });
     DoDragDrop(source, Text("x"), DROPEFFECT_MOVE);
     EXPECT_EQ(during, nullptr);
+}
+
+TEST_F(DragSourceTest, TheFeedbackHearsThePointerOnlyWhileTheDragRuns)
+{
+    std::vector<TPoint> heard;
+    SetDragSourceLoop([](QDrag&, Qt::DropActions) {
+        DragSourceMoved(TPoint(5, 6));
+        DragSourceMoved(TPoint(7, 8));
+        return TDragLoopOutcome{};
+    });
+    DoDragDrop(source, Text("x"), DROPEFFECT_COPY, [&](TPoint P) { heard.push_back(P); });
+    DragSourceMoved(TPoint(9, 9));
+    EXPECT_EQ(heard, (std::vector<TPoint>{TPoint(5, 6), TPoint(7, 8)}));
 }
