@@ -7,6 +7,7 @@
 #include "grid/core/column_grid.h"
 #include "grid/core/grid_controls.h"
 #include "grid/data/grid_data_holders.h"
+#include "grid/interact/grid_drag_button.h"
 #include "grid/interact/grid_interact_holders.h"
 #include "platform/gui/clipboard.h"
 #include "platform/gui/messages.h"
@@ -79,6 +80,7 @@ void RegisterGridClasses()
         RegisterComponentClass<TVynStringGrid>("TVynStringGrid");
         RegisterComponentClass<TDropList>("TDropList");
         RegisterClass(QStringLiteral("TArrowWindow"), typeid(TArrowWindow));
+        RegisterClass(QStringLiteral("THeaderDragButton"), typeid(THeaderDragButton));
         RegisterComponentClass<TScrollBar>("TScrollBar");
         RegisterClass(QStringLiteral("TFooterPanel"), typeid(TFooterPanel));
         RegisterClass(QStringLiteral("TSearchPanel"), typeid(TSearchPanel));

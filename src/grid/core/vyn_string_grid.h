@@ -1423,6 +1423,7 @@ protected:
 #include "grid/interact/vyn_string_grid_hints.inc"
 #include "grid/edit/vyn_string_grid_dropdown_editors.inc"
 #include "grid/data/vyn_string_grid_find.inc"
+#include "grid/interact/vyn_string_grid_drag.inc"
 };
 
 // Shown over links of the grid.

@@ -162,6 +162,9 @@ void TVynStringGrid::OrdinaryPress(int ACol, int ARow, int X, int Y, TMessage& M
             SetFocus();
         return;
     }
+    // 8. A press on a selected cell may start a drag (grid_drag.cpp).
+    if (OleDragPress(ACol, ARow, X, Y, shift) || !self)
+        return;
     // 10, 11. Cell buttons.
     if (CellButtonPress(ACol, ARow, X, Y) || !self)
         return;
@@ -459,6 +462,7 @@ void TVynStringGrid::WMLButtonUp(TMessage& Message)
     const bool movedOrSized = ColMoveFlg || ColSizeFlg;
     // 1.
     ResetPressState();
+    HideDropArrows();
     // 2.
     if (FixedBorderRelease(X, Y) || !self)
         return;
@@ -497,9 +501,17 @@ void TVynStringGrid::WMLButtonUp(TMessage& Message)
         if (!self)
             return;
     }
+    // 10. A press that could have started a drag selects its cell.
+    if (SelectionClickRelease(c, r, KeysToShiftState(Message.Keys()) + GetKeyboardShiftState()) || !self)
+        return;
     // 11 to 13.
     if (c >= 0 && r >= 0)
         DisjunctRelease(c, r, KeysToShiftState(Message.Keys()) + GetKeyboardShiftState());
+    if (!self)
+        return;
+    // 14. The end of a move with EnhRowColMove (grid_drag_move.cpp): the
+    // release counts as a move.
+    const bool moveEnded = EndEnhancedMove(X, Y);
     if (!self)
         return;
     // 15.
@@ -514,7 +526,7 @@ void TVynStringGrid::WMLButtonUp(TMessage& Message)
     if (!self)
         return;
     // 17. (A double click's release ends its double click here too.)
-    if (movedOrSized || c < 0 || r < 0) {
+    if (movedOrSized || moveEnded || c < 0 || r < 0) {
         FDblClk = false;
         return;
     }

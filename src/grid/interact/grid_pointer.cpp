@@ -143,6 +143,16 @@ void TVynStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     }
     if (GridState() == gsColMoving || GridState() == gsRowMoving)
         ColMoveFlg = true;
+    // 11, 12. Drags of cells and columns, the move events and visuals
+    // (grid_drag.cpp, grid_drag_move.cpp).
+    if (OleDragMove(X, Y) || !self) {
+        if (self)
+            ReportSelectionChange(s0);
+        return;
+    }
+    ColRowMovingMove(X, Y);
+    if (!self)
+        return;
     // 13.
     if (GridState() == gsNormal)
         SelectModeMove(c, r, X, Y);

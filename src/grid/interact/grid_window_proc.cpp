@@ -57,11 +57,12 @@ void TVynStringGrid::Dispatch(TMessage& Message)
     // 3.
     const TGridRect s0 = Selection();
     // 5.
-    if (msg == WM_CANCELMODE && Screen.Cursor() == crDrag &&
+    if (msg == WM_CANCELMODE && (Screen.Cursor() == crDrag || Screen.Cursor() == crNoDrop) &&
         (GridState() == gsRowMoving || GridState() == gsColMoving) && FEnhRowColMove) {
         Screen.SetCursor(crDefault);
         KillTimer(this, 1);
         SetGridState(gsNormal);
+        HideMoveVisuals();
     }
     // 6. 7.
     static bool painting = false;

@@ -9,5 +9,11 @@ void TDragDropSettings::Assign(const TPersistent& Source)
         FOleAcceptText = s->FOleAcceptText;
         FOleAcceptFiles = s->FOleAcceptFiles;
         FOleAcceptURLs = s->FOleAcceptURLs;
+        FOleDropSource = s->FOleDropSource;
+        FOleColumnsOnly = s->FOleColumnsOnly;
+        FOleColumnDragDrop = s->FOleColumnDragDrop;
+        FOleCopyAlways = s->FOleCopyAlways;
+        FOleRemoveRows = s->FOleRemoveRows;
+        FShowCells = s->FShowCells;
     }
 }

@@ -30,6 +30,19 @@ public:
     void SetOleAcceptFiles(bool Value) { FOleAcceptFiles = Value; }
     bool OleAcceptURLs() const { return FOleAcceptURLs; }
     void SetOleAcceptURLs(bool Value) { FOleAcceptURLs = Value; }
+    // The outgoing drags of the grid's interaction (grid_drag.cpp).
+    bool OleDropSource() const { return FOleDropSource; }
+    void SetOleDropSource(bool Value) { FOleDropSource = Value; }
+    bool OleColumnsOnly() const { return FOleColumnsOnly; }
+    void SetOleColumnsOnly(bool Value) { FOleColumnsOnly = Value; }
+    bool OleColumnDragDrop() const { return FOleColumnDragDrop; }
+    void SetOleColumnDragDrop(bool Value) { FOleColumnDragDrop = Value; }
+    bool OleCopyAlways() const { return FOleCopyAlways; }
+    void SetOleCopyAlways(bool Value) { FOleCopyAlways = Value; }
+    bool OleRemoveRows() const { return FOleRemoveRows; }
+    void SetOleRemoveRows(bool Value) { FOleRemoveRows = Value; }
+    bool ShowCells() const { return FShowCells; }
+    void SetShowCells(bool Value) { FShowCells = Value; }
     void Assign(const TPersistent& Source) override;
 
 private:
@@ -37,4 +50,10 @@ private:
     bool FOleAcceptText = true;
     bool FOleAcceptFiles = true;
     bool FOleAcceptURLs = true;
+    bool FOleDropSource = false;
+    bool FOleColumnsOnly = false;
+    bool FOleColumnDragDrop = false;
+    bool FOleCopyAlways = false;
+    bool FOleRemoveRows = false;
+    bool FShowCells = true;
 };
