@@ -50,7 +50,7 @@ struct TNodeGlyphPaint {
     int PrevLevel;    // the levels of the rows above and below (-1: none)
     int NextLevel;
     bool Contracted;
-    bool Tree;        // ShowTree on a non-fixed row
+    bool Tree;        // ShowTree on a row below the fixed rows
     TColor Back;      // the background the glyphs are drawn over
 };
 
@@ -308,7 +308,7 @@ void TVynStringGrid::DrawCellGraphic(TCanvas& ACanvas, TCellPaint& P, TRect R)
             back = FixedCols() > 0 ? FixedColor() : Color();
         auto guard = ACanvas.SaveState();
         DrawNodeGlyph(ACanvas, {*FCellNode, R, level(ARow), level(ARow - 1), level(ARow + 1), g.CellBoolean(),
-                                FCellNode->ShowTree() && !P.Fixed, back});
+                                FCellNode->ShowTree() && ARow >= FixedRows(), back});
         break;
     }
     case TCellType::ctBitmap:
