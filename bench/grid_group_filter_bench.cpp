@@ -167,6 +167,8 @@ public:
     {
         On = Value;
         invalidateFilter();
+        // The proxy filters when its rows are asked for.
+        rowCount();
     }
 
 protected:
@@ -186,6 +188,8 @@ public:
     {
         Text = Value;
         invalidateFilter();
+        // The proxy filters when its rows are asked for.
+        rowCount();
     }
 
 protected:

@@ -188,6 +188,8 @@ public:
     {
         Contracted = Value;
         invalidateFilter();
+        // The proxy filters when its rows are asked for.
+        rowCount();
     }
 
 protected:
