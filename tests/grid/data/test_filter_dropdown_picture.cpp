@@ -28,17 +28,7 @@ TEST(FilterDropDownPicture, OpenCheckListIsPaintedWithItsTicks)
     auto* g = new TDataGrid(form);
     g->SetParent(form);
     g->SetBounds(0, 0, 400, 280);
-    g->SetColCount(3);
-    g->SetRowCount(7);
-    const char* texts[] = {"pear", "apple", "plum", "apple", "fig", "a b"};
-    for (int r = 1; r < 7; ++r) {
-        g->SetCells(1, r, QString::number(r));
-        g->SetCells(2, r, QString::fromLatin1(texts[r - 1]));
-    }
-    g->SetCells(2, 0, QStringLiteral("Fruit"));
-    g->SetFilterDropDownAuto(true);
-    g->SetFilterDropDownCheck(true);
-    g->FilterDropDown()->SetAutoSize(true);
+    FillFruitGrid(*g);
     form->Show();
     Application.ProcessMessages();
     ASSERT_TRUE(g->ShowFilterDropDown(2));

@@ -8,6 +8,7 @@
 #include "controls/dropdown/display/display_helpers.h"
 #include "grid/core/vyn_string_grid.h"
 #include "grid/data/grid_filter_holders.h"
+#include "grid/data/filter_fruit_grid.h"
 #include "platform/display/popup_display_check.h"
 #include "platform/gui/application.h"
 #include "platform/gui/forms.h"
@@ -22,17 +23,7 @@ void CheckFilterListOnDisplay(const TRealInput& Input, const std::string& ShotDi
     auto* g = new TVynStringGrid(&form);
     g->SetParent(&form);
     g->SetBounds(0, 0, 400, 280);
-    g->SetColCount(3);
-    g->SetRowCount(7);
-    const char* texts[] = {"pear", "apple", "plum", "apple", "fig", "a b"};
-    for (int r = 1; r < 7; ++r) {
-        g->SetCells(1, r, QString::number(r));
-        g->SetCells(2, r, QString::fromLatin1(texts[r - 1]));
-    }
-    g->SetCells(2, 0, QStringLiteral("Fruit"));
-    g->SetFilterDropDownAuto(true);
-    g->SetFilterDropDownCheck(true);
-    g->FilterDropDown()->SetAutoSize(true);
+    FillFruitGrid(*g);
     form.Show();
     ASSERT_TRUE(waitFor([&] { return exposed(&form); })) << "the form never showed";
     settle();
