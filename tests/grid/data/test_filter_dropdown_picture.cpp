@@ -12,8 +12,10 @@
 #include <cstdlib>
 
 #include "data_grid_fixture.h"
+#include "filter_fruit_grid.h"
 #include "grid/data/grid_data_holders.h"
 #include "platform/gui/application.h"
+#include "platform/gui/bitmap.h"
 #include "platform/gui/forms.h"
 #include "platform/testing/render_png.h"
 #include "support/temp_dir.h"
@@ -67,5 +69,43 @@ TEST(FilterDropDownPicture, OpenCheckListIsPaintedWithItsTicks)
     }
     g->FilterPopup()->PopupDeactivate(nullptr);
     EXPECT_EQ(g->FilterColumn(), -1);
+    delete form;
+}
+
+// The header button shows FilterDropDown.Glyph, GlyphActive while its
+// column has a condition, and the built-in picture when the glyph is empty.
+TEST(FilterDropDownPicture, HeaderButtonShowsGlyphOrGlyphActive)
+{
+    auto* form = new TForm(nullptr);
+    form->SetBounds(100, 100, 420, 300);
+    auto* g = new TDataGrid(form);
+    g->SetParent(form);
+    g->SetBounds(0, 0, 400, 280);
+    FillFruitGrid(*g);
+    auto square = [](TColor C) {
+        TBitmap b(16, 16);
+        b.Canvas().Brush().SetColor(clWhite);
+        b.Canvas().FillRect(TRect{0, 0, 16, 16});
+        b.Canvas().Brush().SetColor(C);
+        b.Canvas().FillRect(TRect{3, 3, 13, 13});
+        return b;
+    };
+    form->Show();
+    Application.ProcessMessages();
+    const TRect cell = g->CellRect(2, 0);
+    auto centre = [&] {
+        const QImage img = TestKit::RenderToImage(g);
+        return QColor(img.pixel(cell.Right - 8, cell.Top + 8));
+    };
+    const QColor builtIn = centre();
+    g->FilterDropDown()->SetGlyph(square(clRed));
+    g->FilterDropDown()->SetGlyphActive(square(clBlue));
+    EXPECT_EQ(centre(), QColor(Qt::red));
+    TFilterData* f = g->Filter()->Add();
+    f->SetColumn(2);
+    f->SetCondition(QStringLiteral("apple"));
+    EXPECT_EQ(centre(), QColor(Qt::blue));
+    g->FilterDropDown()->SetGlyphActive(TBitmap());
+    EXPECT_EQ(centre(), builtIn);
     delete form;
 }
