@@ -82,14 +82,13 @@ TEST(FilterDropDownPicture, HeaderButtonShowsGlyphOrGlyphActive)
     g->SetParent(form);
     g->SetBounds(0, 0, 400, 280);
     FillFruitGrid(*g);
-    auto square = [](TColor C) {
-        TBitmap b(16, 16);
-        b.Canvas().Brush().SetColor(clWhite);
-        b.Canvas().FillRect(TRect{0, 0, 16, 16});
-        b.Canvas().Brush().SetColor(C);
-        b.Canvas().FillRect(TRect{3, 3, 13, 13});
-        return b;
-    };
+    TBitmap red(16, 16), blue(16, 16);
+    for (auto [b, c] : {std::pair{&red, clRed}, std::pair{&blue, clBlue}}) {
+        b->Canvas().Brush().SetColor(clWhite);
+        b->Canvas().FillRect(TRect{0, 0, 16, 16});
+        b->Canvas().Brush().SetColor(c);
+        b->Canvas().FillRect(TRect{3, 3, 13, 13});
+    }
     form->Show();
     Application.ProcessMessages();
     const TRect cell = g->CellRect(2, 0);
@@ -98,14 +97,15 @@ TEST(FilterDropDownPicture, HeaderButtonShowsGlyphOrGlyphActive)
         return QColor(img.pixel(cell.Right - 8, cell.Top + 8));
     };
     const QColor builtIn = centre();
-    g->FilterDropDown()->SetGlyph(square(clRed));
-    g->FilterDropDown()->SetGlyphActive(square(clBlue));
+    g->FilterDropDown()->SetGlyph(red);
+    g->FilterDropDown()->SetGlyphActive(blue);
     EXPECT_EQ(centre(), QColor(Qt::red));
     TFilterData* f = g->Filter()->Add();
     f->SetColumn(2);
     f->SetCondition(QStringLiteral("apple"));
     EXPECT_EQ(centre(), QColor(Qt::blue));
-    g->FilterDropDown()->SetGlyphActive(TBitmap());
+    const TBitmap none;
+    g->FilterDropDown()->SetGlyphActive(none);
     EXPECT_EQ(centre(), builtIn);
     delete form;
 }
