@@ -516,6 +516,10 @@ void TVynColumnGrid::RemoveCols(int ColIndex, int CCount)
 
 void TVynColumnGrid::Group(int Colindex)
 {
+    // A grouped grid gets its column definition back before another is
+    // kept (the column numbers are those of the flat grid again).
+    if (GroupColumn() > 0 && Colindex >= FixedCols() && Colindex < TotalColCount())
+        UnGroup();
     if (IsColumnCell(Colindex))
         FSaveCol->Assign(*FColumns->Items(Colindex));
     TVynStringGrid::Group(Colindex);
@@ -523,7 +527,8 @@ void TVynColumnGrid::Group(int Colindex)
 
 void TVynColumnGrid::UnGroup()
 {
-    const int noted = GroupColumn();
+    // The column Group took out, also while sub-groups stand.
+    const int noted = FSubGroupColumns.empty() ? GroupColumn() : FMainGroupColumn;
     TVynStringGrid::UnGroup();
     // Only a column that came back takes its kept definition.
     if (noted != -1 && GroupColumn() != noted && IsColumnCell(noted))

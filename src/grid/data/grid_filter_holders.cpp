@@ -62,7 +62,24 @@ void TFilter::RemoveColumnFilter(int Col)
 
 // ---- the drop-down's look ------------------------------------------------------------------------
 
-TFilterDropDown::TFilterDropDown() : FFont(std::make_unique<TFont>()) {}
+TFilterDropDown::TFilterDropDown()
+    : FFont(std::make_unique<TFont>()), FGlyph(std::make_unique<TBitmap>()), FGlyphActive(std::make_unique<TBitmap>())
+{
+}
+
+void TFilterDropDown::SetGlyph(const TBitmap& Value)
+{
+    FGlyph->Assign(Value);
+    if (OnChange)
+        OnChange(this);
+}
+
+void TFilterDropDown::SetGlyphActive(const TBitmap& Value)
+{
+    FGlyphActive->Assign(Value);
+    if (OnChange)
+        OnChange(this);
+}
 
 void TFilterDropDown::Assign(const TPersistent& Source)
 {
@@ -72,6 +89,8 @@ void TFilterDropDown::Assign(const TPersistent& Source)
         FFont->Assign(*s->FFont);
         FHeight = s->FHeight;
         FWidth = s->FWidth;
+        FGlyph->Assign(*s->FGlyph);
+        FGlyphActive->Assign(*s->FGlyphActive);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/gui/bitmap.h"
 #include "platform/gui/classes.h"
 #include "platform/gui/fonts.h"
 #include "platform/gui/popupform.h"
@@ -89,7 +90,14 @@ public:
     void SetHeight(int Value) { FHeight = Value; }
     int Width() const { return FWidth; }
     void SetWidth(int Value) { FWidth = Value; }
-    // Copies Color, ColumnWidth, Font, Height and Width.
+    // The header button's pictures: GlyphActive while the column has a
+    // condition, Glyph otherwise; an empty one shows the built-in
+    // "VSGFILT". The setters copy the picture and fire OnChange.
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    void SetGlyph(const TBitmap& Value);
+    TBitmap* GlyphActive() const { return FGlyphActive.get(); }
+    void SetGlyphActive(const TBitmap& Value);
+    // Copies Color, ColumnWidth, Font, Height, Width, Glyph and GlyphActive.
     void Assign(const TPersistent& Source) override;
     TNotifyEvent OnChange;
 
@@ -100,6 +108,7 @@ private:
     std::unique_ptr<TFont> FFont;
     int FHeight = 150;
     int FWidth = 150;
+    std::unique_ptr<TBitmap> FGlyph, FGlyphActive;
 };
 
 // A list with a check box before every item. A click on an item, or Space

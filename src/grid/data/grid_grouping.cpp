@@ -22,17 +22,23 @@ void ColourRow(TVynStringGrid& G, int ARow, TColor Color, TColor ColorTo, TColor
         G.SetRowFontColor(ARow, Text);
 }
 
+// Merged from column From to the last column and coloured as a cell.
+void MergeCellsColored(TVynStringGrid& G, int From, int ARow, TColor Color, TColor ColorTo, TColor Text)
+{
+    if (G.ColCount() - From > 1)
+        G.MergeCells(From, ARow, G.ColCount() - From, 1);
+    if (Color != clNone)
+        G.SetColors(From, ARow, Color);
+    if (ColorTo != clNone)
+        G.SetColorsTo(From, ARow, ColorTo);
+    if (Text != clNone)
+        G.SetFontColors(From, ARow, Text);
+}
+
 // Merged from column 1 to the last column and coloured as a cell.
 void MergeRow(TVynStringGrid& G, int ARow, TColor Color, TColor ColorTo, TColor Text)
 {
-    if (G.ColCount() > 2)
-        G.MergeCells(1, ARow, G.ColCount() - 1, 1);
-    if (Color != clNone)
-        G.SetColors(1, ARow, Color);
-    if (ColorTo != clNone)
-        G.SetColorsTo(1, ARow, ColorTo);
-    if (Text != clNone)
-        G.SetFontColors(1, ARow, Text);
+    MergeCellsColored(G, 1, ARow, Color, ColorTo, Text);
 }
 
 }  // namespace
@@ -147,7 +153,11 @@ void TVynStringGrid::UnGroup()
     if (FGroupColumn <= 0)
         return;
     TRowsScope scope(*this);
-    ExpandAll();
+    // Sub-groups go first, the last made first; then the grouped column is
+    // the one Group removed.
+    while (!FSubGroupColumns.empty())
+        SubUnGroup(FSubGroupColumns.back());
+    ExpandEveryNode();  // whatever ExpandOne says
     const int col = FGroupColumn;
     const bool wasGrouping = FIsGrouping;
     FIsGrouping = true;
@@ -259,5 +269,104 @@ void TVynStringGrid::GroupCount(int Colindex)
     FooterCalc(*this, Colindex, TColumnCalcType::acCOUNT);
 }
 
-void TVynStringGrid::SubGroup(int) {}
-void TVynStringGrid::SubUnGroup(int) {}
+// ---- sub-groups ---------------------------------------------------------------------------------
+
+namespace {
+
+// The column a sub-group header's value stands in: the one right of the
+// sub-grouped column (the last column for the last one).
+int SubValueCol(const TVynStringGrid& G, int Colindex) { return std::min(Colindex + 1, G.ColCount() - 1); }
+
+}  // namespace
+
+void TVynStringGrid::SubGroup(int Colindex)
+{
+    // Sub-groups are made inside existing groups only.
+    if (FGroupColumn <= 0 || Colindex < FixedCols() || Colindex >= ColCount())
+        return;
+    TRowsScope scope(*this);
+    ExpandEveryNode();
+    if (FSubGroupColumns.empty())
+        FMainGroupColumn = FGroupColumn;
+    FSubGroupColumns.push_back(Colindex);
+    FGroupColumn = Colindex;
+    const TGrouping& gr = *FGrouping;
+    const int valueCol = SubValueCol(*this, Colindex);
+    auto lastRow = [this] { return RowCount() - FFixedFooters - 1; };
+    // The open sub-group's header (a display row), closed into a node over
+    // itself and its rows when the next one starts or its group ends.
+    int open = -1;
+    auto close = [&](int End) {
+        if (open < 0)
+            return;
+        AddNode(DisplToRealRow(open), End - open);
+        if (TCellGraphic* g = NodeAt(open))
+            g->SetCellVar(Colindex);
+        open = -1;
+    };
+    // "No previous value" is a flag: the first row of every group starts a
+    // sub-group whatever its text.
+    bool havePrevious = false;
+    String previous;
+    for (int r = FixedRows(); r <= lastRow(); ++r) {
+        if (IsNode(r) || IsSummary(r)) {
+            close(r);
+            havePrevious = false;
+            continue;
+        }
+        const String t = Cells(Colindex, r);
+        if (!havePrevious || t != previous) {
+            close(r);
+            InsertChildRow(DisplToRealRow(r), 0);
+            SetCells(valueCol, r, t);
+            if (gr.MergeHeader())
+                MergeCellsColored(*this, valueCol, r, gr.HeaderColor(), gr.HeaderColorTo(), gr.HeaderTextColor());
+            else
+                ColourRow(*this, r, gr.HeaderColor(), gr.HeaderColorTo(), gr.HeaderTextColor());
+            open = r++;
+            previous = t;
+            havePrevious = true;
+        }
+        SetCells(Colindex, r, String());
+    }
+    close(lastRow() + 1);
+    if (gr.Summary() && lastRow() >= FixedRows() && !IsSummary(lastRow())) {
+        const int s = lastRow() + 1;
+        InsertRows(s, 1, true);
+        SetSummaryRow(DisplToRealRow(s));
+        if (gr.MergeSummary())
+            MergeCellsColored(*this, valueCol, s, gr.SummaryColor(), gr.SummaryColorTo(), gr.SummaryTextColor());
+        else
+            ColourRow(*this, s, gr.SummaryColor(), gr.SummaryColorTo(), gr.SummaryTextColor());
+    }
+    SetRow(FixedRows());
+    scope.Done(TRect(0, FixedRows(), ColCount() - 1, RowCount() - 1));
+}
+
+void TVynStringGrid::SubUnGroup(int Colindex)
+{
+    const auto made = std::find(FSubGroupColumns.begin(), FSubGroupColumns.end(), Colindex);
+    if (made == FSubGroupColumns.end())
+        return;
+    TRowsScope scope(*this);
+    ExpandEveryNode();
+    const int valueCol = SubValueCol(*this, Colindex);
+    String value;
+    for (int r = FixedRows(); r <= RowCount() - FFixedFooters - 1;) {
+        const TCellGraphic* g = NodeAt(r);
+        if (g && g->CellVar().toInt() == Colindex) {
+            value = Cells(valueCol, r);
+            RemoveNode(DisplToRealRow(r));
+            if (FGrouping->MergeHeader())
+                SplitCells(valueCol, r);
+            RemoveChildRow(DisplToRealRow(r));
+            continue;  // the next row moved up into r
+        }
+        if (!g && !IsSummary(r))
+            SetCells(Colindex, r, value);
+        ++r;
+    }
+    FSubGroupColumns.erase(made);
+    FGroupColumn = FSubGroupColumns.empty() ? FMainGroupColumn : FSubGroupColumns.back();
+    scope.Done(TRect(0, FixedRows(), ColCount() - 1, RowCount() - 1));
+}

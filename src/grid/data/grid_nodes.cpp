@@ -384,12 +384,17 @@ void TVynStringGrid::ExpandAll()
         ExpandEveryNode();
         return;
     }
-    // With ExpandOne each node expanded contracts the others: the last
-    // node reached stays expanded.
+    // With ExpandOne each node expanded contracts the others, so the last
+    // node reached stays expanded: every outermost node is contracted in
+    // one compaction and the last one is opened again (with its inner
+    // nodes expanded), instead of one pass over the rows per node.
     TRowsScope lock(*this);
-    for (int d = FixedRows(); d < RowCount(); ++d)
-        if (NodeAt(d))
-            ExpandNode(DisplToRealRow(d));
+    ContractAll();
+    for (int d = NodeRowLimit(); d >= FixedRows(); --d)
+        if (NodeAt(d)) {
+            OpenNode(DisplToRealRow(d));
+            break;
+        }
 }
 
 void TVynStringGrid::ContractAll()

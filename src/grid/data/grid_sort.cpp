@@ -118,6 +118,66 @@ public:
         return v;
     }
 
+    // One key of a run: a column and its direction (+1, -1).
+    struct TKeyCol {
+        int Col, Dir;
+    };
+
+    // The local rows in the order of Cols compared one after the other, as
+    // CompareDir does. The first one or two keys (not ssCustom, ssRaw) are
+    // packed into one word per row from their ranks and the blank
+    // placement, and the rows sorted on those words; rows whose words agree
+    // go on through the other keys. Empty when the first key cannot be
+    // packed (the caller compares cell by cell).
+    std::vector<int> OrderByKeys(const std::vector<TKeyCol>& Cols)
+    {
+        std::vector<TKeyCol> keys;
+        for (const TKeyCol& k : Cols)
+            if (!g_.IsIgnoredColumn(k.Col))
+                keys.push_back(k);
+        auto packable = [this](int Col) {
+            const TSortStyle st = Keys(Col).Style;
+            return st != TSortStyle::ssCustom && st != TSortStyle::ssRaw;
+        };
+        if (keys.empty() || !packable(keys[0].Col))
+            return {};
+        const size_t packed = keys.size() > 1 && packable(keys[1].Col) ? 2 : 1;
+        const size_t n = rows_.size();
+        struct TPacked {
+            uint64_t Key;
+            int Index;
+        };
+        std::vector<TPacked> v(n);
+        for (size_t i = 0; i < n; ++i)
+            v[i] = {0, int(i)};
+        const bool blanks = s_.IgnoreBlanks();
+        const uint32_t blankBits = s_.BlankPos() == TSortBlankPosition::blFirst ? 0 : 2;
+        for (size_t p = 0; p < packed; ++p) {
+            const TSortColumnKeys& k = Keys(keys[p].Col);
+            const std::vector<uint32_t> rank = SortKeyRanks(k);
+            const uint32_t top = n > 0 ? *std::max_element(rank.begin(), rank.end()) : 0;
+            for (size_t i = 0; i < n; ++i) {
+                const uint32_t r = keys[p].Dir > 0 ? rank[i] : top - rank[i];
+                const uint32_t b = blanks && k.Empty[i] ? blankBits : 1;
+                v[i].Key |= uint64_t((b << 30) | r) << (p == 0 ? 32 : 0);
+            }
+        }
+        auto& compares = g_.Compares;
+        StableMergeSort(v, [&](const TPacked& A, const TPacked& B) {
+            ++compares;
+            if (A.Key != B.Key)
+                return A.Key < B.Key;
+            for (size_t p = packed; p < keys.size(); ++p)
+                if (const int r = CompareDir(keys[p].Col, A.Index, B.Index, keys[p].Dir))
+                    return r < 0;
+            return false;
+        });
+        std::vector<int> order(n);
+        for (size_t i = 0; i < n; ++i)
+            order[i] = v[i].Index;
+        return order;
+    }
+
 private:
     const TSortColumnKeys& Keys(int Col)
     {
@@ -172,8 +232,26 @@ std::vector<int> TVynStringGrid::SortedOrder(int Col, int Left, int Right, bool 
         rows.push_back(r);
     TSortEngine e(*this, std::move(rows));
     const int dir = FSortSettings->Direction() == TSortDirection::sdAscending ? 1 : -1;
-    const std::vector<int> local = Indexed ? e.Order([&e](int A, int B) { return e.CompareIndexed(A, B); })
-                                           : e.Order([&](int A, int B) { return e.ComparePlain(Col, A, B, dir); });
+    // The keys in the order the comparison reads them.
+    std::vector<TSortEngine::TKeyCol> keys;
+    if (Indexed) {
+        for (int k = 0; k < FSortIndexes->Count(); ++k) {
+            const auto v = static_cast<uint32_t>(FSortIndexes->Items(k));
+            const int c = int(v & 0x7FFFFFFFu);
+            if (c < TotalColCount())
+                keys.push_back({c, (v & 0x80000000u) ? -1 : 1});
+            if (!FSortSettings->Full())
+                break;
+        }
+    } else if (Col >= 0) {
+        const int lastCol = FSortSettings->Full() ? TotalColCount() - 1 : Col;
+        for (int c = Col; c <= lastCol; ++c)
+            keys.push_back({c, dir});
+    }
+    std::vector<int> local = e.OrderByKeys(keys);
+    if (local.empty())
+        local = Indexed ? e.Order([&e](int A, int B) { return e.CompareIndexed(A, B); })
+                        : e.Order([&](int A, int B) { return e.ComparePlain(Col, A, B, dir); });
     for (size_t i = 0; i < local.size(); ++i)
         order[size_t(Left) + i] = e.RowOf(local[i]);
     return order;

@@ -1,6 +1,9 @@
 // The keys of a sort run (grid_sort_keys.h).
 #include "grid/data/grid_sort_keys.h"
 
+#include <cmath>
+#include <cstring>
+
 #include <QCollator>
 #include <QLocale>
 
@@ -381,4 +384,172 @@ int CompareSortKeys(const TSortColumnKeys& K, size_t A, size_t B)
     case TSortStyle::ssRaw: return 0;
     }
     return 0;
+}
+
+// ---- ranks --------------------------------------------------------------------------------------
+
+namespace {
+
+// Unsigned order of doubles (-0 counts as 0).
+uint64_t OrderedBits(double V)
+{
+    if (V == 0)
+        V = 0;
+    uint64_t u = 0;
+    std::memcpy(&u, &V, sizeof u);
+    return (u & 0x8000000000000000ULL) ? ~u : (u | 0x8000000000000000ULL);
+}
+
+// The instant CompareDateTime compares: whole days, then the milliseconds
+// of the day (a negative value keeps a positive time part).
+uint64_t DateTimeKey(double V)
+{
+    const double whole = std::trunc(V);
+    int64_t day = static_cast<int64_t>(whole);
+    int64_t ms = static_cast<int64_t>(std::llround(std::fabs(V - whole) * 86400000.0));
+    if (ms >= 86400000) {
+        ms -= 86400000;
+        day += V < 0 ? -1 : 1;
+    }
+    return uint64_t(day * 86400000 + ms) ^ 0x8000000000000000ULL;
+}
+
+// Four UTF-16 code units from From, in the order of the ordinal compare
+// (a shorter text fills with 0; its ties go to the full compare).
+uint64_t TextPrefix(const String& S, qsizetype From)
+{
+    uint64_t v = 0;
+    for (qsizetype i = From; i < From + 4; ++i)
+        v = (v << 16) | (i < S.size() ? S[i].unicode() : 0u);
+    return v;
+}
+
+// The length of the prefix every text of Texts (those Use picks) shares.
+template <typename UseT>
+qsizetype CommonPrefix(const std::vector<String>& Texts, UseT Use)
+{
+    const String* first = nullptr;
+    qsizetype len = 0;
+    for (size_t i = 0; i < Texts.size(); ++i) {
+        if (!Use(i))
+            continue;
+        const String& t = Texts[i];
+        if (!first) {
+            first = &t;
+            len = t.size();
+            continue;
+        }
+        len = std::min(len, t.size());
+        qsizetype j = 0;
+        while (j < len && t[j] == (*first)[j])
+            ++j;
+        len = j;
+        if (len == 0)
+            break;
+    }
+    return len;
+}
+
+struct TRankItem {
+    uint64_t Major, Minor;
+    uint32_t Index;
+    bool Text;  // ties of Major and Minor compare the texts
+};
+
+}  // namespace
+
+std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K)
+{
+    const size_t n = K.Empty.size();
+    std::vector<TRankItem> items(n);
+    qsizetype common = 0;
+    switch (K.Style) {
+    case TSortStyle::ssAutomatic:
+        common = CommonPrefix(K.Text, [&K](size_t I) { return K.Class[I] == uint8_t(TSortClass::scText); });
+        break;
+    case TSortStyle::ssAlphaNumeric:
+    case TSortStyle::ssAlphaNumericNoCase:
+        common = CommonPrefix(K.Text, [&K](size_t I) { return K.Class[I] == 0; });
+        break;
+    case TSortStyle::ssAlphabetic:
+    case TSortStyle::ssAlphaCase:
+    case TSortStyle::ssAlphaNoCase:
+    case TSortStyle::ssHTML: common = CommonPrefix(K.Text, [](size_t) { return true; }); break;
+    default: break;
+    }
+    for (size_t i = 0; i < n; ++i) {
+        TRankItem& it = items[i];
+        it = {0, 0, uint32_t(i), false};
+        switch (K.Style) {
+        case TSortStyle::ssAutomatic: {
+            const auto c = TSortClass(K.Class[i]);
+            it.Major = K.Class[i];
+            if (c == TSortClass::scText) {
+                it.Minor = TextPrefix(K.Text[i], common);
+                it.Text = true;
+            } else if (c == TSortClass::scDate || c == TSortClass::scDateTime || c == TSortClass::scTime) {
+                it.Minor = DateTimeKey(K.Number[i]);
+            } else if (c != TSortClass::scEmpty) {
+                it.Minor = OrderedBits(K.Number[i]);
+            }
+            break;
+        }
+        case TSortStyle::ssAlphabetic:
+        case TSortStyle::ssAlphaCase:
+        case TSortStyle::ssAlphaNoCase:
+        case TSortStyle::ssHTML:
+        case TSortStyle::ssCustom:
+            it.Major = TextPrefix(K.Text[i], common);
+            it.Text = true;
+            break;
+        case TSortStyle::ssAnsiAlphaCase:
+        case TSortStyle::ssAnsiAlphaNoCase: it.Major = uint64_t(uint32_t(K.Rank[i])); break;
+        case TSortStyle::ssNumeric:
+        case TSortStyle::ssFinancial:
+        case TSortStyle::ssCheckBox: it.Major = OrderedBits(K.Number[i]); break;
+        case TSortStyle::ssDate:
+        case TSortStyle::ssDateTime:
+        case TSortStyle::ssTime:
+        case TSortStyle::ssShortDateEU:
+        case TSortStyle::ssShortDateUS: it.Major = DateTimeKey(K.Number[i]); break;
+        case TSortStyle::ssImages:
+            it.Major = K.Class[i];
+            it.Minor = OrderedBits(K.Number[i]);
+            break;
+        case TSortStyle::ssAlphaNumeric:
+        case TSortStyle::ssAlphaNumericNoCase:
+            // Numbers (class 1) before texts.
+            it.Major = K.Class[i] ? 0 : 1;
+            if (K.Class[i]) {
+                it.Minor = OrderedBits(K.Number[i]);
+            } else {
+                it.Minor = TextPrefix(K.Text[i], common);
+                it.Text = true;
+            }
+            break;
+        case TSortStyle::ssRaw: break;
+        }
+    }
+    // -1, 0, 1 of two items; the text compare only where the keys agree.
+    auto cmp = [&K](const TRankItem& A, const TRankItem& B) {
+        if (A.Major != B.Major)
+            return A.Major < B.Major ? -1 : 1;
+        if (A.Minor != B.Minor)
+            return A.Minor < B.Minor ? -1 : 1;
+        if (A.Text && B.Text)
+            return Sign(K.Text[A.Index].compare(K.Text[B.Index]));
+        return 0;
+    };
+    std::sort(items.begin(), items.end(), [&cmp](const TRankItem& A, const TRankItem& B) {
+        const int c = cmp(A, B);
+        return c != 0 ? c < 0 : A.Index < B.Index;
+    });
+    std::vector<uint32_t> rank(n, 0);
+    uint32_t r = 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (i > 0 && cmp(items[i - 1], items[i]) != 0)
+            ++r;
+        rank[items[i].Index] = r;
+    }
+    return rank;
 }

@@ -61,15 +61,22 @@ bool ParseSortTime(const String& Text, const TGridFormatSettings& FS, double& Va
 // The class ssAutomatic gives a text (scCheckBox is the caller's).
 TSortClass ClassifySortText(const String& Text, const TGridFormatSettings& FS);
 
+// The ranks of a filled column (not ssCustom, ssRaw): CompareSortKeys(K,
+// A, B) is the comparison of Rank[A] and Rank[B]. The cells are put in
+// order once on packed keys (the number, the date in milliseconds, up to
+// four code units of the text past the column's common prefix), the texts
+// compared only where those agree.
+std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K);
+
 // A stable bottom-up merge sort of V by Less; each merge reads only within
 // its two runs, so any answer of Less keeps it in bounds and finite.
-template <typename LessT>
-void StableMergeSort(std::vector<int>& V, LessT Less)
+template <typename T, typename LessT>
+void StableMergeSort(std::vector<T>& V, LessT Less)
 {
     const size_t n = V.size();
-    std::vector<int> buf(n);
-    std::vector<int>* from = &V;
-    std::vector<int>* to = &buf;
+    std::vector<T> buf(n);
+    std::vector<T>* from = &V;
+    std::vector<T>* to = &buf;
     for (size_t width = 1; width < n; width *= 2) {
         for (size_t lo = 0; lo < n; lo += 2 * width) {
             const size_t mid = std::min(lo + width, n), hi = std::min(lo + 2 * width, n);

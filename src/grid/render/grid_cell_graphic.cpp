@@ -8,9 +8,11 @@
 #include "grid/core/grid_draw.h"
 #include "grid/core/grid_lists.h"
 #include "grid/core/grid_progress.h"
+#include "grid/data/grid_data_holders.h"
 #include "grid/render/grid_render_holders.h"
 #include "grid/render/grid_render_paint.h"
 #include "platform/gui/bitmap.h"
+#include "platform/gui/extctrls.h"
 
 using TCStyle = VynObj::TControlStyle;
 
@@ -38,6 +40,87 @@ void DrawGlyph(TCanvas& ACanvas, int X, int Y, const String& Name)
 // The colour of a progress bar argument: XOR applies to the RGB of the
 // resolved colour only.
 TColor InvertColor(TColor C) { return TColor(ColorToRGB(C) ^ 0xFFFFFF); }
+
+// The node glyph of a node row: tree lines into the rows above and below,
+// then the box by the node type, drawn at the row's indent.
+struct TNodeGlyphPaint {
+    const TCellNode& Node;
+    TRect R;          // the cell
+    int Level;        // the row's node level
+    int PrevLevel;    // the levels of the rows above and below (-1: none)
+    int NextLevel;
+    bool Contracted;
+    bool Tree;        // ShowTree on a row below the fixed rows
+    TColor Back;      // the background the glyphs are drawn over
+};
+
+void DrawNodeGlyph(TCanvas& C, const TNodeGlyphPaint& P)
+{
+    const TCellNode& n = P.Node;
+    const int ni = n.NodeIndent();
+    const TRect& R = P.R;
+    const int mid = R.Top + R.Height() / 2;
+    const int indent = R.Left + P.Level * ni;
+    if (P.Tree) {
+        const int x = indent - ni + ni / 2 + 2;
+        C.Pen().SetColor(n.TreeColor());
+        C.Pen().SetWidth(1);
+        C.Pen().SetStyle(psSolid);
+        if (P.NextLevel > 0 && !(P.Contracted && P.NextLevel < P.Level)) {
+            C.MoveTo(x, mid);
+            C.LineTo(x, R.Bottom);
+        }
+        if (P.PrevLevel >= P.Level) {
+            C.MoveTo(x, R.Top);
+            C.LineTo(x, R.Top + 6);
+        }
+    }
+    const int left = indent - ni / 2 - 4;
+    const TNodeType type = n.NodeType();
+    if (type == TNodeType::cn3D) {
+        TRect area{left, R.Top, R.Right, R.Bottom};
+        C.Brush().SetColor(n.Color());
+        C.FillRect(area);
+        Frame3D(C, area, clWhite, TColor(0x808080), 1);
+    }
+    auto glyphAt = [&](const TBitmap& G, int X, int Height) {
+        const int y = R.Top + (R.Height() - Height) / 2;
+        DrawTransparentBitmap(C, G, P.Back, TRect{X, y, X + G.Width(), y + G.Height()});
+    };
+    TBitmap res;
+    if (type == TNodeType::cnLeaf &&
+        LoadResourceBitmap(P.Contracted ? QStringLiteral("VSGLEAFCLOSE") : QStringLiteral("VSGLEAFOPEN"), res)) {
+        glyphAt(res, left, 12);
+        return;
+    }
+    if (type == TNodeType::cnXP &&
+        LoadResourceBitmap(P.Contracted ? QStringLiteral("XPNODEC") : QStringLiteral("XPNODEO"), res)) {
+        glyphAt(res, left + 4, 10);
+        return;
+    }
+    if (type == TNodeType::cnGlyph && !n.ExpandGlyph()->Empty() && !n.ContractGlyph()->Empty()) {
+        const TBitmap& g = P.Contracted ? *n.ContractGlyph() : *n.ExpandGlyph();
+        glyphAt(g, left, g.Height());
+        return;
+    }
+    // An 8 x 8 box: a plus or minus for cnFlat, an edge for the others.
+    TRect b{left + 4, mid - 4, left + 12, mid + 4};
+    C.Brush().SetColor(n.Color());
+    if (type == TNodeType::cnFlat) {
+        C.Pen().SetColor(n.NodeColor());
+        C.Pen().SetWidth(1);
+        C.Rectangle(b);
+        C.MoveTo(b.Left + 2, b.Top + 4);
+        C.LineTo(b.Left + 7, b.Top + 4);
+        if (P.Contracted) {
+            C.MoveTo(b.Left + 4, b.Top + 2);
+            C.LineTo(b.Left + 4, b.Top + 7);
+        }
+    } else {
+        C.FillRect(b);
+        DrawEdge(C, b, P.Contracted ? EDGE_RAISED : EDGE_SUNKEN, BF_RECT);
+    }
+}
 
 }  // namespace
 
@@ -215,6 +298,19 @@ void TVynStringGrid::DrawCellGraphic(TCanvas& ACanvas, TCellPaint& P, TRect R)
         return e;
     };
     switch (kind) {
+    case TCellType::ctNode: {
+        auto level = [this](int Row) {
+            const TCellProperties* p = Row >= 0 && Row < RowCount() ? PropsAt(0, Row) : nullptr;
+            return p ? p->NodeLevel() : (Row >= 0 && Row < RowCount() ? 0 : -1);
+        };
+        TColor back = ACanvas.Brush().Color();
+        if (back == clNone)
+            back = FixedCols() > 0 ? FixedColor() : Color();
+        auto guard = ACanvas.SaveState();
+        DrawNodeGlyph(ACanvas, {*FCellNode, R, level(ARow), level(ARow - 1), level(ARow + 1), g.CellBoolean(),
+                                FCellNode->ShowTree() && ARow >= FixedRows(), back});
+        break;
+    }
     case TCellType::ctBitmap:
         if (const auto* b = dynamic_cast<const TBitmap*>(g.CellBitmap())) {
             if (g.CellTransparent())

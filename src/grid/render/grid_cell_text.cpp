@@ -6,6 +6,7 @@
 #include "grid/core/grid_progress.h"
 #include "grid/core/grid_text.h"
 #include "grid/data/grid_data_holders.h"
+#include "grid/data/grid_filter_holders.h"
 #include "grid/render/grid_render_holders.h"
 #include "grid/render/grid_render_paint.h"
 #include "grid/render/html/html_draw.h"
@@ -70,9 +71,15 @@ void TVynStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P)
         T.Top += FGridLineWidth;
     }
     // 6. The filter button's glyph.
-    if (P.FilterButton)
-        DrawResourceBitmap(ACanvas, FixedColor(), TRect{R.Right - 16, R.Top, R.Right, R.Top + 16},
-                           QStringLiteral("VSGFILT"));
+    if (P.FilterButton) {
+        const TRect button{R.Right - 16, R.Top, R.Right, R.Top + 16};
+        const TBitmap* glyph =
+            FFilter->HasFilter(RealCol) ? FFilterDropDown->GlyphActive() : FFilterDropDown->Glyph();
+        if (glyph && !glyph->Empty())
+            DrawTransparentBitmap(ACanvas, *glyph, FixedColor(), button);
+        else
+            DrawResourceBitmap(ACanvas, FixedColor(), button, QStringLiteral("VSGFILT"));
+    }
     // 7. A row or column the disjunct selection leaves out.
     if ((ma.DisjunctRowSelect() || ma.DisjunctColSelect()) && !P.Fixed && !FMouseButtonDown &&
         !(ma.DisjunctRowSelect() ? GetRowSelect(P.SelRow) : IsSelected(ACol, ARow))) {

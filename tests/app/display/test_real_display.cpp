@@ -38,6 +38,7 @@
 #include "controls/dropdown/display/kinds_display_check.h"
 #include "grid/interact/display/grid_display_check.h"
 #include "controls/dropdown/display/multicolumn_display_check.h"
+#include "grid/data/display/filter_display_check.h"
 #include "platform/display/popup_display_check.h"
 #include "platform/os/files.h"
 #include "platform/testing/test_kit.h"
@@ -428,6 +429,16 @@ void checkMultiColumn(TestKit::FakeClock& Clock)
 }
 TEST_F(RealDisplayBare, MultiColumnDropDownOnTheScreen) { checkMultiColumn(clock); }
 TEST_F(RealDisplayOpenbox, MultiColumnDropDownOnTheScreen) { checkMultiColumn(clock); }
+// The grid's header filter list: shown as painted, hidden by a press
+// outside.
+void checkFilterList()
+{
+    const DisplayCheck::TRealInput input = DisplayCheck::XdotoolInput();
+    ASSERT_TRUE(input.ClickAt) << "the real-display test needs xdotool (Debian package xdotool) for real input";
+    DisplayCheck::CheckFilterListOnDisplay(input, keepDir().toStdString());
+}
+TEST_F(RealDisplayBare, FilterListOnTheScreen) { checkFilterList(); }
+TEST_F(RealDisplayOpenbox, FilterListOnTheScreen) { checkFilterList(); }
 
 INSTANTIATE_TEST_SUITE_P(Display, RealDisplayBare, ::testing::ValuesIn(kScenarios), scenarioName);
 INSTANTIATE_TEST_SUITE_P(Display, RealDisplayOpenbox, ::testing::ValuesIn(kScenarios), scenarioName);

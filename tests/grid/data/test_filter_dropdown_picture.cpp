@@ -12,8 +12,10 @@
 #include <cstdlib>
 
 #include "data_grid_fixture.h"
+#include "filter_fruit_grid.h"
 #include "grid/data/grid_data_holders.h"
 #include "platform/gui/application.h"
+#include "platform/gui/bitmap.h"
 #include "platform/gui/forms.h"
 #include "platform/testing/render_png.h"
 #include "support/temp_dir.h"
@@ -28,17 +30,7 @@ TEST(FilterDropDownPicture, OpenCheckListIsPaintedWithItsTicks)
     auto* g = new TDataGrid(form);
     g->SetParent(form);
     g->SetBounds(0, 0, 400, 280);
-    g->SetColCount(3);
-    g->SetRowCount(7);
-    const char* texts[] = {"pear", "apple", "plum", "apple", "fig", "a b"};
-    for (int r = 1; r < 7; ++r) {
-        g->SetCells(1, r, QString::number(r));
-        g->SetCells(2, r, QString::fromLatin1(texts[r - 1]));
-    }
-    g->SetCells(2, 0, QStringLiteral("Fruit"));
-    g->SetFilterDropDownAuto(true);
-    g->SetFilterDropDownCheck(true);
-    g->FilterDropDown()->SetAutoSize(true);
+    FillFruitGrid(*g);
     form->Show();
     Application.ProcessMessages();
     ASSERT_TRUE(g->ShowFilterDropDown(2));
@@ -77,5 +69,43 @@ TEST(FilterDropDownPicture, OpenCheckListIsPaintedWithItsTicks)
     }
     g->FilterPopup()->PopupDeactivate(nullptr);
     EXPECT_EQ(g->FilterColumn(), -1);
+    delete form;
+}
+
+// The header button shows FilterDropDown.Glyph, GlyphActive while its
+// column has a condition, and the built-in picture when the glyph is empty.
+TEST(FilterDropDownPicture, HeaderButtonShowsGlyphOrGlyphActive)
+{
+    auto* form = new TForm(nullptr);
+    form->SetBounds(100, 100, 420, 300);
+    auto* g = new TDataGrid(form);
+    g->SetParent(form);
+    g->SetBounds(0, 0, 400, 280);
+    FillFruitGrid(*g);
+    TBitmap red(16, 16), blue(16, 16);
+    for (auto [b, c] : {std::pair{&red, clRed}, std::pair{&blue, clBlue}}) {
+        b->Canvas().Brush().SetColor(clWhite);
+        b->Canvas().FillRect(TRect{0, 0, 16, 16});
+        b->Canvas().Brush().SetColor(c);
+        b->Canvas().FillRect(TRect{3, 3, 13, 13});
+    }
+    form->Show();
+    Application.ProcessMessages();
+    const TRect cell = g->CellRect(2, 0);
+    auto centre = [&] {
+        const QImage img = TestKit::RenderToImage(g);
+        return QColor(img.pixel(cell.Right - 8, cell.Top + 8));
+    };
+    const QColor builtIn = centre();
+    g->FilterDropDown()->SetGlyph(red);
+    g->FilterDropDown()->SetGlyphActive(blue);
+    EXPECT_EQ(centre(), QColor(Qt::red));
+    TFilterData* f = g->Filter()->Add();
+    f->SetColumn(2);
+    f->SetCondition(QStringLiteral("apple"));
+    EXPECT_EQ(centre(), QColor(Qt::blue));
+    const TBitmap none;
+    g->FilterDropDown()->SetGlyphActive(none);
+    EXPECT_EQ(centre(), builtIn);
     delete form;
 }

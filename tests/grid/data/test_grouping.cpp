@@ -118,3 +118,99 @@ TEST_F(GroupTest, UnGroupRestoresTextsWidthAndCaption)
         EXPECT_FALSE(g.IsSummary(r));
     }
 }
+
+namespace {
+
+// Id, Sub, Kind, Qty: grouped by Kind (column 3), sub-grouped by Sub.
+struct SubGroupTest : ::testing::Test {
+    TDataGrid g{nullptr};
+    const std::vector<std::vector<const char*>> Rows = {{"Id", "Sub", "Kind", "Qty"},
+                                                        {"r1", "x", "A", "10"},
+                                                        {"r2", "x", "A", "20"},
+                                                        {"r3", "y", "A", "30"},
+                                                        {"r4", "z", "B", "40"},
+                                                        {"r5", "z", "B", "50"}};
+    SubGroupTest()
+    {
+        g.SetColCount(5);
+        g.SetRowCount(int(Rows.size()));
+        for (int r = 0; r < int(Rows.size()); ++r)
+            for (int c = 0; c < 4; ++c)
+                g.SetCells(c + 1, r, S(Rows[size_t(r)][size_t(c)]));
+    }
+    std::vector<String> Col(int C) { return Column(g, C); }
+    int Level(int R)
+    {
+        const TCellProperties* p = g.PropsAt(0, R);
+        return p ? p->NodeLevel() : 0;
+    }
+};
+
+}  // namespace
+
+TEST_F(SubGroupTest, ChildHeadersPerRunInsideEachGroup)
+{
+    g.Group(3);  // now Id, Sub, Qty
+    g.SubGroup(2);
+    EXPECT_EQ(g.GroupColumn(), 2);
+    const String e;
+    EXPECT_EQ(Col(1), (std::vector<String>{S("Id"), S("A"), e, S("r1"), S("r2"), e, S("r3"), S("B"), e, S("r4"),
+                                           S("r5")}));
+    EXPECT_EQ(Col(2), (std::vector<String>{S("Sub"), e, e, e, e, e, e, e, e, e, e}));
+    EXPECT_EQ(Col(3), (std::vector<String>{S("Qty"), e, S("x"), S("10"), S("20"), S("y"), S("30"), e, S("z"),
+                                           S("40"), S("50")}));
+    // Sub-group nodes over their runs, recording the column, one level
+    // down; the groups grew by their sub-group headers.
+    const int subs[] = {2, 5, 8}, spans[] = {3, 2, 3};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(g.IsNode(subs[i])) << subs[i];
+        EXPECT_EQ(g.GetNodeSpan(subs[i]), spans[i]) << subs[i];
+        EXPECT_EQ(g.CellGraphics(0, subs[i])->CellVar().toInt(), 2);
+        EXPECT_EQ(g.GetNodeLevel(subs[i]), 2);
+    }
+    EXPECT_EQ(g.GetNodeSpan(1), 6);
+    EXPECT_EQ(g.GetSubNodeCount(1), 2);
+    EXPECT_EQ(g.GetNodeSpan(7), 4);
+    EXPECT_EQ(Level(3), 2);
+    // Contracting a sub-group hides only its rows; the group holds it.
+    g.ContractNode(g.DisplToRealRow(2));
+    EXPECT_EQ(g.Cells(1, 3), String());  // y's header moved up
+    EXPECT_EQ(g.Cells(3, 3), S("y"));
+    g.ContractNode(g.DisplToRealRow(1));
+    EXPECT_EQ(g.Cells(1, 2), S("B"));
+
+    // SubUnGroup writes the values back and takes the headers out.
+    g.SubUnGroup(2);
+    EXPECT_EQ(g.GroupColumn(), 3);
+    EXPECT_EQ(Col(1), (std::vector<String>{S("Id"), S("A"), S("r1"), S("r2"), S("r3"), S("B"), S("r4"), S("r5")}));
+    EXPECT_EQ(Col(2), (std::vector<String>{S("Sub"), e, S("x"), S("x"), S("y"), e, S("z"), S("z")}));
+    EXPECT_EQ(g.GetNodeSpan(1), 4);
+    EXPECT_EQ(g.GetSubNodeCount(1), 0);
+    EXPECT_EQ(g.GetNodeSpan(5), 3);
+    // A column never sub-grouped, and a grid never grouped, are left alone.
+    g.SubUnGroup(1);
+    EXPECT_EQ(g.RowCount(), 8);
+    g.UnGroup();
+    g.SubGroup(2);
+    EXPECT_EQ(g.RowCount(), 6);
+    EXPECT_FALSE(g.HasNodes());
+}
+
+TEST_F(SubGroupTest, UnGroupAfterSubGroupGivesTheTableBack)
+{
+    g.Grouping()->SetSummary(true);
+    g.CellNode()->SetExpandOne(true);
+    g.Group(3);
+    g.SubGroup(2);
+    // With Summary the groups keep their summary rows after the sub-groups.
+    EXPECT_TRUE(g.IsSummary(7));
+    EXPECT_TRUE(g.IsNode(8));
+    g.UnGroup();
+    EXPECT_EQ(g.GroupColumn(), -1);
+    EXPECT_FALSE(g.HasNodes());
+    ASSERT_EQ(g.RowCount(), int(Rows.size()));
+    ASSERT_EQ(g.ColCount(), 5);
+    for (int r = 0; r < int(Rows.size()); ++r)
+        for (int c = 0; c < 4; ++c)
+            EXPECT_EQ(g.Cells(c + 1, r), S(Rows[size_t(r)][size_t(c)])) << c << "," << r;
+}
