@@ -270,22 +270,18 @@ void TVynColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
         DoSelect();
 }
 
-bool TVynColGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
+void TVynColGrid::Dispatch(TMessage& Message)
 {
+    if (Message.Msg != WM_MOUSEWHEEL) {
+        TVynStringGrid::Dispatch(Message);
+        return;
+    }
+    TWeakRef<TVynColGrid> self(this);
     fMouseWheelSelection_ = true;
     fConfirmSelection_ = false;
-    const bool handled = TVynStringGrid::DoMouseWheelDown(Shift, MousePos);
-    fMouseWheelSelection_ = false;
-    return handled;
-}
-
-bool TVynColGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
-{
-    fMouseWheelSelection_ = true;
-    fConfirmSelection_ = false;
-    const bool handled = TVynStringGrid::DoMouseWheelUp(Shift, MousePos);
-    fMouseWheelSelection_ = false;
-    return handled;
+    TVynStringGrid::Dispatch(Message);
+    if (self)
+        fMouseWheelSelection_ = false;
 }
 
 void TVynColGrid::DoStartBlockFocus()

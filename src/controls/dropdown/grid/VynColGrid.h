@@ -105,8 +105,8 @@ protected:
     void KeyDown(Word& Key, TShiftState Shift) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
-    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+    // The wheel (the grid's own wheel handling runs inside).
+    void Dispatch(TMessage& Message) override;
     void WMKeyDown(TMessage& Message) override;
     void WMChar(TMessage& Message) override;
     void WMGetDlgCode(TMessage& Message) override;

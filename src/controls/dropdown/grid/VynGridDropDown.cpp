@@ -60,7 +60,11 @@ void TCustomVynGridDropDown::CreateItems() { fItems_ = std::make_unique<TDropDow
 void TCustomVynGridDropDown::InitGridDropDown()
 {
     InitDropDown();
-    // This class's own defaults, after the base applied its style.
+    // This class's own defaults, after the base applied its style (the
+    // header font keeps the style's colour).
+    fHeaderColor_ = 0xFFFFFF;
+    fHeaderColorTo_ = 0x808080;
+    fSelectionTextColor_ = 0;
     SetDropDownColor(0xFFFFFF);
     SetDropDownHeight(200);
     SetAutoSelect(true);
@@ -426,9 +430,12 @@ void TCustomVynGridDropDown::DoBeforeDropDown()
         fRowTableStale_ = true;
     }
     if (fUseItems_) {
+        // Without a chosen item the list starts at its first row.
         const int r = ItemToRow(fItemIndex_);
         if (r >= g.FixedRows() && r < g.RowCount())
             g.SetRow(r);
+        else if (g.RowCount() > g.FixedRows())
+            g.SetRow(g.FixedRows());
     } else {
         String found;
         int r = -1;
@@ -910,10 +917,11 @@ void TCustomVynGridDropDown::WMKeyDown(TMessage& Message)
     }
 }
 
+// Over the open popup the wheel scrolls the list and never chooses.
 void TCustomVynGridDropDown::HandleMouseWheelDown()
 {
     const int n = EntryCount();
-    if (n <= 0)
+    if (n <= 0 || DroppedDown())
         return;
     if (fItemIndex_ < 0)
         SetItemIndex(0);
@@ -923,7 +931,7 @@ void TCustomVynGridDropDown::HandleMouseWheelDown()
 
 void TCustomVynGridDropDown::HandleMouseWheelUp()
 {
-    if (EntryCount() <= 0)
+    if (EntryCount() <= 0 || DroppedDown())
         return;
     if (fItemIndex_ < 0)
         SetItemIndex(0);

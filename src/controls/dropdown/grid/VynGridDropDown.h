@@ -349,3 +349,7 @@ public:
 
 using VynCustomGridDropDown::TCustomVynGridDropDown;
 using VynCustomGridDropDown::TVynGridDropDown;
+using VynCustomGridDropDown::TDropDownStyle, VynCustomGridDropDown::TGridSorting, VynCustomGridDropDown::TLookupMethod;
+using VynCustomGridDropDown::dsDropDown, VynCustomGridDropDown::dsDropDownList;
+using VynCustomGridDropDown::gsNone, VynCustomGridDropDown::gsSingleColumn, VynCustomGridDropDown::gsMultiColumn;
+using VynCustomGridDropDown::lmLookup, VynCustomGridDropDown::lmNarrowDown, VynCustomGridDropDown::lmNone;

@@ -16,6 +16,8 @@
 
 namespace GridDropDownTestKit {
 
+using namespace VynCustomGridDropDown;
+
 inline std::string S(const String& V) { return V.toStdString(); }
 
 // The drop-down with its protected hooks in reach.
