@@ -342,7 +342,9 @@ void TCustomVynGridDropDown::ConnectGridEvents()
     };
     g.OnGetCellColor = [this](TObject* Sender, int ARow, int ACol, TGridDrawState AState, TBrush* ABrush,
                               TFont* AFont) {
-        if (ACol >= 0 && ACol < fColumns_->Count() && ABrush)
+        // The column's colour takes the place of the list's plain
+        // background (a band, a selected or a fixed cell keeps its own).
+        if (ACol >= 0 && ACol < fColumns_->Count() && ABrush && ABrush->Color() == fColGrid_->Color())
             ABrush->SetColor(fColumns_->Items(ACol)->Color());
         if (OnGridGetCellColor)
             OnGridGetCellColor(Sender, ARow, ACol, AState, ABrush, AFont);
@@ -488,9 +490,15 @@ void TCustomVynGridDropDown::DoShowDropDown()
             fColumns_->Add();
     if (DroppedDown())
         SizeColumnsToDropDown();
-    if (g.VisibleRowCount() + g.FixedRows() < g.RowCount() &&
-        (g.Row() >= g.TopRow() + g.VisibleRowCount() || g.Row() < g.TopRow()))
-        g.SetTopRow(g.Row());
+    // The current row in view, now that the list has its size: on the
+    // first page the list shows from its top, else the row becomes the
+    // top row when it lies outside the visible rows.
+    if (g.VisibleRowCount() + g.FixedRows() < g.RowCount()) {
+        if (g.Row() < g.FixedRows() + g.VisibleRowCount())
+            g.SetTopRow(g.FixedRows());
+        else if (g.Row() >= g.TopRow() + g.VisibleRowCount() || g.Row() < g.TopRow())
+            g.SetTopRow(g.Row());
+    }
     fSelRow_ = g.FixedRows();
     g.SetTabStop(true);
     if (DroppedDown() && g.CanFocus())
