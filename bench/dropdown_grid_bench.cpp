@@ -83,12 +83,14 @@ struct Scene {
     }
 };
 
+// Made once per size and kept to the end of the process (the forms must not
+// outlive the application object, which goes before static objects do).
 Scene& SceneOf(int Count)
 {
-    static std::map<int, std::unique_ptr<Scene>> scenes;
-    auto& s = scenes[Count];
+    static auto* scenes = new std::map<int, Scene*>;
+    Scene*& s = (*scenes)[Count];
     if (!s)
-        s = std::make_unique<Scene>(Count);
+        s = new Scene(Count);
     return *s;
 }
 
@@ -192,7 +194,7 @@ void BM_GridDropDown_TypedLookupNearTheEnd(benchmark::State& State)
     Scene& s = SceneOf(n);
     s.dd->ShowDropDown();
     for (auto _ : State) {
-        QChar clear(char16_t(VK_RETURN));
+        QChar clear{char16_t(VK_RETURN)};
         s.dd->ControlKeyPress(clear);
         QChar z(u'z');
         s.dd->ControlKeyPress(z);

@@ -215,12 +215,19 @@ bool TCustomVynGridDropDown::LookupPrefix(const String& S, String& Found, int& R
     if (S.isEmpty())
         return false;
     const Qt::CaseSensitivity cs = fCaseSensitive_ ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    // The first character, folded once, rules out most texts before the
+    // full comparison.
+    const QChar first = fCaseSensitive_ ? S.front() : S.front().toCaseFolded();
+    const auto mayStart = [&](const String& T) {
+        return !T.isEmpty() && (fCaseSensitive_ ? T.front() == first : T.front().toCaseFolded() == first);
+    };
     if (fUseItems_) {
         if (fLookupColumn_ < 0)
             return false;
         for (int i = 0; i < fItems_->Count(); ++i) {
             const TStringList& texts = fItems_->Items(i)->Text();
-            if (fLookupColumn_ < texts.Count() && texts.Strings(fLookupColumn_).startsWith(S, cs)) {
+            if (fLookupColumn_ < texts.Count() && mayStart(texts.Strings(fLookupColumn_)) &&
+                texts.Strings(fLookupColumn_).startsWith(S, cs)) {
                 Found = texts.Strings(fLookupColumn_);
                 Row = i;
                 return true;
@@ -232,7 +239,7 @@ bool TCustomVynGridDropDown::LookupPrefix(const String& S, String& Found, int& R
         return false;
     for (int r = fColGrid_->FixedRows(); r < fColGrid_->RowCount(); ++r) {
         const String t = fColGrid_->Cells(fLookupColumn_, r);
-        if (t.startsWith(S, cs)) {
+        if (mayStart(t) && t.startsWith(S, cs)) {
             Found = t;
             Row = r;
             return true;
