@@ -39,6 +39,7 @@
 #include "grid/interact/display/grid_display_check.h"
 #include "controls/dropdown/display/multicolumn_display_check.h"
 #include "grid/data/display/filter_display_check.h"
+#include "controls/dropdown/display/griddropdown_display_check.h"
 #include "platform/display/popup_display_check.h"
 #include "platform/os/files.h"
 #include "platform/testing/test_kit.h"
@@ -439,6 +440,15 @@ void checkFilterList()
 }
 TEST_F(RealDisplayBare, FilterListOnTheScreen) { checkFilterList(); }
 TEST_F(RealDisplayOpenbox, FilterListOnTheScreen) { checkFilterList(); }
+// The grid drop-down's popup: shown as painted, a row chosen by a real click.
+void checkGridDropDown(TestKit::FakeClock& Clock)
+{
+    const DisplayCheck::TRealInput input = DisplayCheck::XdotoolInput();
+    ASSERT_TRUE(input.ClickAt) << "the real-display test needs xdotool (Debian package xdotool) for real input";
+    DisplayCheck::CheckGridDropDownOnDisplay(input, [&](int Ms) { Clock.Advance(Ms); }, keepDir().toStdString());
+}
+TEST_F(RealDisplayBare, GridDropDownOnTheScreen) { checkGridDropDown(clock); }
+TEST_F(RealDisplayOpenbox, GridDropDownOnTheScreen) { checkGridDropDown(clock); }
 
 INSTANTIATE_TEST_SUITE_P(Display, RealDisplayBare, ::testing::ValuesIn(kScenarios), scenarioName);
 INSTANTIATE_TEST_SUITE_P(Display, RealDisplayOpenbox, ::testing::ValuesIn(kScenarios), scenarioName);

@@ -1,0 +1,20 @@
+// The grid drop-down as a cell editor and the registration of its kind.
+#include "controls/dropdown/grid/GridDropDownEditors.h"
+
+#include "grid/core/vyn_string_grid.h"
+
+TGridVynGridDropDown::TGridVynGridDropDown(TComponent* AOwner)
+    : TGridDropDownEditor(AOwner, TDropDownEditorFlavour::Plain, false)
+{
+    InitGridDropDown();
+}
+
+void RegisterGridDropDownEditors()
+{
+    RegisterGridDropDownFactory(TEditorType::edVynGridDropDown,
+                                [](TVynStringGrid* Grid) -> TVynCustomDropDown* { return new TGridVynGridDropDown(Grid); });
+#ifdef VYN_HAS_MULTICOLUMN_DROPDOWN
+    RegisterGridDropDownFactory(TEditorType::edGridDropDown,
+                                [](TVynStringGrid* Grid) -> TVynCustomDropDown* { return new TGridGridDropDown(Grid); });
+#endif
+}

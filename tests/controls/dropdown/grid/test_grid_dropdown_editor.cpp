@@ -1,0 +1,119 @@
+// The grid drop-down as the cell editor of edVynGridDropDown: opened through
+// the registered factory, loaded with the cell, the wrapper family's keys,
+// and a row chosen in the popup written back to the cell.
+#include "grid/edit/edit_fixture.h"
+
+#include "controls/dropdown/grid/GridDropDownEditors.h"
+#include "grid/core/grid_types.h"
+
+namespace {
+
+struct GridDropEditor : EditTest {
+    const TEditorType kind = TEditorType::edVynGridDropDown;
+
+    GridDropEditor()
+    {
+        RegisterGridDropDownEditors();
+        grid->OnGetEditorType = [this](TObject*, int C, int, TEditorType& E) {
+            if (C == 2)
+                E = kind;
+        };
+    }
+    ~GridDropEditor() override { RegisterGridDropDownFactory(kind, nullptr); }
+    TGridVynGridDropDown* Drop() const { return dynamic_cast<TGridVynGridDropDown*>(grid->DropDownEditor(kind, false)); }
+    bool DropShown() const { return Drop() && Drop()->Visible(); }
+    void Open(int C, int R)
+    {
+        Goto(C, R);
+        TestKit::TypeKey(grid, VK_F2);
+        TestKit::PumpPostedMessages();
+    }
+    // Items the application gives the editor before it opens.
+    void Fruit()
+    {
+        auto* d = dynamic_cast<TGridVynGridDropDown*>(grid->DropDownEditor(kind, true));
+        ASSERT_NE(d, nullptr);
+        d->Columns().Clear();
+        d->Columns().Add()->SetHeader("Name");
+        d->Items().Clear();
+        for (const char* t : {"Apple", "Avocado", "Banana"})
+            d->Items().AddTexts({t});
+        d->EndUpdate();
+    }
+};
+
+}  // namespace
+
+TEST_F(GridDropEditor, OpensTheGridDropDownLoadedWithTheCellAndEscKeepsIt)
+{
+    grid->SetCells(2, 1, "Avocado");
+    Open(2, 1);
+    ASSERT_TRUE(DropShown()) << "the registered factory makes the control";
+    EXPECT_TRUE(grid->EditMode);
+    EXPECT_EQ(S(Drop()->Text()), "Avocado");
+    EXPECT_EQ(Drop()->Grid(), Drop()->GetColGrid()) << "Grid is the list grid in the popup";
+    EXPECT_NE(Drop()->Grid(), static_cast<TVynStringGrid*>(grid));
+    const TRect r = grid->CellRect(2, 1);
+    EXPECT_EQ(Drop()->Left(), r.Left);
+    EXPECT_EQ(Drop()->Top(), r.Top);
+    Drop()->SetTextDirect("changed");
+    Key(VK_ESCAPE);
+    TestKit::PumpPostedMessages();
+    EXPECT_FALSE(DropShown());
+    EXPECT_FALSE(grid->EditMode);
+    EXPECT_EQ(S(grid->Cells(2, 1)), "Avocado");
+    EXPECT_TRUE(grid->Focused());
+}
+
+TEST_F(GridDropEditor, TypedTextIsCompletedWrittenAndValidatedOnEnter)
+{
+    Fruit();
+    Validate();
+    grid->SetCells(2, 1, "");
+    Open(2, 1);
+    ASSERT_TRUE(DropShown());
+    Type("av");
+    EXPECT_EQ(S(Drop()->Text()), "Avocado");
+    log.clear();
+    Key(VK_RETURN);
+    TestKit::PumpPostedMessages();
+    EXPECT_EQ(S(grid->Cells(2, 1)), "Avocado");
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.front(), "validate 2,1 'Avocado' cell 'Avocado'");
+    EXPECT_FALSE(DropShown());
+}
+
+TEST_F(GridDropEditor, AltDownOpensThePopupAndARowChosenThereReachesTheCell)
+{
+    Fruit();
+    grid->SetCells(2, 1, "Apple");
+    Open(2, 1);
+    ASSERT_TRUE(DropShown());
+    Key(VK_DOWN, TShiftState{ssAlt});
+    TestKit::PumpPostedMessages();
+    ASSERT_TRUE(Drop()->DroppedDown()) << "Alt+Down opens the popup instead of leaving the cell";
+    EXPECT_EQ(Current(), TPoint(2, 1));
+    TVynColGrid* list = Drop()->GetColGrid();
+    EXPECT_EQ(list->Row(), 1) << "the list starts on the cell's item";
+    TestKit::TypeKey(list, VK_DOWN);
+    TestKit::TypeKey(list, VK_DOWN);
+    TestKit::TypeKey(list, VK_RETURN);
+    TestKit::PumpPostedMessages();
+    EXPECT_FALSE(Drop()->DroppedDown());
+    EXPECT_EQ(S(Drop()->Text()), "Banana");
+    Key(VK_RETURN);
+    TestKit::PumpPostedMessages();
+    EXPECT_EQ(S(grid->Cells(2, 1)), "Banana");
+    EXPECT_FALSE(DropShown());
+}
+
+TEST_F(GridDropEditor, DownCommitsAndMovesARow)
+{
+    Validate();
+    Open(2, 1);
+    Drop()->SetTextDirect("new");
+    Key(VK_DOWN);
+    TestKit::PumpPostedMessages();
+    EXPECT_EQ(S(grid->Cells(2, 1)), "new");
+    EXPECT_EQ(Current(), TPoint(2, 2));
+}
