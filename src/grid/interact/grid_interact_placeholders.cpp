@@ -6,9 +6,5 @@
 void TVynStringGrid::CopySelectionToClipboard() {}
 void TVynStringGrid::CutSelectionToClipboard() {}
 void TVynStringGrid::PasteSelectionFromClipboard() {}
-// The filter: no filter is active.
-bool TVynStringGrid::PauseFilter() { return false; }
-void TVynStringGrid::ResumeFilter() {}
-void TVynStringGrid::FilterListRequest(int) {}
 // The header-click sort: the sorting work.
 void TVynStringGrid::ClickSortStep(int, int, int, int) {}

@@ -146,11 +146,17 @@ void TVynStringGrid::OrdinaryPress(int ACol, int ARow, int X, int Y, TMessage& M
             return;
     }
     // 2. Fixed cells look pushed while the button is down.
-    if (fixedCell && FFixedAsButtons && Options().Contains(goFixedVertLine) && Options().Contains(goFixedHorzLine)) {
+    if (fixedCell && FFixedAsButtons && Options().Contains(goFixedVertLine) && Options().Contains(goFixedHorzLine) &&
+        !NodeGlyphPressed(ACol, ARow, X)) {
         FPushedCellButton = TPoint(ACol, ARow);
         FFixedCellPushed = true;
         RepaintCell(ACol, ARow);
     }
+    // 3 to 5, 7. Spin halves, node glyphs.
+    SpinHalfPress(ACol, ARow, X, Y);
+    NodeAllPress(ACol, ARow, X);
+    if (!self || NodePress(ACol, ARow, X, Y, shift) || !self)
+        return;
     // 6. Radio groups.
     if (IsRadio(n, ARow) && (IsEditable(n, ARow) || FControlLook->RadioAlwaysActive())) {
         HideInplaceEdit();
@@ -162,8 +168,12 @@ void TVynStringGrid::OrdinaryPress(int ACol, int ARow, int X, int Y, TMessage& M
             SetFocus();
         return;
     }
-    // 10, 11. Cell buttons.
+    // 9. Rating stars; 10, 11. cell buttons and expand glyphs.
+    if (RatingPress(ACol, ARow, X) || !self)
+        return;
     if (CellButtonPress(ACol, ARow, X, Y) || !self)
+        return;
+    if (ExpandGlyphPress(ACol, ARow, X, Y) || !self)
         return;
     // 14.
     if (Colclicked >= 0 && Rowclicked >= 0) {
@@ -586,8 +596,12 @@ bool TVynStringGrid::CellButtonRelease(int X, int Y, int ACol, int ARow)
     else if (!counts)
         counts = Options().Contains(goEditing);
     if (counts) {
-        PushButton(pushed.X, pushed.Y, false);
-        if (ACol >= 0 && ARow >= 0 && OnButtonClick) {
+        if (!IsNode(pushed.Y))
+            PushButton(pushed.X, pushed.Y, false);
+        if (ExpandGlyphRelease(pushed, X, Y, ACol, ARow) || !self) {
+            if (!self)
+                return true;
+        } else if (ACol >= 0 && ARow >= 0 && OnButtonClick) {
             const TRect br = GetCellGraphicRect(ACol, ARow);
             if ((ACol == pushed.X && ARow == pushed.Y && br.Contains(TPoint(X, Y))) || pushed.Y < FixedRows() ||
                 (FFixedAsButtons && pushed.X < FixedCols()))
@@ -596,8 +610,11 @@ bool TVynStringGrid::CellButtonRelease(int X, int Y, int ACol, int ARow)
     }
     if (!self)
         return true;
-    return ACol >= 0 && ARow >= 0 && HasButton(RealColIndex(ACol), ARow) &&
-           GetCellGraphicRect(ACol, ARow).Contains(TPoint(X, Y));
+    if (ACol < 0 || ARow < 0)
+        return false;
+    const int n = RealColIndex(ACol);
+    return (HasButton(n, ARow) && GetCellGraphicRect(ACol, ARow).Contains(TPoint(X, Y))) ||
+           (HasExpand(n, ARow) && GetExpandRect(n, ARow).Contains(TPoint(X, Y)));
 }
 
 void TVynStringGrid::DisjunctRelease(int ACol, int ARow, TShiftState Shift)
@@ -714,7 +731,8 @@ void TVynStringGrid::WMLButtonDblClk(TMessage& Message)
         return;
     // 4.
     const int n = RealColIndex(c);
-    if (HasButton(n, r) && GetCellGraphicRect(c, r).Contains(TPoint(X, Y)))
+    if ((HasButton(n, r) && GetCellGraphicRect(c, r).Contains(TPoint(X, Y))) ||
+        (HasExpand(n, r) && GetExpandRect(n, r).Contains(TPoint(X, Y))))
         return;
     if (IsControlCell(n, r)) {
         TBaseGrid::WMLButtonDblClk(Message);
