@@ -161,3 +161,28 @@ bool TVynStringGrid::ExpandGlyphRelease(TPoint Pushed, int X, int Y, int ACol, i
     RepaintCell(Pushed.X, Pushed.Y);
     return true;
 }
+
+void TVynStringGrid::GroupRelease(int ACol, int ARow)
+{
+    // A click on an open node row selects its group.
+    if (ACol <= 0 || ARow < FixedRows() || !FGrouping->AutoSelectGroup() || !IsNode(ARow) || GetNodeState(ARow))
+        return;
+    // The group's rows: up to the next node row of the same or an outer level.
+    const TCellProperties* p = PropsAt(0, ARow);
+    const int level = p ? p->NodeLevel() : 0;
+    int end = ARow;
+    for (int d = ARow + 1; d <= NodeRowLimit(); ++d) {
+        const TCellProperties* q = PropsAt(0, d);
+        const int l = q ? q->NodeLevel() : 0;
+        if (l < level || (IsNode(d) && l <= level))
+            break;
+        end = d;
+    }
+    if (FMouseActions->DisjunctRowSelect()) {
+        for (int d = ARow + 1; d <= end; ++d)
+            SetRowSelect(FMouseActions->RowSelectPersistent() ? RealRowIndex(d) : d, true);
+        Invalidate();
+    } else {
+        SetSelection(TGridRect{FixedCols(), ARow, ColCount() - 1, end});
+    }
+}

@@ -79,6 +79,8 @@ void TVynStringGrid::WMLButtonDown(TMessage& Message)
     Rowclickedsize = Rowclicked >= 0 ? RowHeights(Rowclicked) : 0;
     Clickposx = X;
     Clickposy = Y;
+    if (FLook == TGridLook::glListView && FHotFixedCell.X >= 0 && FHotFixedCell.Y >= 0)
+        RepaintCell(FHotFixedCell.X, FHotFixedCell.Y);
     // 7. Outside the cells.
     if (c < 0 || r < 0) {
         HideInplaceEdit();
@@ -451,6 +453,11 @@ bool TVynStringGrid::FillHandlePress(int X, int Y, bool SetResult, TMessage& Mes
 
 void TVynStringGrid::ResetPressState()
 {
+    if (FLook == TGridLook::glListView) {
+        RepaintRow(0);
+        if (FixedCols() > 0)
+            RepaintCol(0);
+    }
     ColMoveFlg = ColSizeFlg = FMouseDown = FMouseKeepDown = false;
     FMouseSelectMode = TMouseSelectMode::msNormal;
     FMouseDownMove = false;
@@ -508,8 +515,11 @@ void TVynStringGrid::WMLButtonUp(TMessage& Message)
             return;
     }
     // 11 to 13.
-    if (c >= 0 && r >= 0)
+    if (c >= 0 && r >= 0) {
         DisjunctRelease(c, r, KeysToShiftState(Message.Keys()) + GetKeyboardShiftState());
+        if (self)
+            GroupRelease(c, r);
+    }
     if (!self)
         return;
     // 15.

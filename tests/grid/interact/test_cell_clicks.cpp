@@ -3,6 +3,8 @@
 // buttons, expand glyphs.
 #include "keys_mouse_fixture.h"
 
+#include "interact_fixture.h"
+
 #include "grid/data/grid_data_holders.h"
 #include "grid/edit/grid_special_editors.h"
 
@@ -97,6 +99,32 @@ TEST_F(NodeClickTest, TheHeaderGlyphOpensAndClosesEveryNode)
     ClickGlyph(0);
     EXPECT_FALSE(g->AllNodesContracted());
     EXPECT_EQ(g->RowCount(), 10);
+}
+
+TEST_F(NodeClickTest, AutoSelectGroupSelectsTheRowsOfAnOpenNode)
+{
+    g->AddNode(7, 2);
+    g->Grouping()->SetAutoSelectGroup(true);
+    g->SetGridOption(goRangeSelect, true);
+    ClickCell(3, 2);
+    EXPECT_EQ(RectText(g->Selection()), "1,2,5,5");
+    ClickCell(3, 7);
+    EXPECT_EQ(RectText(g->Selection()), "1,7,5,8");
+    // A closed node, a row inside a node: the cell alone.
+    ClickGlyph(2);
+    ClickCell(3, 2);
+    EXPECT_EQ(RectText(g->Selection()), "3,2,3,2");
+    ClickCell(3, 3);
+    EXPECT_EQ(RectText(g->Selection()), "3,3,3,3");
+    // With disjunct rows: the child rows join the row selection.
+    ClickGlyph(2);
+    g->MouseActions()->SetDisjunctRowSelect(true);
+    ClickCell(3, 2);
+    std::vector<int> rows;
+    for (int r = 0; r < g->RowCount(); ++r)
+        if (g->GetRowSelect(r))
+            rows.push_back(r);
+    EXPECT_EQ(rows, (std::vector<int>{2, 3, 4, 5}));
 }
 
 TEST_F(NodeClickTest, RightAndLeftOnAMergedNodeRowOpenAndCloseIt)
