@@ -109,33 +109,6 @@ bool TVynStringGrid::RatingPress(int ACol, int ARow, int X)
     return true;
 }
 
-bool TVynStringGrid::ExpandGlyphPress(int ACol, int ARow, int X, int Y)
-{
-    const int n = RealColIndex(ACol);
-    if (!HasExpand(n, ARow))
-        return false;
-    TWeakRef<TVynStringGrid> self(this);
-    HideInplaceEdit();
-    if (!self)
-        return true;
-    if (ACol >= FixedCols() && ARow >= FixedRows() && (ACol != Col() || ARow != Row())) {
-        const bool force = FForceSel;
-        FForceSel = true;
-        MoveColRow(ACol, ARow, true, true);
-        if (!self)
-            return true;
-        FForceSel = force;
-    }
-    if (GetExpandRect(n, ARow).Contains(TPoint(X, Y))) {
-        PushButton(ACol, ARow, true);
-        FPushedCellButton = TPoint(ACol, ARow);
-        SetMouseCapture(true);
-        if (OnClickCell)
-            OnClickCell(this, ARow, ACol);
-    }
-    return true;
-}
-
 bool TVynStringGrid::ExpandGlyphRelease(TPoint Pushed, int X, int Y, int ACol, int ARow)
 {
     // The release over the glyph of the cell it landed on (or anywhere

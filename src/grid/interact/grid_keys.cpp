@@ -686,18 +686,8 @@ void TVynStringGrid::SearchFooterKeyAfter(Word Key, const TSearchFooterKey& K)
     if (K.Restore && TopRow() != K.Top)
         SetTopRowPastEnd(K.Top);
     // The current cell of the last row comes out from under the bar.
-    if (!K.Follow || Row() != RowCount() - 1 || !SearchFooterShown())
-        return;
-    const int limit = ClientHeight() - FSearchPanel->Height() + 2;
-    while (true) {
-        const TRect r = CellRect(Col(), Row());
-        if (!r.IsEmpty() && r.Bottom <= limit)
-            break;
-        const int top = TopRow();
-        SetTopRowPastEnd(top + 1);
-        if (TopRow() == top)
-            break;
-    }
+    if (K.Follow && Row() == RowCount() - 1 && SearchFooterShown())
+        ScrollAboveSearchFooter();
 }
 
 // ---- nodes ----------------------------------------------------------------------------------------

@@ -175,8 +175,6 @@ void TVynStringGrid::OrdinaryPress(int ACol, int ARow, int X, int Y, TMessage& M
         return;
     if (CellButtonPress(ACol, ARow, X, Y) || !self)
         return;
-    if (ExpandGlyphPress(ACol, ARow, X, Y) || !self)
-        return;
     // 14.
     if (Colclicked >= 0 && Rowclicked >= 0) {
         const TRect cr = CellRect(Colclicked, Rowclicked);
@@ -298,8 +296,10 @@ void TVynStringGrid::WMLButtonUpAt(int X, int Y)
 
 bool TVynStringGrid::CellButtonPress(int ACol, int ARow, int X, int Y)
 {
+    // A cell button, else an expand glyph: pressed as buttons are.
     const int n = RealColIndex(ACol);
-    if (!HasButton(n, ARow))
+    const bool button = HasButton(n, ARow);
+    if (!button && !HasExpand(n, ARow))
         return false;
     TWeakRef<TVynStringGrid> self(this);
     HideInplaceEdit();
@@ -311,7 +311,7 @@ bool TVynStringGrid::CellButtonPress(int ACol, int ARow, int X, int Y)
         if (!self)
             return true;
     }
-    const TRect br = GetCellGraphicRect(ACol, ARow);
+    const TRect br = button ? GetCellGraphicRect(ACol, ARow) : GetExpandRect(n, ARow);
     if (br.Contains(TPoint(X, Y))) {
         PushButton(ACol, ARow, true);
         FPushedCellButton = TPoint(ACol, ARow);
