@@ -12,6 +12,7 @@
 #include "grid/core/cell_graphic.h"
 #include "grid/core/grid_text.h"
 #include "grid/core/vyn_string_grid.h"
+#include "grid/edit/grid_special_editors.h"
 #include "grid/render/grid_render_holders.h"
 #include "grid/render/html/html_draw.h"
 #include "grid/render/html/html_text.h"
@@ -48,6 +49,7 @@ bool TVynStringGrid::AnchorClick(int ACol, int ARow, int X, int Y)
         return false;
     // 1. The link under the press.
     String anchor, ctrlId, ctrlType, ctrlVal;
+    TRect ctrlRect;
     if (kind != 1) {
         if (IsURLText(text))
             anchor = text;
@@ -75,6 +77,7 @@ bool TVynStringGrid::AnchorClick(int ACol, int ARow, int X, int Y)
             ctrlId = res.HitControlId;
             ctrlType = res.HitControlType.toUpper();
             ctrlVal = res.HitControlValue;
+            ctrlRect = res.HitControlRect;
         }
     }
     // 2.
@@ -86,6 +89,13 @@ bool TVynStringGrid::AnchorClick(int ACol, int ARow, int X, int Y)
         if (!self)
             return true;
         if (!ctrlId.isEmpty() && canEdit) {
+            // An open control editor writes its value first.
+            if (CtrlEditing()) {
+                CellControlEditDone();
+                if (!self)
+                    return true;
+                text = GetCellEx(n, ARow);
+            }
             if (ctrlType == "BUTTON") {
                 FCtrlXY = TPoint(n, ARow);
                 FCtrlDown = true;
@@ -107,6 +117,11 @@ bool TVynStringGrid::AnchorClick(int ACol, int ARow, int X, int Y)
             HTMLGetControlValue(text, ctrlId, ctrlVal);
             if (OnControlClick)
                 OnControlClick(this, ARow, ACol, ctrlId, ctrlType, ctrlVal);
+            if (!self)
+                return true;
+            OpenControlEditor(text, ctrlType, ARow, n, ctrlRect, ctrlVal, ctrlId);
+            if (!self)
+                return true;
             autoHandle = false;
         } else if (OnAnchorClick) {
             OnAnchorClick(this, ARow, ACol, anchor, autoHandle);
@@ -127,6 +142,29 @@ bool TVynStringGrid::AnchorClick(int ACol, int ARow, int X, int Y)
         return true;
     }
     return false;
+}
+
+void TVynStringGrid::OpenControlEditor(const String& CellText, const String& CtrlType, int ARow, int ARealCol,
+                                       const TRect& CtrlRect, const String& CtrlVal, const String& CtrlID)
+{
+    if (CtrlType != "EDIT" && CtrlType != "PASSWORD" && CtrlType != "MASK" && CtrlType != "COMBO")
+        return;
+    TWeakRef<TVynStringGrid> self(this);
+    EditCellControl(CellText, CtrlType, ARow, ARealCol, CtrlRect, CtrlVal, CtrlID);
+    if (!self || CtrlType != "COMBO")
+        return;
+    if (TControlCombo* cb = ControlComboEditor())
+        cb->OnSelect = [this](TObject* Sender) { CellComboSelect(Sender); };
+}
+
+void TVynStringGrid::CellComboSelect(TObject* Sender)
+{
+    auto* Combo = dynamic_cast<TComboBox*>(Sender);
+    if (!Combo || !OnControlComboSelect)
+        return;
+    const int i = Combo->ItemIndex();
+    const String value = i >= 0 && i < Combo->Items().Count() ? Combo->Items()[i] : Combo->Text();
+    OnControlComboSelect(this, FCtrlXY.Y, FCtrlXY.X, i, FCtrlID, value);
 }
 
 void TVynStringGrid::AnchorAutoHandle(const String& Anchor)

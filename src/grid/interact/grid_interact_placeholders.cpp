@@ -6,7 +6,3 @@
 void TVynStringGrid::CopySelectionToClipboard() {}
 void TVynStringGrid::CutSelectionToClipboard() {}
 void TVynStringGrid::PasteSelectionFromClipboard() {}
-// The filter: no filter is active.
-bool TVynStringGrid::PauseFilter() { return false; }
-void TVynStringGrid::ResumeFilter() {}
-void TVynStringGrid::FilterListRequest(int) {}

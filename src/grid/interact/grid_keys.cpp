@@ -11,9 +11,12 @@
 #include "grid/core/grid_text.h"
 #include "grid/core/vyn_string_grid.h"
 #include "grid/data/grid_footer.h"
+#include "grid/interact/grid_interact_holders.h"
 #include "grid/interact/grid_scope.h"
+#include "grid/core/grid_controls.h"
 #include "platform/gui/forms.h"
 #include "platform/gui/input_state.h"
+#include "platform/gui/stdctrls.h"
 
 namespace {
 
@@ -58,12 +61,24 @@ void TVynStringGrid::WMKeyDown(TMessage& Message)
         Message.Result = 1;
         return;
     }
-    // (4 to 10: Enter, F2 and Space are the editing keys, run by the base
-    // handling in step 21.)
+    // (4, 5, 7 to 10: Enter, F2 and Space are the editing keys, run by the
+    // base handling in step 21.)
+    // 6. Ctrl+F: to the search bar's edit.
+    if (key == 'F' && shift.Contains(ssCtrl) && SearchFooterShown()) {
+        if (TWinControl* e = SearchPanelEdit(); e && e->CanFocus())
+            e->SetFocus();
+        if (!self)
+            return;
+    }
     // 11 to 14: keys the grid handles alone.
     bool handled = false;
     if (key == VK_HOME || key == VK_END)
         handled = HomeEndKey(key, shift);
+    // 12. Nodes open and close with Right and Left; the key goes on.
+    if (!handled && (key == VK_LEFT || key == VK_RIGHT))
+        NodeKey(key);
+    if (!self)
+        return;
     if (!handled && (key == VK_LEFT || key == VK_RIGHT))
         handled = RowSelectScrollKey(key, shift);
     if (!self)
@@ -93,20 +108,32 @@ void TVynStringGrid::WMKeyDown(TMessage& Message)
         const TGridRect s = FMoveSelection;
         InvalidateCellRange(TRect(s.Left, s.Top, s.Right, s.Bottom));
     }
+    // 19. The last rows stay above the search bar.
+    const TSearchFooterKey footer = SearchFooterKeyBefore(key, shift);
+    if (footer.Consumed) {
+        Message.Result = 1;
+        return;
+    }
+    if (!self)
+        return;
     // 20 to 22. The base handling (OnKeyDown, the editing keys, the
-    // navigation); the horizontal scroll comes back unpainted.
+    // navigation); the horizontal scroll and the search bar's corrections
+    // come back unpainted.
     {
         std::optional<TUpdateScope> lock;
-        if (keepHoriz)
+        if (keepHoriz || footer.Lock)
             lock.emplace(*this);
         Message.SetCharCode(key);
         TBaseGrid::WMKeyDown(Message);
         if (!self)
             return;
+        SearchFooterKeyAfter(key, footer);
+        if (!self)
+            return;
         if (keepHoriz && LeftCol() != oldLeft)
             SetLeftCol(oldLeft);
     }
-    if (keepHoriz)
+    if (keepHoriz || footer.Lock)
         Invalidate();
     key = Word(Message.CharCode());
     // 21. A handler that zeroed the key stops the rest.
@@ -594,9 +621,88 @@ void TVynStringGrid::KeyUp(Word& Key, TShiftState Shift)
 
 void TVynStringGrid::CMDialogChar(TMessage& Message)
 {
-    // The search panel's accelerators are the search panel's; without one
-    // the grid does nothing with the character.
+    // The accelerators of the search bar's buttons, while it shows: find
+    // next, find previous, the highlight toggle; the first match on a
+    // visible, enabled button acts.
     Message.Result = 0;
+    if (!SearchFooterShown())
+        return;
+    TSearchPanel* p = SearchPanel();
+    const QChar ch(char16_t(Message.CharCode()));
+    for (TVynGridButton* b : {p->ForwardButton(), p->BackwardButton(), p->HiliteButton()}) {
+        if (!IsAccel(ch, b->Caption()) || !b->Visible() || !b->Enabled())
+            continue;
+        // The highlight button is a toggle: the key presses it as a click does.
+        if (b == p->HiliteButton())
+            b->SetDown(!b->Down());
+        b->Click();
+        Message.Result = 1;
+        return;
+    }
+}
+
+// ---- the search bar's share of the keys -----------------------------------------------------------
+
+bool TVynStringGrid::SearchFooterShown() const
+{
+    return FSearchFooter && FSearchFooter->Visible() && FSearchPanel && FSearchPanel->Visible();
+}
+
+TWinControl* TVynStringGrid::SearchPanelEdit() const { return FSearchPanel ? FSearchPanel->Edit() : nullptr; }
+
+TVynStringGrid::TSearchFooterKey TVynStringGrid::SearchFooterKeyBefore(Word Key, TShiftState Shift)
+{
+    TSearchFooterKey k;
+    if (!SearchFooterShown() || TopRow() < RowCount() - VisibleRowCount())
+        return k;
+    k.AtEnd = true;
+    k.Top = TopRow();
+    const bool lastRow = Row() == RowCount() - 1;
+    auto fire = [&] {
+        Word w = Key;
+        TWinControl::KeyDown(w, Shift);
+        k.Consumed = true;
+    };
+    if (lastRow && Key == VK_DOWN) {
+        ScrollAboveSearchFooter();
+        fire();
+        return k;
+    }
+    if (lastRow && ((Key == VK_RIGHT && Col() == ColCount() - 1) || (Key == VK_LEFT && Col() == FixedCols()))) {
+        fire();
+        return k;
+    }
+    k.Follow = Key == VK_NEXT || Key == VK_END || Key == VK_LEFT || Key == VK_RIGHT || Key == VK_DOWN;
+    k.Restore = Key != VK_SHIFT && Key != VK_MENU && !IsNavKey(Key);
+    k.Lock = (lastRow && k.Follow) || k.Restore;
+    return k;
+}
+
+void TVynStringGrid::SearchFooterKeyAfter(Word Key, const TSearchFooterKey& K)
+{
+    (void)Key;
+    if (!K.AtEnd)
+        return;
+    if (K.Restore && TopRow() != K.Top)
+        SetTopRowPastEnd(K.Top);
+    // The current cell of the last row comes out from under the bar.
+    if (K.Follow && Row() == RowCount() - 1 && SearchFooterShown())
+        ScrollAboveSearchFooter();
+}
+
+// ---- nodes ----------------------------------------------------------------------------------------
+
+void TVynStringGrid::NodeKey(Word Key)
+{
+    // A node row whose current cell is merged: Right opens, Left closes.
+    const int r = Row();
+    if (!IsNode(r) || !IsMergedCell(RealCol(), r))
+        return;
+    const int real = DisplToRealRow(r);
+    if (Key == VK_RIGHT && GetNodeState(r))
+        ExpandNode(real);
+    else if (Key == VK_LEFT && !GetNodeState(r))
+        ContractNode(real);
 }
 
 // ---- typing ---------------------------------------------------------------------------------------

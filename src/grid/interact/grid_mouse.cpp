@@ -79,6 +79,8 @@ void TVynStringGrid::WMLButtonDown(TMessage& Message)
     Rowclickedsize = Rowclicked >= 0 ? RowHeights(Rowclicked) : 0;
     Clickposx = X;
     Clickposy = Y;
+    if (FLook == TGridLook::glListView && FHotFixedCell.X >= 0 && FHotFixedCell.Y >= 0)
+        RepaintCell(FHotFixedCell.X, FHotFixedCell.Y);
     // 7. Outside the cells.
     if (c < 0 || r < 0) {
         HideInplaceEdit();
@@ -146,11 +148,17 @@ void TVynStringGrid::OrdinaryPress(int ACol, int ARow, int X, int Y, TMessage& M
             return;
     }
     // 2. Fixed cells look pushed while the button is down.
-    if (fixedCell && FFixedAsButtons && Options().Contains(goFixedVertLine) && Options().Contains(goFixedHorzLine)) {
+    if (fixedCell && FFixedAsButtons && Options().Contains(goFixedVertLine) && Options().Contains(goFixedHorzLine) &&
+        !NodeGlyphPressed(ACol, ARow, X)) {
         FPushedCellButton = TPoint(ACol, ARow);
         FFixedCellPushed = true;
         RepaintCell(ACol, ARow);
     }
+    // 3 to 5, 7. Spin halves, node glyphs.
+    SpinHalfPress(ACol, ARow, X, Y);
+    NodeAllPress(ACol, ARow, X);
+    if (!self || NodePress(ACol, ARow, X, Y, shift) || !self)
+        return;
     // 6. Radio groups.
     if (IsRadio(n, ARow) && (IsEditable(n, ARow) || FControlLook->RadioAlwaysActive())) {
         HideInplaceEdit();
@@ -165,7 +173,9 @@ void TVynStringGrid::OrdinaryPress(int ACol, int ARow, int X, int Y, TMessage& M
     // 8. A press on a selected cell may start a drag (grid_drag.cpp).
     if (OleDragPress(ACol, ARow, X, Y, shift) || !self)
         return;
-    // 10, 11. Cell buttons.
+    // 9. Rating stars; 10, 11. cell buttons and expand glyphs.
+    if (RatingPress(ACol, ARow, X) || !self)
+        return;
     if (CellButtonPress(ACol, ARow, X, Y) || !self)
         return;
     // 14.
@@ -289,8 +299,10 @@ void TVynStringGrid::WMLButtonUpAt(int X, int Y)
 
 bool TVynStringGrid::CellButtonPress(int ACol, int ARow, int X, int Y)
 {
+    // A cell button, else an expand glyph: pressed as buttons are.
     const int n = RealColIndex(ACol);
-    if (!HasButton(n, ARow))
+    const bool button = HasButton(n, ARow);
+    if (!button && !HasExpand(n, ARow))
         return false;
     TWeakRef<TVynStringGrid> self(this);
     HideInplaceEdit();
@@ -302,7 +314,7 @@ bool TVynStringGrid::CellButtonPress(int ACol, int ARow, int X, int Y)
         if (!self)
             return true;
     }
-    const TRect br = GetCellGraphicRect(ACol, ARow);
+    const TRect br = button ? GetCellGraphicRect(ACol, ARow) : GetExpandRect(n, ARow);
     if (br.Contains(TPoint(X, Y))) {
         PushButton(ACol, ARow, true);
         FPushedCellButton = TPoint(ACol, ARow);
@@ -444,6 +456,11 @@ bool TVynStringGrid::FillHandlePress(int X, int Y, bool SetResult, TMessage& Mes
 
 void TVynStringGrid::ResetPressState()
 {
+    if (FLook == TGridLook::glListView) {
+        RepaintRow(0);
+        if (FixedCols() > 0)
+            RepaintCol(0);
+    }
     ColMoveFlg = ColSizeFlg = FMouseDown = FMouseKeepDown = false;
     FMouseSelectMode = TMouseSelectMode::msNormal;
     FMouseDownMove = false;
@@ -505,8 +522,11 @@ void TVynStringGrid::WMLButtonUp(TMessage& Message)
     if (SelectionClickRelease(c, r, KeysToShiftState(Message.Keys()) + GetKeyboardShiftState()) || !self)
         return;
     // 11 to 13.
-    if (c >= 0 && r >= 0)
+    if (c >= 0 && r >= 0) {
         DisjunctRelease(c, r, KeysToShiftState(Message.Keys()) + GetKeyboardShiftState());
+        if (self)
+            GroupRelease(c, r);
+    }
     if (!self)
         return;
     // 14. The end of a move with EnhRowColMove (grid_drag_move.cpp): the
@@ -598,8 +618,12 @@ bool TVynStringGrid::CellButtonRelease(int X, int Y, int ACol, int ARow)
     else if (!counts)
         counts = Options().Contains(goEditing);
     if (counts) {
-        PushButton(pushed.X, pushed.Y, false);
-        if (ACol >= 0 && ARow >= 0 && OnButtonClick) {
+        if (!IsNode(pushed.Y))
+            PushButton(pushed.X, pushed.Y, false);
+        if (ExpandGlyphRelease(pushed, X, Y, ACol, ARow) || !self) {
+            if (!self)
+                return true;
+        } else if (ACol >= 0 && ARow >= 0 && OnButtonClick) {
             const TRect br = GetCellGraphicRect(ACol, ARow);
             if ((ACol == pushed.X && ARow == pushed.Y && br.Contains(TPoint(X, Y))) || pushed.Y < FixedRows() ||
                 (FFixedAsButtons && pushed.X < FixedCols()))
@@ -608,8 +632,11 @@ bool TVynStringGrid::CellButtonRelease(int X, int Y, int ACol, int ARow)
     }
     if (!self)
         return true;
-    return ACol >= 0 && ARow >= 0 && HasButton(RealColIndex(ACol), ARow) &&
-           GetCellGraphicRect(ACol, ARow).Contains(TPoint(X, Y));
+    if (ACol < 0 || ARow < 0)
+        return false;
+    const int n = RealColIndex(ACol);
+    return (HasButton(n, ARow) && GetCellGraphicRect(ACol, ARow).Contains(TPoint(X, Y))) ||
+           (HasExpand(n, ARow) && GetExpandRect(n, ARow).Contains(TPoint(X, Y)));
 }
 
 void TVynStringGrid::DisjunctRelease(int ACol, int ARow, TShiftState Shift)
@@ -726,7 +753,8 @@ void TVynStringGrid::WMLButtonDblClk(TMessage& Message)
         return;
     // 4.
     const int n = RealColIndex(c);
-    if (HasButton(n, r) && GetCellGraphicRect(c, r).Contains(TPoint(X, Y)))
+    if ((HasButton(n, r) && GetCellGraphicRect(c, r).Contains(TPoint(X, Y))) ||
+        (HasExpand(n, r) && GetExpandRect(n, r).Contains(TPoint(X, Y))))
         return;
     if (IsControlCell(n, r)) {
         TBaseGrid::WMLButtonDblClk(Message);

@@ -66,6 +66,11 @@ void TVynStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
             return;
         }
     }
+    // 3. The drop-down button of a fixed cell.
+    if (Button == mbLeft && FixedDropDownPress(c, r, X))
+        return;
+    if (!self)
+        return;
     // 4. The pressed look of a hover-capable fixed cell.
     FMouseButtonDown = Button == mbLeft;
     if (c >= 0 && r == FixedRows() - 1 && IsHoverFixedCell(c, r))
@@ -114,6 +119,8 @@ void TVynStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     }
     if (!FNoMouseLeave)
         HoverFixedMove(c, r);
+    HotFixedMove(c, r);
+    SyncHotFixedPaint();
     HoverButtonMove(c, r, X, Y);
     // 7, 8. Rows or columns selected by dragging in the fixed area.
     if (FMouseSelectStart.Y >= 0 && FMouseSelectMode == TMouseSelectMode::msRow && r >= FixedRows() &&
@@ -220,9 +227,12 @@ void TVynStringGrid::HoverFixedMove(int ACol, int ARow)
 void TVynStringGrid::HoverButtonMove(int ACol, int ARow, int X, int Y)
 {
     TPoint now(-1, -1);
-    if (ACol >= 0 && ARow >= 0 && HasButton(RealColIndex(ACol), ARow) &&
-        GetCellGraphicRect(ACol, ARow).Contains(TPoint(X, Y)))
-        now = TPoint(ACol, ARow);
+    if (ACol >= 0 && ARow >= 0) {
+        const int n = RealColIndex(ACol);
+        if ((HasButton(n, ARow) && GetCellGraphicRect(ACol, ARow).Contains(TPoint(X, Y))) ||
+            (HasExpand(n, ARow) && GetExpandRect(n, ARow).Contains(TPoint(X, Y))))
+            now = TPoint(ACol, ARow);
+    }
     if (now == FHoverButton)
         return;
     const TPoint old = FHoverButton;
@@ -406,8 +416,17 @@ void TVynStringGrid::CMMouseLeave(TMessage& Message)
 {
     TBaseGrid::CMMouseLeave(Message);
     FMouseDownMove = false;
+    FMouseSelectMode = TMouseSelectMode::msNormal;
+    FSizeFixed = FSizeFixedR = false;
     if (!FNoMouseLeave)
         ResetFixedCellHighlight();
+    if (FHotFixedCell.X >= 0) {
+        const TPoint old = FHotFixedCell;
+        FHotFixedCell = TPoint(-1, -1);
+        if (old.Y >= 0 && (old.X < FixedCols() || old.Y < FixedRows()))
+            RepaintCell(old.X, old.Y);
+    }
+    SyncHotFixedPaint();
     if (FHoverButton.X >= 0) {
         const TPoint old = FHoverButton;
         FHoverButton = TPoint(-1, -1);
@@ -424,18 +443,23 @@ void TVynStringGrid::CMMouseLeave(TMessage& Message)
 
 bool TVynStringGrid::FilterButtonRelease(int ACol, int ARow, int X, int Y)
 {
-    if (ACol < 0 || ARow < 0 || !IsFilterRow(ARow) || ACol == FFilterCol || !HasColumnFilter(ACol)) {
-        FFilterCol = -1;
-        return false;
+    // The release over the filter button of a column whose list is not
+    // open opens its list (the column's entries; none: nothing opens).
+    bool onButton = ACol >= 0 && ARow >= 0 && IsFilterRow(ARow);
+    const int n = onButton ? RealColIndex(ACol) : -1;
+    if (onButton) {
+        const TRect cr = CellRect(ACol, ARow);
+        onButton = X > cr.Right - 16 && X < cr.Right - 3 && Y < cr.Top + 19 && FilterColumn() != n &&
+                   HasColumnFilter(n);
     }
-    const TRect cr = CellRect(ACol, ARow);
-    if (!(X > cr.Right - 16 && X < cr.Right - 3 && Y < cr.Top + 19))
-        return false;
-    FFilterCol = ACol;
-    FFilterList->Clear();
-    FilterListRequest(ACol);
-    // An empty list opens nothing.
-    return FFilterList->Count() > 0;
+    if (onButton && ShowFilterDropDown(n)) {
+        FFilterCol = ACol;
+        return true;
+    }
+    if (FilterColumn() >= 0 && !FilterDropDownCheck())
+        HideFilterDropDown();
+    FFilterCol = -1;
+    return false;
 }
 
 bool TVynStringGrid::FilterEntryChecked(const String& Entry, const std::vector<String>& Conditions)

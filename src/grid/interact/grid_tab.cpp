@@ -24,6 +24,16 @@ struct TFilterOff {
 
 }  // namespace
 
+bool TVynStringGrid::PauseFilter()
+{
+    if (!FilterActive())
+        return false;
+    SetFilterActive(false);
+    return true;
+}
+
+void TVynStringGrid::ResumeFilter() { SetFilterActive(true); }
+
 bool TVynStringGrid::IsTabStopCell(int ACol, int ARow)
 {
     bool can = Options().Contains(goEditing) ? IsEditable(RealColIndex(ACol), ARow) : !IsFixed(ACol, ARow);

@@ -22,6 +22,7 @@ class TKeyMouseGrid : public TVynStringGrid {
 public:
     using TVynStringGrid::TVynStringGrid;
     using TVynStringGrid::FUpdateCount;
+    using TVynStringGrid::CellSpinClickStep;
     std::vector<std::string>* log = nullptr;
     int FullRepaints = 0;
 
