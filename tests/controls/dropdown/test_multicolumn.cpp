@@ -332,6 +332,7 @@ TEST_F(MultiColumnDropDown, TheWheelInThePopupMovesTheRowNotTheIndex)
     key(VK_RETURN);
     EXPECT_FALSE(mc->DroppedDown());
     EXPECT_EQ(mc->ItemIndex(), 2) << "Enter takes the current row";
+    EXPECT_TRUE(mc->Focused()) << "the edit has the focus back";
     EXPECT_EQ(selects, 1);
 }
 

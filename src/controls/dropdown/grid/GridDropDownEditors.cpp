@@ -13,8 +13,6 @@ void RegisterGridDropDownEditors()
 {
     RegisterGridDropDownFactory(TEditorType::edVynGridDropDown,
                                 [](TVynStringGrid* Grid) -> TVynCustomDropDown* { return new TGridVynGridDropDown(Grid); });
-#ifdef VYN_HAS_MULTICOLUMN_DROPDOWN
     RegisterGridDropDownFactory(TEditorType::edGridDropDown,
                                 [](TVynStringGrid* Grid) -> TVynCustomDropDown* { return new TGridGridDropDown(Grid); });
-#endif
 }

@@ -5,10 +5,7 @@
 // drop-down kinds with the grid library.
 #include "controls/dropdown/grid/VynGridDropDown.h"
 #include "grid/edit/grid_dropdown_editors.h"
-#if __has_include("controls/dropdown/MultiColumnDropDown.h")
 #include "controls/dropdown/MultiColumnDropDown.h"
-#define VYN_HAS_MULTICOLUMN_DROPDOWN 1
-#endif
 
 class TGridVynGridDropDown : public TGridDropDownEditor<TCustomVynGridDropDown> {
 public:
@@ -18,7 +15,6 @@ public:
     TVynStringGrid* Grid() const { return GetColGrid(); }
 };
 
-#ifdef VYN_HAS_MULTICOLUMN_DROPDOWN
 // The cell editor of kind edGridDropDown: the multi-column drop-down.
 class TGridGridDropDown : public TGridDropDownEditor<TVynMultiColumnDropDown> {
 public:
@@ -27,7 +23,6 @@ public:
     {
     }
 };
-#endif
 
 // Registers the factories of the grid drop-down kinds with the grid
 // library (RegisterGridDropDownFactory). The program calls it once at

@@ -117,3 +117,80 @@ TEST_F(GridDropEditor, DownCommitsAndMovesARow)
     EXPECT_EQ(S(grid->Cells(2, 1)), "new");
     EXPECT_EQ(Current(), TPoint(2, 2));
 }
+
+// ---- edGridDropDown: the multi-column drop-down as the cell editor ----------------------------
+
+namespace {
+
+struct MultiColumnDropEditor : EditTest {
+    const TEditorType kind = TEditorType::edGridDropDown;
+
+    MultiColumnDropEditor()
+    {
+        RegisterGridDropDownEditors();
+        grid->OnGetEditorType = [this](TObject*, int C, int, TEditorType& E) {
+            if (C == 2)
+                E = kind;
+        };
+    }
+    ~MultiColumnDropEditor() override { RegisterGridDropDownFactory(kind, nullptr); }
+    TGridGridDropDown* Drop() const { return dynamic_cast<TGridGridDropDown*>(grid->DropDownEditor(kind, false)); }
+    bool DropShown() const { return Drop() && Drop()->Visible(); }
+    void Open(int C, int R)
+    {
+        Goto(C, R);
+        TestKit::TypeKey(grid, VK_F2);
+        TestKit::PumpPostedMessages();
+    }
+    // Two columns, the code looked up by its name in column 1.
+    void Towns()
+    {
+        auto* d = dynamic_cast<TGridGridDropDown*>(grid->DropDownEditor(kind, true));
+        ASSERT_NE(d, nullptr);
+        d->Columns().Clear();
+        d->Columns().Add()->SetHeader("Code");
+        d->Columns().Add()->SetHeader("Name");
+        d->Items().Clear();
+        for (const auto& [code, name] : {std::pair{"B", "Berlin"}, {"BE", "Bern"}, {"BN", "Bonn"}}) {
+            auto* item = d->Items().Add();
+            item->Text().Add(code);
+            item->Text().Add(name);
+        }
+        d->SetLookupColumn(1);
+        d->EndUpdate();
+    }
+};
+
+}  // namespace
+
+TEST_F(MultiColumnDropEditor, OpensLoadedWithTheCellAndEscKeepsTheCell)
+{
+    Towns();
+    grid->SetCells(2, 1, "Bern");
+    Open(2, 1);
+    ASSERT_TRUE(DropShown()) << "the registered factory makes the multi-column control";
+    EXPECT_TRUE(grid->EditMode);
+    EXPECT_EQ(S(Drop()->Text()), "Bern");
+    const TRect r = grid->CellRect(2, 1);
+    EXPECT_EQ(Drop()->Left(), r.Left);
+    EXPECT_EQ(Drop()->Top(), r.Top);
+    Drop()->SetTextDirect("changed");
+    Key(VK_ESCAPE);
+    TestKit::PumpPostedMessages();
+    EXPECT_FALSE(DropShown());
+    EXPECT_FALSE(grid->EditMode);
+    EXPECT_EQ(S(grid->Cells(2, 1)), "Bern");
+    EXPECT_TRUE(grid->Focused());
+}
+
+TEST_F(MultiColumnDropEditor, DownCommitsTheTextAndMovesARow)
+{
+    Validate();
+    Open(2, 1);
+    ASSERT_TRUE(DropShown());
+    Drop()->SetTextDirect("new");
+    Key(VK_DOWN);
+    TestKit::PumpPostedMessages();
+    EXPECT_EQ(S(grid->Cells(2, 1)), "new");
+    EXPECT_EQ(Current(), TPoint(2, 2));
+}
