@@ -57,6 +57,10 @@ void CheckFilterListOnDisplay(const TRealInput& Input, const std::string& ShotDi
     EXPECT_EQ(g->FilterColumn(), -1);
     settle();
     save(screenAt(QGuiApplication::primaryScreen()->geometry()), ShotDir, "filter-list-closed.png");
+    // A plain click with no list open: the window that got the closing press
+    // has had its whole click before the form goes.
+    ASSERT_TRUE(Input.ClickAt(outside.X + 1, outside.Y));
+    settle();
 }
 
 }  // namespace DisplayCheck
