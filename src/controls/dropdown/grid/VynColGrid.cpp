@@ -128,7 +128,7 @@ String TVynColGrid::MeasuredText(int Col, int Row)
 {
     if (fDropDown_ && fDropDown_->UseItems()) {
         const int k = Row - 1;
-        return k >= 0 && k < fDropDown_->Items().Count() ? fDropDown_->Items().Items(k)->TextAt(Col) : String();
+        return k >= 0 && k < fDropDown_->Items().Count() ? fDropDown_->Items().Items(k)->ColumnText(Col) : String();
     }
     return Cells(Col, Row);
 }

@@ -139,7 +139,7 @@ void TCustomVynGridDropDown::UpdateLookupItems()
         return;
     fLookupItems_->Clear();
     for (int i = 0; i < fItems_->Count(); ++i)
-        fLookupItems_->Add(fItems_->Items(i)->TextAt(fLookupColumn_));
+        fLookupItems_->Add(fItems_->Items(i)->ColumnText(fLookupColumn_));
 }
 
 // ---- rows and items ----------------------------------------------------------------------------

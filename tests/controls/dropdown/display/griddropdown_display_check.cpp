@@ -43,18 +43,7 @@ void CheckGridDropDownOnDisplay(const TRealInput& Input, const std::function<voi
     settle(500);
     TVynColGrid* list = drop->GetColGrid();
     EXPECT_EQ(list->Cells(1, 1).toStdString(), "Antwerp") << "sorted by the town column";
-    const QImage painted = TestKit::RenderToImage(popup).convertToFormat(QImage::Format_RGB32);
-    const QRect r(popup->Left(), popup->Top(), popup->Width(), popup->Height());
-    QImage shown;
-    const bool same = waitFor(
-        [&] {
-            shown = screenAt(r);
-            return shown == painted;
-        },
-        5000);
-    save(shown, ShotDir, "griddropdown-screen.png");
-    save(painted, ShotDir, "griddropdown-painted.png");
-    EXPECT_TRUE(same) << "the popup on the screen differs from its offscreen picture";
+    expectShownAsPainted(popup, ShotDir, "griddropdown");
 
     // A real click on the fourth data row (Dortmund) chooses it.
     const TRect cell = list->CellRect(1, 4);

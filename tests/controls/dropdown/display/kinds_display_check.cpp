@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "../kinds_scene.h"
+#include "display_helpers.h"
 #include "controls/dropdown/DropDownButton.h"
 #include "controls/dropdown/DropDownForm.h"
 #include "platform/display/popup_display_check.h"
@@ -20,24 +21,6 @@
 namespace DisplayCheck {
 
 namespace {
-
-bool exposed(TWinControl* C)
-{
-    QWidget* w = C->Widget();
-    return w && w->isVisible() && w->windowHandle() && w->windowHandle()->isExposed();
-}
-
-QImage screenAt(const QRect& R)
-{
-    return QGuiApplication::primaryScreen()->grabWindow(0, R.x(), R.y(), R.width(), R.height()).toImage().convertToFormat(
-        QImage::Format_RGB32);
-}
-
-QPoint centreOf(TControl* C)
-{
-    const TPoint p = C->ClientToScreen(TPoint{C->Width() / 2, C->Height() / 2});
-    return {p.X, p.Y};
-}
 
 // Opens the drop-down's popup with a real click, compares the screen with
 // its offscreen picture, saves the screen and closes it with a real click
@@ -57,22 +40,7 @@ void checkOne(const TRealInput& Input, TVynCustomDropDown* DropDown, TControl* O
     }
     ASSERT_TRUE(waitFor([&] { return exposed(popup); })) << "the popup never showed";
     settle(500);
-    const QImage painted = TestKit::RenderToImage(popup).convertToFormat(QImage::Format_RGB32);
-    const QRect r(popup->Left(), popup->Top(), popup->Width(), popup->Height());
-    QImage shown;
-    const bool same = waitFor(
-        [&] {
-            shown = screenAt(r);
-            return shown == painted;
-        },
-        5000);
-    if (!ShotDir.empty()) {
-        QDir().mkpath(QString::fromStdString(ShotDir));
-        const QString dir = QString::fromStdString(ShotDir);
-        shown.save(QDir(dir).filePath(QString::fromLatin1(Name) + QStringLiteral("-screen.png")));
-        painted.save(QDir(dir).filePath(QString::fromLatin1(Name) + QStringLiteral("-painted.png")));
-    }
-    EXPECT_TRUE(same) << "the popup on the screen differs from its offscreen picture";
+    expectShownAsPainted(popup, ShotDir, Name);
     const QPoint out = centreOf(Outside);
     ASSERT_TRUE(Input.ClickAt(out.x(), out.y()));
     EXPECT_TRUE(waitFor([&] { return !popup->Visible(); })) << "the press outside left the popup open";

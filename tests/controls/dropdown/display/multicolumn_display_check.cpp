@@ -62,21 +62,7 @@ void CheckMultiColumnOnDisplay(const TRealInput& Input, const std::function<void
     }
     ASSERT_TRUE(waitFor([&] { return exposed(popup); })) << "the popup never showed";
     settle(500);
-    auto compare = [&](const std::string& Name) {
-        const QImage painted = TestKit::RenderToImage(popup).convertToFormat(QImage::Format_RGB32);
-        const QRect r(popup->Left(), popup->Top(), popup->Width(), popup->Height());
-        QImage shown;
-        const bool same = waitFor(
-            [&] {
-                shown = screenAt(r);
-                return shown == painted;
-            },
-            5000);
-        save(shown, ShotDir, Name + ".png");
-        save(painted, ShotDir, Name + "-painted.png");
-        EXPECT_TRUE(same) << Name << ": the popup on the screen differs from its offscreen picture";
-    };
-    compare("multicolumn");
+    expectShownAsPainted(popup, ShotDir, "multicolumn");
     TVynMultiColGrid* grid = mc->Grid();
     EXPECT_EQ(grid->Row(), 2) << "opens on the chosen row";
 
@@ -87,7 +73,7 @@ void CheckMultiColumnOnDisplay(const TRealInput& Input, const std::function<void
         EXPECT_EQ(mc->Text(), "Dresden");
         EXPECT_EQ(grid->Row(), 4);
         settle(200);
-        compare("multicolumn-typed");
+        expectShownAsPainted(popup, ShotDir, "multicolumn-typed");
     }
 
     // A real click on an item row picks it and closes the popup.

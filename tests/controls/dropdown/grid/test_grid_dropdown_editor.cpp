@@ -8,19 +8,21 @@
 
 namespace {
 
-struct GridDropEditor : EditTest {
-    const TEditorType kind = TEditorType::edVynGridDropDown;
+// A grid whose column 2 opens the editor of Kind, TDrop, through the
+// registered factory.
+template <class TDrop, TEditorType Kind> struct DropEditorTest : EditTest {
 
-    GridDropEditor()
+    DropEditorTest()
     {
         RegisterGridDropDownEditors();
-        grid->OnGetEditorType = [this](TObject*, int C, int, TEditorType& E) {
+        grid->OnGetEditorType = [](TObject*, int C, int, TEditorType& E) {
             if (C == 2)
-                E = kind;
+                E = Kind;
         };
     }
-    ~GridDropEditor() override { RegisterGridDropDownFactory(kind, nullptr); }
-    TGridVynGridDropDown* Drop() const { return dynamic_cast<TGridVynGridDropDown*>(grid->DropDownEditor(kind, false)); }
+    ~DropEditorTest() override { RegisterGridDropDownFactory(Kind, nullptr); }
+    // The editor (made when Make is set).
+    TDrop* Drop(bool Make = false) const { return dynamic_cast<TDrop*>(grid->DropDownEditor(Kind, Make)); }
     bool DropShown() const { return Drop() && Drop()->Visible(); }
     void Open(int C, int R)
     {
@@ -28,10 +30,13 @@ struct GridDropEditor : EditTest {
         TestKit::TypeKey(grid, VK_F2);
         TestKit::PumpPostedMessages();
     }
+};
+
+struct GridDropEditor : DropEditorTest<TGridVynGridDropDown, TEditorType::edVynGridDropDown> {
     // Items the application gives the editor before it opens.
     void Fruit()
     {
-        auto* d = dynamic_cast<TGridVynGridDropDown*>(grid->DropDownEditor(kind, true));
+        auto* d = Drop(true);
         ASSERT_NE(d, nullptr);
         d->Columns().Clear();
         d->Columns().Add()->SetHeader("Name");
@@ -122,30 +127,11 @@ TEST_F(GridDropEditor, DownCommitsAndMovesARow)
 
 namespace {
 
-struct MultiColumnDropEditor : EditTest {
-    const TEditorType kind = TEditorType::edGridDropDown;
-
-    MultiColumnDropEditor()
-    {
-        RegisterGridDropDownEditors();
-        grid->OnGetEditorType = [this](TObject*, int C, int, TEditorType& E) {
-            if (C == 2)
-                E = kind;
-        };
-    }
-    ~MultiColumnDropEditor() override { RegisterGridDropDownFactory(kind, nullptr); }
-    TGridGridDropDown* Drop() const { return dynamic_cast<TGridGridDropDown*>(grid->DropDownEditor(kind, false)); }
-    bool DropShown() const { return Drop() && Drop()->Visible(); }
-    void Open(int C, int R)
-    {
-        Goto(C, R);
-        TestKit::TypeKey(grid, VK_F2);
-        TestKit::PumpPostedMessages();
-    }
+struct MultiColumnDropEditor : DropEditorTest<TGridGridDropDown, TEditorType::edGridDropDown> {
     // Two columns, the code looked up by its name in column 1.
     void Towns()
     {
-        auto* d = dynamic_cast<TGridGridDropDown*>(grid->DropDownEditor(kind, true));
+        auto* d = Drop(true);
         ASSERT_NE(d, nullptr);
         d->Columns().Clear();
         d->Columns().Add()->SetHeader("Code");

@@ -35,18 +35,7 @@ void CheckFilterListOnDisplay(const TRealInput& Input, const std::string& ShotDi
     TPopupForm* popup = g->FilterPopup();
     ASSERT_TRUE(waitFor([&] { return exposed(popup); })) << "the filter list never showed";
     settle(400);
-    const QImage painted = TestKit::RenderToImage(popup).convertToFormat(QImage::Format_RGB32);
-    const QRect r(popup->Left(), popup->Top(), popup->Width(), popup->Height());
-    QImage shown;
-    const bool same = waitFor(
-        [&] {
-            shown = screenAt(r);
-            return shown == painted;
-        },
-        5000);
-    save(shown, ShotDir, "filter-list.png");
-    save(painted, ShotDir, "filter-list-painted.png");
-    EXPECT_TRUE(same) << "the screen does not show the filter list as painted";
+    expectShownAsPainted(popup, ShotDir, "filter-list");
     EXPECT_EQ(g->FilterColumn(), 2);
     EXPECT_EQ(g->RowCount(), 3);  // the header and "apple" twice
 

@@ -16,10 +16,8 @@
 #include "platform/gui/balloon_tip.h"
 #include "platform/gui/extctrls.h"
 #include "platform/gui/forms.h"
-#include "platform/gui/layered_window.h"
 #include "platform/gui/popupform.h"
 #include "platform/gui/stdctrls.h"
-#include "platform/testing/render_png.h"
 
 namespace DisplayCheck {
 
@@ -57,34 +55,6 @@ QPoint screenPoint(TControl* C, int X, int Y)
 {
     const TPoint p = C->ClientToScreen(TPoint{X, Y});
     return {p.X, p.Y};
-}
-
-// Waits until the screen shows in the window's place what it paints
-// offscreen, keeps both pictures and reports a difference.
-void compareWithScreen(TWinControl* Window, const std::string& ShotDir, const char* Name)
-{
-    // The window's outer rectangle (a child's border included) on the screen.
-    const TPoint origin = Window->Parent() ? Window->Parent()->ClientToScreen(TPoint{Window->Left(), Window->Top()})
-                                           : TPoint{Window->Left(), Window->Top()};
-    const QRect r(origin.X, origin.Y, Window->Width(), Window->Height());
-    const TRegion shape = WindowShape(Window);
-    QImage painted, shown;
-    const bool same = waitFor(
-        [&] {
-            painted = TestKit::RenderToImage(Window).convertToFormat(QImage::Format_RGB32);
-            shown = screenAt(r);
-            // A shaped window shows what lies below outside its shape.
-            if (!shape.ToQt().isEmpty() && painted.size() == shown.size())
-                for (int y = 0; y < painted.height(); ++y)
-                    for (int x = 0; x < painted.width(); ++x)
-                        if (!shape.Contains(TPoint{x, y}))
-                            painted.setPixel(x, y, shown.pixel(x, y));
-            return shown == painted;
-        },
-        5000);
-    save(shown, ShotDir, std::string(Name) + "-screen.png");
-    save(painted, ShotDir, std::string(Name) + "-painted.png");
-    EXPECT_TRUE(same) << Name << ": the screen differs from the offscreen picture";
 }
 
 }  // namespace
@@ -131,14 +101,14 @@ void CheckGridWindowsOnDisplay(const TRealInput& Input, const std::function<void
     TSearchPanel* panel = grid->SearchPanel();
     ASSERT_NE(panel, nullptr);
     settle();
-    compareWithScreen(grid, ShotDir, "grid-searchbar");
+    expectShownAsPainted(grid, ShotDir, "grid-searchbar");
     const QPoint edit = centreOf(panel->Edit());
     ASSERT_TRUE(Input.ClickAt(edit.x(), edit.y()));
     ASSERT_TRUE(waitFor([&] { return panel->Edit()->Focused(); })) << "the search edit never took the focus";
     ASSERT_TRUE(Input.TypeLetter('b'));
     EXPECT_TRUE(waitFor([&] { return grid->Row() == 7 && grid->Col() == 2; })) << "typing did not find the cell";
     settle();
-    compareWithScreen(grid, ShotDir, "grid-searchbar-found");
+    expectShownAsPainted(grid, ShotDir, "grid-searchbar-found");
     grid->SearchFooter()->SetVisible(false);
     settle();
 
@@ -156,7 +126,7 @@ void CheckGridWindowsOnDisplay(const TRealInput& Input, const std::function<void
     ASSERT_TRUE(waitFor([&] { return visibleOnScreen(tip); })) << "the balloon never showed";
     EXPECT_EQ(tip->Content().Text, QStringLiteral("cell 1,3"));
     settle(500);
-    compareWithScreen(tip, ShotDir, "grid-balloon");
+    expectShownAsPainted(tip, ShotDir, "grid-balloon");
     EXPECT_TRUE(form->Active()) << "the balloon took the activation";
     const QPoint away = centreOf(outside);
     ASSERT_TRUE(Input.MoveTo(away.x(), away.y()));
@@ -178,7 +148,7 @@ void CheckGridWindowsOnDisplay(const TRealInput& Input, const std::function<void
     })) << "the link's popup never showed";
     EXPECT_EQ(popup->Name(), QStringLiteral("gridform"));
     settle(500);
-    compareWithScreen(popup, ShotDir, "grid-linkpopup");
+    expectShownAsPainted(popup, ShotDir, "grid-linkpopup");
     ASSERT_TRUE(Input.ClickAt(away.x(), away.y()));
     EXPECT_TRUE(waitFor([&] { return !popup->Visible(); })) << "the press outside left the popup open";
     settle();
