@@ -6,7 +6,8 @@
 // that was left), and URLUnderlineOnHover repaints the hovered link. When
 // the platform asks for a hint, FillCellHint composes it for the cell under
 // the pointer: a comment, an anchor's hint, the cell text (HintShowCells,
-// HintShowLargeText), then OnGridHint with the real column. A hint is
+// HintShowLargeText), then OnGridHint with the displayed column (its
+// handlers convert it with RealColIndex when they need the real one). A hint is
 // cancelled as soon as the pointer reaches another cell, and asked for
 // again once the pointer rests.
 #include <algorithm>
@@ -263,7 +264,7 @@ void TVynStringGrid::FillCellHint(String& HintStr, THintInfo& HintInfo)
             FFloatingFooter && FFloatingFooter->Visible() && b.Y == RowCount() - 1;
         if (!footerRow) {
             String wideHint;
-            DoGridHint(n, b.Y, HintStr, wideHint);
+            DoGridHint(b.X, b.Y, HintStr, wideHint);
             if (!self)
                 return;
         }

@@ -128,17 +128,18 @@ TEST_F(CellHintTest, MaximumWidthAndColour)
     EXPECT_EQ(a.maxWidth, 120);
 }
 
-TEST_F(CellHintTest, OnGridHintGetsTheRealColumnButNotOnTheFloatingFooter)
+TEST_F(CellHintTest, OnGridHintGetsTheDisplayedColumnButNotOnTheFloatingFooter)
 {
     std::vector<std::string> asked;
     g->OnGridHint = [&](TObject*, int R, int C, String& H) {
         asked.push_back(std::to_string(C) + "," + std::to_string(R));
-        H = "header of " + g->AllCells(C, 0);
+        H = "header of " + g->AllCells(g->RealColIndex(C), 0);
     };
     g->HideColumn(1);
-    // Display 2 shows real column 3.
+    // Display 2 shows real column 3; the handler converts it as the rule
+    // editors' handlers do.
     EXPECT_EQ(AskMid(2, 0).text, "header of H3");
-    EXPECT_EQ(asked, std::vector<std::string>{"3,0"});
+    EXPECT_EQ(asked, std::vector<std::string>{"2,0"});
     g->FloatingFooter()->SetFooterStyle(TFooterStyle::fsFixedLastRow);
     g->FloatingFooter()->SetVisible(true);
     g->SetRowHeights(g->RowCount() - 1, 20);
