@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "controls/dropdown/DropDownForm.h"
+#include "controls/dropdown/SelectorDropDown.h"
 #include "grid/core/grid_options.h"
 #include "grid/data/grid_data_holders.h"
 #include "grid/interact/grid_interact_holders.h"
@@ -879,14 +880,7 @@ void TCustomVynGridDropDown::KeyUp(Word& Key, TShiftState Shift)
         if (!self)
             return;
     }
-    if (fItemChange_) {
-        SetItemIndex(fItemIdx_);
-        const int n = int(TCustomEdit::Text().size());
-        const int s = std::min(int(Prefix().size()) + fItemSel_, n);
-        SetSelStart(s);
-        SetSelLength(n - s);
-        fItemChange_ = false;
-    }
+    FinishCompletionOnKeyUp(*this, fItemChange_, fItemSel_, [this] { SetItemIndex(fItemIdx_); });
 }
 
 void TCustomVynGridDropDown::KeyDown(Word& Key, TShiftState Shift)
