@@ -188,6 +188,22 @@ void ClosePopupAfterPick(TVynCustomDropDown& DropDown)
     DropDown.DoHideDropDown(false);
 }
 
+void FinishCompletionOnKeyUp(TVynCustomDropDown& DropDown, bool& Pending, int TypedLength,
+                             const std::function<void()>& Restore)
+{
+    if (!Pending)
+        return;
+    TWeakRef<TVynCustomDropDown> self(&DropDown);
+    Restore();
+    if (!self)
+        return;
+    const int n = int(DropDown.TCustomEdit::Text().size());
+    const int start = std::min(TypedLength + int(DropDown.Prefix().size()), n);
+    DropDown.SetSelStart(start);
+    DropDown.SetSelLength(n - start);
+    Pending = false;
+}
+
 TVynCustomItemSelector* HostSelector(TVynCustomDropDown& DropDown, TVynCustomItemSelector* Selector,
                                      TSelectorType Type)
 {

@@ -100,6 +100,14 @@ TVynCustomItemSelector* HostSelector(TVynCustomDropDown& DropDown, TVynCustomIte
 // it goes away (the release that follows reaches none of its windows).
 void ClosePopupAfterPick(TVynCustomDropDown& DropDown);
 
+// The key-up end of an auto-completion the key's change made: when
+// Pending, Restore writes the completed item back (its text as stored),
+// then the completed part, from TypedLength characters after the prefix to
+// the end, is selected again and Pending cleared. Nothing more once Restore
+// frees the drop-down.
+void FinishCompletionOnKeyUp(TVynCustomDropDown& DropDown, bool& Pending, int TypedLength,
+                             const std::function<void()>& Restore);
+
 // Shows Index in the selector without reporting it (its OnItemSelect is
 // not fired): the closed picker's list follows the picker's own index
 // before it steps from it.

@@ -9,6 +9,13 @@ TGridVynGridDropDown::TGridVynGridDropDown(TComponent* AOwner)
     InitGridDropDown();
 }
 
+void TGridGridDropDown::ControlKeyDown(Word& Key, TShiftState Shift)
+{
+    if (Key == VK_RETURN && DroppedDown())
+        return;
+    TGridDropDownEditor::ControlKeyDown(Key, Shift);
+}
+
 void RegisterGridDropDownEditors()
 {
     RegisterGridDropDownFactory(TEditorType::edVynGridDropDown,

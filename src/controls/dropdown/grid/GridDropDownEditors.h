@@ -22,6 +22,12 @@ public:
         : TGridDropDownEditor(AOwner, TDropDownEditorFlavour::Plain, false)
     {
     }
+
+protected:
+    // The popup grid's Enter picks its row and closes the popup, and the
+    // editor keeps the focus: it is not the cell's Enter, which would commit
+    // the cell and hand the focus to the grid.
+    void ControlKeyDown(Word& Key, TShiftState Shift) override;
 };
 
 // Registers the factories of the grid drop-down kinds with the grid

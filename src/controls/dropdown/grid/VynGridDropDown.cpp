@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "controls/dropdown/DropDownForm.h"
+#include "controls/dropdown/SelectorDropDown.h"
 #include "grid/core/grid_options.h"
 #include "grid/data/grid_data_holders.h"
 #include "grid/interact/grid_interact_holders.h"
@@ -28,6 +29,39 @@ struct TFlagScope {
 bool IsNavigationKey(Word Key)
 {
     return Key == VK_PRIOR || Key == VK_NEXT || Key == VK_END || Key == VK_HOME || Key == VK_UP || Key == VK_DOWN;
+}
+
+// The lookup key of a text: its first four UTF-16 units, folded unless
+// CaseSensitive, 16 bits each from the low end; missing units are 0.
+// Usable counts the leading units a typed text may be compared on (a
+// surrogate ends them: its pair folds as one character).
+constexpr int LookupKeyUnits = 4;
+
+char16_t KeyUnit(char16_t U, bool CaseSensitive)
+{
+    if (CaseSensitive)
+        return U;
+    if (U < 0x80)
+        return U >= u'A' && U <= u'Z' ? char16_t(U + (u'a' - u'A')) : U;
+    return QChar(U).toCaseFolded().unicode();
+}
+
+quint64 LookupKey(const String& T, bool CaseSensitive, int* Usable = nullptr)
+{
+    quint64 key = 0;
+    const int n = std::min(int(T.size()), LookupKeyUnits);
+    int usable = n;
+    for (int k = 0; k < n; ++k) {
+        const char16_t u = T.at(k).unicode();
+        if (QChar::isSurrogate(u)) {
+            usable = std::min(usable, k);
+            break;
+        }
+        key |= quint64(KeyUnit(u, CaseSensitive)) << (16 * k);
+    }
+    if (Usable)
+        *Usable = usable;
+    return key;
 }
 
 }  // namespace
@@ -224,7 +258,8 @@ bool TCustomVynGridDropDown::LookupPrefix(const String& S, String& Found, int& R
     if (fUseItems_) {
         if (fLookupColumn_ < 0)
             return false;
-        for (int i = 0; i < fItems_->Count(); ++i) {
+        const int count = fItems_->Count();
+        for (int i = NextLookupCandidate(S, 0); i < count; i = NextLookupCandidate(S, i + 1)) {
             const TStringList& texts = fItems_->Items(i)->Text();
             if (fLookupColumn_ < texts.Count() && mayStart(texts.Strings(fLookupColumn_)) &&
                 texts.Strings(fLookupColumn_).startsWith(S, cs)) {
@@ -246,6 +281,35 @@ bool TCustomVynGridDropDown::LookupPrefix(const String& S, String& Found, int& R
         }
     }
     return false;
+}
+
+int TCustomVynGridDropDown::NextLookupCandidate(const String& S, int From)
+{
+    const int count = fItems_->Count();
+    // With the popup closed the items may change at any time unseen: no
+    // prefilter then.
+    if (!DroppedDown())
+        return From;
+    if (!fLookupKeysValid_ || fLookupKeysCase_ != fCaseSensitive_ || fLookupKeysColumn_ != fLookupColumn_ ||
+        fLookupKeys_.size() != size_t(count)) {
+        fLookupKeys_.resize(size_t(count));
+        for (int i = 0; i < count; ++i) {
+            const TStringList& texts = fItems_->Items(i)->Text();
+            fLookupKeys_[size_t(i)] =
+                fLookupColumn_ < texts.Count() ? LookupKey(texts.Strings(fLookupColumn_), fCaseSensitive_) : 0;
+        }
+        fLookupKeysValid_ = true;
+        fLookupKeysCase_ = fCaseSensitive_;
+        fLookupKeysColumn_ = fLookupColumn_;
+    }
+    int usable = 0;
+    const quint64 key = LookupKey(S, fCaseSensitive_, &usable);
+    const quint64 mask = usable >= LookupKeyUnits ? ~quint64(0) : (quint64(1) << (16 * usable)) - 1;
+    const quint64* keys = fLookupKeys_.data();
+    for (int i = std::max(From, 0); i < count; ++i)
+        if ((keys[i] & mask) == key)
+            return i;
+    return count;
 }
 
 int TCustomVynGridDropDown::EntryCount() const
@@ -387,6 +451,7 @@ void TCustomVynGridDropDown::DoBeforeDropDown()
     TWeakRef<TCustomVynGridDropDown> self(this);
     TVynColGrid& g = *fColGrid_;
     TFlagScope opening(fOpening_);
+    fLookupKeysValid_ = false;
     // 1. Deactivation closes without cancelling.
     form->SetCancelOnDeActivate(false);
     // A refill goes into a grid without filtered rows; the narrowing of
@@ -815,14 +880,7 @@ void TCustomVynGridDropDown::KeyUp(Word& Key, TShiftState Shift)
         if (!self)
             return;
     }
-    if (fItemChange_) {
-        SetItemIndex(fItemIdx_);
-        const int n = int(TCustomEdit::Text().size());
-        const int s = std::min(int(Prefix().size()) + fItemSel_, n);
-        SetSelStart(s);
-        SetSelLength(n - s);
-        fItemChange_ = false;
-    }
+    FinishCompletionOnKeyUp(*this, fItemChange_, fItemSel_, [this] { SetItemIndex(fItemIdx_); });
 }
 
 void TCustomVynGridDropDown::KeyDown(Word& Key, TShiftState Shift)

@@ -279,6 +279,10 @@ private:
     void ShowRow(int ARow);
     // Sets the text and selects from Start to its end (dsDropDown).
     void TextWithTail(const String& Value, int Start);
+    // The first item at or after From whose lookup text may start with S:
+    // its first units (up to four, folded unless CaseSensitive) agree.
+    // Count when none.
+    int NextLookupCandidate(const String& S, int From);
 
     bool fDesignTime_ = false;
     bool fBalloonInit_ = false;
@@ -337,6 +341,15 @@ private:
     bool fRowTableStale_ = true;
     // The text at opening, put back by a cancel.
     String fTextAtOpen_;
+    // The typed lookup's prefilter while the popup is open, made at the
+    // first lookup after the opening: per item the first four units of its
+    // lookup-column text (folded unless case-sensitive), in one array the
+    // scan reads instead of every item's texts. Each candidate is checked
+    // against the item's text itself.
+    std::vector<quint64> fLookupKeys_;
+    bool fLookupKeysValid_ = false;
+    bool fLookupKeysCase_ = false;
+    int fLookupKeysColumn_ = -1;
 };
 
 // The drop-down with its creation steps run.

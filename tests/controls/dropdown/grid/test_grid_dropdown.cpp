@@ -290,3 +290,90 @@ TEST_F(GridDropDown, StylesSetTheHeaderAndLineColours)
         EXPECT_EQ(dd->SelectionTextColor(), c.selectionText);
     }
 }
+
+namespace {
+
+struct TypedLookupCase {
+    const char16_t* Entry;
+    bool CaseSensitive;
+    const char16_t* Found;  // nullptr: no item starts with the entry
+};
+
+}  // namespace
+
+// Typed lookup in the open popup, over items whose lookup texts are short,
+// missing, longer than the entry, non-ASCII or begin with a surrogate pair.
+TEST_F(GridDropDown, TypedLookupInTheOpenPopupFindsTheFirstItemStartingWithTheEntry)
+{
+    Fill({"No", "Name"}, {{"1", "Bonn"},
+                          {"2"},
+                          {"3", "ÄPFEL"},
+                          {"4", "Straße"},
+                          {"5", "Berlin"},
+                          {"6", "\xF0\x9F\x98\x80 smile"},
+                          {"7", "ab"},
+                          {"8", "abcdef"},
+                          {"9", "bern"}});
+    dd->SetLookupColumn(1);
+    const TypedLookupCase cases[] = {
+        {u"BER", false, u"Berlin"},
+        {u"BER", true, nullptr},
+        {u"ber", true, u"bern"},
+        {u"Bo", true, u"Bonn"},
+        {u"ab", false, u"ab"},
+        {u"abc", false, u"abcdef"},
+        {u"ABCDEF", false, u"abcdef"},
+        {u"abcdeg", false, nullptr},
+        {u"äp", false, u"ÄPFEL"},
+        {u"äp", true, nullptr},
+        {u"STRAßE", false, u"Straße"},
+        {u"\U0001F600 s", false, u"\U0001F600 smile"},
+        {u"q", false, nullptr},
+    };
+    for (const TypedLookupCase& c : cases) {
+        const QString entry = QString::fromUtf16(c.Entry);
+        SCOPED_TRACE(S(entry) + (c.CaseSensitive ? " case-sensitive" : ""));
+        dd->SetCaseSensitive(c.CaseSensitive);
+        dd->SetItemIndex(-1);
+        dd->ShowDropDown();
+        ASSERT_TRUE(open());
+        QChar clear{char16_t(VK_RETURN)};
+        dd->ControlKeyPress(clear);
+        int found = -1;
+        for (QChar ch : entry)
+            found = dd->LookupTypedChar(ch);
+        if (c.Found) {
+            ASSERT_GE(found, 0);
+            EXPECT_EQ(S(dd->Items().Items(found)->ColumnText(1)), S(QString::fromUtf16(c.Found)));
+            EXPECT_EQ(dd->ItemIndex(), found);
+        } else {
+            EXPECT_LT(found, 0);
+        }
+        dd->HideDropDown(true);
+    }
+}
+
+TEST_F(GridDropDown, TypedLookupInTheOpenPopupFindsItemsAddedOrChangedSinceTheOpening)
+{
+    Fill({"No", "Name"}, {{"1", "Apple"}, {"2", "Banana"}});
+    dd->SetLookupColumn(1);
+    dd->ShowDropDown();
+    ASSERT_TRUE(open());
+    QChar b('b');
+    dd->ControlKeyPress(b);
+    EXPECT_EQ(dd->ItemIndex(), 1);
+    dd->Items().AddTexts({"3", "Zeta"});
+    QChar enter{char16_t(VK_RETURN)}, z(u'z');
+    dd->ControlKeyPress(enter);
+    dd->ControlKeyPress(z);
+    EXPECT_EQ(dd->ItemIndex(), 2) << "an item added while open";
+    EXPECT_EQ(S(dd->Text()), "Zeta");
+    dd->HideDropDown(true);
+    dd->Items().Items(0)->Text().SetStrings(1, "Cherry");
+    dd->ShowDropDown();
+    QChar c('c');
+    dd->ControlKeyPress(enter);
+    dd->ControlKeyPress(c);
+    EXPECT_EQ(dd->ItemIndex(), 0) << "an item changed while closed";
+    EXPECT_EQ(S(dd->Text()), "Cherry");
+}

@@ -30,6 +30,40 @@ template <class TDrop, TEditorType Kind> struct DropEditorTest : EditTest {
         TestKit::TypeKey(grid, VK_F2);
         TestKit::PumpPostedMessages();
     }
+    // Alt+Down opens the popup, Down moves Downs rows there and Enter picks
+    // the row; the keys go where the focus is, as a user's do.
+    void PickInPopup(int Downs)
+    {
+        Key(VK_DOWN, TShiftState{ssAlt});
+        TestKit::PumpPostedMessages();
+        ASSERT_TRUE(Drop()->DroppedDown());
+        for (int i = 0; i < Downs; ++i)
+            Key(VK_DOWN);
+        Key(VK_RETURN);
+        TestKit::PumpPostedMessages();
+    }
+    // A row picked with Enter leaves the editor open with the focus, so the
+    // next Enter commits the picked text.
+    void PickThenCommit(int Downs, const std::string& Picked)
+    {
+        Validate();
+        Open(2, 1);
+        ASSERT_TRUE(DropShown());
+        PickInPopup(Downs);
+        EXPECT_FALSE(Drop()->DroppedDown());
+        EXPECT_EQ(S(Drop()->Text()), Picked);
+        EXPECT_TRUE(grid->EditMode);
+        EXPECT_TRUE(Drop()->Focused()) << "the editor keeps the focus after the popup closes";
+        EXPECT_FALSE(grid->Focused());
+        log.clear();
+        Key(VK_RETURN);
+        TestKit::PumpPostedMessages();
+        EXPECT_EQ(S(grid->Cells(2, 1)), Picked);
+        ASSERT_FALSE(log.empty());
+        EXPECT_EQ(log.front(), "validate 2,1 '" + Picked + "' cell '" + Picked + "'");
+        EXPECT_FALSE(DropShown());
+        EXPECT_TRUE(grid->Focused());
+    }
 };
 
 struct GridDropEditor : DropEditorTest<TGridVynGridDropDown, TEditorType::edVynGridDropDown> {
@@ -112,6 +146,13 @@ TEST_F(GridDropEditor, AltDownOpensThePopupAndARowChosenThereReachesTheCell)
     EXPECT_FALSE(DropShown());
 }
 
+TEST_F(GridDropEditor, ARowPickedWithEnterKeepsTheFocusAndEnterCommitsIt)
+{
+    Fruit();
+    grid->SetCells(2, 1, "Apple");
+    PickThenCommit(2, "Banana");
+}
+
 TEST_F(GridDropEditor, DownCommitsAndMovesARow)
 {
     Validate();
@@ -179,4 +220,11 @@ TEST_F(MultiColumnDropEditor, DownCommitsTheTextAndMovesARow)
     TestKit::PumpPostedMessages();
     EXPECT_EQ(S(grid->Cells(2, 1)), "new");
     EXPECT_EQ(Current(), TPoint(2, 2));
+}
+
+TEST_F(MultiColumnDropEditor, ARowPickedWithEnterKeepsTheFocusAndEnterCommitsIt)
+{
+    Towns();
+    grid->SetCells(2, 1, "Berlin");
+    PickThenCommit(2, "Bonn");
 }
