@@ -541,14 +541,6 @@ void TVynDetailDropDown::KeyUp(Word& Key, TShiftState Shift)
 {
     TWeakRef<TVynDetailDropDown> self(this);
     TVynCustomDropDown::KeyUp(Key, Shift);
-    if (!self || !fItemChange_)
-        return;
-    SetItemIndex(fItemIdx_);
-    if (!self)
-        return;
-    const int n = int(TCustomEdit::Text().size());
-    const int start = std::min(fItemSel_ + int(Prefix().size()), n);
-    SetSelStart(start);
-    SetSelLength(n - start);
-    fItemChange_ = false;
+    if (self)
+        FinishCompletionOnKeyUp(*this, fItemChange_, fItemSel_, [this] { SetItemIndex(fItemIdx_); });
 }
