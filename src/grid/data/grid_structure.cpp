@@ -378,18 +378,9 @@ void TVynStringGrid::RemoveCols(int ColIndex, int CCount)
     ReadColumnLayout(widths, shown);
     widths.erase(widths.begin() + ColIndex, widths.begin() + ColIndex + CCount);
     shown.erase(shown.begin() + ColIndex, shown.begin() + ColIndex + CCount);
-    const int stored = StoredColCount();
-    for (int r = 0; r < RowCount(); ++r) {
-        for (int c = ColIndex; c + CCount < stored; ++c) {
-            SetGridCells(c, r, GridCells(c + CCount, r));
-            SetGridObjects(c, r, GridObjects(c + CCount, r));
-        }
-        for (int c = std::max(stored - CCount, ColIndex); c < stored; ++c) {
-            if (!GridCells(c, r).isEmpty())
-                SetGridCells(c, r, String());
-            SetGridObjects(c, r, nullptr);
-        }
-    }
+    // Every stored cell right of the block moves left in one pass.
+    if (const int stored = StoredColCount(); ColIndex < stored)
+        TStringGrid::DeleteColumnCells(ColIndex, std::min(CCount, stored - ColIndex), stored);
     // The hidden rows' saved cells lose the block too.
     for (auto& item : FGridItems) {
         TStringList& cells = *item->Items();
@@ -419,17 +410,9 @@ void TVynStringGrid::InsertCols(int ColIndex, int CCount)
     // The store takes cells up to the largest count it had.
     if (StoredColCount() < newTotal)
         TBaseGrid::SetColCount(newTotal);
-    for (int r = 0; r < RowCount(); ++r) {
-        for (int c = newTotal - 1; c >= ColIndex + CCount; --c) {
-            SetGridCells(c, r, GridCells(c - CCount, r));
-            SetGridObjects(c, r, GridObjects(c - CCount, r));
-        }
-        for (int c = ColIndex; c < ColIndex + CCount; ++c) {
-            if (!GridCells(c, r).isEmpty())
-                SetGridCells(c, r, String());
-            SetGridObjects(c, r, nullptr);
-        }
-    }
+    // The cells of the real columns from ColIndex on move right in one
+    // pass; stored cells past the new real count stay.
+    TStringGrid::InsertColumnCells(ColIndex, CCount, newTotal);
     for (auto& item : FGridItems) {
         TStringList& cells = *item->Items();
         for (int i = 0; i < CCount && ColIndex <= cells.Count(); ++i)

@@ -30,6 +30,36 @@ void MoveInRow(std::vector<T>& V, int From, int To)
     MoveItem(V, From, To);
 }
 
+// The cells [At, min(size, Limit)) of a row's vector move Count places
+// right, staying below Limit; Count default values come in at At.
+template <typename T>
+void InsertInRow(std::vector<T>& V, size_t At, size_t Count, size_t Limit)
+{
+    const size_t end = std::min(V.size(), Limit);
+    if (end <= At)
+        return;
+    const size_t newEnd = std::min(end + Count, Limit);
+    if (V.size() < newEnd)
+        V.resize(newEnd);
+    const auto b = V.begin();
+    std::move_backward(b + std::ptrdiff_t(At), b + std::ptrdiff_t(newEnd - Count), b + std::ptrdiff_t(newEnd));
+    std::fill(b + std::ptrdiff_t(At), b + std::ptrdiff_t(At + Count), T());
+}
+
+// The cells [At, At + Count) of a row's vector go; those up to Limit move
+// Count places left and default values fill the places they left.
+template <typename T>
+void DeleteInRow(std::vector<T>& V, size_t At, size_t Count, size_t Limit)
+{
+    const size_t end = std::min(V.size(), Limit);
+    if (end <= At)
+        return;
+    const size_t from = std::min(end, At + Count);
+    const auto b = V.begin();
+    const auto left = std::move(b + std::ptrdiff_t(from), b + std::ptrdiff_t(end), b + std::ptrdiff_t(At));
+    std::fill(left, b + std::ptrdiff_t(end), T());
+}
+
 }  // namespace
 
 // ---- TStringGrid --------------------------------------------------------------------------------
@@ -100,6 +130,31 @@ void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value)
     if (ACol >= int(row.Objects.size()))
         row.Objects.resize(size_t(std::max(ACol + 1, ColCount())), nullptr);
     row.Objects[size_t(ACol)] = Value;
+}
+
+void TStringGrid::InsertColumnCells(int At, int Count, int Limit) { ShiftColumnCells(At, Count, Limit, true); }
+
+void TStringGrid::DeleteColumnCells(int At, int Count, int Limit) { ShiftColumnCells(At, Count, Limit, false); }
+
+void TStringGrid::ShiftColumnCells(int At, int Count, int Limit, bool Insert)
+{
+    if (At < 0 || Count < 0 || Limit < 0 || Limit > StoredColCount() || At > Limit - Count)
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    if (Count == 0)
+        return;
+    const size_t at = size_t(At), count = size_t(Count), limit = size_t(Limit);
+    rows_.ForEachSlot([&](std::unique_ptr<TRowData>& Row) {
+        if (!Row)
+            return;
+        if (Insert) {
+            InsertInRow(Row->Texts, at, count, limit);
+            InsertInRow(Row->Objects, at, count, limit);
+        } else {
+            DeleteInRow(Row->Texts, at, count, limit);
+            DeleteInRow(Row->Objects, at, count, limit);
+        }
+    });
+    ColumnCellsChanged(At, Limit - 1);
 }
 
 void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState)

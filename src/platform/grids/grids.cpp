@@ -1016,3 +1016,10 @@ void TCustomGrid::CellContentChanged(int ACol, int ARow)
     if (!inSetEditText_ && ACol == editCol_ && ARow == editRow_)
         InvalidateEditor();
 }
+
+void TCustomGrid::ColumnCellsChanged(int FromCol, int ToCol)
+{
+    Invalidate();
+    if (!inSetEditText_ && editRow_ >= 0 && editCol_ >= FromCol && editCol_ <= ToCol)
+        InvalidateEditor();
+}

@@ -333,6 +333,10 @@ protected:
     // A cell's content changed: repaint it, and reload the editor when it
     // shows that cell (unless the editor's own text is being stored).
     void CellContentChanged(int ACol, int ARow);
+    // The cells of columns FromCol .. ToCol changed in bulk (every row):
+    // one repaint of the grid, and the editor reloaded when it shows one of
+    // them (unless the editor's own text is being stored).
+    void ColumnCellsChanged(int FromCol, int ToCol);
     // Draws one line of text in the canvas font with its cell at (X, Y),
     // clipped to R, on the background as it is (TCanvas::TextRect without
     // the fill, made for painting many cells).
@@ -504,6 +508,22 @@ public:
     TStringGridStrings Rows(int ARow) { return TStringGridStrings(this, ARow, true); }
     TStringGridStrings Cols(int ACol) { return TStringGridStrings(this, ACol, false); }
 
+    // ---- the cells of columns in bulk: texts and objects shift within
+    // every row, in one pass over the rows, with one repaint (no report per
+    // cell; the counts and widths stay). Only the columns below Limit take
+    // part: cells from Limit on stay where they are. Limit is at most
+    // StoredColCount; bad arguments raise EInvalidGridOperation and change
+    // nothing; Count 0 changes nothing and repaints nothing.
+    // Count empty cells come in before column At: the cells of At .. Limit
+    // - Count - 1 move Count columns right, those of Limit - Count .. Limit
+    // - 1 are dropped (At + Count <= Limit). Dropped objects are forgotten,
+    // not freed.
+    void InsertColumnCells(int At, int Count, int Limit);
+    // The cells of At .. At + Count - 1 are dropped: those of At + Count ..
+    // Limit - 1 move Count columns left, and Limit - Count .. Limit - 1 are
+    // left empty (At + Count <= Limit).
+    void DeleteColumnCells(int At, int Count, int Limit);
+
 protected:
     friend class TStringGridStrings;
 
@@ -527,6 +547,8 @@ private:
     TRowData* RowData(int ARow) const;
     TRowData& WritableRow(int ARow);
     void CopyRow(int FromRow, int ToRow);
+    // InsertColumnCells (Insert) or DeleteColumnCells.
+    void ShiftColumnCells(int At, int Count, int Limit, bool Insert);
     void CellChanged(int ACol, int ARow);
 
     // Rows taken out one after another (hiding every other row) shift
