@@ -380,7 +380,26 @@ String TCompiledFilter::PrepareText(const String& Value) const
 
 bool TCompiledFilter::Match(const String& Value) const
 {
-    return MatchPrepared(PrepareText(Value));
+    if (FCaseSensitive)
+        return MatchPrepared(Value);
+    // ASCII texts are upper-cased into the scratch text, whose room stays
+    // from match to match.
+    const qsizetype n = Value.size();
+    const char16_t* from = reinterpret_cast<const char16_t*>(Value.constData());
+    bool lower = false;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = from[i];
+        if (u >= 0x80)
+            return MatchPrepared(AnsiUpperCase(Value));
+        lower = lower || (u >= u'a' && u <= u'z');
+    }
+    if (!lower)
+        return MatchPrepared(Value);
+    FUpper.resize(n);
+    char16_t* to = reinterpret_cast<char16_t*>(FUpper.data());
+    for (qsizetype i = 0; i < n; ++i)
+        to[i] = from[i] >= u'a' && from[i] <= u'z' ? char16_t(from[i] - 0x20) : from[i];
+    return MatchPrepared(FUpper);
 }
 
 bool TCompiledFilter::MatchPrepared(const String& Prepared) const
