@@ -118,10 +118,9 @@ bool FilterTextAsNumber(const String& Text, double& Value, const TGridFormatSett
         return false;
     if (plain < 0)
         return TryStrToFloat(NormalizeNumberText(Text, FS), Value, u'.') && !ParseDateTimeText(Text, dummy, FS);
-    if (ParseDateTimeText(Text, dummy, FS))
-        return false;
+    // As TryStrToFloat, the number is kept even when the text is a date.
     Value = v;
-    return true;
+    return !ParseDateTimeText(Text, dummy, FS);
 }
 
 namespace {

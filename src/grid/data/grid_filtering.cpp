@@ -136,8 +136,12 @@ void TVynStringGrid::ApplyFilter()
     const int total = std::max(0, last - first + 1);
     TIntList rejected(0, 0);
     int tested = 0;
+    auto nodeOrSummary = [this](int ARow) {
+        const TCellType t = GetCellType(0, ARow);
+        return t == TCellType::ctNode || t == TCellType::ctSummary;
+    };
     for (int r = first; r <= last; ++r) {
-        if (!(FFilterNormalCellsOnly && (IsNode(r) || IsSummary(r))) && !MatchFilter(r))
+        if (!(FFilterNormalCellsOnly && nodeOrSummary(r)) && !MatchFilter(r))
             rejected.Add(r);
         ++tested;
         if (OnFilterProgress && total > 0)
