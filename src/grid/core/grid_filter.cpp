@@ -51,10 +51,76 @@ String ReadFilterOperand(const String& C, int Start, bool KeepQuotedBlanks)
     return taken.left(FilterMaxOperand);
 }
 
+namespace {
+
+// The plain number texts filters meet in every row: blanks, a sign, at most
+// 15 digits with one decimal point and no exponent. Such a number and its
+// power of ten are exact doubles, so one division gives the correctly
+// rounded value TryStrToFloat gives. -1 when the text is not of that form
+// (TryStrToFloat decides), 0 when it is no number, 1 with Value set.
+int PlainNumber(const String& Text, double& Value, const TGridFormatSettings& FS)
+{
+    constexpr int MaxLength = 64;
+    const qsizetype n = Text.size();
+    if (n > MaxLength)
+        return -1;
+    // The text as NormalizeNumberText writes it, then trimmed.
+    char16_t t[MaxLength];
+    int len = 0;
+    for (const QChar c : Text) {
+        if (c == FS.ThousandSeparator)
+            continue;
+        t[len++] = c == FS.DecimalSeparator ? u'.' : c.unicode();
+    }
+    int i = 0, e = len;
+    while (i < e && t[i] <= 0x20)
+        ++i;
+    while (e > i && t[e - 1] <= 0x20)
+        --e;
+    const bool negative = i < e && t[i] == u'-';
+    if (i < e && (t[i] == u'+' || t[i] == u'-'))
+        ++i;
+    int64_t mantissa = 0;
+    int digits = 0, decimals = 0;
+    bool point = false;
+    for (; i < e; ++i) {
+        const char16_t c = t[i];
+        if (c >= u'0' && c <= u'9') {
+            if (++digits > 15)
+                return -1;
+            mantissa = mantissa * 10 + (c - u'0');
+            decimals += point ? 1 : 0;
+        } else if (c == u'.' && !point) {
+            point = true;
+        } else if (c == u'e' || c == u'E') {
+            return -1;
+        } else {
+            return 0;
+        }
+    }
+    if (digits == 0)
+        return 0;
+    static constexpr double Tens[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const double v = double(mantissa) / Tens[decimals];
+    Value = negative ? -v : v;
+    return 1;
+}
+
+}  // namespace
+
 bool FilterTextAsNumber(const String& Text, double& Value, const TGridFormatSettings& FS)
 {
     TDateTime dummy;
-    return TryStrToFloat(NormalizeNumberText(Text, FS), Value, u'.') && !ParseDateTimeText(Text, dummy, FS);
+    double v = 0;
+    const int plain = PlainNumber(Text, v, FS);
+    if (plain == 0)
+        return false;
+    if (plain < 0)
+        return TryStrToFloat(NormalizeNumberText(Text, FS), Value, u'.') && !ParseDateTimeText(Text, dummy, FS);
+    // As TryStrToFloat, the number is kept even when the text is a date.
+    Value = v;
+    return !ParseDateTimeText(Text, dummy, FS);
 }
 
 namespace {
@@ -480,6 +546,8 @@ int ClosingParenPos(const String& Text)
 
 String NormalizeNumberText(const String& Text, const TGridFormatSettings& FS)
 {
+    if (!Text.contains(FS.ThousandSeparator) && (FS.DecimalSeparator == u'.' || !Text.contains(FS.DecimalSeparator)))
+        return Text;
     String r;
     r.reserve(Text.size());
     for (const QChar c : Text) {
@@ -494,6 +562,11 @@ bool ParseDateTimeText(const String& Text, TDateTime& DateTime, const TGridForma
 {
     // Field order from the short date format: the letter that stands first
     // names the first field.
+    // A text without the date separator is no date: the common case, told
+    // before the format is read.
+    const int p1 = Text.indexOf(FS.DateSeparator);
+    if (p1 < 0)
+        return false;
     const String f = FS.ShortDateFormat.toUpper();
     struct Field {
         int At;
@@ -504,9 +577,6 @@ bool ParseDateTimeText(const String& Text, TDateTime& DateTime, const TGridForma
                       {static_cast<int>(f.indexOf(u'Y')), 'Y'}};
     std::stable_sort(std::begin(order), std::end(order), [](const Field& a, const Field& b) { return a.At < b.At; });
 
-    const int p1 = Text.indexOf(FS.DateSeparator);
-    if (p1 < 0)
-        return false;
     String rest = Text.mid(p1 + 1);
     const int p2 = rest.indexOf(FS.DateSeparator);
     if (p2 < 0)

@@ -22,6 +22,8 @@ struct TCompiledFilterCondition::TValue {
     std::vector<uint8_t> NumberFrom, DateFrom;
     // The whole text read as a number and as a date: 2 not yet read.
     int8_t WholeNumber = 2, WholeDate = 2;
+    // Whether the whole text holds only number characters: 2 not yet known.
+    int8_t WholeNumberChars = 2;
     double Number = 0;
     TDateTime Date = 0;
 
@@ -34,12 +36,26 @@ struct TCompiledFilterCondition::TValue {
     }
     bool NumberCharsFrom(int V)
     {
+        // The whole text (no stars before the comparison): one scan.
+        if (V == 0 && NumberFrom.empty()) {
+            if (WholeNumberChars == 2) {
+                WholeNumberChars = 1;
+                for (const QChar c : Text)
+                    if (!NumberChar(c)) {
+                        WholeNumberChars = 0;
+                        break;
+                    }
+            }
+            return WholeNumberChars == 1;
+        }
         if (NumberFrom.empty())
-            CharsFrom(NumberFrom, [this](QChar c) {
-                return (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.' || c == u'e' || c == u'E' ||
-                       c.unicode() <= 0x20 || c == FS.DecimalSeparator || c == FS.ThousandSeparator;
-            });
+            CharsFrom(NumberFrom, [this](QChar c) { return NumberChar(c); });
         return NumberFrom[size_t(V)];
+    }
+    bool NumberChar(QChar c) const
+    {
+        return (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.' || c == u'e' || c == u'E' ||
+               c.unicode() <= 0x20 || c == FS.DecimalSeparator || c == FS.ThousandSeparator;
     }
     bool DateCharsFrom(int V)
     {
@@ -350,12 +366,40 @@ void TCompiledFilter::Compile(const String& Expression, bool CaseSensitive, cons
 
 String TCompiledFilter::PrepareText(const String& Value) const
 {
-    return FCaseSensitive ? Value : AnsiUpperCase(Value);
+    if (FCaseSensitive)
+        return Value;
+    // Most texts (numbers, upper-case codes) have nothing to upper-case:
+    // they are kept, not copied.
+    for (const QChar c : Value) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80 || (u >= u'a' && u <= u'z'))
+            return AnsiUpperCase(Value);
+    }
+    return Value;
 }
 
 bool TCompiledFilter::Match(const String& Value) const
 {
-    return MatchPrepared(PrepareText(Value));
+    if (FCaseSensitive)
+        return MatchPrepared(Value);
+    // ASCII texts are upper-cased into the scratch text, whose room stays
+    // from match to match.
+    const qsizetype n = Value.size();
+    const char16_t* from = reinterpret_cast<const char16_t*>(Value.constData());
+    bool lower = false;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = from[i];
+        if (u >= 0x80)
+            return MatchPrepared(AnsiUpperCase(Value));
+        lower = lower || (u >= u'a' && u <= u'z');
+    }
+    if (!lower)
+        return MatchPrepared(Value);
+    FUpper.resize(n);
+    char16_t* to = reinterpret_cast<char16_t*>(FUpper.data());
+    for (qsizetype i = 0; i < n; ++i)
+        to[i] = from[i] >= u'a' && from[i] <= u'z' ? char16_t(from[i] - 0x20) : from[i];
+    return MatchPrepared(FUpper);
 }
 
 bool TCompiledFilter::MatchPrepared(const String& Prepared) const
@@ -373,10 +417,14 @@ bool TCompiledFilter::MatchPrepared(const String& Prepared) const
             const TCompiledFilterCondition& c = *FConditions[size_t(s.Cond)];
             TLevel& l = FLevels.back();
             // After a group the next part does not count: it is not tried.
-            if (l.Previous != u'(') {
-                const bool part = c.Match(value);
-                l.Result = l.Previous.isNull() ? part : l.Previous == u'&' ? l.Result && part : l.Result || part;
-            }
+            // Nor is a part that cannot change the result (matching has no
+            // effects).
+            if (l.Previous.isNull())
+                l.Result = c.Match(value);
+            else if (l.Previous == u'&')
+                l.Result = l.Result && c.Match(value);
+            else if (l.Previous != u'(')
+                l.Result = l.Result || c.Match(value);
             if (!s.Op.isNull())
                 l.Previous = s.Op;
             break;

@@ -57,6 +57,8 @@ private:
     bool FNeverMatches = false;
     TGridFormatSettings FFormats;
     mutable std::vector<TLevel> FLevels;
+    // Scratch of Match: the text upper-cased.
+    mutable String FUpper;
 
     friend class TFilterProgramBuilder;
 };

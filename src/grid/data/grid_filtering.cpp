@@ -136,8 +136,12 @@ void TVynStringGrid::ApplyFilter()
     const int total = std::max(0, last - first + 1);
     TIntList rejected(0, 0);
     int tested = 0;
+    auto nodeOrSummary = [this](int ARow) {
+        const TCellType t = GetCellType(0, ARow);
+        return t == TCellType::ctNode || t == TCellType::ctSummary;
+    };
     for (int r = first; r <= last; ++r) {
-        if (!(FFilterNormalCellsOnly && (IsNode(r) || IsSummary(r))) && !MatchFilter(r))
+        if (!(FFilterNormalCellsOnly && nodeOrSummary(r)) && !MatchFilter(r))
             rejected.Add(r);
         ++tested;
         if (OnFilterProgress && total > 0)
@@ -255,13 +259,18 @@ bool TVynStringGrid::DoGetColumnFilter(int ACol)
         // Distinct trimmed texts (letter case folded, the first one seen
         // kept), gathered with a hash set and sorted once.
         std::vector<String> values;
-        QSet<String> seen;
+        // Texts met already as they stand (most repeats are exact: no
+        // folded copy is made for them), and folded.
+        QSet<String> met, seen;
         auto add = [&](const String& Text) {
             const String t = Trim(Text);
-            if (!seen.contains(t.toCaseFolded())) {
-                seen.insert(t.toCaseFolded());
+            if (met.contains(t))
+                return;
+            met.insert(t);
+            const qsizetype n = seen.size();
+            seen.insert(t.toCaseFolded());
+            if (seen.size() != n)
                 values.push_back(t);
-            }
         };
         for (int r = FixedRows(); r <= RowCount() - FFixedFooters - 1; ++r)
             add(GetCellEx(ACol, r));

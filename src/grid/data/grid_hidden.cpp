@@ -167,6 +167,11 @@ void TVynStringGrid::HideMarkedRows(const std::vector<int>& Rows, THiddenBy By, 
     const int stored = StoredColCount();
     std::vector<std::unique_ptr<TGridItem>> items;
     items.reserve(k);
+    // Every item's list starts as a copy of one of empty texts: one
+    // allocation of the right size per row.
+    TStringList blank;
+    for (int c = 0; c < stored; ++c)
+        blank.Add(String());
     for (const int d : rows) {
         auto item = std::make_unique<TGridItem>();
         item->SetIdx(DisplToRealRow(d));
@@ -174,11 +179,14 @@ void TVynStringGrid::HideMarkedRows(const std::vector<int>& Rows, THiddenBy By, 
         item->SetLevel(Level);
         item->SetHiddenBy(By);
         TStringList& cells = *item->Items();
+        cells.Assign(blank);
         for (int c = 0; c < stored; ++c) {
-            TObject* o = GridObjects(c, d);
-            cells.AddObject(GridCells(c, d), o);
-            if (o)
+            if (String t = GridCells(c, d); !t.isEmpty())
+                cells.SetStrings(c, t);
+            if (TObject* o = GridObjects(c, d)) {
+                cells.SetObjects(c, o);
                 SetGridObjects(c, d, nullptr);
+            }
         }
         items.push_back(std::move(item));
     }

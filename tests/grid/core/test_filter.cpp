@@ -3,6 +3,8 @@
 // groups, quotes, and the group without its closing bracket.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <random>
 #include <string>
 
 #include "grid/core/grid_filter.h"
@@ -271,4 +273,39 @@ TEST(FilterExpression, ParseDateTimeText)
     iso.ShortDateFormat = QStringLiteral("yyyy-mm-dd");
     EXPECT_TRUE(ParseDateTimeText(S("2024-02-03"), dt, iso));
     EXPECT_EQ(dt, EncodeDate(2024, 2, 3));
+}
+
+// Plain numbers are read on a short path; every text must read as the
+// general reading (TryStrToFloat of the normalized text, and no date) does,
+// to the last bit.
+TEST(FilterExpression, TextAsNumberAsTheGeneralReading)
+{
+    auto expectSame = [](const String& Text, const TGridFormatSettings& FS) {
+        double general = 0;
+        TDateTime d;
+        const bool isNumber =
+            TryStrToFloat(NormalizeNumberText(Text, FS), general, u'.') && !ParseDateTimeText(Text, d, FS);
+        double v = -12345;
+        EXPECT_EQ(FilterTextAsNumber(Text, v, FS), isNumber) << Text.toStdString();
+        if (isNumber) {
+            EXPECT_EQ(std::memcmp(&v, &general, sizeof v), 0) << Text.toStdString();
+        }
+    };
+    const char* const table[] = {"0", "-0", "+0.00", "523.45", " 523.45 ", "1,234.5", "1.234,5", ".5", "5.", "-.5",
+                                 "1.2.3", "+-5", "5 3", "-", ".", "", " ", "1e3", "1E-2", "1e", "123456789012345",
+                                 "1234567890123456", "0.000000000000001", "99999999999999.9", "0.1", "0.7", "2.675",
+                                 "1/2/2024", "03.02.2024", "12,5", "1,5,0", "١٢", "12a", "$10", "0x10"};
+    const TGridFormatSettings formats[] = {UsGridFormats(), euFormats()};
+    for (const TGridFormatSettings& fs : formats)
+        for (const char* t : table)
+            expectSame(QString::fromUtf8(t), fs);
+    std::mt19937 rng(4142);
+    const String chars = QStringLiteral("0123456789012345678901234567890123456789.,-+ e");
+    std::uniform_int_distribution<int> len(0, 20), ch(0, int(chars.size()) - 1);
+    for (int i = 0; i < 20000; ++i) {
+        String t;
+        for (int n = len(rng); n > 0; --n)
+            t += chars[ch(rng)];
+        expectSame(t, formats[i % 2]);
+    }
 }
