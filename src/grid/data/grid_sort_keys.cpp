@@ -1,8 +1,10 @@
 // The keys of a sort run (grid_sort_keys.h).
 #include "grid/data/grid_sort_keys.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 
 #include <QCollator>
 #include <QLocale>
@@ -32,7 +34,7 @@ String UpperAscii(const String& S)
 }
 
 // The run of digits as a number; false when there is none or it is long.
-bool Digits(const String& S, int& Value)
+bool Digits(QStringView S, int& Value)
 {
     if (S.isEmpty() || S.size() > 4)
         return false;
@@ -45,32 +47,49 @@ bool Digits(const String& S, int& Value)
     return true;
 }
 
-// The date part in the order of the short date format.
-bool ParseDatePart(const String& Text, const TGridFormatSettings& FS, double& Value)
+// The three parts of Text between Sep; false when there are not three.
+bool SplitThree(QStringView Text, QChar Sep, QStringView (&Parts)[3])
 {
-    const QStringList parts = Text.split(FS.DateSeparator);
-    if (parts.size() != 3)
-        return false;
-    const String f = FS.ShortDateFormat.toLower();
-    std::vector<std::pair<qsizetype, QChar>> order;
-    for (const QChar letter : {QChar(u'd'), QChar(u'm'), QChar(u'y')}) {
-        const qsizetype at = f.indexOf(letter);
-        order.emplace_back(at < 0 ? 99 : at, letter);
+    qsizetype from = 0;
+    for (int i = 0; i < 2; ++i) {
+        const qsizetype p = Text.indexOf(Sep, from);
+        if (p < 0)
+            return false;
+        Parts[i] = Text.mid(from, p - from);
+        from = p + 1;
     }
-    std::sort(order.begin(), order.end());
+    Parts[2] = Text.mid(from);
+    return Parts[2].indexOf(Sep) < 0;
+}
+
+// The date part in the order of the short date format.
+bool ParseDatePart(QStringView Text, const TGridFormatSettings& FS, double& Value)
+{
+    QStringView parts[3];
+    if (!SplitThree(Text, FS.DateSeparator, parts))
+        return false;
+    // The letters d, m, y in the order the format first names them.
+    std::pair<qsizetype, char> order[3] = {{99, 'd'}, {99, 'm'}, {99, 'y'}};
+    const String& f = FS.ShortDateFormat;
+    for (qsizetype i = f.size() - 1; i >= 0; --i)
+        for (auto& o : order)
+            if (f[i].toLower() == QLatin1Char(o.second))
+                o.first = i;
+    std::sort(std::begin(order), std::end(order));
     int d = 0, m = 0, y = 0;
     for (int i = 0; i < 3; ++i) {
+        const QStringView part = parts[i].trimmed();
         int v = 0;
-        if (!Digits(parts[i].trimmed(), v))
+        if (!Digits(part, v))
             return false;
-        const QChar letter = order[size_t(i)].second;
-        if (letter == u'd')
+        const char letter = order[size_t(i)].second;
+        if (letter == 'd')
             d = v;
-        else if (letter == u'm')
+        else if (letter == 'm')
             m = v;
         else {
             y = v;
-            if (parts[i].trimmed().size() <= 2)
+            if (part.size() <= 2)
                 y += y <= 25 ? 2000 : 1900;
         }
     }
@@ -81,9 +100,59 @@ bool ParseDatePart(const String& Text, const TGridFormatSettings& FS, double& Va
     return true;
 }
 
-}  // namespace
+bool EndsWithNoCase(QStringView S, const char* Tail)
+{
+    return S.endsWith(QLatin1StringView(Tail), Qt::CaseInsensitive);
+}
 
-double LeadingNumber(const String& Text)
+bool ParseTimeView(QStringView Text, const TGridFormatSettings& FS, double& Value)
+{
+    QStringView t = Text.trimmed();
+    int add = -1;
+    if (EndsWithNoCase(t, "AM") || EndsWithNoCase(t, "PM")) {
+        add = EndsWithNoCase(t, "PM") ? 12 : 0;
+        t = t.left(t.size() - 2).trimmed();
+    }
+    QStringView parts[3];
+    int count = 0;
+    for (qsizetype from = 0;;) {
+        const qsizetype p = t.indexOf(FS.TimeSeparator, from);
+        if (count == 3)
+            return false;
+        parts[count++] = p < 0 ? t.mid(from) : t.mid(from, p - from);
+        if (p < 0)
+            break;
+        from = p + 1;
+    }
+    if (count < 2)
+        return false;
+    int h = 0, m = 0, s = 0, ms = 0;
+    if (!Digits(parts[0], h) || !Digits(parts[1], m))
+        return false;
+    if (count == 3) {
+        const QStringView sec = parts[2];
+        const qsizetype dot = sec.indexOf(u'.');
+        if (dot < 0) {
+            if (!Digits(sec, s))
+                return false;
+        } else if (!Digits(sec.left(dot), s) || sec.indexOf(u'.', dot + 1) >= 0 || !Digits(sec.mid(dot + 1), ms)) {
+            return false;
+        }
+    }
+    if (add >= 0) {
+        if (h < 1 || h > 12)
+            return false;
+        h = h % 12 + add;
+    }
+    TDateTime v = 0;
+    if (!TryEncodeTime(h, m, s, ms, v))
+        return false;
+    Value = v;
+    return true;
+}
+
+// The value of the number at the start of Text (as LeadingNumber).
+double LeadingNumberView(QStringView Text)
 {
     qsizetype i = 0;
     const qsizetype n = Text.size();
@@ -116,14 +185,35 @@ double LeadingNumber(const String& Text)
             i = j;
         }
     }
+    // The part is ASCII: converted from a buffer on the stack (both
+    // conversions round correctly), or by the string's own when long.
+    const QStringView part = Text.mid(start, i - start);
+    char buf[64];
+    qsizetype len = 0;
+    for (const QChar c : part)
+        if (len < qsizetype(sizeof buf) && !(len == 0 && c == u'+'))
+            buf[len++] = char(c.unicode());
+    if (len < qsizetype(sizeof buf)) {
+        double v = 0;
+        if (const auto r = std::from_chars(buf, buf + len, v); r.ec == std::errc() && r.ptr == buf + len)
+            return v;
+    }
     bool ok = false;
-    const double v = Text.mid(start, i - start).toDouble(&ok);
+    const double v = part.toDouble(&ok);
     return ok ? v : 0;
 }
+
+}  // namespace
+
+double LeadingNumber(const String& Text) { return LeadingNumberView(Text); }
 
 double SortNumber(const String& Text, const String& Prefix, const String& Suffix, bool Financial,
                   const TGridFormatSettings& FS)
 {
+    // Mostly nothing is to be removed or replaced: no copy then.
+    if (Prefix.isEmpty() && Suffix.isEmpty() && (!Financial || !Text.contains(FS.ThousandSeparator)) &&
+        (FS.DecimalSeparator == u'.' || !Text.contains(FS.DecimalSeparator)))
+        return LeadingNumberView(Text);
     String t = Text;
     if (!Prefix.isEmpty())
         if (const qsizetype p = t.indexOf(Prefix); p >= 0)
@@ -141,44 +231,17 @@ double SortNumber(const String& Text, const String& Prefix, const String& Suffix
 
 bool ParseSortTime(const String& Text, const TGridFormatSettings& FS, double& Value)
 {
-    String t = Text.trimmed();
-    int add = -1;
-    const String upper = t.toUpper();
-    if (upper.endsWith(QStringLiteral("AM")) || upper.endsWith(QStringLiteral("PM"))) {
-        add = upper.endsWith(QStringLiteral("PM")) ? 12 : 0;
-        t = t.left(t.size() - 2).trimmed();
-    }
-    const QStringList parts = t.split(FS.TimeSeparator);
-    if (parts.size() < 2 || parts.size() > 3)
-        return false;
-    int h = 0, m = 0, s = 0, ms = 0;
-    if (!Digits(parts[0], h) || !Digits(parts[1], m))
-        return false;
-    if (parts.size() == 3) {
-        const QStringList sec = parts[2].split(u'.');
-        if (!Digits(sec[0], s) || sec.size() > 2 || (sec.size() == 2 && !Digits(sec[1], ms)))
-            return false;
-    }
-    if (add >= 0) {
-        if (h < 1 || h > 12)
-            return false;
-        h = h % 12 + add;
-    }
-    TDateTime v = 0;
-    if (!TryEncodeTime(h, m, s, ms, v))
-        return false;
-    Value = v;
-    return true;
+    return ParseTimeView(Text, FS, Value);
 }
 
 bool ParseSortDateTime(const String& Text, const TGridFormatSettings& FS, double& Value)
 {
-    const String t = Text.trimmed();
+    const QStringView t = QStringView(Text).trimmed();
     const qsizetype blank = t.indexOf(u' ');
     double date = 0, time = 0;
     if (!ParseDatePart(blank < 0 ? t : t.left(blank), FS, date))
         return false;
-    if (blank >= 0 && !ParseSortTime(t.mid(blank + 1), FS, time))
+    if (blank >= 0 && !ParseTimeView(t.mid(blank + 1), FS, time))
         return false;
     // Before the day 0 the time counts back from the date's start.
     Value = date < 0 ? date - time : date + time;
@@ -419,8 +482,10 @@ uint64_t DateTimeKey(double V)
 uint64_t TextPrefix(const String& S, qsizetype From)
 {
     uint64_t v = 0;
+    const qsizetype n = S.size();
+    const QChar* d = S.constData();
     for (qsizetype i = From; i < From + 4; ++i)
-        v = (v << 16) | (i < S.size() ? S[i].unicode() : 0u);
+        v = (v << 16) | (i < n ? d[i].unicode() : 0u);
     return v;
 }
 
@@ -458,7 +523,7 @@ struct TRankItem {
 
 }  // namespace
 
-std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K)
+std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
 {
     const size_t n = K.Empty.size();
     std::vector<TRankItem> items(n);
@@ -483,9 +548,11 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K)
         switch (K.Style) {
         case TSortStyle::ssAutomatic: {
             const auto c = TSortClass(K.Class[i]);
-            it.Major = K.Class[i];
+            // The class above the first three code units of a text.
+            it.Major = uint64_t(K.Class[i]) << 48;
             if (c == TSortClass::scText) {
-                it.Minor = TextPrefix(K.Text[i], common);
+                it.Major |= TextPrefix(K.Text[i], common) >> 16;
+                it.Minor = TextPrefix(K.Text[i], common + 3);
                 it.Text = true;
             } else if (c == TSortClass::scDate || c == TSortClass::scDateTime || c == TSortClass::scTime) {
                 it.Minor = DateTimeKey(K.Number[i]);
@@ -500,6 +567,7 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K)
         case TSortStyle::ssHTML:
         case TSortStyle::ssCustom:
             it.Major = TextPrefix(K.Text[i], common);
+            it.Minor = TextPrefix(K.Text[i], common + 4);
             it.Text = true;
             break;
         case TSortStyle::ssAnsiAlphaCase:
@@ -540,7 +608,9 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K)
             return Sign(K.Text[A.Index].compare(K.Text[B.Index]));
         return 0;
     };
-    std::sort(items.begin(), items.end(), [&cmp](const TRankItem& A, const TRankItem& B) {
+    size_t compares = 0;
+    std::sort(items.begin(), items.end(), [&cmp, &compares](const TRankItem& A, const TRankItem& B) {
+        ++compares;
         const int c = cmp(A, B);
         return c != 0 ? c < 0 : A.Index < B.Index;
     });
@@ -551,5 +621,7 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K)
             ++r;
         rank[items[i].Index] = r;
     }
+    if (Compares)
+        *Compares += compares;
     return rank;
 }
