@@ -99,37 +99,59 @@ public:
 
     // The local rows in the order of Cols compared one after the other, as
     // CompareDir does (ignored columns left out; rows that tie on every key
-    // keep their order).
-    std::vector<int> OrderBy(const std::vector<TKeyCol>& Cols)
+    // keep their order). With Group (one value per local row, below
+    // GroupCount) the rows are ordered by their group first.
+    std::vector<int> OrderBy(const std::vector<TKeyCol>& Cols, const std::vector<uint32_t>* Group = nullptr,
+                             size_t GroupCount = 0)
     {
         std::vector<TKeyCol> keys;
         for (const TKeyCol& k : Cols)
             if (!g_.IsIgnoredColumn(k.Col))
                 keys.push_back(k);
-        if (keys.empty() || rows_.size() < 2) {
-            std::vector<int> v(rows_.size());
-            for (size_t i = 0; i < v.size(); ++i)
+        const size_t n = rows_.size();
+        if (keys.empty() || n < 2) {
+            std::vector<int> v(n);
+            for (size_t i = 0; i < n; ++i)
                 v[i] = int(i);
-            return v;
+            return Group ? CountingOrder(v, *Group, GroupCount) : v;
         }
         const TSortStyle first = Keys(keys[0].Col).Style;
         if (first == TSortStyle::ssCustom || first == TSortStyle::ssRaw)
             return Order([&](int A, int B) {
+                if (Group && (*Group)[size_t(A)] != (*Group)[size_t(B)])
+                    return (*Group)[size_t(A)] < (*Group)[size_t(B)] ? -1 : 1;
                 for (const TKeyCol& k : keys)
                     if (const int r = CompareDir(k.Col, A, B, k.Dir))
                         return r;
                 return 0;
             });
-        return OrderByFirstKey(keys);
+        return OrderByFirstKey(keys, Group, GroupCount);
     }
 
 private:
+    // Order (local rows) stably reordered by Code (values below Count).
+    static std::vector<int> CountingOrder(const std::vector<int>& Order, const std::vector<uint32_t>& Code,
+                                          size_t Count)
+    {
+        std::vector<uint32_t> next(Count + 1, 0);
+        for (const uint32_t c : Code)
+            ++next[c + 1];
+        for (size_t c = 1; c < next.size(); ++c)
+            next[c] += next[c - 1];
+        std::vector<int> out(Order.size());
+        for (const int i : Order)
+            out[next[Code[size_t(i)]]++] = i;
+        return out;
+    }
+
     // The first key is turned into one code per row (its rank in the key's
     // direction, the blank placement above it) and the rows are put in
-    // order by one counting pass. Rows whose codes agree go on through the
-    // other keys in a run of their own over those rows only, so a column
-    // that breaks ties is read only for the rows that tie.
-    std::vector<int> OrderByFirstKey(const std::vector<TKeyCol>& Keys_)
+    // order by counting passes (the code, then the group). Rows that agree
+    // on both go on through the other keys in a run of their own over those
+    // rows only, grouped by what they agreed on, so a column that breaks
+    // ties is read only for the rows that tie.
+    std::vector<int> OrderByFirstKey(const std::vector<TKeyCol>& Keys_, const std::vector<uint32_t>* Group,
+                                     size_t GroupCount)
     {
         const size_t n = rows_.size();
         const TKeyCol key = Keys_[0];
@@ -146,37 +168,45 @@ private:
             const uint32_t r = key.Dir > 0 ? rank[i] : top - rank[i];
             code[i] = uint32_t((blanks && k.Empty[i] ? blankBand : 1) * band + r);
         }
-        // Counting pass: start[c] is where the rows of code c begin.
-        std::vector<uint32_t> start(3 * band + 1, 0);
-        for (const uint32_t c : code)
-            ++start[c + 1];
-        for (size_t c = 1; c < start.size(); ++c)
-            start[c] += start[c - 1];
         std::vector<int> order(n);
-        {
-            std::vector<uint32_t> next(start.begin(), start.end() - 1);
-            for (size_t i = 0; i < n; ++i)
-                order[next[code[i]]++] = int(i);
-        }
+        for (size_t i = 0; i < n; ++i)
+            order[i] = int(i);
+        order = CountingOrder(order, code, 3 * band);
+        if (Group)
+            order = CountingOrder(order, *Group, GroupCount);
         if (Keys_.size() == 1)
             return order;
-        // The rows that tie with another on the first key, in their order.
-        std::vector<int> ties;
-        for (size_t i = 0; i < n; ++i)
-            if (start[code[i] + 1] - start[code[i]] > 1)
-                ties.push_back(int(i));
-        if (ties.empty())
+        // The runs of rows that agree on the group and the code.
+        std::vector<uint32_t> run(n), runStart, runSize;
+        for (size_t p = 0; p < n; ++p) {
+            const size_t i = size_t(order[p]);
+            if (p == 0 || code[i] != code[size_t(order[p - 1])] ||
+                (Group && (*Group)[i] != (*Group)[size_t(order[p - 1])])) {
+                runStart.push_back(uint32_t(p));
+                runSize.push_back(0);
+            }
+            run[i] = uint32_t(runStart.size() - 1);
+            ++runSize.back();
+        }
+        if (runStart.size() == n)
             return order;
-        std::vector<int> tieRows(ties.size());
-        for (size_t j = 0; j < ties.size(); ++j)
-            tieRows[j] = RowOf(ties[j]);
+        // The rows that tie, in their order, with their run as the group.
+        std::vector<int> ties, tieRows;
+        std::vector<uint32_t> tieRun;
+        for (size_t i = 0; i < n; ++i)
+            if (runSize[run[i]] > 1) {
+                ties.push_back(int(i));
+                tieRows.push_back(RowOf(int(i)));
+                tieRun.push_back(run[i]);
+            }
         TSortEngine sub(g_, std::move(tieRows));
-        const std::vector<int> subOrder = sub.OrderBy(std::vector<TKeyCol>(Keys_.begin() + 1, Keys_.end()));
+        const std::vector<int> subOrder =
+            sub.OrderBy(std::vector<TKeyCol>(Keys_.begin() + 1, Keys_.end()), &tieRun, runStart.size());
         // Each tying row, taken in the order of the other keys, fills the
-        // next place of its code.
+        // next place of its run.
         for (const int j : subOrder) {
             const int i = ties[size_t(j)];
-            order[start[code[size_t(i)]]++] = i;
+            order[runStart[run[size_t(i)]]++] = i;
         }
         return order;
     }
