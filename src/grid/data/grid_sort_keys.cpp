@@ -518,8 +518,19 @@ qsizetype CommonPrefix(const std::vector<String>& Texts, UseT Use)
 struct TRankItem {
     uint64_t Major, Minor;
     uint32_t Index;
+    // The text's length when the keys hold all of it past the common
+    // prefix (then equal keys compare by length alone), else Open.
+    uint16_t Length;
     bool Text;  // ties of Major and Minor compare the texts
+    static constexpr uint16_t Open = 0xFFFF;
 };
+
+// The length for TRankItem::Length of a text whose code units from Common
+// to Common + Covered are in the keys.
+uint16_t KeyedLength(const String& S, qsizetype Common, qsizetype Covered)
+{
+    return S.size() <= Common + Covered && S.size() < TRankItem::Open ? uint16_t(S.size()) : TRankItem::Open;
+}
 
 }  // namespace
 
@@ -544,7 +555,7 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
     }
     for (size_t i = 0; i < n; ++i) {
         TRankItem& it = items[i];
-        it = {0, 0, uint32_t(i), false};
+        it = {0, 0, uint32_t(i), TRankItem::Open, false};
         switch (K.Style) {
         case TSortStyle::ssAutomatic: {
             const auto c = TSortClass(K.Class[i]);
@@ -553,6 +564,7 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
             if (c == TSortClass::scText) {
                 it.Major |= TextPrefix(K.Text[i], common) >> 16;
                 it.Minor = TextPrefix(K.Text[i], common + 3);
+                it.Length = KeyedLength(K.Text[i], common, 7);
                 it.Text = true;
             } else if (c == TSortClass::scDate || c == TSortClass::scDateTime || c == TSortClass::scTime) {
                 it.Minor = DateTimeKey(K.Number[i]);
@@ -568,6 +580,7 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
         case TSortStyle::ssCustom:
             it.Major = TextPrefix(K.Text[i], common);
             it.Minor = TextPrefix(K.Text[i], common + 4);
+            it.Length = KeyedLength(K.Text[i], common, 8);
             it.Text = true;
             break;
         case TSortStyle::ssAnsiAlphaCase:
@@ -592,6 +605,7 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
                 it.Minor = OrderedBits(K.Number[i]);
             } else {
                 it.Minor = TextPrefix(K.Text[i], common);
+                it.Length = KeyedLength(K.Text[i], common, 4);
                 it.Text = true;
             }
             break;
@@ -604,8 +618,13 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
             return A.Major < B.Major ? -1 : 1;
         if (A.Minor != B.Minor)
             return A.Minor < B.Minor ? -1 : 1;
-        if (A.Text && B.Text)
+        if (A.Text && B.Text) {
+            // Both held whole: the shorter (its missing units keyed as 0)
+            // is the start of the longer.
+            if (A.Length != TRankItem::Open && B.Length != TRankItem::Open)
+                return A.Length < B.Length ? -1 : A.Length > B.Length ? 1 : 0;
             return Sign(K.Text[A.Index].compare(K.Text[B.Index]));
+        }
         return 0;
     };
     size_t compares = 0;
