@@ -33,6 +33,29 @@ String UpperAscii(const String& S)
     return r;
 }
 
+// The start all texts added share.
+struct TCommonStart {
+    String First;
+    qsizetype Length = 0;
+    bool Any = false;
+    void Add(const String& T)
+    {
+        if (!Any) {
+            First = T;
+            Length = T.size();
+            Any = true;
+            return;
+        }
+        const qsizetype len = std::min(Length, T.size());
+        const QChar* a = First.constData();
+        const QChar* b = T.constData();
+        qsizetype j = 0;
+        while (j < len && a[j] == b[j])
+            ++j;
+        Length = j;
+    }
+};
+
 // The run of digits as a number; false when there is none or it is long.
 bool Digits(QStringView S, int& Value)
 {
@@ -275,9 +298,15 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
     K.Style = Style;
     K.Empty.assign(n, 0);
     std::vector<String> texts(n);
+    // The texts compared as read share a start the ranks skip.
+    const bool plainTexts = Style == TSortStyle::ssAlphabetic || Style == TSortStyle::ssAlphaCase ||
+                            Style == TSortStyle::ssCustom;
+    TCommonStart common;
     for (size_t i = 0; i < n; ++i) {
         texts[i] = Read.Text(Rows[i]);
         K.Empty[i] = texts[i].isEmpty();
+        if (plainTexts)
+            common.Add(texts[i]);
     }
     auto numbers = [&](bool Financial) {
         K.Number.resize(n);
@@ -304,7 +333,10 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
             case TSortClass::scDate:
             case TSortClass::scDateTime: ParseSortDateTime(texts[i], FS, v); break;
             case TSortClass::scTime: ParseSortTime(texts[i], FS, v); break;
-            case TSortClass::scText: K.Text[i] = IgnoreCase ? UpperAscii(texts[i]) : texts[i]; break;
+            case TSortClass::scText:
+                K.Text[i] = IgnoreCase ? UpperAscii(texts[i]) : texts[i];
+                common.Add(K.Text[i]);
+                break;
             case TSortClass::scEmpty: break;
             }
             K.Class[i] = uint8_t(c);
@@ -317,8 +349,10 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
     case TSortStyle::ssCustom: K.Text = std::move(texts); break;
     case TSortStyle::ssAlphaNoCase:
         K.Text.resize(n);
-        for (size_t i = 0; i < n; ++i)
+        for (size_t i = 0; i < n; ++i) {
             K.Text[i] = UpperAscii(texts[i]);
+            common.Add(K.Text[i]);
+        }
         break;
     case TSortStyle::ssAnsiAlphaCase:
     case TSortStyle::ssAnsiAlphaNoCase: {
@@ -367,8 +401,10 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
     case TSortStyle::ssRaw: break;
     case TSortStyle::ssHTML:
         K.Text.resize(n);
-        for (size_t i = 0; i < n; ++i)
+        for (size_t i = 0; i < n; ++i) {
             K.Text[i] = Read.Stripped(Rows[i]);
+            common.Add(K.Text[i]);
+        }
         break;
     case TSortStyle::ssImages:
         K.Class.resize(n);
@@ -396,9 +432,12 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
             if (K.Class[i])
                 K.Number[i] = SortNumber(texts[i], String(), String(), true, FS);
             K.Text[i] = Style == TSortStyle::ssAlphaNumericNoCase ? UpperAscii(texts[i]) : texts[i];
+            if (!K.Class[i])
+                common.Add(K.Text[i]);
         }
         break;
     }
+    K.Common = common.Length;
     K.Ready = true;
 }
 
@@ -489,32 +528,6 @@ uint64_t TextPrefix(const String& S, qsizetype From)
     return v;
 }
 
-// The length of the prefix every text of Texts (those Use picks) shares.
-template <typename UseT>
-qsizetype CommonPrefix(const std::vector<String>& Texts, UseT Use)
-{
-    const String* first = nullptr;
-    qsizetype len = 0;
-    for (size_t i = 0; i < Texts.size(); ++i) {
-        if (!Use(i))
-            continue;
-        const String& t = Texts[i];
-        if (!first) {
-            first = &t;
-            len = t.size();
-            continue;
-        }
-        len = std::min(len, t.size());
-        qsizetype j = 0;
-        while (j < len && t[j] == (*first)[j])
-            ++j;
-        len = j;
-        if (len == 0)
-            break;
-    }
-    return len;
-}
-
 struct TRankItem {
     uint64_t Major, Minor;
     uint32_t Index;
@@ -538,21 +551,7 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
 {
     const size_t n = K.Empty.size();
     std::vector<TRankItem> items(n);
-    qsizetype common = 0;
-    switch (K.Style) {
-    case TSortStyle::ssAutomatic:
-        common = CommonPrefix(K.Text, [&K](size_t I) { return K.Class[I] == uint8_t(TSortClass::scText); });
-        break;
-    case TSortStyle::ssAlphaNumeric:
-    case TSortStyle::ssAlphaNumericNoCase:
-        common = CommonPrefix(K.Text, [&K](size_t I) { return K.Class[I] == 0; });
-        break;
-    case TSortStyle::ssAlphabetic:
-    case TSortStyle::ssAlphaCase:
-    case TSortStyle::ssAlphaNoCase:
-    case TSortStyle::ssHTML: common = CommonPrefix(K.Text, [](size_t) { return true; }); break;
-    default: break;
-    }
+    const qsizetype common = K.Common;
     for (size_t i = 0; i < n; ++i) {
         TRankItem& it = items[i];
         it = {0, 0, uint32_t(i), TRankItem::Open, false};

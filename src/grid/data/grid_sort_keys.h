@@ -29,6 +29,9 @@ struct TSortColumnKeys {
     std::vector<String> Text;
     // The collation rank (ssAnsiAlphaCase, ssAnsiAlphaNoCase).
     std::vector<int> Rank;
+    // The length of the start every compared text shares (found while the
+    // texts are read).
+    qsizetype Common = 0;
 };
 
 // How the keys read a row's cell.
