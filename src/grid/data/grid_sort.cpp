@@ -1,10 +1,11 @@
 // TVynStringGrid: sorting rows. A run reads every cell it compares once
 // into a key (the text as shown or stored, the column's style asked once,
 // the parsed number, date, time, check state or image index, the upper-cased
-// or collated text), puts a permutation of the rows in order with a stable
-// merge sort (in bounds and finite whatever a compare handler answers), and
-// then moves the rows once through the store's PermuteRows. RowCount and
-// ColCount never change during a run.
+// or collated text), puts a permutation of the rows in a stable order (by
+// the ranks of the keys, or with a merge sort that stays in bounds and
+// finite whatever a compare handler answers), and then moves the rows once
+// through the store's PermuteRows. RowCount and ColCount never change
+// during a run.
 //
 // The comparison is a consistent order: ssAutomatic classifies each cell
 // once (empty, number, date, date-time, time, text, check box, in that

@@ -1,6 +1,7 @@
 // The keys of a sort run (grid_sort_keys.h).
 #include "grid/data/grid_sort_keys.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -545,6 +546,39 @@ uint16_t KeyedLength(const String& S, qsizetype Common, qsizetype Covered)
     return S.size() <= Common + Covered && S.size() < TRankItem::Open ? uint16_t(S.size()) : TRankItem::Open;
 }
 
+// Items in the order of (Major, Minor), equal ones keeping their order: a
+// least-significant-byte-first radix sort that skips the bytes every item
+// has alike.
+void SortByKeys(std::vector<TRankItem>& Items)
+{
+    const size_t n = Items.size();
+    // Byte d of the 16: Minor's 8 bytes, then Major's, the lowest first.
+    auto byteOf = [](const TRankItem& It, int D) {
+        return unsigned(((D < 8 ? It.Minor : It.Major) >> (8 * (D % 8))) & 0xFF);
+    };
+    std::vector<std::array<size_t, 256>> count(16);
+    for (auto& c : count)
+        c.fill(0);
+    for (const TRankItem& it : Items)
+        for (int d = 0; d < 16; ++d)
+            ++count[size_t(d)][byteOf(it, d)];
+    std::vector<TRankItem> buf(n);
+    for (int d = 0; d < 16; ++d) {
+        std::array<size_t, 256>& c = count[size_t(d)];
+        if (std::find(c.begin(), c.end(), n) != c.end())
+            continue;
+        size_t sum = 0;
+        for (size_t& x : c) {
+            const size_t k = x;
+            x = sum;
+            sum += k;
+        }
+        for (const TRankItem& it : Items)
+            buf[c[byteOf(it, d)]++] = it;
+        Items.swap(buf);
+    }
+}
+
 }  // namespace
 
 std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
@@ -626,12 +660,23 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
         }
         return 0;
     };
+    SortByKeys(items);
+    // Items whose keys agree are in their first order; those holding
+    // texts not keyed whole are put in order by their texts.
     size_t compares = 0;
-    std::sort(items.begin(), items.end(), [&cmp, &compares](const TRankItem& A, const TRankItem& B) {
-        ++compares;
-        const int c = cmp(A, B);
-        return c != 0 ? c < 0 : A.Index < B.Index;
-    });
+    for (size_t lo = 0; lo < n;) {
+        size_t hi = lo + 1;
+        bool texts = items[lo].Text;
+        for (; hi < n && items[hi].Major == items[lo].Major && items[hi].Minor == items[lo].Minor; ++hi)
+            texts = texts || items[hi].Text;
+        if (texts && hi - lo > 1)
+            std::stable_sort(items.begin() + std::ptrdiff_t(lo), items.begin() + std::ptrdiff_t(hi),
+                             [&cmp, &compares](const TRankItem& A, const TRankItem& B) {
+                                 ++compares;
+                                 return cmp(A, B) < 0;
+                             });
+        lo = hi;
+    }
     std::vector<uint32_t> rank(n, 0);
     uint32_t r = 0;
     for (size_t i = 0; i < n; ++i) {
@@ -639,6 +684,7 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
             ++r;
         rank[items[i].Index] = r;
     }
+    compares += n > 0 ? n - 1 : 0;
     if (Compares)
         *Compares += compares;
     return rank;
