@@ -1,16 +1,18 @@
 // TVynStringGrid: sorting rows. A run reads every cell it compares once
 // into a key (the text as shown or stored, the column's style asked once,
 // the parsed number, date, time, check state or image index, the upper-cased
-// or collated text), puts a permutation of the rows in order with a stable
-// merge sort (in bounds and finite whatever a compare handler answers), and
-// then moves the rows once through the store's PermuteRows. RowCount and
-// ColCount never change during a run.
+// or collated text), puts a permutation of the rows in a stable order (by
+// the ranks of the keys, or with a merge sort that stays in bounds and
+// finite whatever a compare handler answers), and then moves the rows once
+// through the store's PermuteRows. RowCount and ColCount never change
+// during a run.
 //
 // The comparison is a consistent order: ssAutomatic classifies each cell
 // once (empty, number, date, date-time, time, text, check box, in that
 // order) and compares cells of one class by that class's rule; a number
 // that does not convert counts as the value of its valid leading part.
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 #include <QCollator>
@@ -80,33 +82,6 @@ public:
         return Dir * CompareCells(Col, A, B);
     }
 
-    // Plain: from Col on, ties to the next columns with Full.
-    int ComparePlain(int Col, int A, int B, int Dir)
-    {
-        const int last = g_.TotalColCount() - 1;
-        for (int c = Col;; ++c) {
-            if (const int r = CompareDir(c, A, B, Dir))
-                return r;
-            if (!s_.Full() || c >= last)
-                return 0;
-        }
-    }
-
-    int CompareIndexed(int A, int B)
-    {
-        const TSortIndexList& idx = *g_.SortIndexes();
-        for (int k = 0; k < idx.Count(); ++k) {
-            const auto v = static_cast<uint32_t>(idx.Items(k));
-            const int col = int(v & 0x7FFFFFFFu);
-            if (col < g_.TotalColCount())
-                if (const int r = CompareDir(col, A, B, (v & 0x80000000u) ? -1 : 1))
-                    return r;
-            if (!s_.Full())
-                break;
-        }
-        return 0;
-    }
-
     // The local rows in order; Less(a, b) < 0 puts a first.
     template <typename Compare>
     std::vector<int> Order(Compare Less)
@@ -124,61 +99,119 @@ public:
     };
 
     // The local rows in the order of Cols compared one after the other, as
-    // CompareDir does. The first one or two keys (not ssCustom, ssRaw) are
-    // packed into one word per row from their ranks and the blank
-    // placement, and the rows sorted on those words; rows whose words agree
-    // go on through the other keys. Empty when the first key cannot be
-    // packed (the caller compares cell by cell).
-    std::vector<int> OrderByKeys(const std::vector<TKeyCol>& Cols)
+    // CompareDir does (ignored columns left out; rows that tie on every key
+    // keep their order). With Group (one value per local row, below
+    // GroupCount) the rows are ordered by their group first.
+    std::vector<int> OrderBy(const std::vector<TKeyCol>& Cols, const std::vector<uint32_t>* Group = nullptr,
+                             size_t GroupCount = 0)
     {
         std::vector<TKeyCol> keys;
         for (const TKeyCol& k : Cols)
             if (!g_.IsIgnoredColumn(k.Col))
                 keys.push_back(k);
-        auto packable = [this](int Col) {
-            const TSortStyle st = Keys(Col).Style;
-            return st != TSortStyle::ssCustom && st != TSortStyle::ssRaw;
-        };
-        if (keys.empty() || !packable(keys[0].Col))
-            return {};
-        const size_t packed = keys.size() > 1 && packable(keys[1].Col) ? 2 : 1;
         const size_t n = rows_.size();
-        struct TPacked {
-            uint64_t Key;
-            int Index;
-        };
-        std::vector<TPacked> v(n);
-        for (size_t i = 0; i < n; ++i)
-            v[i] = {0, int(i)};
-        const bool blanks = s_.IgnoreBlanks();
-        const uint32_t blankBits = s_.BlankPos() == TSortBlankPosition::blFirst ? 0 : 2;
-        for (size_t p = 0; p < packed; ++p) {
-            const TSortColumnKeys& k = Keys(keys[p].Col);
-            const std::vector<uint32_t> rank = SortKeyRanks(k);
-            const uint32_t top = n > 0 ? *std::max_element(rank.begin(), rank.end()) : 0;
-            for (size_t i = 0; i < n; ++i) {
-                const uint32_t r = keys[p].Dir > 0 ? rank[i] : top - rank[i];
-                const uint32_t b = blanks && k.Empty[i] ? blankBits : 1;
-                v[i].Key |= uint64_t((b << 30) | r) << (p == 0 ? 32 : 0);
-            }
+        if (keys.empty() || n < 2) {
+            std::vector<int> v(n);
+            for (size_t i = 0; i < n; ++i)
+                v[i] = int(i);
+            return Group ? CountingOrder(v, *Group, GroupCount) : v;
         }
-        auto& compares = g_.Compares;
-        StableMergeSort(v, [&](const TPacked& A, const TPacked& B) {
-            ++compares;
-            if (A.Key != B.Key)
-                return A.Key < B.Key;
-            for (size_t p = packed; p < keys.size(); ++p)
-                if (const int r = CompareDir(keys[p].Col, A.Index, B.Index, keys[p].Dir))
-                    return r < 0;
-            return false;
-        });
-        std::vector<int> order(n);
-        for (size_t i = 0; i < n; ++i)
-            order[i] = v[i].Index;
-        return order;
+        const TSortStyle first = Keys(keys[0].Col).Style;
+        if (first == TSortStyle::ssCustom || first == TSortStyle::ssRaw)
+            return Order([&](int A, int B) {
+                if (Group && (*Group)[size_t(A)] != (*Group)[size_t(B)])
+                    return (*Group)[size_t(A)] < (*Group)[size_t(B)] ? -1 : 1;
+                for (const TKeyCol& k : keys)
+                    if (const int r = CompareDir(k.Col, A, B, k.Dir))
+                        return r;
+                return 0;
+            });
+        return OrderByFirstKey(keys, Group, GroupCount);
     }
 
 private:
+    // Order (local rows) stably reordered by Code (values below Count).
+    static std::vector<int> CountingOrder(const std::vector<int>& Order, const std::vector<uint32_t>& Code,
+                                          size_t Count)
+    {
+        std::vector<uint32_t> next(Count + 1, 0);
+        for (const uint32_t c : Code)
+            ++next[c + 1];
+        for (size_t c = 1; c < next.size(); ++c)
+            next[c] += next[c - 1];
+        std::vector<int> out(Order.size());
+        for (const int i : Order)
+            out[next[Code[size_t(i)]]++] = i;
+        return out;
+    }
+
+    // The first key is turned into one code per row (its rank in the key's
+    // direction, the blank placement above it) and the rows are put in
+    // order by counting passes (the code, then the group). Rows that agree
+    // on both go on through the other keys in a run of their own over those
+    // rows only, grouped by what they agreed on, so a column that breaks
+    // ties is read only for the rows that tie.
+    std::vector<int> OrderByFirstKey(const std::vector<TKeyCol>& Keys_, const std::vector<uint32_t>* Group,
+                                     size_t GroupCount)
+    {
+        const size_t n = rows_.size();
+        const TKeyCol key = Keys_[0];
+        const TSortColumnKeys& k = Keys(key.Col);
+        size_t compares = 0;
+        const std::vector<uint32_t> rank = SortKeyRanks(k, &compares);
+        g_.Compares += int(std::min<size_t>(compares, size_t(std::numeric_limits<int>::max() - g_.Compares)));
+        const uint32_t top = *std::max_element(rank.begin(), rank.end());
+        const bool blanks = s_.IgnoreBlanks();
+        const uint32_t blankBand = s_.BlankPos() == TSortBlankPosition::blFirst ? 0 : 2;
+        const size_t band = size_t(top) + 1;
+        std::vector<uint32_t> code(n);
+        for (size_t i = 0; i < n; ++i) {
+            const uint32_t r = key.Dir > 0 ? rank[i] : top - rank[i];
+            code[i] = uint32_t((blanks && k.Empty[i] ? blankBand : 1) * band + r);
+        }
+        std::vector<int> order(n);
+        for (size_t i = 0; i < n; ++i)
+            order[i] = int(i);
+        order = CountingOrder(order, code, 3 * band);
+        if (Group)
+            order = CountingOrder(order, *Group, GroupCount);
+        if (Keys_.size() == 1)
+            return order;
+        // The runs of rows that agree on the group and the code.
+        std::vector<uint32_t> run(n), runStart, runSize;
+        for (size_t p = 0; p < n; ++p) {
+            const size_t i = size_t(order[p]);
+            if (p == 0 || code[i] != code[size_t(order[p - 1])] ||
+                (Group && (*Group)[i] != (*Group)[size_t(order[p - 1])])) {
+                runStart.push_back(uint32_t(p));
+                runSize.push_back(0);
+            }
+            run[i] = uint32_t(runStart.size() - 1);
+            ++runSize.back();
+        }
+        if (runStart.size() == n)
+            return order;
+        // The rows that tie, in their order, with their run as the group.
+        std::vector<int> ties, tieRows;
+        std::vector<uint32_t> tieRun;
+        for (size_t i = 0; i < n; ++i)
+            if (runSize[run[i]] > 1) {
+                ties.push_back(int(i));
+                tieRows.push_back(RowOf(int(i)));
+                tieRun.push_back(run[i]);
+            }
+        TSortEngine sub(g_, std::move(tieRows));
+        const std::vector<int> subOrder =
+            sub.OrderBy(std::vector<TKeyCol>(Keys_.begin() + 1, Keys_.end()), &tieRun, runStart.size());
+        // Each tying row, taken in the order of the other keys, fills the
+        // next place of its run.
+        for (const int j : subOrder) {
+            const int i = ties[size_t(j)];
+            order[runStart[run[size_t(i)]]++] = i;
+        }
+        return order;
+    }
+
     const TSortColumnKeys& Keys(int Col)
     {
         TSortColumnKeys& k = cols_[size_t(Col)];
@@ -248,10 +281,7 @@ std::vector<int> TVynStringGrid::SortedOrder(int Col, int Left, int Right, bool 
         for (int c = Col; c <= lastCol; ++c)
             keys.push_back({c, dir});
     }
-    std::vector<int> local = e.OrderByKeys(keys);
-    if (local.empty())
-        local = Indexed ? e.Order([&e](int A, int B) { return e.CompareIndexed(A, B); })
-                        : e.Order([&](int A, int B) { return e.ComparePlain(Col, A, B, dir); });
+    const std::vector<int> local = e.OrderBy(keys);
     for (size_t i = 0; i < local.size(); ++i)
         order[size_t(Left) + i] = e.RowOf(local[i]);
     return order;
@@ -474,10 +504,22 @@ void TVynStringGrid::QUnSort()
     FUnSortRowXRef->Clear();
     for (const int v : x)
         FUnSortRowXRef->Add(v);
-    std::vector<int> order(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i)
-        order[size_t(i)] = i;
-    StableMergeSort(order, [&x](int A, int B) { return x[size_t(A)] < x[size_t(B)]; });
+    // The cross-reference is a permutation after every run: the row that
+    // was first at x goes back to x. A list that is not one (rows set by
+    // hand) is put in order by its values, ties kept.
+    std::vector<int> order(static_cast<size_t>(n), -1);
+    bool permutation = true;
+    for (int i = 0; i < n && permutation; ++i) {
+        const int v = x[size_t(i)];
+        permutation = v >= 0 && v < n && order[size_t(v)] < 0;
+        if (permutation)
+            order[size_t(v)] = i;
+    }
+    if (!permutation) {
+        for (int i = 0; i < n; ++i)
+            order[size_t(i)] = i;
+        StableMergeSort(order, [&x](int A, int B) { return x[size_t(A)] < x[size_t(B)]; });
+    }
     TRowsScope bracket(*this);  // the cursor and one update bracket
     const int oldRow = Row();
     ApplyRowOrder(order, false, -1, true);

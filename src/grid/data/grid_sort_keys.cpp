@@ -1,8 +1,11 @@
 // The keys of a sort run (grid_sort_keys.h).
 #include "grid/data/grid_sort_keys.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 
 #include <QCollator>
 #include <QLocale>
@@ -31,8 +34,31 @@ String UpperAscii(const String& S)
     return r;
 }
 
+// The start all texts added share.
+struct TCommonStart {
+    String First;
+    qsizetype Length = 0;
+    bool Any = false;
+    void Add(const String& T)
+    {
+        if (!Any) {
+            First = T;
+            Length = T.size();
+            Any = true;
+            return;
+        }
+        const qsizetype len = std::min(Length, T.size());
+        const QChar* a = First.constData();
+        const QChar* b = T.constData();
+        qsizetype j = 0;
+        while (j < len && a[j] == b[j])
+            ++j;
+        Length = j;
+    }
+};
+
 // The run of digits as a number; false when there is none or it is long.
-bool Digits(const String& S, int& Value)
+bool Digits(QStringView S, int& Value)
 {
     if (S.isEmpty() || S.size() > 4)
         return false;
@@ -45,32 +71,49 @@ bool Digits(const String& S, int& Value)
     return true;
 }
 
-// The date part in the order of the short date format.
-bool ParseDatePart(const String& Text, const TGridFormatSettings& FS, double& Value)
+// The three parts of Text between Sep; false when there are not three.
+bool SplitThree(QStringView Text, QChar Sep, QStringView (&Parts)[3])
 {
-    const QStringList parts = Text.split(FS.DateSeparator);
-    if (parts.size() != 3)
-        return false;
-    const String f = FS.ShortDateFormat.toLower();
-    std::vector<std::pair<qsizetype, QChar>> order;
-    for (const QChar letter : {QChar(u'd'), QChar(u'm'), QChar(u'y')}) {
-        const qsizetype at = f.indexOf(letter);
-        order.emplace_back(at < 0 ? 99 : at, letter);
+    qsizetype from = 0;
+    for (int i = 0; i < 2; ++i) {
+        const qsizetype p = Text.indexOf(Sep, from);
+        if (p < 0)
+            return false;
+        Parts[i] = Text.mid(from, p - from);
+        from = p + 1;
     }
-    std::sort(order.begin(), order.end());
+    Parts[2] = Text.mid(from);
+    return Parts[2].indexOf(Sep) < 0;
+}
+
+// The date part in the order of the short date format.
+bool ParseDatePart(QStringView Text, const TGridFormatSettings& FS, double& Value)
+{
+    QStringView parts[3];
+    if (!SplitThree(Text, FS.DateSeparator, parts))
+        return false;
+    // The letters d, m, y in the order the format first names them.
+    std::pair<qsizetype, char> order[3] = {{99, 'd'}, {99, 'm'}, {99, 'y'}};
+    const String& f = FS.ShortDateFormat;
+    for (qsizetype i = f.size() - 1; i >= 0; --i)
+        for (auto& o : order)
+            if (f[i].toLower() == QLatin1Char(o.second))
+                o.first = i;
+    std::sort(std::begin(order), std::end(order));
     int d = 0, m = 0, y = 0;
     for (int i = 0; i < 3; ++i) {
+        const QStringView part = parts[i].trimmed();
         int v = 0;
-        if (!Digits(parts[i].trimmed(), v))
+        if (!Digits(part, v))
             return false;
-        const QChar letter = order[size_t(i)].second;
-        if (letter == u'd')
+        const char letter = order[size_t(i)].second;
+        if (letter == 'd')
             d = v;
-        else if (letter == u'm')
+        else if (letter == 'm')
             m = v;
         else {
             y = v;
-            if (parts[i].trimmed().size() <= 2)
+            if (part.size() <= 2)
                 y += y <= 25 ? 2000 : 1900;
         }
     }
@@ -81,9 +124,59 @@ bool ParseDatePart(const String& Text, const TGridFormatSettings& FS, double& Va
     return true;
 }
 
-}  // namespace
+bool EndsWithNoCase(QStringView S, const char* Tail)
+{
+    return S.endsWith(QLatin1StringView(Tail), Qt::CaseInsensitive);
+}
 
-double LeadingNumber(const String& Text)
+bool ParseTimeView(QStringView Text, const TGridFormatSettings& FS, double& Value)
+{
+    QStringView t = Text.trimmed();
+    int add = -1;
+    if (EndsWithNoCase(t, "AM") || EndsWithNoCase(t, "PM")) {
+        add = EndsWithNoCase(t, "PM") ? 12 : 0;
+        t = t.left(t.size() - 2).trimmed();
+    }
+    QStringView parts[3];
+    int count = 0;
+    for (qsizetype from = 0;;) {
+        const qsizetype p = t.indexOf(FS.TimeSeparator, from);
+        if (count == 3)
+            return false;
+        parts[count++] = p < 0 ? t.mid(from) : t.mid(from, p - from);
+        if (p < 0)
+            break;
+        from = p + 1;
+    }
+    if (count < 2)
+        return false;
+    int h = 0, m = 0, s = 0, ms = 0;
+    if (!Digits(parts[0], h) || !Digits(parts[1], m))
+        return false;
+    if (count == 3) {
+        const QStringView sec = parts[2];
+        const qsizetype dot = sec.indexOf(u'.');
+        if (dot < 0) {
+            if (!Digits(sec, s))
+                return false;
+        } else if (!Digits(sec.left(dot), s) || sec.indexOf(u'.', dot + 1) >= 0 || !Digits(sec.mid(dot + 1), ms)) {
+            return false;
+        }
+    }
+    if (add >= 0) {
+        if (h < 1 || h > 12)
+            return false;
+        h = h % 12 + add;
+    }
+    TDateTime v = 0;
+    if (!TryEncodeTime(h, m, s, ms, v))
+        return false;
+    Value = v;
+    return true;
+}
+
+// The value of the number at the start of Text (as LeadingNumber).
+double LeadingNumberView(QStringView Text)
 {
     qsizetype i = 0;
     const qsizetype n = Text.size();
@@ -116,14 +209,35 @@ double LeadingNumber(const String& Text)
             i = j;
         }
     }
+    // The part is ASCII: converted from a buffer on the stack (both
+    // conversions round correctly), or by the string's own when long.
+    const QStringView part = Text.mid(start, i - start);
+    char buf[64];
+    qsizetype len = 0;
+    for (const QChar c : part)
+        if (len < qsizetype(sizeof buf) && !(len == 0 && c == u'+'))
+            buf[len++] = char(c.unicode());
+    if (len < qsizetype(sizeof buf)) {
+        double v = 0;
+        if (const auto r = std::from_chars(buf, buf + len, v); r.ec == std::errc() && r.ptr == buf + len)
+            return v;
+    }
     bool ok = false;
-    const double v = Text.mid(start, i - start).toDouble(&ok);
+    const double v = part.toDouble(&ok);
     return ok ? v : 0;
 }
+
+}  // namespace
+
+double LeadingNumber(const String& Text) { return LeadingNumberView(Text); }
 
 double SortNumber(const String& Text, const String& Prefix, const String& Suffix, bool Financial,
                   const TGridFormatSettings& FS)
 {
+    // Mostly nothing is to be removed or replaced: no copy then.
+    if (Prefix.isEmpty() && Suffix.isEmpty() && (!Financial || !Text.contains(FS.ThousandSeparator)) &&
+        (FS.DecimalSeparator == u'.' || !Text.contains(FS.DecimalSeparator)))
+        return LeadingNumberView(Text);
     String t = Text;
     if (!Prefix.isEmpty())
         if (const qsizetype p = t.indexOf(Prefix); p >= 0)
@@ -141,44 +255,17 @@ double SortNumber(const String& Text, const String& Prefix, const String& Suffix
 
 bool ParseSortTime(const String& Text, const TGridFormatSettings& FS, double& Value)
 {
-    String t = Text.trimmed();
-    int add = -1;
-    const String upper = t.toUpper();
-    if (upper.endsWith(QStringLiteral("AM")) || upper.endsWith(QStringLiteral("PM"))) {
-        add = upper.endsWith(QStringLiteral("PM")) ? 12 : 0;
-        t = t.left(t.size() - 2).trimmed();
-    }
-    const QStringList parts = t.split(FS.TimeSeparator);
-    if (parts.size() < 2 || parts.size() > 3)
-        return false;
-    int h = 0, m = 0, s = 0, ms = 0;
-    if (!Digits(parts[0], h) || !Digits(parts[1], m))
-        return false;
-    if (parts.size() == 3) {
-        const QStringList sec = parts[2].split(u'.');
-        if (!Digits(sec[0], s) || sec.size() > 2 || (sec.size() == 2 && !Digits(sec[1], ms)))
-            return false;
-    }
-    if (add >= 0) {
-        if (h < 1 || h > 12)
-            return false;
-        h = h % 12 + add;
-    }
-    TDateTime v = 0;
-    if (!TryEncodeTime(h, m, s, ms, v))
-        return false;
-    Value = v;
-    return true;
+    return ParseTimeView(Text, FS, Value);
 }
 
 bool ParseSortDateTime(const String& Text, const TGridFormatSettings& FS, double& Value)
 {
-    const String t = Text.trimmed();
+    const QStringView t = QStringView(Text).trimmed();
     const qsizetype blank = t.indexOf(u' ');
     double date = 0, time = 0;
     if (!ParseDatePart(blank < 0 ? t : t.left(blank), FS, date))
         return false;
-    if (blank >= 0 && !ParseSortTime(t.mid(blank + 1), FS, time))
+    if (blank >= 0 && !ParseTimeView(t.mid(blank + 1), FS, time))
         return false;
     // Before the day 0 the time counts back from the date's start.
     Value = date < 0 ? date - time : date + time;
@@ -212,9 +299,15 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
     K.Style = Style;
     K.Empty.assign(n, 0);
     std::vector<String> texts(n);
+    // The texts compared as read share a start the ranks skip.
+    const bool plainTexts = Style == TSortStyle::ssAlphabetic || Style == TSortStyle::ssAlphaCase ||
+                            Style == TSortStyle::ssCustom;
+    TCommonStart common;
     for (size_t i = 0; i < n; ++i) {
         texts[i] = Read.Text(Rows[i]);
         K.Empty[i] = texts[i].isEmpty();
+        if (plainTexts)
+            common.Add(texts[i]);
     }
     auto numbers = [&](bool Financial) {
         K.Number.resize(n);
@@ -241,7 +334,10 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
             case TSortClass::scDate:
             case TSortClass::scDateTime: ParseSortDateTime(texts[i], FS, v); break;
             case TSortClass::scTime: ParseSortTime(texts[i], FS, v); break;
-            case TSortClass::scText: K.Text[i] = IgnoreCase ? UpperAscii(texts[i]) : texts[i]; break;
+            case TSortClass::scText:
+                K.Text[i] = IgnoreCase ? UpperAscii(texts[i]) : texts[i];
+                common.Add(K.Text[i]);
+                break;
             case TSortClass::scEmpty: break;
             }
             K.Class[i] = uint8_t(c);
@@ -254,8 +350,10 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
     case TSortStyle::ssCustom: K.Text = std::move(texts); break;
     case TSortStyle::ssAlphaNoCase:
         K.Text.resize(n);
-        for (size_t i = 0; i < n; ++i)
+        for (size_t i = 0; i < n; ++i) {
             K.Text[i] = UpperAscii(texts[i]);
+            common.Add(K.Text[i]);
+        }
         break;
     case TSortStyle::ssAnsiAlphaCase:
     case TSortStyle::ssAnsiAlphaNoCase: {
@@ -304,8 +402,10 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
     case TSortStyle::ssRaw: break;
     case TSortStyle::ssHTML:
         K.Text.resize(n);
-        for (size_t i = 0; i < n; ++i)
+        for (size_t i = 0; i < n; ++i) {
             K.Text[i] = Read.Stripped(Rows[i]);
+            common.Add(K.Text[i]);
+        }
         break;
     case TSortStyle::ssImages:
         K.Class.resize(n);
@@ -333,9 +433,12 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
             if (K.Class[i])
                 K.Number[i] = SortNumber(texts[i], String(), String(), true, FS);
             K.Text[i] = Style == TSortStyle::ssAlphaNumericNoCase ? UpperAscii(texts[i]) : texts[i];
+            if (!K.Class[i])
+                common.Add(K.Text[i]);
         }
         break;
     }
+    K.Common = common.Length;
     K.Ready = true;
 }
 
@@ -419,73 +522,82 @@ uint64_t DateTimeKey(double V)
 uint64_t TextPrefix(const String& S, qsizetype From)
 {
     uint64_t v = 0;
+    const qsizetype n = S.size();
+    const QChar* d = S.constData();
     for (qsizetype i = From; i < From + 4; ++i)
-        v = (v << 16) | (i < S.size() ? S[i].unicode() : 0u);
+        v = (v << 16) | (i < n ? d[i].unicode() : 0u);
     return v;
-}
-
-// The length of the prefix every text of Texts (those Use picks) shares.
-template <typename UseT>
-qsizetype CommonPrefix(const std::vector<String>& Texts, UseT Use)
-{
-    const String* first = nullptr;
-    qsizetype len = 0;
-    for (size_t i = 0; i < Texts.size(); ++i) {
-        if (!Use(i))
-            continue;
-        const String& t = Texts[i];
-        if (!first) {
-            first = &t;
-            len = t.size();
-            continue;
-        }
-        len = std::min(len, t.size());
-        qsizetype j = 0;
-        while (j < len && t[j] == (*first)[j])
-            ++j;
-        len = j;
-        if (len == 0)
-            break;
-    }
-    return len;
 }
 
 struct TRankItem {
     uint64_t Major, Minor;
     uint32_t Index;
+    // The text's length when the keys hold all of it past the common
+    // prefix (then equal keys compare by length alone), else Open.
+    uint16_t Length;
     bool Text;  // ties of Major and Minor compare the texts
+    static constexpr uint16_t Open = 0xFFFF;
 };
+
+// The length for TRankItem::Length of a text whose code units from Common
+// to Common + Covered are in the keys.
+uint16_t KeyedLength(const String& S, qsizetype Common, qsizetype Covered)
+{
+    return S.size() <= Common + Covered && S.size() < TRankItem::Open ? uint16_t(S.size()) : TRankItem::Open;
+}
+
+// Items in the order of (Major, Minor), equal ones keeping their order: a
+// least-significant-byte-first radix sort that skips the bytes every item
+// has alike.
+void SortByKeys(std::vector<TRankItem>& Items)
+{
+    const size_t n = Items.size();
+    // Byte d of the 16: Minor's 8 bytes, then Major's, the lowest first.
+    auto byteOf = [](const TRankItem& It, int D) {
+        return unsigned(((D < 8 ? It.Minor : It.Major) >> (8 * (D % 8))) & 0xFF);
+    };
+    std::vector<std::array<size_t, 256>> count(16);
+    for (auto& c : count)
+        c.fill(0);
+    for (const TRankItem& it : Items)
+        for (int d = 0; d < 16; ++d)
+            ++count[size_t(d)][byteOf(it, d)];
+    std::vector<TRankItem> buf(n);
+    for (int d = 0; d < 16; ++d) {
+        std::array<size_t, 256>& c = count[size_t(d)];
+        if (std::find(c.begin(), c.end(), n) != c.end())
+            continue;
+        size_t sum = 0;
+        for (size_t& x : c) {
+            const size_t k = x;
+            x = sum;
+            sum += k;
+        }
+        for (const TRankItem& it : Items)
+            buf[c[byteOf(it, d)]++] = it;
+        Items.swap(buf);
+    }
+}
 
 }  // namespace
 
-std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K)
+std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
 {
     const size_t n = K.Empty.size();
     std::vector<TRankItem> items(n);
-    qsizetype common = 0;
-    switch (K.Style) {
-    case TSortStyle::ssAutomatic:
-        common = CommonPrefix(K.Text, [&K](size_t I) { return K.Class[I] == uint8_t(TSortClass::scText); });
-        break;
-    case TSortStyle::ssAlphaNumeric:
-    case TSortStyle::ssAlphaNumericNoCase:
-        common = CommonPrefix(K.Text, [&K](size_t I) { return K.Class[I] == 0; });
-        break;
-    case TSortStyle::ssAlphabetic:
-    case TSortStyle::ssAlphaCase:
-    case TSortStyle::ssAlphaNoCase:
-    case TSortStyle::ssHTML: common = CommonPrefix(K.Text, [](size_t) { return true; }); break;
-    default: break;
-    }
+    const qsizetype common = K.Common;
     for (size_t i = 0; i < n; ++i) {
         TRankItem& it = items[i];
-        it = {0, 0, uint32_t(i), false};
+        it = {0, 0, uint32_t(i), TRankItem::Open, false};
         switch (K.Style) {
         case TSortStyle::ssAutomatic: {
             const auto c = TSortClass(K.Class[i]);
-            it.Major = K.Class[i];
+            // The class above the first three code units of a text.
+            it.Major = uint64_t(K.Class[i]) << 48;
             if (c == TSortClass::scText) {
-                it.Minor = TextPrefix(K.Text[i], common);
+                it.Major |= TextPrefix(K.Text[i], common) >> 16;
+                it.Minor = TextPrefix(K.Text[i], common + 3);
+                it.Length = KeyedLength(K.Text[i], common, 7);
                 it.Text = true;
             } else if (c == TSortClass::scDate || c == TSortClass::scDateTime || c == TSortClass::scTime) {
                 it.Minor = DateTimeKey(K.Number[i]);
@@ -500,6 +612,8 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K)
         case TSortStyle::ssHTML:
         case TSortStyle::ssCustom:
             it.Major = TextPrefix(K.Text[i], common);
+            it.Minor = TextPrefix(K.Text[i], common + 4);
+            it.Length = KeyedLength(K.Text[i], common, 8);
             it.Text = true;
             break;
         case TSortStyle::ssAnsiAlphaCase:
@@ -524,6 +638,7 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K)
                 it.Minor = OrderedBits(K.Number[i]);
             } else {
                 it.Minor = TextPrefix(K.Text[i], common);
+                it.Length = KeyedLength(K.Text[i], common, 4);
                 it.Text = true;
             }
             break;
@@ -536,14 +651,32 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K)
             return A.Major < B.Major ? -1 : 1;
         if (A.Minor != B.Minor)
             return A.Minor < B.Minor ? -1 : 1;
-        if (A.Text && B.Text)
+        if (A.Text && B.Text) {
+            // Both held whole: the shorter (its missing units keyed as 0)
+            // is the start of the longer.
+            if (A.Length != TRankItem::Open && B.Length != TRankItem::Open)
+                return A.Length < B.Length ? -1 : A.Length > B.Length ? 1 : 0;
             return Sign(K.Text[A.Index].compare(K.Text[B.Index]));
+        }
         return 0;
     };
-    std::sort(items.begin(), items.end(), [&cmp](const TRankItem& A, const TRankItem& B) {
-        const int c = cmp(A, B);
-        return c != 0 ? c < 0 : A.Index < B.Index;
-    });
+    SortByKeys(items);
+    // Items whose keys agree are in their first order; those holding
+    // texts not keyed whole are put in order by their texts.
+    size_t compares = 0;
+    for (size_t lo = 0; lo < n;) {
+        size_t hi = lo + 1;
+        bool texts = items[lo].Text;
+        for (; hi < n && items[hi].Major == items[lo].Major && items[hi].Minor == items[lo].Minor; ++hi)
+            texts = texts || items[hi].Text;
+        if (texts && hi - lo > 1)
+            std::stable_sort(items.begin() + std::ptrdiff_t(lo), items.begin() + std::ptrdiff_t(hi),
+                             [&cmp, &compares](const TRankItem& A, const TRankItem& B) {
+                                 ++compares;
+                                 return cmp(A, B) < 0;
+                             });
+        lo = hi;
+    }
     std::vector<uint32_t> rank(n, 0);
     uint32_t r = 0;
     for (size_t i = 0; i < n; ++i) {
@@ -551,5 +684,8 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K)
             ++r;
         rank[items[i].Index] = r;
     }
+    compares += n > 0 ? n - 1 : 0;
+    if (Compares)
+        *Compares += compares;
     return rank;
 }

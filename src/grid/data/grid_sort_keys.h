@@ -29,6 +29,9 @@ struct TSortColumnKeys {
     std::vector<String> Text;
     // The collation rank (ssAnsiAlphaCase, ssAnsiAlphaNoCase).
     std::vector<int> Rank;
+    // The length of the start every compared text shares (found while the
+    // texts are read).
+    qsizetype Common = 0;
 };
 
 // How the keys read a row's cell.
@@ -64,9 +67,10 @@ TSortClass ClassifySortText(const String& Text, const TGridFormatSettings& FS);
 // The ranks of a filled column (not ssCustom, ssRaw): CompareSortKeys(K,
 // A, B) is the comparison of Rank[A] and Rank[B]. The cells are put in
 // order once on packed keys (the number, the date in milliseconds, up to
-// four code units of the text past the column's common prefix), the texts
-// compared only where those agree.
-std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K);
+// eight code units of the text past the column's common prefix), the texts
+// compared only where those agree. Compares, when given, grows by the
+// comparisons made.
+std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares = nullptr);
 
 // A stable bottom-up merge sort of V by Less; each merge reads only within
 // its two runs, so any answer of Less keeps it in bounds and finite.

@@ -5,6 +5,9 @@
 // restorations after a raising handler.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "data_grid_fixture.h"
 #include "grid/core/grid_format.h"
 #include "grid/data/grid_data_holders.h"
@@ -86,6 +89,49 @@ TEST_F(SortTest, StylesOrderTheirCells)
         EXPECT_EQ(Texts(), c.Out) << c.Name;
         g.Sort(1, TSortDirection::sdDescending);
         EXPECT_EQ(Texts(), V(c.Out.rbegin(), c.Out.rend())) << c.Name << " descending";
+    }
+}
+
+// Texts that agree in their first code units, are prefixes of each other
+// or hold U+0000, in a column full of ties broken by the next columns: the
+// order is the ordinal compare of column 1, then of column 2, then the id.
+TEST_F(SortTest, LongSharedTextsAndTiesOrderLikeTheOrdinalCompare)
+{
+    std::mt19937 rnd(17);
+    const String alphabet = QStringLiteral("ab") + QChar(0);
+    auto text = [&](int MaxLength) {
+        String t = QStringLiteral("same prefix ");
+        for (int n = int(rnd() % unsigned(MaxLength + 1)); n > 0; --n)
+            t += alphabet[qsizetype(rnd() % 3)];
+        return t;
+    };
+    const int n = 400;
+    g.SetColCount(4);
+    g.SetRowCount(n + 1);
+    struct Row {
+        String A, B;
+        int Id;
+    };
+    std::vector<Row> rows;
+    for (int r = 1; r <= n; ++r) {
+        rows.push_back({text(12), text(2), r});
+        g.SetCells(1, r, rows.back().A);
+        g.SetCells(2, r, rows.back().B);
+        g.SetCells(3, r, QString::number(r));
+    }
+    g.OnGetFormat = [](TObject*, int ACol, TSortStyle& AStyle, String&, String&) {
+        AStyle = ACol == 3 ? TSortStyle::ssNumeric : TSortStyle::ssAlphabetic;
+    };
+    for (const int dir : {1, -1}) {
+        std::stable_sort(rows.begin(), rows.end(), [dir](const Row& X, const Row& Y) {
+            const int a = X.A.compare(Y.A), b = X.B.compare(Y.B);
+            return dir * (a != 0 ? a : b != 0 ? b : X.Id - Y.Id) < 0;
+        });
+        g.Sort(1, dir > 0 ? TSortDirection::sdAscending : TSortDirection::sdDescending);
+        V want;
+        for (const Row& r : rows)
+            want.push_back(QString::number(r.Id));
+        EXPECT_EQ(Texts(3), want) << dir;
     }
 }
 
