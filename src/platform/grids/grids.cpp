@@ -221,9 +221,9 @@ std::vector<int> TCustomGrid::ColWidthsRange(int From, int To) const
 {
     if (From < 0 || To < From || To > ColCount())
         throw EInvalidGridOperation(SIndexOutOfRange);
-    std::vector<int> widths;
-    widths.reserve(size_t(To - From));
-    colWidths_.ForEachIn(size_t(From), size_t(To), [&widths](int W) { widths.push_back(W); });
+    std::vector<int> widths(size_t(To - From));
+    int* out = widths.data();
+    colWidths_.ForEachIn(size_t(From), size_t(To), [&out](int W) { *out++ = W; });
     return widths;
 }
 
@@ -232,10 +232,10 @@ void TCustomGrid::SetColWidthsRange(int From, const std::vector<int>& Values)
     if (From < 0 || From > ColCount() || Values.size() > size_t(ColCount() - From))
         throw EInvalidGridOperation(SIndexOutOfRange);
     bool changed = false;
-    auto value = Values.begin();
+    const int* value = Values.data();
     colWidths_.ForEachIn(size_t(From), size_t(From) + Values.size(), [&](int& W) {
         const int v = std::max(*value++, 0);
-        changed = changed || W != v;
+        changed |= W != v;
         W = v;
     });
     if (!changed)
