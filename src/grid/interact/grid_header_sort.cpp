@@ -8,6 +8,7 @@
 // sort. A release near a column border while columns may be sized, in the
 // drop-down or filter zone of the header, or after a move does not sort.
 #include <cstdint>
+#include <cstdlib>
 
 #include "grid/core/vyn_string_grid.h"
 #include "grid/data/grid_data_holders.h"
@@ -21,6 +22,17 @@ bool TVynStringGrid::IndexSortKeyDown() const
 {
     const int vk = FSortSettings->IndexSortKey() == TIndexSortKey::ikCtrl ? VK_CONTROL : VK_SHIFT;
     return GetKeyState(vk) < 0;
+}
+
+bool TVynStringGrid::PressBecameMove(int X, int Y) const
+{
+    const int threshold = GetDragThreshold();
+    if (std::abs(X - Clickposx) > threshold || std::abs(Y - Clickposy) > threshold)
+        return true;
+    int pc = -1, pr = -1, c = -1, r = -1;
+    MouseToCell(Clickposx, Clickposy, pc, pr);
+    MouseToCell(X, Y, c, r);
+    return GridState() == gsRowMoving ? r != pr : c != pc;
 }
 
 void TVynStringGrid::ClickSortStep(int X, int Y, int ACol, int ARow)

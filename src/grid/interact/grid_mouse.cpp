@@ -476,7 +476,10 @@ void TVynStringGrid::WMLButtonUp(TMessage& Message)
 {
     TWeakRef<TVynStringGrid> self(this);
     const int X = Message.XPos(), Y = Message.YPos();
-    const bool movedOrSized = ColMoveFlg || ColSizeFlg;
+    // A column (row) move's press that stayed within the drag threshold on
+    // its cell is a click.
+    const bool moving = GridState() == gsColMoving || GridState() == gsRowMoving;
+    const bool movedOrSized = ColMoveFlg || ColSizeFlg || (moving && PressBecameMove(X, Y));
     // 1.
     ResetPressState();
     HideDropArrows();
@@ -529,9 +532,9 @@ void TVynStringGrid::WMLButtonUp(TMessage& Message)
     }
     if (!self)
         return;
-    // 14. The end of a move with EnhRowColMove (grid_drag_move.cpp): the
-    // release counts as a move.
-    const bool moveEnded = EndEnhancedMove(X, Y);
+    // 14. The end of a move with EnhRowColMove (grid_drag_move.cpp); the
+    // press counts as a move only when it became one (movedOrSized).
+    EndEnhancedMove(X, Y);
     if (!self)
         return;
     // 15.
@@ -546,7 +549,7 @@ void TVynStringGrid::WMLButtonUp(TMessage& Message)
     if (!self)
         return;
     // 17. (A double click's release ends its double click here too.)
-    if (movedOrSized || moveEnded || c < 0 || r < 0) {
+    if (movedOrSized || c < 0 || r < 0) {
         FDblClk = false;
         return;
     }

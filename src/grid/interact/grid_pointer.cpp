@@ -148,7 +148,7 @@ void TVynStringGrid::MouseMove(TShiftState Shift, int X, int Y)
         if (GridState() == gsRowSizing)
             Rowsized = true;
     }
-    if (GridState() == gsColMoving || GridState() == gsRowMoving)
+    if ((GridState() == gsColMoving || GridState() == gsRowMoving) && PressBecameMove(X, Y))
         ColMoveFlg = true;
     // 11, 12. Drags of cells and columns, the move events and visuals
     // (grid_drag.cpp, grid_drag_move.cpp).

@@ -1,7 +1,10 @@
 // Keeping the columns fitted to the grid (stretching), the end of a column
 // or row resize by mouse, the owner form's resize, and scrolling by itself
 // while something is dragged over the grid's edges.
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <vector>
 
 #include "grid/core/column_size.h"
 #include "grid/core/grid_options.h"
@@ -16,8 +19,20 @@ namespace {
 
 bool inState(const TComponent& C, TComponentStateItem S) { return C.ComponentState().Contains(S); }
 
-// The nearest integer, halves to even.
-int roundHalfEven(double V) { return int(std::nearbyint(V)); }
+// The nearest integer, halves to even; what an int cannot hold is clamped.
+// (Worked out inline: it runs once per column of a scaling.)
+[[gnu::always_inline]] inline int roundHalfEven(double V)
+{
+    const bool negative = V < 0;
+    const double a = std::min(negative ? -V : V, double(std::numeric_limits<int>::max()));
+    long long t = static_cast<long long>(a + 0.5);
+    // Exact: t and a lie within one of each other. Back down when a + 0.5
+    // rounded up, and from an odd t at a half.
+    const double over = double(t) - a;
+    if (over > 0.5 || (over == 0.5 && (t & 1) != 0))
+        --t;
+    return int(negative ? -t : t);
+}
 
 }  // namespace
 
@@ -53,10 +68,7 @@ void TVynStringGrid::StretchColumn(int ACol)
         SetColWidths(ACol, client);
     } else {
         // 5.
-        long long others = 0;
-        for (int c = 0; c < ColCount(); ++c)
-            if (c != ACol)
-                others += ColWidths(c);
+        const long long others = ColWidthsSum(0, ColCount()) - ColWidths(ACol);
         if (client > others)
             SetColWidths(ACol, int(client - others - 1));
         else if (LeftCol() == FixedCols())
@@ -103,10 +115,15 @@ void TVynStringGrid::ColWidthsChanged()
     if (ColSized && FMouseActions->AllColumnSize() && Colclickedsize > 0 && Colclicked >= 0 &&
         Colclicked < ColCount()) {
         const double factor = double(ColWidths(Colclicked)) / double(Colclickedsize);
-        ColSized = false;
-        for (int c = FixedCols(); c < ColCount(); ++c)
+        // All of them in one go: one layout update, one notification (the
+        // stretch column fits once, to the scaled widths).
+        const int first = std::min(FixedCols(), ColCount());
+        std::vector<int> widths = ColWidthsRange(first, ColCount());
+        for (int c = first; c < ColCount(); ++c)
             if (c != Colclicked)
-                SetColWidths(c, roundHalfEven(ColWidths(c) * factor));
+                widths[size_t(c - first)] = roundHalfEven(widths[size_t(c - first)] * factor);
+        ColSized = false;
+        SetColWidthsRange(first, widths);
         ColSized = true;
     }
     // 5.

@@ -27,6 +27,25 @@ public:
             Fn(v);
     }
 
+    // Calls Fn(value) for the values [From, To) in order (From <= To <=
+    // size()), a plain walk over each side of the gap.
+    template <typename F>
+    void ForEachIn(size_t From, size_t To, F Fn) const
+    {
+        for (size_t i = From, e = std::min(To, gapAt_); i < e; ++i)
+            Fn(slots_[i]);
+        for (size_t i = std::max(From, gapAt_) + gapLen_, e = To + gapLen_; i < e; ++i)
+            Fn(slots_[i]);
+    }
+    template <typename F>
+    void ForEachIn(size_t From, size_t To, F Fn)
+    {
+        for (size_t i = From, e = std::min(To, gapAt_); i < e; ++i)
+            Fn(slots_[i]);
+        for (size_t i = std::max(From, gapAt_) + gapLen_, e = To + gapLen_; i < e; ++i)
+            Fn(slots_[i]);
+    }
+
     // Count default values before index At (0 .. size()).
     void insert(size_t At, size_t Count)
     {

@@ -208,6 +208,42 @@ void TCustomGrid::SetColWidths(int Index, int Value)
     ColWidthsChanged();
 }
 
+long long TCustomGrid::ColWidthsSum(int From, int To) const
+{
+    if (From < 0 || To < From || To > ColCount())
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    long long sum = 0;
+    colWidths_.ForEachIn(size_t(From), size_t(To), [&sum](int W) { sum += W; });
+    return sum;
+}
+
+std::vector<int> TCustomGrid::ColWidthsRange(int From, int To) const
+{
+    if (From < 0 || To < From || To > ColCount())
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    std::vector<int> widths(size_t(To - From));
+    int* out = widths.data();
+    colWidths_.ForEachIn(size_t(From), size_t(To), [&out](int W) { *out++ = W; });
+    return widths;
+}
+
+void TCustomGrid::SetColWidthsRange(int From, const std::vector<int>& Values)
+{
+    if (From < 0 || From > ColCount() || Values.size() > size_t(ColCount() - From))
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    bool changed = false;
+    const int* value = Values.data();
+    colWidths_.ForEachIn(size_t(From), size_t(From) + Values.size(), [&](int& W) {
+        const int v = std::max(*value++, 0);
+        changed |= W != v;
+        W = v;
+    });
+    if (!changed)
+        return;
+    LayoutChanged();
+    ColWidthsChanged();
+}
+
 int TCustomGrid::RowHeights(int Index) const
 {
     if (Index < 0 || Index >= RowCount())

@@ -99,6 +99,17 @@ public:
     // The layout is never mirrored.
     bool UseRightToLeftAlignment() const { return false; }
 
+    // ---- column widths in bulk: one pass over the widths; a range outside
+    // 0 .. ColCount raises EInvalidGridOperation and changes nothing.
+    // The widths of the columns From .. To - 1 added up.
+    long long ColWidthsSum(int From, int To) const;
+    // The widths of the columns From .. To - 1.
+    std::vector<int> ColWidthsRange(int From, int To) const;
+    // Column From + i takes Values[i] (negative widths are taken as 0); when
+    // any width changed, one layout update and one ColWidthsChanged follow,
+    // as for SetColWidths of one column.
+    void SetColWidthsRange(int From, const std::vector<int>& Values);
+
     // ---- position
     int Col() const { return current_.X; }
     // Through SelectCell (a veto keeps the current cell); the anchor moves

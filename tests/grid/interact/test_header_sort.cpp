@@ -6,6 +6,7 @@
 #include "header_sort_fixture.h"
 
 #include "grid/edit/grid_special_editors.h"
+#include "platform/gui/input_state.h"
 #include "platform/testing/fake_clock.h"
 
 namespace {
@@ -130,6 +131,36 @@ TEST_F(HeaderSortTest, NoSortAfterADragMoveOfTheColumn)
         ClickHeader(3);
         EXPECT_EQ(Column(3), "abcde");
         EXPECT_EQ(clickSorts, std::vector<int>{3});
+    }
+}
+
+TEST_F(HeaderSortTest, AClickThatJittersWithinTheDragThresholdStillSorts)
+{
+    // (dx, dy) of the pointer between press and release, in the pressed
+    // header cell: within the drag threshold the click sorts, past it the
+    // press is a column move and does not.
+    struct Case {
+        int dx, dy;
+        bool sorts;
+    };
+    const Case cases[] = {{1, 0, true}, {0, -1, true}, {-2, 2, true}, {GetDragThreshold(), 0, true},
+                          {GetDragThreshold() + 1, 0, false}, {0, GetDragThreshold() + 1, false}};
+    for (bool enh : {false, true}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(enh ? "EnhRowColMove " : "platform move ") + std::to_string(c.dx) + "," +
+                         std::to_string(c.dy));
+            FreshGrid();
+            g->SetEnhRowColMove(enh);
+            g->SetGridOption(goColMoving, true);
+            const TPoint p = Mid(1, 0);
+            TestKit::MouseMove(g, p.X, p.Y);
+            TestKit::MouseDown(g, p.X, p.Y);
+            TestKit::MouseMove(g, p.X + c.dx, p.Y + c.dy);
+            TestKit::MouseUp(g, p.X + c.dx, p.Y + c.dy);
+            EXPECT_EQ(g->Cells(1, 0), "H1");  // no column moved
+            EXPECT_EQ(Column(1), c.sorts ? "abcde" : "caebd");
+            EXPECT_EQ(clickSorts, c.sorts ? std::vector<int>{1} : std::vector<int>{});
+        }
     }
 }
 

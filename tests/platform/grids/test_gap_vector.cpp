@@ -89,4 +89,28 @@ TEST(GapVector, ErasedValuesAreFreedAndGapSlotsEmpty)
     EXPECT_EQ(v, (std::vector<int>{0, 2, 7, 8, 9, -1, -1}));
 }
 
+// A walk over a range gives the values in order, whichever side of the gap
+// the range lies on, and writes through to them.
+TEST(GapVector, ForEachInWalksARangeAcrossTheGap)
+{
+    TGapVector<int> g;
+    g.insert(0, 10);
+    for (size_t i = 0; i < 10; ++i)
+        g[i] = int(i);
+    g.erase(4, 2);  // the gap now sits at index 4: 0 1 2 3 | 6 7 8 9
+    const std::vector<int> ref{0, 1, 2, 3, 6, 7, 8, 9};
+    for (size_t from = 0; from <= ref.size(); ++from)
+        for (size_t to = from; to <= ref.size(); ++to) {
+            std::vector<int> seen;
+            static_cast<const TGapVector<int>&>(g).ForEachIn(from, to, [&](int V) { seen.push_back(V); });
+            EXPECT_EQ(seen, std::vector<int>(ref.begin() + std::ptrdiff_t(from), ref.begin() + std::ptrdiff_t(to)))
+                << from << ".." << to;
+        }
+    g.ForEachIn(2, 6, [](int& V) { V += 100; });
+    std::vector<int> all;
+    for (size_t i = 0; i < g.size(); ++i)
+        all.push_back(g[i]);
+    EXPECT_EQ(all, (std::vector<int>{0, 1, 102, 103, 106, 107, 8, 9}));
+}
+
 }  // namespace

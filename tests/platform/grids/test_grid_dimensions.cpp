@@ -179,3 +179,30 @@ TEST(GridDimensions, ChangeScaleSeparatesControlAndCellSizes)
     EXPECT_EQ(k.Width(), 640);
     EXPECT_EQ(k.ColWidths(1), 64);
 }
+
+TEST(GridDimensions, ColumnWidthsInBulk)
+{
+    TRecordingGrid g(nullptr);
+    g.SetColCount(6);
+    g.SetColWidths(2, 90);
+    g.SetColWidths(5, 10);
+    g.Clear();
+    EXPECT_EQ(g.ColWidthsSum(0, 6), 64 * 4 + 90 + 10);
+    EXPECT_EQ(g.ColWidthsSum(2, 5), 90 + 64 + 64);
+    EXPECT_EQ(g.ColWidthsSum(3, 3), 0);
+    EXPECT_EQ(g.ColWidthsRange(1, 4), (std::vector<int>{64, 90, 64}));
+    // Several widths, one notification; negative ones taken as 0.
+    g.SetColWidthsRange(3, {20, -4, 30});
+    EXPECT_EQ(g.ColWidthsRange(0, 6), (std::vector<int>{64, 64, 90, 20, 0, 30}));
+    EXPECT_EQ(g.Log, std::vector<std::string>{"ColWidthsChanged"});
+    // Nothing changed, nothing notified.
+    g.SetColWidthsRange(0, {64, 64});
+    g.SetColWidthsRange(6, {});
+    EXPECT_EQ(g.Log, std::vector<std::string>{"ColWidthsChanged"});
+    // A range past the columns raises and changes nothing.
+    EXPECT_THROW(g.ColWidthsSum(0, 7), EInvalidGridOperation);
+    EXPECT_THROW(g.ColWidthsSum(4, 3), EInvalidGridOperation);
+    EXPECT_THROW(g.ColWidthsRange(-1, 2), EInvalidGridOperation);
+    EXPECT_THROW(g.SetColWidthsRange(5, {1, 2}), EInvalidGridOperation);
+    EXPECT_EQ(g.ColWidths(5), 30);
+}
