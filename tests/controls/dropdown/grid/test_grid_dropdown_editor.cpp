@@ -42,6 +42,41 @@ template <class TDrop, TEditorType Kind> struct DropEditorTest : EditTest {
         Key(VK_RETURN);
         TestKit::PumpPostedMessages();
     }
+    // The cell holding Text opens its editor over the cell, loaded with it.
+    void OpenLoadedWith(const std::string& Text)
+    {
+        grid->SetCells(2, 1, String::fromStdString(Text));
+        Open(2, 1);
+        ASSERT_TRUE(DropShown()) << "the registered factory makes the control";
+        EXPECT_TRUE(grid->EditMode);
+        EXPECT_EQ(S(Drop()->Text()), Text);
+        const TRect r = grid->CellRect(2, 1);
+        EXPECT_EQ(Drop()->Left(), r.Left);
+        EXPECT_EQ(Drop()->Top(), r.Top);
+    }
+    // Esc on the open editor ends the edit and the cell keeps Text.
+    void EscKeeps(const std::string& Text)
+    {
+        Drop()->SetTextDirect("changed");
+        Key(VK_ESCAPE);
+        TestKit::PumpPostedMessages();
+        EXPECT_FALSE(DropShown());
+        EXPECT_FALSE(grid->EditMode);
+        EXPECT_EQ(S(grid->Cells(2, 1)), Text);
+        EXPECT_TRUE(grid->Focused());
+    }
+    // Down commits the edited text and moves to the next row.
+    void DownCommitsAndMoves()
+    {
+        Validate();
+        Open(2, 1);
+        ASSERT_TRUE(DropShown());
+        Drop()->SetTextDirect("new");
+        Key(VK_DOWN);
+        TestKit::PumpPostedMessages();
+        EXPECT_EQ(S(grid->Cells(2, 1)), "new");
+        EXPECT_EQ(Current(), TPoint(2, 2));
+    }
     // A row picked with Enter leaves the editor open with the focus, so the
     // next Enter commits the picked text.
     void PickThenCommit(int Downs, const std::string& Picked)
@@ -85,23 +120,11 @@ struct GridDropEditor : DropEditorTest<TGridVynGridDropDown, TEditorType::edVynG
 
 TEST_F(GridDropEditor, OpensTheGridDropDownLoadedWithTheCellAndEscKeepsIt)
 {
-    grid->SetCells(2, 1, "Avocado");
-    Open(2, 1);
-    ASSERT_TRUE(DropShown()) << "the registered factory makes the control";
-    EXPECT_TRUE(grid->EditMode);
-    EXPECT_EQ(S(Drop()->Text()), "Avocado");
+    OpenLoadedWith("Avocado");
+    ASSERT_TRUE(DropShown());
     EXPECT_EQ(Drop()->Grid(), Drop()->GetColGrid()) << "Grid is the list grid in the popup";
     EXPECT_NE(Drop()->Grid(), static_cast<TVynStringGrid*>(grid));
-    const TRect r = grid->CellRect(2, 1);
-    EXPECT_EQ(Drop()->Left(), r.Left);
-    EXPECT_EQ(Drop()->Top(), r.Top);
-    Drop()->SetTextDirect("changed");
-    Key(VK_ESCAPE);
-    TestKit::PumpPostedMessages();
-    EXPECT_FALSE(DropShown());
-    EXPECT_FALSE(grid->EditMode);
-    EXPECT_EQ(S(grid->Cells(2, 1)), "Avocado");
-    EXPECT_TRUE(grid->Focused());
+    EscKeeps("Avocado");
 }
 
 TEST_F(GridDropEditor, TypedTextIsCompletedWrittenAndValidatedOnEnter)
@@ -153,16 +176,7 @@ TEST_F(GridDropEditor, ARowPickedWithEnterKeepsTheFocusAndEnterCommitsIt)
     PickThenCommit(2, "Banana");
 }
 
-TEST_F(GridDropEditor, DownCommitsAndMovesARow)
-{
-    Validate();
-    Open(2, 1);
-    Drop()->SetTextDirect("new");
-    Key(VK_DOWN);
-    TestKit::PumpPostedMessages();
-    EXPECT_EQ(S(grid->Cells(2, 1)), "new");
-    EXPECT_EQ(Current(), TPoint(2, 2));
-}
+TEST_F(GridDropEditor, DownCommitsAndMovesARow) { DownCommitsAndMoves(); }
 
 // ---- edGridDropDown: the multi-column drop-down as the cell editor ----------------------------
 
@@ -193,34 +207,12 @@ struct MultiColumnDropEditor : DropEditorTest<TGridGridDropDown, TEditorType::ed
 TEST_F(MultiColumnDropEditor, OpensLoadedWithTheCellAndEscKeepsTheCell)
 {
     Towns();
-    grid->SetCells(2, 1, "Bern");
-    Open(2, 1);
-    ASSERT_TRUE(DropShown()) << "the registered factory makes the multi-column control";
-    EXPECT_TRUE(grid->EditMode);
-    EXPECT_EQ(S(Drop()->Text()), "Bern");
-    const TRect r = grid->CellRect(2, 1);
-    EXPECT_EQ(Drop()->Left(), r.Left);
-    EXPECT_EQ(Drop()->Top(), r.Top);
-    Drop()->SetTextDirect("changed");
-    Key(VK_ESCAPE);
-    TestKit::PumpPostedMessages();
-    EXPECT_FALSE(DropShown());
-    EXPECT_FALSE(grid->EditMode);
-    EXPECT_EQ(S(grid->Cells(2, 1)), "Bern");
-    EXPECT_TRUE(grid->Focused());
+    OpenLoadedWith("Bern");
+    ASSERT_TRUE(DropShown());
+    EscKeeps("Bern");
 }
 
-TEST_F(MultiColumnDropEditor, DownCommitsTheTextAndMovesARow)
-{
-    Validate();
-    Open(2, 1);
-    ASSERT_TRUE(DropShown());
-    Drop()->SetTextDirect("new");
-    Key(VK_DOWN);
-    TestKit::PumpPostedMessages();
-    EXPECT_EQ(S(grid->Cells(2, 1)), "new");
-    EXPECT_EQ(Current(), TPoint(2, 2));
-}
+TEST_F(MultiColumnDropEditor, DownCommitsTheTextAndMovesARow) { DownCommitsAndMoves(); }
 
 TEST_F(MultiColumnDropEditor, ARowPickedWithEnterKeepsTheFocusAndEnterCommitsIt)
 {
