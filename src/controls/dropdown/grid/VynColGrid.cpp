@@ -110,16 +110,20 @@ void TVynColGrid::FillFromItems()
     }
     const TDropDownItems& items = owner->Items();
     const int n = items.Count();
-    if (n == 0)
-        return;
-    SetRowCount(FixedRows() + n);
-    for (int k = 0; k < n; ++k) {
-        const TStringList& texts = items.Items(k)->Text();
-        const int have = std::min(texts.Count(), cols);
-        for (int i = 0; i < cols; ++i)
-            SetCells(i, k + 1, i < have ? texts.Strings(i) : String());
-        SetObjects(0, k + 1, ItemTag(k));
+    if (n > 0) {
+        SetRowCount(FixedRows() + n);
+        for (int k = 0; k < n; ++k) {
+            const TStringList& texts = items.Items(k)->Text();
+            const int have = std::min(texts.Count(), cols);
+            for (int i = 0; i < cols; ++i)
+                SetCells(i, k + 1, i < have ? texts.Strings(i) : String());
+            SetObjects(0, k + 1, ItemTag(k));
+        }
     }
+    // The rows are in item order now: that is the order undoing a sort
+    // goes back to (a refill with the same row count would otherwise keep
+    // the order of an earlier sort).
+    InitSortXRef();
 }
 
 // ---- measuring ---------------------------------------------------------------------------------

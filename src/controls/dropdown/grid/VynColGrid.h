@@ -41,7 +41,8 @@ public:
     // Nothing without an owner.
     void ConfigureFromDropDown(TCustomVynGridDropDown* Owner);
     // The header row and one row per item of the owner (nothing without an
-    // owner).
+    // owner); the sort cross-reference starts over, so undoing a later
+    // sort gives the item order.
     void FillFromItems();
     // Every column with AutoSize.
     void AutoSizeItemColumns();

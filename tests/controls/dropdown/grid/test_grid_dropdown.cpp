@@ -122,6 +122,30 @@ TEST_F(GridDropDown, AHeaderSortKeepsTheSelectedItemCurrent)
     EXPECT_EQ(S(dd->Text()), "Banana");
 }
 
+TEST_F(GridDropDown, UndoingTheSortAfterAReopeningGivesTheItemOrder)
+{
+    Fill({"Code", "Name"}, {{"3", "Cherry"}, {"1", "Apple"}, {"2", "Banana"}});
+    dd->SetLookupColumn(1);
+    dd->SetSorting(gsSingleColumn);
+    grid()->SortSettings()->SetColumn(0);
+    // Every opening refills the list in item order and sorts it; undoing
+    // the sort goes back to the fill's order, whatever earlier openings
+    // sorted.
+    for (int opening = 1; opening <= 3; ++opening) {
+        SCOPED_TRACE(opening);
+        dd->ShowDropDown();
+        ASSERT_TRUE(open());
+        ASSERT_EQ(rows(0), (std::vector<std::string>{"1", "2", "3"}));
+        if (opening == 3) {
+            grid()->QUnSort();
+            EXPECT_EQ(rows(0), (std::vector<std::string>{"3", "1", "2"}));
+            EXPECT_EQ(dd->RowToItem(1), 0);
+            EXPECT_EQ(dd->ItemToRow(2), 3);
+        }
+        dd->HideDropDown(true);
+    }
+}
+
 TEST_F(GridDropDown, TypedLookupAfterADescendingSortLandsOnTheRowOfTheItem)
 {
     Fill({"Name"}, {{"Apple"}, {"Avocado"}, {"Banana"}, {"Cherry"}});
