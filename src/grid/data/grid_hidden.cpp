@@ -153,8 +153,8 @@ void TVynStringGrid::UnHideRowList()
         [level](const TGridItem& I) { return I.HiddenBy() == THiddenBy::hbFilter && I.Level() == level; });
 }
 
-// The display rows (ascending) leave the store for TGridItems, their
-// objects with them; one row always stays.
+// The display rows (ascending) leave the store for TGridItems, each with
+// its cell record (moved, not copied); one row always stays.
 void TVynStringGrid::HideMarkedRows(const std::vector<int>& Rows, THiddenBy By, int Level)
 {
     size_t k = Rows.size();
@@ -164,30 +164,17 @@ void TVynStringGrid::HideMarkedRows(const std::vector<int>& Rows, THiddenBy By, 
         return;
     const std::vector<int> rows(Rows.begin(), Rows.begin() + std::ptrdiff_t(k));
     TRowsScope scope(*this);
-    const int stored = StoredColCount();
     std::vector<std::unique_ptr<TGridItem>> items;
     items.reserve(k);
-    // Every item's list starts as a copy of one of empty texts: one
-    // allocation of the right size per row.
-    TStringList blank;
-    for (int c = 0; c < stored; ++c)
-        blank.Add(String());
+    // Each row's record moves into its item, objects and all; the store
+    // keeps an empty row until the compaction takes it out.
     for (const int d : rows) {
         auto item = std::make_unique<TGridItem>();
         item->SetIdx(DisplToRealRow(d));
         item->SetHeight(RowHeights(d));
         item->SetLevel(Level);
         item->SetHiddenBy(By);
-        TStringList& cells = *item->Items();
-        cells.Assign(blank);
-        for (int c = 0; c < stored; ++c) {
-            if (String t = GridCells(c, d); !t.isEmpty())
-                cells.SetStrings(c, t);
-            if (TObject* o = GridObjects(c, d)) {
-                cells.SetObjects(c, o);
-                SetGridObjects(c, d, nullptr);
-            }
-        }
+        item->SetRowData(ReleaseRowData(d));
         items.push_back(std::move(item));
     }
     // The row selection by display row follows the rows that stay.
@@ -239,17 +226,10 @@ void TVynStringGrid::RestoreRowsWhere(const std::function<bool(const TGridItem&)
     TRowsScope scope(*this);
     const int k = int(picked.size());
     TBaseGrid::InsertRows(n0, k);
+    // Each record goes back into a new row at the end, objects and all.
     for (int j = 0; j < k; ++j) {
         const int d = n0 + j;
-        TStringList& cells = *picked[size_t(j)]->Items();
-        for (int c = 0; c < cells.Count(); ++c) {
-            if (const String& t = cells.Strings(c); !t.isEmpty())
-                SetGridCells(c, d, t);
-            if (TObject* o = cells.Objects(c)) {
-                SetGridObjects(c, d, o);
-                cells.SetObjects(c, nullptr);
-            }
-        }
+        AdoptRowData(d, picked[size_t(j)]->ReleaseRowData());
         SetRowHeights(d, picked[size_t(j)]->Height());
     }
     // A visible floating footer stays the last row.

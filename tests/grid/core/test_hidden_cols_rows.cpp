@@ -219,10 +219,10 @@ TEST(HiddenRows, TheAllAccessorsReachHiddenAndShownRows)
     g.SetColors(3, 2, clRed);
     g.HideRow(2);
     // The saved row keeps its texts and property objects.
-    TStringList* saved = g.GetHiddenRowCells(2);
-    ASSERT_NE(saved, nullptr);
+    TGridItemCells saved = g.GetHiddenRowCells(2);
+    ASSERT_TRUE(saved);
     EXPECT_EQ(saved->Strings(1), "two");
-    EXPECT_EQ(g.GetHiddenRowCells(4), nullptr);
+    EXPECT_FALSE(g.GetHiddenRowCells(4));
     auto* props = dynamic_cast<TCellProperties*>(g.GetCellObjectByRealRow(2, 2));
     ASSERT_NE(props, nullptr);
     EXPECT_EQ(props->CellObject(), &user);
