@@ -64,8 +64,16 @@ String TVynStringGrid::FilterText(const TFilterData& F, int ARow)
 bool TVynStringGrid::MatchFilter(int ARow)
 {
     bool result = true;
+    // Without display-text handlers nothing sees a cell being read: a
+    // condition that cannot change the result (an AND after a miss, an OR
+    // after a match) is not tested.
+    const bool quiet = !OnGetDisplText && !OnGetDisplWideText;
     for (int i = 0; i < FFilter->Count(); ++i) {
         const TFilterData& f = *FFilter->Items(i);
+        if (quiet && i > 0 &&
+            ((f.Operation() == TFilterOperation::foAND && !result) ||
+             (f.Operation() == TFilterOperation::foOR && result)))
+            continue;
         String text = FilterText(f, ARow);
         bool match = false;
         try {

@@ -123,7 +123,9 @@ void TVynStringGrid::HideRowList(const TIntList& RowList)
     for (int i = 0; i < RowList.Count(); ++i)
         if (const int r = RowList.Items(i); r >= 0 && r < RowCount())
             rows.push_back(r);
-    std::sort(rows.begin(), rows.end());
+    // A filter run gives its rows ascending already.
+    if (!std::is_sorted(rows.begin(), rows.end()))
+        std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     HideMarkedRows(rows, THiddenBy::hbFilter, FFilterLevel);
     ++FFilterLevel;
