@@ -123,11 +123,14 @@ void TVynStringGrid::HideRowList(const TIntList& RowList)
     for (int i = 0; i < RowList.Count(); ++i)
         if (const int r = RowList.Items(i); r >= 0 && r < RowCount())
             rows.push_back(r);
-    // A filter run gives its rows ascending already.
-    if (!std::is_sorted(rows.begin(), rows.end()))
-        std::sort(rows.begin(), rows.end());
+    std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    HideMarkedRows(rows, THiddenBy::hbFilter, FFilterLevel);
+    HideRowLevel(rows);
+}
+
+void TVynStringGrid::HideRowLevel(const std::vector<int>& Rows)
+{
+    HideMarkedRows(Rows, THiddenBy::hbFilter, FFilterLevel);
     ++FFilterLevel;
 }
 
@@ -171,7 +174,13 @@ void TVynStringGrid::HideMarkedRows(const std::vector<int>& Rows, THiddenBy By, 
     // Each row's record moves into its item, objects and all; the store
     // keeps an empty row until the compaction takes it out.
     for (const int d : rows) {
-        auto item = std::make_unique<TGridItem>();
+        std::unique_ptr<TGridItem> item;
+        if (FSpareGridItems.empty()) {
+            item = std::make_unique<TGridItem>();
+        } else {
+            item = std::move(FSpareGridItems.back());
+            FSpareGridItems.pop_back();
+        }
         item->SetIdx(DisplToRealRow(d));
         item->SetHeight(RowHeights(d));
         item->SetLevel(Level);
@@ -184,7 +193,10 @@ void TVynStringGrid::HideMarkedRows(const std::vector<int>& Rows, THiddenBy By, 
         EraseIndexes(*FRowSelect, rows);
     CompactRows(rows);
     // Both lists ascend by Idx: one merge.
-    if (FGridItems.empty() || FGridItems.back()->Idx() < items.front()->Idx()) {
+    if (FGridItems.empty()) {
+        FGridItems.swap(items);
+    } else if (FGridItems.back()->Idx() < items.front()->Idx()) {
+        FGridItems.reserve(FGridItems.size() + items.size());
         for (auto& i : items)
             FGridItems.push_back(std::move(i));
     } else {
@@ -218,10 +230,16 @@ void TVynStringGrid::RestoreRowsWhere(const std::function<bool(const TGridItem&)
             reals[size_t(d)] = r;
         }
     }
-    std::vector<std::unique_ptr<TGridItem>> picked, kept;
-    for (auto& i : FGridItems)
-        (Pick(*i) ? picked : kept).push_back(std::move(i));
-    FGridItems.swap(kept);
+    // The others close up in place, in their order.
+    std::vector<std::unique_ptr<TGridItem>> picked;
+    size_t kept = 0;
+    for (auto& i : FGridItems) {
+        if (Pick(*i))
+            picked.push_back(std::move(i));
+        else
+            FGridItems[kept++] = std::move(i);
+    }
+    FGridItems.resize(kept);
     FRowMapHint = 0;
     if (picked.empty())
         return;
@@ -257,6 +275,10 @@ void TVynStringGrid::RestoreRowsWhere(const std::function<bool(const TGridItem&)
     }
     if (footer >= 0)
         order.push_back(footer);
+    // The emptied entries serve the next rows hidden.
+    FSpareGridItems.reserve(FSpareGridItems.size() + picked.size());
+    for (auto& i : picked)
+        FSpareGridItems.push_back(std::move(i));
     PermuteRows(order);
     // The marks kept by display row follow; the rows back have none.
     if (FMouseActions->DisjunctRowSelect() && !FMouseActions->RowSelectPersistent())
