@@ -196,7 +196,6 @@ void TVynStringGrid::HideMarkedRows(const std::vector<int>& Rows, THiddenBy By, 
     if (FGridItems.empty()) {
         FGridItems.swap(items);
     } else if (FGridItems.back()->Idx() < items.front()->Idx()) {
-        FGridItems.reserve(FGridItems.size() + items.size());
         for (auto& i : items)
             FGridItems.push_back(std::move(i));
     } else {
@@ -276,7 +275,6 @@ void TVynStringGrid::RestoreRowsWhere(const std::function<bool(const TGridItem&)
     if (footer >= 0)
         order.push_back(footer);
     // The emptied entries serve the next rows hidden.
-    FSpareGridItems.reserve(FSpareGridItems.size() + picked.size());
     for (auto& i : picked)
         FSpareGridItems.push_back(std::move(i));
     PermuteRows(order);
