@@ -161,13 +161,57 @@ public:
     using Exception::Exception;
 };
 
-// One hidden row: its real index, height, filter level and its cells in
-// real column order, each text with its object slot (usually the cell's
-// TCellProperties, which the grid owns while the row is hidden).
 // Who hid a row: HideRow(s) and the row operations, a filter level, or a
 // contracted node. Each restores only its own rows.
 enum class THiddenBy { hbRows, hbFilter, hbNode };
 
+// The cells of a hidden row in real column order, read and written as a
+// list: each text with its object slot. A small view of the row's record
+// that the item holds (copied freely; valid while the item lives). Count
+// is the length of the longer of the record's texts and objects (0 for a
+// row that held no cell); the cells inside Count past either vector are
+// empty. An index outside 0 .. Count - 1 raises EStringListError, as a
+// list does. An empty view (a row shown) tests false; "->" reaches the
+// view itself, so it reads like the list pointer it stands for.
+class TGridItemCells {
+public:
+    using TRowData = TStringGrid::TRowData;
+    TGridItemCells() = default;
+    explicit TGridItemCells(std::unique_ptr<TRowData>* Row) : FRow(Row) {}
+    explicit operator bool() const { return FRow != nullptr; }
+    TGridItemCells* operator->() { return this; }
+    const TGridItemCells* operator->() const { return this; }
+
+    int Count() const;
+    String Strings(int Index) const;
+    TObject* Objects(int Index) const;
+    void SetStrings(int Index, const String& Value);
+    void SetObjects(int Index, TObject* Value);
+    // One cell more at the end.
+    void Add(const String& S) { AddObject(S, nullptr); }
+    void AddObject(const String& S, TObject* AObject);
+    // An empty cell comes in before Index (0 .. Count); the later ones
+    // move one column right.
+    void Insert(int Index) { InsertObject(Index, String(), nullptr); }
+    void InsertObject(int Index, const String& S, TObject* AObject);
+    // The cell goes (its object is not freed); the later ones move left.
+    void Delete(int Index);
+    void Exchange(int Index1, int Index2);
+    // The cell at CurIndex moves to NewIndex, the ones between shift.
+    void Move(int CurIndex, int NewIndex);
+
+private:
+    TRowData& Writable();
+    void Check(int Index, int Count) const;
+    // Both vectors at least N long.
+    void Widen(size_t N);
+    std::unique_ptr<TRowData>* FRow = nullptr;
+};
+
+// One hidden row: its real index, height, filter level, who hid it and
+// its cells: the record the cell store gave up (moved, never copied), with
+// the object slots (usually the cells' TCellProperties, which the grid owns
+// while the row is hidden).
 class TGridItem : public TObject {
 public:
     THiddenBy HiddenBy() const { return FHiddenBy; }
@@ -178,15 +222,19 @@ public:
     void SetHeight(int Value) { FHeight = Value; }
     int Level() const { return FLevel; }
     void SetLevel(int Value) { FLevel = Value; }
-    TStringList* Items() { return &FItems; }
-    const TStringList* Items() const { return &FItems; }
+    // The cells as a list (writes go into the record, as through the item).
+    TGridItemCells Items() const { return TGridItemCells(&FRow); }
+    // The record in and out (TStringGrid::ReleaseRowData / AdoptRowData).
+    void SetRowData(std::unique_ptr<TStringGrid::TRowData> Value) { FRow = std::move(Value); }
+    std::unique_ptr<TStringGrid::TRowData> ReleaseRowData() { return std::move(FRow); }
 
 private:
     int FIdx = 0;
     int FHeight = 0;
     int FLevel = 0;
     THiddenBy FHiddenBy = THiddenBy::hbRows;
-    TStringList FItems;
+    // Written through Items() of a const item too, as the list it replaces.
+    mutable std::unique_ptr<TStringGrid::TRowData> FRow;
 };
 
 // A component a grid tells about changed cells (RegisterNotifier); the
@@ -467,8 +515,9 @@ public:
     // Real columns that find, click sorting and automatic sizing leave out.
     TIntList* IgnoreColumns() const { return FIgnoreColumns; }
     bool IsIgnoredColumn(int ACol) const { return FIgnoreColumns->HasValue(ACol); }
-    // The saved cells of a hidden real row; nullptr for a row shown.
-    TStringList* GetHiddenRowCells(int ARealRow) const;
+    // The saved cells of a hidden real row; an empty view (false) for a
+    // row shown.
+    TGridItemCells GetHiddenRowCells(int ARealRow) const;
     // The object slot of a real row's cell, hidden or shown (usually its
     // TCellProperties); nullptr outside the grid.
     TObject* GetCellObjectByRealRow(int ACol, int ARealRow) const;

@@ -120,7 +120,7 @@ void TVynStringGrid::InsertGridItem(std::unique_ptr<TGridItem> Item)
 
 void TVynStringGrid::FreeGridItemObjects(TGridItem& Item)
 {
-    TStringList& cells = *Item.Items();
+    TGridItemCells cells = Item.Items();
     for (int i = 0; i < cells.Count(); ++i)
         if (auto* p = dynamic_cast<TCellProperties*>(cells.Objects(i))) {
             cells.SetObjects(i, nullptr);
@@ -128,22 +128,139 @@ void TVynStringGrid::FreeGridItemObjects(TGridItem& Item)
         }
 }
 
-TStringList* TVynStringGrid::GetHiddenRowCells(int ARealRow) const
+TGridItemCells TVynStringGrid::GetHiddenRowCells(int ARealRow) const
 {
     TGridItem* item = FindGridItem(ARealRow);
-    return item ? item->Items() : nullptr;
+    return item ? item->Items() : TGridItemCells();
 }
 
 TObject* TVynStringGrid::GetCellObjectByRealRow(int ACol, int ARealRow) const
 {
     if (ACol < 0 || ARealRow < 0)
         return nullptr;
-    if (const TStringList* cells = GetHiddenRowCells(ARealRow))
-        return ACol < cells->Count() ? cells->Objects(ACol) : nullptr;
+    if (const TGridItemCells cells = GetHiddenRowCells(ARealRow))
+        return ACol < cells.Count() ? cells.Objects(ACol) : nullptr;
     const int r = RealToDisplRow(ARealRow);
     if (r >= RowCount() || ACol >= StoredColCount())
         return nullptr;
     return GridObjects(ACol, r);
+}
+
+// ---- a hidden row's cells -----------------------------------------------------------------------
+
+int TGridItemCells::Count() const
+{
+    const TRowData* row = FRow ? FRow->get() : nullptr;
+    return row ? int(std::max(row->Texts.size(), row->Objects.size())) : 0;
+}
+
+void TGridItemCells::Check(int Index, int Count) const
+{
+    if (Index < 0 || Index >= Count)
+        throw EStringListError(QStringLiteral("List index out of bounds (%1)").arg(Index));
+}
+
+String TGridItemCells::Strings(int Index) const
+{
+    Check(Index, Count());
+    const auto& t = (*FRow)->Texts;
+    return size_t(Index) < t.size() ? t[size_t(Index)] : String();
+}
+
+TObject* TGridItemCells::Objects(int Index) const
+{
+    Check(Index, Count());
+    const auto& o = (*FRow)->Objects;
+    return size_t(Index) < o.size() ? o[size_t(Index)] : nullptr;
+}
+
+TGridItemCells::TRowData& TGridItemCells::Writable()
+{
+    if (!FRow)
+        throw EStringListError(QStringLiteral("List index out of bounds (0)"));
+    if (!*FRow)
+        *FRow = std::make_unique<TRowData>();
+    return **FRow;
+}
+
+void TGridItemCells::Widen(size_t N)
+{
+    TRowData& row = Writable();
+    if (row.Texts.size() < N)
+        row.Texts.resize(N);
+    if (row.Objects.size() < N)
+        row.Objects.resize(N, nullptr);
+}
+
+void TGridItemCells::SetStrings(int Index, const String& Value)
+{
+    Check(Index, Count());
+    TRowData& row = Writable();
+    if (row.Texts.size() <= size_t(Index))
+        row.Texts.resize(size_t(Index) + 1);
+    row.Texts[size_t(Index)] = Value;
+}
+
+void TGridItemCells::SetObjects(int Index, TObject* Value)
+{
+    Check(Index, Count());
+    TRowData& row = Writable();
+    if (row.Objects.size() <= size_t(Index))
+        row.Objects.resize(size_t(Index) + 1, nullptr);
+    row.Objects[size_t(Index)] = Value;
+}
+
+void TGridItemCells::AddObject(const String& S, TObject* AObject) { InsertObject(Count(), S, AObject); }
+
+void TGridItemCells::InsertObject(int Index, const String& S, TObject* AObject)
+{
+    const int n = Count();
+    Check(Index, n + 1);
+    Widen(size_t(n));
+    TRowData& row = Writable();
+    row.Texts.insert(row.Texts.begin() + Index, S);
+    row.Objects.insert(row.Objects.begin() + Index, AObject);
+}
+
+void TGridItemCells::Delete(int Index)
+{
+    Check(Index, Count());
+    TRowData& row = Writable();
+    if (size_t(Index) < row.Texts.size())
+        row.Texts.erase(row.Texts.begin() + Index);
+    if (size_t(Index) < row.Objects.size())
+        row.Objects.erase(row.Objects.begin() + Index);
+}
+
+void TGridItemCells::Exchange(int Index1, int Index2)
+{
+    const int n = Count();
+    Check(Index1, n);
+    Check(Index2, n);
+    Widen(size_t(std::max(Index1, Index2)) + 1);
+    TRowData& row = Writable();
+    std::swap(row.Texts[size_t(Index1)], row.Texts[size_t(Index2)]);
+    std::swap(row.Objects[size_t(Index1)], row.Objects[size_t(Index2)]);
+}
+
+void TGridItemCells::Move(int CurIndex, int NewIndex)
+{
+    const int n = Count();
+    Check(CurIndex, n);
+    Check(NewIndex, n);
+    if (CurIndex == NewIndex)
+        return;
+    Widen(size_t(std::max(CurIndex, NewIndex)) + 1);
+    TRowData& row = Writable();
+    auto move = [CurIndex, NewIndex](auto& V) {
+        const auto b = V.begin();
+        if (CurIndex < NewIndex)
+            std::rotate(b + CurIndex, b + CurIndex + 1, b + NewIndex + 1);
+        else
+            std::rotate(b + NewIndex, b + CurIndex, b + CurIndex + 1);
+    };
+    move(row.Texts);
+    move(row.Objects);
 }
 
 // ---- the current and top row ------------------------------------------------------------------

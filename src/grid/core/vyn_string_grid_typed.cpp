@@ -143,7 +143,7 @@ String TVynStringGrid::GetCellsEx(int ACol, int ARow)
 {
     if (ACol < 0 || ARow < 0)
         return String();
-    if (const TStringList* cells = GetHiddenRowCells(ARow)) {
+    if (const TGridItemCells cells = GetHiddenRowCells(ARow)) {
         String t = ACol < cells->Count() ? cells->Strings(ACol) : String();
         GetDisplText(ACol, ARow, t);
         return t;
@@ -159,7 +159,7 @@ void TVynStringGrid::SetAllRowsCell(int ACol, int ARow, const String& Value, boo
 {
     if (ACol < 0 || ARow < 0)
         throw Exception("Invalid cell");
-    if (TStringList* cells = GetHiddenRowCells(ARow)) {
+    if (TGridItemCells cells = GetHiddenRowCells(ARow)) {
         while (cells->Count() <= ACol)
             cells->Add(String());
         cells->SetStrings(ACol, Value);
@@ -178,7 +178,7 @@ String TVynStringGrid::GetGridCellsEx(int ACol, int ARow)
 {
     if (ACol < 0 || ARow < 0)
         return String();
-    if (const TStringList* cells = GetHiddenRowCells(ARow))
+    if (const TGridItemCells cells = GetHiddenRowCells(ARow))
         return ACol < cells->Count() ? cells->Strings(ACol) : String();
     return GetGridCell(ACol, DisplRowIndex(ARow));
 }
@@ -189,7 +189,7 @@ TObject* TVynStringGrid::GetObjectsEx(int ACol, int ARow)
 {
     if (ACol < 0 || ARow < 0)
         return nullptr;
-    if (const TStringList* cells = GetHiddenRowCells(ARow)) {
+    if (const TGridItemCells cells = GetHiddenRowCells(ARow)) {
         TObject* o = ACol < cells->Count() ? cells->Objects(ACol) : nullptr;
         if (const auto* p = dynamic_cast<const TCellProperties*>(o))
             return p->CellObject();
@@ -202,7 +202,7 @@ void TVynStringGrid::SetObjectsEx(int ACol, int ARow, TObject* AObject)
 {
     if (ACol < 0 || ARow < 0)
         throw Exception("Invalid cell");
-    if (TStringList* cells = GetHiddenRowCells(ARow)) {
+    if (TGridItemCells cells = GetHiddenRowCells(ARow)) {
         while (cells->Count() <= ACol)
             cells->Add(String());
         // The user object lives in the saved cell's property object, as in

@@ -78,7 +78,7 @@ void TVynStringGrid::ForEachCountedRow(const TCalcRange& Range, F&& Visit)
                       FGridItems.begin());
     for (int r = Range.From; r <= Range.To; ++r) {
         if (h < FGridItems.size() && FGridItems[h]->Idx() == r) {
-            const TStringList& cells = *FGridItems[h]->Items();
+            const TGridItemCells cells = FGridItems[h]->Items();
             String t = c < cells.Count() ? cells.Strings(c) : String();
             GetDisplText(c, r, t);
             Visit(t, r);
@@ -313,7 +313,7 @@ void TVynStringGrid::SwapColumns(int ACol1, int ACol2)
     }
     // The rows kept hidden.
     for (const auto& item : FGridItems) {
-        TStringList& cells = *item->Items();
+        TGridItemCells cells = item->Items();
         while (cells.Count() <= std::max(ACol1, ACol2))
             cells.Add(String());
         cells.Exchange(ACol1, ACol2);

@@ -64,8 +64,16 @@ String TVynStringGrid::FilterText(const TFilterData& F, int ARow)
 bool TVynStringGrid::MatchFilter(int ARow)
 {
     bool result = true;
+    // Without display-text handlers nothing sees a cell being read: a
+    // condition that cannot change the result (an AND after a miss, an OR
+    // after a match) is not tested.
+    const bool quiet = !OnGetDisplText && !OnGetDisplWideText;
     for (int i = 0; i < FFilter->Count(); ++i) {
         const TFilterData& f = *FFilter->Items(i);
+        if (quiet && i > 0 &&
+            ((f.Operation() == TFilterOperation::foAND && !result) ||
+             (f.Operation() == TFilterOperation::foOR && result)))
+            continue;
         String text = FilterText(f, ARow);
         bool match = false;
         try {
@@ -134,20 +142,23 @@ void TVynStringGrid::ApplyFilter()
 
     const int first = FixedRows(), last = RowCount() - FFixedFooters - 1;
     const int total = std::max(0, last - first + 1);
-    TIntList rejected(0, 0);
+    std::vector<int> rejected;
     int tested = 0;
+    // Node and summary rows are cells with properties: without any, every
+    // row is a normal one.
+    const bool normalOnly = FFilterNormalCellsOnly && HasCellProps();
     auto nodeOrSummary = [this](int ARow) {
         const TCellType t = GetCellType(0, ARow);
         return t == TCellType::ctNode || t == TCellType::ctSummary;
     };
     for (int r = first; r <= last; ++r) {
-        if (!(FFilterNormalCellsOnly && nodeOrSummary(r)) && !MatchFilter(r))
-            rejected.Add(r);
+        if (!(normalOnly && nodeOrSummary(r)) && !MatchFilter(r))
+            rejected.push_back(r);
         ++tested;
         if (OnFilterProgress && total > 0)
             OnFilterProgress(this, int16_t(tested * 100 / total));
     }
-    HideRowList(rejected);
+    HideRowLevel(rejected);
     if (OnFilterProgress && total > 0)
         OnFilterProgress(this, int16_t(tested * 100 / total));
 }

@@ -125,7 +125,12 @@ void TVynStringGrid::HideRowList(const TIntList& RowList)
             rows.push_back(r);
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    HideMarkedRows(rows, THiddenBy::hbFilter, FFilterLevel);
+    HideRowLevel(rows);
+}
+
+void TVynStringGrid::HideRowLevel(const std::vector<int>& Rows)
+{
+    HideMarkedRows(Rows, THiddenBy::hbFilter, FFilterLevel);
     ++FFilterLevel;
 }
 
@@ -153,8 +158,8 @@ void TVynStringGrid::UnHideRowList()
         [level](const TGridItem& I) { return I.HiddenBy() == THiddenBy::hbFilter && I.Level() == level; });
 }
 
-// The display rows (ascending) leave the store for TGridItems, their
-// objects with them; one row always stays.
+// The display rows (ascending) leave the store for TGridItems, each with
+// its cell record (moved, not copied); one row always stays.
 void TVynStringGrid::HideMarkedRows(const std::vector<int>& Rows, THiddenBy By, int Level)
 {
     size_t k = Rows.size();
@@ -164,30 +169,23 @@ void TVynStringGrid::HideMarkedRows(const std::vector<int>& Rows, THiddenBy By, 
         return;
     const std::vector<int> rows(Rows.begin(), Rows.begin() + std::ptrdiff_t(k));
     TRowsScope scope(*this);
-    const int stored = StoredColCount();
     std::vector<std::unique_ptr<TGridItem>> items;
     items.reserve(k);
-    // Every item's list starts as a copy of one of empty texts: one
-    // allocation of the right size per row.
-    TStringList blank;
-    for (int c = 0; c < stored; ++c)
-        blank.Add(String());
+    // Each row's record moves into its item, objects and all; the store
+    // keeps an empty row until the compaction takes it out.
     for (const int d : rows) {
-        auto item = std::make_unique<TGridItem>();
+        std::unique_ptr<TGridItem> item;
+        if (FSpareGridItems.empty()) {
+            item = std::make_unique<TGridItem>();
+        } else {
+            item = std::move(FSpareGridItems.back());
+            FSpareGridItems.pop_back();
+        }
         item->SetIdx(DisplToRealRow(d));
         item->SetHeight(RowHeights(d));
         item->SetLevel(Level);
         item->SetHiddenBy(By);
-        TStringList& cells = *item->Items();
-        cells.Assign(blank);
-        for (int c = 0; c < stored; ++c) {
-            if (String t = GridCells(c, d); !t.isEmpty())
-                cells.SetStrings(c, t);
-            if (TObject* o = GridObjects(c, d)) {
-                cells.SetObjects(c, o);
-                SetGridObjects(c, d, nullptr);
-            }
-        }
+        item->SetRowData(ReleaseRowData(d));
         items.push_back(std::move(item));
     }
     // The row selection by display row follows the rows that stay.
@@ -195,7 +193,9 @@ void TVynStringGrid::HideMarkedRows(const std::vector<int>& Rows, THiddenBy By, 
         EraseIndexes(*FRowSelect, rows);
     CompactRows(rows);
     // Both lists ascend by Idx: one merge.
-    if (FGridItems.empty() || FGridItems.back()->Idx() < items.front()->Idx()) {
+    if (FGridItems.empty()) {
+        FGridItems.swap(items);
+    } else if (FGridItems.back()->Idx() < items.front()->Idx()) {
         for (auto& i : items)
             FGridItems.push_back(std::move(i));
     } else {
@@ -229,27 +229,26 @@ void TVynStringGrid::RestoreRowsWhere(const std::function<bool(const TGridItem&)
             reals[size_t(d)] = r;
         }
     }
-    std::vector<std::unique_ptr<TGridItem>> picked, kept;
-    for (auto& i : FGridItems)
-        (Pick(*i) ? picked : kept).push_back(std::move(i));
-    FGridItems.swap(kept);
+    // The others close up in place, in their order.
+    std::vector<std::unique_ptr<TGridItem>> picked;
+    size_t kept = 0;
+    for (auto& i : FGridItems) {
+        if (Pick(*i))
+            picked.push_back(std::move(i));
+        else
+            FGridItems[kept++] = std::move(i);
+    }
+    FGridItems.resize(kept);
     FRowMapHint = 0;
     if (picked.empty())
         return;
     TRowsScope scope(*this);
     const int k = int(picked.size());
     TBaseGrid::InsertRows(n0, k);
+    // Each record goes back into a new row at the end, objects and all.
     for (int j = 0; j < k; ++j) {
         const int d = n0 + j;
-        TStringList& cells = *picked[size_t(j)]->Items();
-        for (int c = 0; c < cells.Count(); ++c) {
-            if (const String& t = cells.Strings(c); !t.isEmpty())
-                SetGridCells(c, d, t);
-            if (TObject* o = cells.Objects(c)) {
-                SetGridObjects(c, d, o);
-                cells.SetObjects(c, nullptr);
-            }
-        }
+        AdoptRowData(d, picked[size_t(j)]->ReleaseRowData());
         SetRowHeights(d, picked[size_t(j)]->Height());
     }
     // A visible floating footer stays the last row.
@@ -275,6 +274,9 @@ void TVynStringGrid::RestoreRowsWhere(const std::function<bool(const TGridItem&)
     }
     if (footer >= 0)
         order.push_back(footer);
+    // The emptied entries serve the next rows hidden.
+    for (auto& i : picked)
+        FSpareGridItems.push_back(std::move(i));
     PermuteRows(order);
     // The marks kept by display row follow; the rows back have none.
     if (FMouseActions->DisjunctRowSelect() && !FMouseActions->RowSelectPersistent())

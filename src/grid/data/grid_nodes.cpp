@@ -79,7 +79,7 @@ TCellGraphic* TVynStringGrid::NodeAt(int ARow) const
 TCellGraphic* TVynStringGrid::NodeAtReal(int ARealRow) const
 {
     if (const TGridItem* item = FindGridItem(ARealRow)) {
-        const TStringList& cells = *item->Items();
+        const TGridItemCells cells = item->Items();
         const auto* p = cells.Count() > 0 ? dynamic_cast<const TCellProperties*>(cells.Objects(0)) : nullptr;
         auto* g = p ? dynamic_cast<TCellGraphic*>(p->GraphicObject()) : nullptr;
         return g && g->CellType() == TCellType::ctNode ? g : nullptr;
@@ -90,7 +90,7 @@ TCellGraphic* TVynStringGrid::NodeAtReal(int ARealRow) const
 TCellProperties* TVynStringGrid::RowProps0(int ARealRow, bool Create)
 {
     if (TGridItem* item = FindGridItem(ARealRow)) {
-        TStringList& cells = *item->Items();
+        TGridItemCells cells = item->Items();
         auto* p = cells.Count() > 0 ? dynamic_cast<TCellProperties*>(cells.Objects(0)) : nullptr;
         if (!p && Create) {
             if (cells.Count() == 0)

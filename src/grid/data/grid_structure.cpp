@@ -383,7 +383,7 @@ void TVynStringGrid::RemoveCols(int ColIndex, int CCount)
         TStringGrid::DeleteColumnCells(ColIndex, std::min(CCount, stored - ColIndex), stored);
     // The hidden rows' saved cells lose the block too.
     for (auto& item : FGridItems) {
-        TStringList& cells = *item->Items();
+        TGridItemCells cells = item->Items();
         for (int c = std::min(ColIndex + CCount, cells.Count()) - 1; c >= ColIndex; --c) {
             if (auto* p = dynamic_cast<TCellProperties*>(cells.Objects(c)))
                 FreeProps(p);
@@ -414,7 +414,7 @@ void TVynStringGrid::InsertCols(int ColIndex, int CCount)
     // pass; stored cells past the new real count stay.
     TStringGrid::InsertColumnCells(ColIndex, CCount, newTotal);
     for (auto& item : FGridItems) {
-        TStringList& cells = *item->Items();
+        TGridItemCells cells = item->Items();
         for (int i = 0; i < CCount && ColIndex <= cells.Count(); ++i)
             cells.InsertObject(ColIndex, String(), nullptr);
     }
@@ -588,7 +588,7 @@ void TVynStringGrid::ClearAll()
     // The hidden rows stay hidden, empty.
     for (auto& item : FGridItems) {
         FreeGridItemObjects(*item);
-        TStringList& cells = *item->Items();
+        TGridItemCells cells = item->Items();
         for (int c = 0; c < cells.Count(); ++c)
             cells.SetStrings(c, String());
     }

@@ -71,7 +71,7 @@ void TVynStringGrid::MoveRealColumnBookkeeping(int F, int T)
     }
     // The saved cells of hidden rows (real column order).
     for (const std::unique_ptr<TGridItem>& item : FGridItems) {
-        TStringList* cells = item->Items();
+        TGridItemCells cells = item->Items();
         if (cells->Count() <= std::min(F, T))
             continue;
         while (cells->Count() <= std::max(F, T))

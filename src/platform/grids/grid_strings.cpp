@@ -132,6 +132,25 @@ void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value)
     row.Objects[size_t(ACol)] = Value;
 }
 
+std::unique_ptr<TStringGrid::TRowData> TStringGrid::ReleaseRowData(int ARow)
+{
+    if (ARow < 0 || ARow >= RowCount())
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    return std::move(rows_[size_t(ARow)]);
+}
+
+void TStringGrid::AdoptRowData(int ARow, std::unique_ptr<TRowData>&& Data)
+{
+    if (ARow < 0 || ARow >= RowCount())
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    if (!Data)
+        return;
+    auto& slot = rows_[size_t(ARow)];
+    if (slot)
+        throw EInvalidGridOperation(QStringLiteral("Grid row %1 holds cells").arg(ARow));
+    slot = std::move(Data);
+}
+
 void TStringGrid::InsertColumnCells(int At, int Count, int Limit) { ShiftColumnCells(At, Count, Limit, true); }
 
 void TStringGrid::DeleteColumnCells(int At, int Count, int Limit) { ShiftColumnCells(At, Count, Limit, false); }

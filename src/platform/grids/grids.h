@@ -535,6 +535,26 @@ public:
     // left empty (At + Count <= Limit).
     void DeleteColumnCells(int At, int Count, int Limit);
 
+    // ---- a row's cells as one record. Texts[i] and Objects[i] are the
+    // cells of column i; either vector may be shorter than the row (the
+    // cells past it are empty). A row never written has no record.
+    struct TRowData {
+        std::vector<String> Texts;
+        std::vector<TObject*> Objects;
+    };
+    // Takes the record out of row ARow in constant time: the row stays and
+    // reads as empty. The objects go with the record (the caller owns what
+    // they point at). No repaint, no DropCells, no other notification.
+    // nullptr for a row that holds no record; a row out of range raises
+    // EInvalidGridOperation.
+    std::unique_ptr<TRowData> ReleaseRowData(int ARow);
+    // Puts a record into row ARow in constant time, without notification
+    // (the caller repaints). The row must hold no record (a row just
+    // inserted, or one whose record was released): else, or out of range,
+    // EInvalidGridOperation is raised and Data is not moved from. nullptr
+    // leaves the row as it is.
+    void AdoptRowData(int ARow, std::unique_ptr<TRowData>&& Data);
+
 protected:
     friend class TStringGridStrings;
 
@@ -551,10 +571,6 @@ protected:
     void PermuteRowData(const std::vector<int>& Order) override;
 
 private:
-    struct TRowData {
-        std::vector<String> Texts;
-        std::vector<TObject*> Objects;
-    };
     TRowData* RowData(int ARow) const;
     TRowData& WritableRow(int ARow);
     void CopyRow(int FromRow, int ToRow);

@@ -43,18 +43,15 @@ public:
 
     void HideColumn(int ACol) { HideGridColumn(*this, ACol); }
 
-    // Hides a real row as the row operations do: its cells and their
-    // property objects move into a TGridItem and the display row goes.
+    // Hides a real row as the row operations do: its cell record, property
+    // objects and all, moves into a TGridItem and the display row goes.
     void HideRow(int ARealRow)
     {
         const int d = DisplRowIndex(ARealRow);
         auto item = std::make_unique<TGridItem>();
         item->SetIdx(ARealRow);
         item->SetHeight(RowHeights(d));
-        for (int c = 0; c < StoredColCount(); ++c) {
-            item->Items()->AddObject(GridCells(c, d), GridObjects(c, d));
-            SetGridObjects(c, d, nullptr);
-        }
+        item->SetRowData(ReleaseRowData(d));
         InsertGridItem(std::move(item));
         DeleteRows(d, 1);
     }

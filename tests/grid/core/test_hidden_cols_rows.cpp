@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 #include <set>
 #include <vector>
@@ -219,10 +220,10 @@ TEST(HiddenRows, TheAllAccessorsReachHiddenAndShownRows)
     g.SetColors(3, 2, clRed);
     g.HideRow(2);
     // The saved row keeps its texts and property objects.
-    TStringList* saved = g.GetHiddenRowCells(2);
-    ASSERT_NE(saved, nullptr);
+    TGridItemCells saved = g.GetHiddenRowCells(2);
+    ASSERT_TRUE(saved);
     EXPECT_EQ(saved->Strings(1), "two");
-    EXPECT_EQ(g.GetHiddenRowCells(4), nullptr);
+    EXPECT_FALSE(g.GetHiddenRowCells(4));
     auto* props = dynamic_cast<TCellProperties*>(g.GetCellObjectByRealRow(2, 2));
     ASSERT_NE(props, nullptr);
     EXPECT_EQ(props->CellObject(), &user);
@@ -256,6 +257,68 @@ TEST(HiddenRows, TheAllAccessorsReachHiddenAndShownRows)
     again->SetIdx(2);
     EXPECT_THROW(g.InsertGridItem(std::move(again)), EVynGridError);
     EXPECT_EQ(g.NumHiddenRows(), 1);
+}
+
+TEST(HiddenRows, AHiddenRowsCellsReadAndWriteAsAList)
+{
+    // The record as the store leaves it: texts and objects of different
+    // lengths (the cells past either are empty).
+    TObject a, b;
+    auto record = [&] {
+        auto r = std::make_unique<TStringGrid::TRowData>();
+        r->Texts = {"t0", "t1", "t2", "t3"};
+        r->Objects = {nullptr, &a};
+        return r;
+    };
+    auto list = [](const TGridItemCells& C) {
+        std::string s;
+        for (int i = 0; i < C.Count(); ++i)
+            s += (i ? " " : "") + C.Strings(i).toStdString() + (C.Objects(i) ? "*" : "");
+        return s;
+    };
+    const struct {
+        const char* Name;
+        std::function<void(TGridItemCells&)> Op;
+        std::string After;
+    } cases[] = {
+        {"as released", [](TGridItemCells&) {}, "t0 t1* t2 t3"},
+        {"add", [&](TGridItemCells& C) { C.AddObject("t4", &b); }, "t0 t1* t2 t3 t4*"},
+        {"insert before the first", [](TGridItemCells& C) { C.Insert(0); }, " t0 t1* t2 t3"},
+        {"insert at the end", [](TGridItemCells& C) { C.InsertObject(4, "e", nullptr); }, "t0 t1* t2 t3 e"},
+        {"delete past the objects", [](TGridItemCells& C) { C.Delete(3); }, "t0 t1* t2"},
+        {"delete an object's cell", [](TGridItemCells& C) { C.Delete(1); }, "t0 t2 t3"},
+        {"exchange", [](TGridItemCells& C) { C.Exchange(1, 3); }, "t0 t3 t2 t1*"},
+        {"move right", [](TGridItemCells& C) { C.Move(1, 3); }, "t0 t2 t3 t1*"},
+        {"move left", [](TGridItemCells& C) { C.Move(3, 0); }, "t3 t0 t1* t2"},
+        {"write past the objects", [&](TGridItemCells& C) { C.SetObjects(3, &b); }, "t0 t1* t2 t3*"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TGridItem item;
+        item.SetRowData(record());
+        TGridItemCells cells = item.Items();
+        c.Op(cells);
+        EXPECT_EQ(list(item.Items()), c.After);
+    }
+    // Outside the list raises as a list does; a row that never held a cell
+    // is an empty list that grows on Add.
+    TGridItem item;
+    TGridItemCells cells = item.Items();
+    EXPECT_EQ(cells.Count(), 0);
+    EXPECT_THROW(cells.Strings(0), EStringListError);
+    EXPECT_THROW(cells.SetObjects(0, &a), EStringListError);
+    cells.Add("x");
+    cells.Add("y");
+    EXPECT_EQ(list(cells), "x y");
+    EXPECT_THROW(cells.Move(0, 2), EStringListError);
+    EXPECT_THROW(cells.Delete(-1), EStringListError);
+    EXPECT_THROW(cells.InsertObject(3, "z", nullptr), EStringListError);
+    // The record leaves the item with every cell.
+    std::unique_ptr<TStringGrid::TRowData> out = item.ReleaseRowData();
+    ASSERT_NE(out, nullptr);
+    EXPECT_EQ(out->Texts, (std::vector<String>{"x", "y"}));
+    EXPECT_EQ(item.Items().Count(), 0);
+    EXPECT_FALSE(TGridItemCells());
 }
 
 TEST(HiddenRows, TheGridFreesTheHiddenRowsPropertyObjects)

@@ -157,6 +157,45 @@ TEST_F(FilterTest, CombiningConditions)
     EXPECT_EQ(g.Filter()->Items(2)->Condition(), String());
 }
 
+TEST_F(FilterTest, ConditionsThatCannotChangeTheResultAreSkippedOnlyWhenNobodySeesTheRead)
+{
+    // Rows 1 .. 8: every mix of a/b, 1/2 and a number up to or past 4.
+    Fill({S("a"), S("a"), S("a"), S("a"), S("b"), S("b"), S("b"), S("b")},
+         {S("1"), S("2"), S("1"), S("2"), S("1"), S("2"), S("1"), S("2")});
+    Cond(2, S("a"));
+    Cond(3, S("2"));
+    Cond(1, S("<3;>6"));
+    const TFilterOperation ops[] = {TFilterOperation::foAND, TFilterOperation::foOR, TFilterOperation::foXOR};
+    auto combine = [](TFilterOperation Op, bool A, bool B) {
+        return Op == TFilterOperation::foAND ? A && B : Op == TFilterOperation::foOR ? A || B : A != B;
+    };
+    for (const TFilterOperation op2 : ops)
+        for (const TFilterOperation op3 : ops) {
+            SCOPED_TRACE(int(op2) * 10 + int(op3));
+            g.Filter()->Items(1)->SetOperation(op2);
+            g.Filter()->Items(2)->SetOperation(op3);
+            std::vector<int> expected;
+            for (int n = 1; n <= 8; ++n)
+                if (combine(op3, combine(op2, n <= 4, n % 2 == 0), n < 3 || n > 6))
+                    expected.push_back(n);
+            g.OnGetDisplText = nullptr;
+            g.ApplyFilter();
+            EXPECT_EQ(Shown(), expected);
+            g.RemoveAllFilters();
+            // A display-text handler sees every condition read on every row,
+            // and the same rows stay.
+            int reads[4] = {};
+            g.OnGetDisplText = [&reads](TObject*, int ACol, int, String&) { ++reads[ACol]; };
+            g.ApplyFilter();
+            g.OnGetDisplText = nullptr;
+            EXPECT_EQ(Shown(), expected);
+            EXPECT_EQ(reads[1], 8);
+            EXPECT_EQ(reads[2], 8);
+            EXPECT_EQ(reads[3], 8);
+            g.RemoveAllFilters();
+        }
+}
+
 TEST_F(FilterTest, TestedTexts)
 {
     Fill({S("<b>red</b>"), S("kg 12 net"), S("blue"), S(" green "), S("pre-x-suf")}, {S("z"), S("q"), S("z")});

@@ -206,3 +206,61 @@ TEST_F(GridTest, AnOpenEditorStoresItsTextAndFollowsItsRow)
     EXPECT_EQ(grid->Row(), moved);
     EXPECT_EQ(grid->InplaceEditor()->Text(), "y");
 }
+
+TEST(GridRows, ARowsRecordLeavesAndComesBackWithoutCopiesOrNotifications)
+{
+    RowsGrid g;
+    // Released: the row stays and reads empty; the record holds every cell,
+    // the column kept beyond ColCount included, and the object slot.
+    std::unique_ptr<TStringGrid::TRowData> r2 = g.ReleaseRowData(2);
+    ASSERT_NE(r2, nullptr);
+    const String* text = r2->Texts.data();
+    EXPECT_EQ(r2->Texts.at(0), "r2");
+    EXPECT_EQ(r2->Texts.at(4), "k2");
+    EXPECT_EQ(r2->Objects.at(1), Obj(2));
+    EXPECT_EQ(g.RowCount(), 6);
+    EXPECT_EQ(g.Cells(0, 2), "");
+    EXPECT_EQ(g.Cells(4, 2), "");
+    EXPECT_EQ(g.Objects(1, 2), nullptr);
+    EXPECT_EQ(g.RowHeights(2), 22) << "the height is the caller's to keep";
+    // A row never written has no record.
+    g.InsertRows(6, 1);
+    g.Clear();
+    EXPECT_EQ(g.ReleaseRowData(6), nullptr);
+    // Adopted by another empty row: the same record, not a copy.
+    g.AdoptRowData(6, std::move(r2));
+    EXPECT_EQ(r2, nullptr);
+    EXPECT_EQ(g.Cells(0, 6), "r2");
+    EXPECT_EQ(g.Cells(4, 6), "k2");
+    EXPECT_EQ(g.Objects(1, 6), Obj(2));
+    std::unique_ptr<TStringGrid::TRowData> again = g.ReleaseRowData(6);
+    EXPECT_EQ(again->Texts.data(), text);
+    // The released slot takes a record back; nullptr changes nothing.
+    g.AdoptRowData(2, std::move(again));
+    std::unique_ptr<TStringGrid::TRowData> none;
+    g.AdoptRowData(3, std::move(none));
+    EXPECT_EQ(g.Layout(), "r0 r1 r2 r3 r4 r5 -");
+    EXPECT_TRUE(g.Log.empty()) << "no notification of either";
+    // A row holding a record, or an index out of range, raises and keeps
+    // both the row and the caller's record.
+    std::unique_ptr<TStringGrid::TRowData> spare = g.ReleaseRowData(5);
+    for (const int row : {1, -1, 7}) {
+        SCOPED_TRACE(row);
+        EXPECT_THROW(g.AdoptRowData(row, std::move(spare)), EInvalidGridOperation);
+        ASSERT_NE(spare, nullptr);
+        EXPECT_EQ(spare->Texts.at(0), "r5");
+    }
+    EXPECT_EQ(g.Cells(0, 1), "r1");
+    EXPECT_THROW(g.ReleaseRowData(7), EInvalidGridOperation);
+    EXPECT_THROW(g.ReleaseRowData(-1), EInvalidGridOperation);
+    g.AdoptRowData(5, std::move(spare));
+    EXPECT_EQ(g.Layout(), "r0 r1 r2 r3 r4 r5 -");
+    // A record released from a row that then moves away comes back where
+    // it is put: the store moves pointers, the record is no row's.
+    std::unique_ptr<TStringGrid::TRowData> r4 = g.ReleaseRowData(4);
+    g.DeleteRows(4, 1);
+    g.InsertRows(0, 1);
+    g.AdoptRowData(0, std::move(r4));
+    g.SetRowHeights(0, 24);
+    EXPECT_EQ(g.Layout(), "r4 r0 r1 r2 r3 r5 -");
+}
