@@ -25,38 +25,6 @@ int Sign(int V) { return V < 0 ? -1 : V > 0 ? 1 : 0; }
 
 bool IsAsciiDigit(QChar C) { return C.unicode() >= '0' && C.unicode() <= '9'; }
 
-String UpperAscii(const String& S)
-{
-    String r = S;
-    for (QChar& c : r)
-        if (c.unicode() >= 'a' && c.unicode() <= 'z')
-            c = QChar(c.unicode() - 32);
-    return r;
-}
-
-// The start all texts added share.
-struct TCommonStart {
-    String First;
-    qsizetype Length = 0;
-    bool Any = false;
-    void Add(const String& T)
-    {
-        if (!Any) {
-            First = T;
-            Length = T.size();
-            Any = true;
-            return;
-        }
-        const qsizetype len = std::min(Length, T.size());
-        const QChar* a = First.constData();
-        const QChar* b = T.constData();
-        qsizetype j = 0;
-        while (j < len && a[j] == b[j])
-            ++j;
-        Length = j;
-    }
-};
-
 // The run of digits as a number; false when there is none or it is long.
 bool Digits(QStringView S, int& Value)
 {
@@ -292,69 +260,147 @@ TSortClass ClassifySortText(const String& Text, const TGridFormatSettings& FS)
     return TSortClass::scText;
 }
 
+namespace {
+
+// The compared texts of a column, appended row by row to its buffer (a row
+// not added has the empty text).
+class TTextBuffer {
+public:
+    TTextBuffer(TSortColumnKeys& K, size_t N) : k_(K), n_(N)
+    {
+        k_.Chars.clear();
+        k_.Chars.reserve(N * 8);
+        k_.Start.assign(N + 1, 0);
+    }
+    // Row I's text, I above the rows added before.
+    void Add(size_t I, QStringView Text, bool Upper)
+    {
+        Skip(I);
+        const auto* from = reinterpret_cast<const char16_t*>(Text.utf16());
+        const size_t at = k_.Chars.size();
+        k_.Chars.insert(k_.Chars.end(), from, from + Text.size());
+        if (Upper)
+            for (size_t j = at; j < k_.Chars.size(); ++j)
+                if (k_.Chars[j] >= u'a' && k_.Chars[j] <= u'z')
+                    k_.Chars[j] = char16_t(k_.Chars[j] - 32);
+        k_.Start[I + 1] = k_.Chars.size();
+        done_ = I + 1;
+    }
+    // Closes the buffer; Common becomes the start shared by the texts of
+    // the rows Compared(i) names.
+    template <typename CompareT>
+    void Finish(CompareT Compared)
+    {
+        Skip(n_);
+        QStringView first;
+        qsizetype length = -1;
+        for (size_t i = 0; i < n_; ++i) {
+            if (!Compared(i))
+                continue;
+            const QStringView t = k_.TextOf(i);
+            if (length < 0) {
+                first = t;
+                length = t.size();
+                continue;
+            }
+            const qsizetype len = std::min(length, t.size());
+            qsizetype j = 0;
+            while (j < len && first[j] == t[j])
+                ++j;
+            length = j;
+        }
+        k_.Common = std::max<qsizetype>(length, 0);
+    }
+
+private:
+    // The rows from done_ up to I have no text.
+    void Skip(size_t I)
+    {
+        for (; done_ < I; ++done_)
+            k_.Start[done_ + 1] = k_.Chars.size();
+    }
+    TSortColumnKeys& k_;
+    size_t n_;
+    size_t done_ = 0;
+};
+
+bool IsCheckBoxType(TCellType Type)
+{
+    return Type == TCellType::ctCheckBox || Type == TCellType::ctDataCheckBox ||
+           Type == TCellType::ctVirtCheckBox || Type == TCellType::ctRowCheckBox;
+}
+
+}  // namespace
+
+// Each cell is read once and turned into its key at once, while its text is
+// at hand: the reads of a large column are what a sort run mostly waits for.
 void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, const String& Suffix, bool IgnoreCase,
                   const TGridFormatSettings& FS, const std::vector<int>& Rows, const TSortCellReader& Read)
 {
     const size_t n = Rows.size();
     K.Style = Style;
     K.Empty.assign(n, 0);
-    std::vector<String> texts(n);
-    // The texts compared as read share a start the ranks skip.
-    const bool plainTexts = Style == TSortStyle::ssAlphabetic || Style == TSortStyle::ssAlphaCase ||
-                            Style == TSortStyle::ssCustom;
-    TCommonStart common;
-    for (size_t i = 0; i < n; ++i) {
-        texts[i] = Read.Text(Rows[i]);
-        K.Empty[i] = texts[i].isEmpty();
-        if (plainTexts)
-            common.Add(texts[i]);
-    }
+    K.Common = 0;
+    K.Chars.clear();
+    K.Start.clear();
+    auto all = [](size_t) { return true; };
+    // Row i's text as read; its emptiness noted.
+    auto read = [&](size_t I) {
+        String t = Read.Text(Rows[I]);
+        K.Empty[I] = t.isEmpty();
+        return t;
+    };
     auto numbers = [&](bool Financial) {
         K.Number.resize(n);
         for (size_t i = 0; i < n; ++i)
-            K.Number[i] = SortNumber(texts[i], Prefix, Suffix, Financial, FS);
+            K.Number[i] = SortNumber(read(i), Prefix, Suffix, Financial, FS);
+    };
+    auto dates = [&](auto Parse) {
+        K.Number.assign(n, 0);
+        for (size_t i = 0; i < n; ++i)
+            Parse(read(i), K.Number[i]);
     };
     switch (Style) {
     case TSortStyle::ssAutomatic: {
         K.Class.resize(n);
         K.Number.assign(n, 0);
-        K.Text.resize(n);
+        TTextBuffer buffer(K, n);
         for (size_t i = 0; i < n; ++i) {
-            const TCellType type = Read.Type(Rows[i]);
-            TSortClass c;
-            if (type == TCellType::ctCheckBox || type == TCellType::ctDataCheckBox ||
-                type == TCellType::ctVirtCheckBox || type == TCellType::ctRowCheckBox)
-                c = TSortClass::scCheckBox;
-            else
-                c = ClassifySortText(texts[i], FS);
+            const String text = read(i);
+            const TSortClass c =
+                IsCheckBoxType(Read.Type(Rows[i])) ? TSortClass::scCheckBox : ClassifySortText(text, FS);
             double v = 0;
             switch (c) {
             case TSortClass::scCheckBox: v = Read.Checked(Rows[i]) ? 1 : 0; break;
-            case TSortClass::scNumber: v = SortNumber(texts[i], String(), String(), true, FS); break;
+            case TSortClass::scNumber: v = SortNumber(text, String(), String(), true, FS); break;
             case TSortClass::scDate:
-            case TSortClass::scDateTime: ParseSortDateTime(texts[i], FS, v); break;
-            case TSortClass::scTime: ParseSortTime(texts[i], FS, v); break;
-            case TSortClass::scText:
-                K.Text[i] = IgnoreCase ? UpperAscii(texts[i]) : texts[i];
-                common.Add(K.Text[i]);
-                break;
+            case TSortClass::scDateTime: ParseSortDateTime(text, FS, v); break;
+            case TSortClass::scTime: ParseSortTime(text, FS, v); break;
+            case TSortClass::scText: buffer.Add(i, text, IgnoreCase); break;
             case TSortClass::scEmpty: break;
             }
             K.Class[i] = uint8_t(c);
             K.Number[i] = v;
         }
+        buffer.Finish([&K](size_t I) { return TSortClass(K.Class[I]) == TSortClass::scText; });
         break;
     }
     case TSortStyle::ssAlphabetic:
     case TSortStyle::ssAlphaCase:
-    case TSortStyle::ssCustom: K.Text = std::move(texts); break;
     case TSortStyle::ssAlphaNoCase:
-        K.Text.resize(n);
+    case TSortStyle::ssCustom: {
+        TTextBuffer buffer(K, n);
+        if (Style == TSortStyle::ssCustom)
+            K.Text.resize(n);
         for (size_t i = 0; i < n; ++i) {
-            K.Text[i] = UpperAscii(texts[i]);
-            common.Add(K.Text[i]);
+            String text = read(i);
+            buffer.Add(i, text, Style == TSortStyle::ssAlphaNoCase);
+            if (Style == TSortStyle::ssCustom)
+                K.Text[i] = std::move(text);
         }
+        buffer.Finish(all);
         break;
+    }
     case TSortStyle::ssAnsiAlphaCase:
     case TSortStyle::ssAnsiAlphaNoCase: {
         QCollator coll{QLocale()};
@@ -362,7 +408,7 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
         std::vector<QCollatorSortKey> keys;
         keys.reserve(n);
         for (size_t i = 0; i < n; ++i)
-            keys.push_back(coll.sortKey(texts[i]));
+            keys.push_back(coll.sortKey(read(i)));
         std::vector<int> idx(n);
         for (size_t i = 0; i < n; ++i)
             idx[i] = int(i);
@@ -378,39 +424,37 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
     case TSortStyle::ssFinancial: numbers(true); break;
     case TSortStyle::ssDate:
     case TSortStyle::ssDateTime:
-        K.Number.assign(n, 0);
-        for (size_t i = 0; i < n; ++i)
-            ParseSortDateTime(texts[i], FS, K.Number[i]);
+        dates([&FS](const String& T, double& V) { ParseSortDateTime(T, FS, V); });
         break;
-    case TSortStyle::ssTime:
-        K.Number.assign(n, 0);
-        for (size_t i = 0; i < n; ++i)
-            ParseSortTime(texts[i], FS, K.Number[i]);
-        break;
+    case TSortStyle::ssTime: dates([&FS](const String& T, double& V) { ParseSortTime(T, FS, V); }); break;
     case TSortStyle::ssShortDateEU:
     case TSortStyle::ssShortDateUS:
-        K.Number.assign(n, 0);
-        for (size_t i = 0; i < n; ++i) {
+        dates([Style](const String& T, double& V) {
             try {
-                K.Number[i] = Style == TSortStyle::ssShortDateEU ? ParseShortDateEU(texts[i])
-                                                                 : ParseShortDateUS(texts[i]);
+                V = Style == TSortStyle::ssShortDateEU ? ParseShortDateEU(T) : ParseShortDateUS(T);
             } catch (const Exception&) {
-                K.Number[i] = 0;
+                V = 0;
             }
-        }
+        });
         break;
-    case TSortStyle::ssRaw: break;
-    case TSortStyle::ssHTML:
-        K.Text.resize(n);
+    case TSortStyle::ssRaw:
+        for (size_t i = 0; i < n; ++i)
+            read(i);
+        break;
+    case TSortStyle::ssHTML: {
+        TTextBuffer buffer(K, n);
         for (size_t i = 0; i < n; ++i) {
-            K.Text[i] = Read.Stripped(Rows[i]);
-            common.Add(K.Text[i]);
+            read(i);
+            buffer.Add(i, Read.Stripped(Rows[i]), false);
         }
+        buffer.Finish(all);
         break;
+    }
     case TSortStyle::ssImages:
         K.Class.resize(n);
         K.Number.resize(n);
         for (size_t i = 0; i < n; ++i) {
+            read(i);
             const TCellType type = Read.Type(Rows[i]);
             const bool picture = type == TCellType::ctBitmap || type == TCellType::ctIcon ||
                                  type == TCellType::ctPicture || type == TCellType::ctFilePicture;
@@ -420,25 +464,28 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
         break;
     case TSortStyle::ssCheckBox:
         K.Number.resize(n);
-        for (size_t i = 0; i < n; ++i)
-            K.Number[i] = Read.Checked(Rows[i]) ? 1 : 0;
-        break;
-    case TSortStyle::ssAlphaNumeric:
-    case TSortStyle::ssAlphaNumericNoCase:
-        K.Class.resize(n);
-        K.Number.assign(n, 0);
-        K.Text.resize(n);
         for (size_t i = 0; i < n; ++i) {
-            K.Class[i] = GetNumberType(texts[i], FS) != ntNone;
-            if (K.Class[i])
-                K.Number[i] = SortNumber(texts[i], String(), String(), true, FS);
-            K.Text[i] = Style == TSortStyle::ssAlphaNumericNoCase ? UpperAscii(texts[i]) : texts[i];
-            if (!K.Class[i])
-                common.Add(K.Text[i]);
+            read(i);
+            K.Number[i] = Read.Checked(Rows[i]) ? 1 : 0;
         }
         break;
+    case TSortStyle::ssAlphaNumeric:
+    case TSortStyle::ssAlphaNumericNoCase: {
+        K.Class.resize(n);
+        K.Number.assign(n, 0);
+        TTextBuffer buffer(K, n);
+        for (size_t i = 0; i < n; ++i) {
+            const String text = read(i);
+            K.Class[i] = GetNumberType(text, FS) != ntNone;
+            if (K.Class[i])
+                K.Number[i] = SortNumber(text, String(), String(), true, FS);
+            else
+                buffer.Add(i, text, Style == TSortStyle::ssAlphaNumericNoCase);
+        }
+        buffer.Finish([&K](size_t I) { return K.Class[I] == 0; });
+        break;
     }
-    K.Common = common.Length;
+    }
     K.Ready = true;
 }
 
@@ -450,7 +497,7 @@ int CompareSortKeys(const TSortColumnKeys& K, size_t A, size_t B)
             return c;
         switch (TSortClass(K.Class[A])) {
         case TSortClass::scEmpty: return 0;
-        case TSortClass::scText: return Sign(K.Text[A].compare(K.Text[B]));
+        case TSortClass::scText: return Sign(K.TextOf(A).compare(K.TextOf(B)));
         case TSortClass::scDate:
         case TSortClass::scDateTime:
         case TSortClass::scTime: return CompareDateTime(K.Number[A], K.Number[B]);
@@ -461,7 +508,7 @@ int CompareSortKeys(const TSortColumnKeys& K, size_t A, size_t B)
     case TSortStyle::ssAlphaCase:
     case TSortStyle::ssAlphaNoCase:
     case TSortStyle::ssHTML:
-    case TSortStyle::ssCustom: return Sign(K.Text[A].compare(K.Text[B]));
+    case TSortStyle::ssCustom: return Sign(K.TextOf(A).compare(K.TextOf(B)));
     case TSortStyle::ssAnsiAlphaCase:
     case TSortStyle::ssAnsiAlphaNoCase: return Cmp(K.Rank[A], K.Rank[B]);
     case TSortStyle::ssNumeric:
@@ -483,7 +530,7 @@ int CompareSortKeys(const TSortColumnKeys& K, size_t A, size_t B)
             return c;
         if (K.Class[A])
             return Cmp(K.Number[A], K.Number[B]);
-        return Sign(K.Text[A].compare(K.Text[B]));
+        return Sign(K.TextOf(A).compare(K.TextOf(B)));
     case TSortStyle::ssRaw: return 0;
     }
     return 0;
@@ -519,7 +566,7 @@ uint64_t DateTimeKey(double V)
 
 // Four UTF-16 code units from From, in the order of the ordinal compare
 // (a shorter text fills with 0; its ties go to the full compare).
-uint64_t TextPrefix(const String& S, qsizetype From)
+uint64_t TextPrefix(QStringView S, qsizetype From)
 {
     uint64_t v = 0;
     const qsizetype n = S.size();
@@ -541,7 +588,7 @@ struct TRankItem {
 
 // The length for TRankItem::Length of a text whose code units from Common
 // to Common + Covered are in the keys.
-uint16_t KeyedLength(const String& S, qsizetype Common, qsizetype Covered)
+uint16_t KeyedLength(QStringView S, qsizetype Common, qsizetype Covered)
 {
     return S.size() <= Common + Covered && S.size() < TRankItem::Open ? uint16_t(S.size()) : TRankItem::Open;
 }
@@ -595,9 +642,9 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
             // The class above the first three code units of a text.
             it.Major = uint64_t(K.Class[i]) << 48;
             if (c == TSortClass::scText) {
-                it.Major |= TextPrefix(K.Text[i], common) >> 16;
-                it.Minor = TextPrefix(K.Text[i], common + 3);
-                it.Length = KeyedLength(K.Text[i], common, 7);
+                it.Major |= TextPrefix(K.TextOf(i), common) >> 16;
+                it.Minor = TextPrefix(K.TextOf(i), common + 3);
+                it.Length = KeyedLength(K.TextOf(i), common, 7);
                 it.Text = true;
             } else if (c == TSortClass::scDate || c == TSortClass::scDateTime || c == TSortClass::scTime) {
                 it.Minor = DateTimeKey(K.Number[i]);
@@ -611,9 +658,9 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
         case TSortStyle::ssAlphaNoCase:
         case TSortStyle::ssHTML:
         case TSortStyle::ssCustom:
-            it.Major = TextPrefix(K.Text[i], common);
-            it.Minor = TextPrefix(K.Text[i], common + 4);
-            it.Length = KeyedLength(K.Text[i], common, 8);
+            it.Major = TextPrefix(K.TextOf(i), common);
+            it.Minor = TextPrefix(K.TextOf(i), common + 4);
+            it.Length = KeyedLength(K.TextOf(i), common, 8);
             it.Text = true;
             break;
         case TSortStyle::ssAnsiAlphaCase:
@@ -637,8 +684,8 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
             if (K.Class[i]) {
                 it.Minor = OrderedBits(K.Number[i]);
             } else {
-                it.Minor = TextPrefix(K.Text[i], common);
-                it.Length = KeyedLength(K.Text[i], common, 4);
+                it.Minor = TextPrefix(K.TextOf(i), common);
+                it.Length = KeyedLength(K.TextOf(i), common, 4);
                 it.Text = true;
             }
             break;
@@ -656,7 +703,7 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
             // is the start of the longer.
             if (A.Length != TRankItem::Open && B.Length != TRankItem::Open)
                 return A.Length < B.Length ? -1 : A.Length > B.Length ? 1 : 0;
-            return Sign(K.Text[A.Index].compare(K.Text[B.Index]));
+            return Sign(K.TextOf(A.Index).compare(K.TextOf(B.Index)));
         }
         return 0;
     };
