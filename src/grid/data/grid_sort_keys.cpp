@@ -240,11 +240,27 @@ bool ParseSortDateTime(const String& Text, const TGridFormatSettings& FS, double
     return true;
 }
 
+namespace {
+
+// False for a text GetNumberType finds no number in by its first character
+// alone: an ASCII character that is no digit, sign, exponent letter or
+// separator leaves no form of number possible. (The common text cell is
+// decided without the full scan.)
+bool MaybeNumber(const String& Text, const TGridFormatSettings& FS)
+{
+    const QChar c = Text[0];
+    const char16_t u = c.unicode();
+    return u >= 128 || (u >= u'0' && u <= u'9') || u == u'-' || u == u'+' || u == u'e' || u == u'E' ||
+           c == FS.ThousandSeparator || c == FS.DecimalSeparator;
+}
+
+}  // namespace
+
 TSortClass ClassifySortText(const String& Text, const TGridFormatSettings& FS)
 {
     if (Text.isEmpty())
         return TSortClass::scEmpty;
-    if (GetNumberType(Text, FS) != ntNone)
+    if (MaybeNumber(Text, FS) && GetNumberType(Text, FS) != ntNone)
         return TSortClass::scNumber;
     auto separatorAt = [&Text](QChar Sep, bool& PositionOk) {
         const qsizetype p = Text.indexOf(Sep);
@@ -269,7 +285,7 @@ public:
     TTextBuffer(TSortColumnKeys& K, size_t N) : k_(K), n_(N)
     {
         k_.Chars.clear();
-        k_.Chars.reserve(N * 8);
+        k_.Chars.reserve(N * 16);
         k_.Start.assign(N + 1, 0);
     }
     // Row I's text, I above the rows added before.
@@ -476,7 +492,7 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
         TTextBuffer buffer(K, n);
         for (size_t i = 0; i < n; ++i) {
             const String text = read(i);
-            K.Class[i] = GetNumberType(text, FS) != ntNone;
+            K.Class[i] = !text.isEmpty() && MaybeNumber(text, FS) && GetNumberType(text, FS) != ntNone;
             if (K.Class[i])
                 K.Number[i] = SortNumber(text, String(), String(), true, FS);
             else
