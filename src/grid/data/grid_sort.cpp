@@ -501,9 +501,6 @@ void TVynStringGrid::QUnSort()
     std::vector<int> x(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i)
         x[size_t(i)] = FSortRowXRef->Items(i);
-    FUnSortRowXRef->Clear();
-    for (const int v : x)
-        FUnSortRowXRef->Add(v);
     // The cross-reference is a permutation after every run: the row that
     // was first at x goes back to x. A list that is not one (rows set by
     // hand) is put in order by its values, ties kept.
@@ -523,8 +520,11 @@ void TVynStringGrid::QUnSort()
     TRowsScope bracket(*this);  // the cursor and one update bracket
     const int oldRow = Row();
     ApplyRowOrder(order, false, -1, true);
+    // The values of the cross-reference in their new places: 0, 1, 2, ...
+    // after a permutation.
+    FUnSortRowXRef->Clear();
     for (int i = 0; i < n; ++i)
-        FUnSortRowXRef->SetItems(i, x[size_t(order[size_t(i)])]);
+        FUnSortRowXRef->Add(permutation ? i : x[size_t(order[size_t(i)])]);
     if (Row() != oldRow && oldRow < RowCount())
         MoveColRow(Col() < ColCount() ? Col() : FixedCols(), oldRow, true, false);
     CellsChanged(TRect(0, 0, ColCount() - 1, n - 1));
