@@ -54,27 +54,35 @@ bool SplitThree(QStringView Text, QChar Sep, QStringView (&Parts)[3])
     return Parts[2].indexOf(Sep) < 0;
 }
 
+// The letters d, m, y in the order the short date format first names them.
+struct TDateOrder {
+    char Letter[3] = {'d', 'm', 'y'};
+    explicit TDateOrder(const String& Format)
+    {
+        std::pair<qsizetype, char> order[3] = {{99, 'd'}, {99, 'm'}, {99, 'y'}};
+        for (qsizetype i = Format.size() - 1; i >= 0; --i)
+            for (auto& o : order)
+                if (Format[i].toLower() == QLatin1Char(o.second))
+                    o.first = i;
+        std::sort(std::begin(order), std::end(order));
+        for (size_t i = 0; i < 3; ++i)
+            Letter[i] = order[i].second;
+    }
+};
+
 // The date part in the order of the short date format.
-bool ParseDatePart(QStringView Text, const TGridFormatSettings& FS, double& Value)
+bool ParseDatePart(QStringView Text, QChar Separator, const TDateOrder& Order, double& Value)
 {
     QStringView parts[3];
-    if (!SplitThree(Text, FS.DateSeparator, parts))
+    if (!SplitThree(Text, Separator, parts))
         return false;
-    // The letters d, m, y in the order the format first names them.
-    std::pair<qsizetype, char> order[3] = {{99, 'd'}, {99, 'm'}, {99, 'y'}};
-    const String& f = FS.ShortDateFormat;
-    for (qsizetype i = f.size() - 1; i >= 0; --i)
-        for (auto& o : order)
-            if (f[i].toLower() == QLatin1Char(o.second))
-                o.first = i;
-    std::sort(std::begin(order), std::end(order));
     int d = 0, m = 0, y = 0;
     for (int i = 0; i < 3; ++i) {
         const QStringView part = parts[i].trimmed();
         int v = 0;
         if (!Digits(part, v))
             return false;
-        const char letter = order[size_t(i)].second;
+        const char letter = Order.Letter[i];
         if (letter == 'd')
             d = v;
         else if (letter == 'm')
@@ -226,18 +234,27 @@ bool ParseSortTime(const String& Text, const TGridFormatSettings& FS, double& Va
     return ParseTimeView(Text, FS, Value);
 }
 
-bool ParseSortDateTime(const String& Text, const TGridFormatSettings& FS, double& Value)
+namespace {
+
+bool ParseDateTimeView(QStringView Text, const TGridFormatSettings& FS, const TDateOrder& Order, double& Value)
 {
-    const QStringView t = QStringView(Text).trimmed();
+    const QStringView t = Text.trimmed();
     const qsizetype blank = t.indexOf(u' ');
     double date = 0, time = 0;
-    if (!ParseDatePart(blank < 0 ? t : t.left(blank), FS, date))
+    if (!ParseDatePart(blank < 0 ? t : t.left(blank), FS.DateSeparator, Order, date))
         return false;
     if (blank >= 0 && !ParseTimeView(t.mid(blank + 1), FS, time))
         return false;
     // Before the day 0 the time counts back from the date's start.
     Value = date < 0 ? date - time : date + time;
     return true;
+}
+
+}  // namespace
+
+bool ParseSortDateTime(const String& Text, const TGridFormatSettings& FS, double& Value)
+{
+    return ParseDateTimeView(Text, FS, TDateOrder(FS.ShortDateFormat), Value);
 }
 
 namespace {
@@ -361,6 +378,7 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
     K.Common = 0;
     K.Chars.clear();
     K.Start.clear();
+    const TDateOrder dateOrder(FS.ShortDateFormat);
     auto all = [](size_t) { return true; };
     // Row i's text as read; its emptiness noted.
     auto read = [&](size_t I) {
@@ -392,7 +410,7 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
             case TSortClass::scCheckBox: v = Read.Checked(Rows[i]) ? 1 : 0; break;
             case TSortClass::scNumber: v = SortNumber(text, String(), String(), true, FS); break;
             case TSortClass::scDate:
-            case TSortClass::scDateTime: ParseSortDateTime(text, FS, v); break;
+            case TSortClass::scDateTime: ParseDateTimeView(text, FS, dateOrder, v); break;
             case TSortClass::scTime: ParseSortTime(text, FS, v); break;
             case TSortClass::scText: buffer.Add(i, text, IgnoreCase); break;
             case TSortClass::scEmpty: break;
@@ -442,7 +460,7 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
     case TSortStyle::ssFinancial: numbers(true); break;
     case TSortStyle::ssDate:
     case TSortStyle::ssDateTime:
-        dates([&FS](const String& T, double& V) { ParseSortDateTime(T, FS, V); });
+        dates([&](const String& T, double& V) { ParseDateTimeView(T, FS, dateOrder, V); });
         break;
     case TSortStyle::ssTime: dates([&FS](const String& T, double& V) { ParseSortTime(T, FS, V); }); break;
     case TSortStyle::ssShortDateEU:
