@@ -629,12 +629,14 @@ uint16_t KeyedLength(QStringView S, qsizetype Common, qsizetype Covered)
     return S.size() <= Common + Covered && S.size() < TRankItem::Open ? uint16_t(S.size()) : TRankItem::Open;
 }
 
-// One key word and its item: the packed form of the items when only one of
-// Major and Minor varies and no text is to be compared (numbers, dates,
-// times, ranks). Every pass of the sort then moves two thirds of the bytes.
+// One key word, the length and the item: the packed form of the items when
+// only one of Major and Minor varies and no text is to be compared in full
+// (numbers, dates, times, ranks, texts the keys hold whole). Every pass of
+// the sort then moves two thirds of the bytes.
 struct TWordItem {
     uint64_t Key;
     uint32_t Index;
+    uint16_t Length;
 };
 
 // Items in the order of their 8 * Bytes-byte key (ByteOf(item, d) gives byte
@@ -688,7 +690,9 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
     // The bits every key has set, and those any has: the bytes where they
     // differ are the ones the sort looks at.
     uint64_t orMajor = 0, andMajor = ~uint64_t(0), orMinor = 0, andMinor = ~uint64_t(0);
-    bool anyText = false;
+    uint16_t orLength = 0, andLength = TRankItem::Open;
+    // A text the keys do not hold whole (its ties compare the texts).
+    bool openText = false;
     for (size_t i = 0; i < n; ++i) {
         TRankItem& it = items[i];
         it = {0, 0, uint32_t(i), TRankItem::Open, false};
@@ -751,7 +755,9 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
         andMajor &= it.Major;
         orMinor |= it.Minor;
         andMinor &= it.Minor;
-        anyText = anyText || it.Text;
+        orLength |= it.Length;
+        andLength &= it.Length;
+        openText = openText || (it.Text && it.Length == TRankItem::Open);
     }
     size_t compares = n > 0 ? n - 1 : 0;
     auto done = [&]() {
@@ -763,19 +769,26 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
     const bool minorVaries = !varies.empty();
     AddVaryingBytes(orMajor, andMajor, 8, varies);
     const bool majorVaries = !varies.empty() && varies.back() >= 8;
-    if (!anyText && !(minorVaries && majorVaries)) {
-        // One word decides: it alone is sorted, with the index.
+    if (!openText && !(minorVaries && majorVaries)) {
+        // One word decides, then the length of texts held whole (the
+        // shorter of two such texts with one key is the start of the
+        // other; other items all have the length Open): those alone are
+        // sorted, with the index, the length first.
         std::vector<TWordItem> words(n);
         for (size_t i = 0; i < n; ++i)
-            words[i] = {minorVaries ? items[i].Minor : items[i].Major, items[i].Index};
+            words[i] = {minorVaries ? items[i].Minor : items[i].Major, items[i].Index, items[i].Length};
         std::vector<TRankItem>().swap(items);
-        for (int& d : varies)
-            d %= 8;
-        RadixSort(words, varies, [](const TWordItem& It, int D) { return unsigned((It.Key >> (8 * D)) & 0xFF); });
+        std::vector<int> digits;
+        AddVaryingBytes(orLength, andLength, 8, digits);
+        for (const int d : varies)
+            digits.push_back(d % 8);
+        RadixSort(words, digits, [](const TWordItem& It, int D) {
+            return unsigned((D < 8 ? It.Key >> (8 * D) : unsigned(It.Length) >> (8 * (D - 8))) & 0xFF);
+        });
         std::vector<uint32_t> rank(n, 0);
         uint32_t r = 0;
         for (size_t i = 0; i < n; ++i) {
-            if (i > 0 && words[i - 1].Key != words[i].Key)
+            if (i > 0 && (words[i - 1].Key != words[i].Key || words[i - 1].Length != words[i].Length))
                 ++r;
             rank[words[i].Index] = r;
         }
