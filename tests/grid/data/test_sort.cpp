@@ -413,6 +413,23 @@ TEST_F(SortTest, UnSortGivesBackTheOrderBeforeTheFirstSort)
     g.QUnSort();
     EXPECT_EQ(Texts(), (V{"c", "a", "d", "b"}));
     EXPECT_EQ(g.Cells(0, 1), "keep");
+    auto list = [](const TIntList& L) {
+        std::vector<int> v;
+        for (int i = 0; i < L.Count(); ++i)
+            v.push_back(L.Items(i));
+        return v;
+    };
+    EXPECT_EQ(list(*g.FUnSortRowXRef), Iota(0, 4));
+    EXPECT_EQ(list(*g.FSortRowXRef), Iota(0, 4));
+    // A cross-reference set by hand that is no permutation: the rows go in
+    // the order of its values, equal ones keeping theirs.
+    const std::vector<int> byHand{0, 3, 1, 3, 1};
+    for (int i = 0; i < 5; ++i)
+        g.FSortRowXRef->SetItems(i, byHand[size_t(i)]);
+    g.QUnSort();
+    EXPECT_EQ(Texts(), (V{"a", "b", "c", "d"}));
+    EXPECT_EQ(list(*g.FUnSortRowXRef), (std::vector<int>{0, 1, 1, 3, 3}));
+    EXPECT_EQ(list(*g.FSortRowXRef), (std::vector<int>{0, 1, 1, 3, 3}));
 }
 
 TEST_F(SortTest, SingleColumnMovesOnlyItsCellsAndQuickSortARange)
