@@ -311,7 +311,7 @@ public:
     void Add(size_t I, QStringView Text, bool Upper)
     {
         Skip(I);
-        const auto* from = reinterpret_cast<const char16_t*>(Text.utf16());
+        const char16_t* from = Text.utf16();
         const size_t at = k_.Chars.size();
         k_.Chars.insert(k_.Chars.end(), from, from + Text.size());
         if (Upper)
@@ -639,10 +639,10 @@ struct TWordItem {
     uint16_t Length;
 };
 
-// Items in the order of their 8 * Bytes-byte key (ByteOf(item, d) gives byte
-// d, the lowest first), equal ones keeping their order: a
-// least-significant-byte-first radix sort over the bytes Varies names
-// (those every item has alike leave the order as it is).
+// Items in the order of their key bytes, equal ones keeping their order: a
+// radix sort over the bytes Varies names, the least significant first
+// (ByteOf(item, d) gives byte d). Bytes every item has alike are left out
+// by the caller: they would not change the order.
 template <typename ItemT, typename ByteOfT>
 void RadixSort(std::vector<ItemT>& Items, const std::vector<int>& Varies, ByteOfT ByteOf)
 {
@@ -671,8 +671,9 @@ void RadixSort(std::vector<ItemT>& Items, const std::vector<int>& Varies, ByteOf
     }
 }
 
-// The bytes (0 .. 8 * Words - 1, lowest first) in which the words seen
-// differ: those of Or ^ And.
+// Adds First + b for each byte b of a key word (0 the lowest) in which the
+// words seen differ: where the bits any has (Or) and those all have (And)
+// disagree.
 void AddVaryingBytes(uint64_t Or, uint64_t And, int First, std::vector<int>& Bytes)
 {
     for (int b = 0; b < 8; ++b)
