@@ -301,10 +301,10 @@ class TTextBuffer {
 public:
     TTextBuffer(TSortColumnKeys& K, size_t N) : k_(K), n_(N)
     {
-        // Room for 32 code units a row: pages never written to cost
-        // nothing, and the buffer is not copied while it fills.
+        // Room for 8 code units a row to start with; no more, so that the
+        // memory a run leaves behind has all been written to once.
         k_.Chars.clear();
-        k_.Chars.reserve(N * 32);
+        k_.Chars.reserve(N * 8);
         k_.Start.assign(N + 1, 0);
     }
     // Row I's text, I above the rows added before.
