@@ -498,20 +498,16 @@ void TVynStringGrid::QUnSort()
     const int n = RowCount();
     if (FSortRowXRef->Count() != n)
         return;
-    std::vector<int> x(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i)
-        x[size_t(i)] = FSortRowXRef->Items(i);
-    FUnSortRowXRef->Clear();
-    for (const int v : x)
-        FUnSortRowXRef->Add(v);
     // The cross-reference is a permutation after every run: the row that
     // was first at x goes back to x. A list that is not one (rows set by
     // hand) is put in order by its values, ties kept.
+    std::vector<int> x(static_cast<size_t>(n));
     std::vector<int> order(static_cast<size_t>(n), -1);
     bool permutation = true;
-    for (int i = 0; i < n && permutation; ++i) {
-        const int v = x[size_t(i)];
-        permutation = v >= 0 && v < n && order[size_t(v)] < 0;
+    for (int i = 0; i < n; ++i) {
+        const int v = FSortRowXRef->Items(i);
+        x[size_t(i)] = v;
+        permutation = permutation && v >= 0 && v < n && order[size_t(v)] < 0;
         if (permutation)
             order[size_t(v)] = i;
     }
@@ -523,8 +519,11 @@ void TVynStringGrid::QUnSort()
     TRowsScope bracket(*this);  // the cursor and one update bracket
     const int oldRow = Row();
     ApplyRowOrder(order, false, -1, true);
+    // The values of the cross-reference in their new places: 0, 1, 2, ...
+    // after a permutation.
+    FUnSortRowXRef->Clear();
     for (int i = 0; i < n; ++i)
-        FUnSortRowXRef->SetItems(i, x[size_t(order[size_t(i)])]);
+        FUnSortRowXRef->Add(permutation ? i : x[size_t(order[size_t(i)])]);
     if (Row() != oldRow && oldRow < RowCount())
         MoveColRow(Col() < ColCount() ? Col() : FixedCols(), oldRow, true, false);
     CellsChanged(TRect(0, 0, ColCount() - 1, n - 1));

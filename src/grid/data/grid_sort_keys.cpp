@@ -25,38 +25,6 @@ int Sign(int V) { return V < 0 ? -1 : V > 0 ? 1 : 0; }
 
 bool IsAsciiDigit(QChar C) { return C.unicode() >= '0' && C.unicode() <= '9'; }
 
-String UpperAscii(const String& S)
-{
-    String r = S;
-    for (QChar& c : r)
-        if (c.unicode() >= 'a' && c.unicode() <= 'z')
-            c = QChar(c.unicode() - 32);
-    return r;
-}
-
-// The start all texts added share.
-struct TCommonStart {
-    String First;
-    qsizetype Length = 0;
-    bool Any = false;
-    void Add(const String& T)
-    {
-        if (!Any) {
-            First = T;
-            Length = T.size();
-            Any = true;
-            return;
-        }
-        const qsizetype len = std::min(Length, T.size());
-        const QChar* a = First.constData();
-        const QChar* b = T.constData();
-        qsizetype j = 0;
-        while (j < len && a[j] == b[j])
-            ++j;
-        Length = j;
-    }
-};
-
 // The run of digits as a number; false when there is none or it is long.
 bool Digits(QStringView S, int& Value)
 {
@@ -86,27 +54,35 @@ bool SplitThree(QStringView Text, QChar Sep, QStringView (&Parts)[3])
     return Parts[2].indexOf(Sep) < 0;
 }
 
+// The letters d, m, y in the order the short date format first names them.
+struct TDateOrder {
+    char Letter[3] = {'d', 'm', 'y'};
+    explicit TDateOrder(const String& Format)
+    {
+        std::pair<qsizetype, char> order[3] = {{99, 'd'}, {99, 'm'}, {99, 'y'}};
+        for (qsizetype i = Format.size() - 1; i >= 0; --i)
+            for (auto& o : order)
+                if (Format[i].toLower() == QLatin1Char(o.second))
+                    o.first = i;
+        std::sort(std::begin(order), std::end(order));
+        for (size_t i = 0; i < 3; ++i)
+            Letter[i] = order[i].second;
+    }
+};
+
 // The date part in the order of the short date format.
-bool ParseDatePart(QStringView Text, const TGridFormatSettings& FS, double& Value)
+bool ParseDatePart(QStringView Text, QChar Separator, const TDateOrder& Order, double& Value)
 {
     QStringView parts[3];
-    if (!SplitThree(Text, FS.DateSeparator, parts))
+    if (!SplitThree(Text, Separator, parts))
         return false;
-    // The letters d, m, y in the order the format first names them.
-    std::pair<qsizetype, char> order[3] = {{99, 'd'}, {99, 'm'}, {99, 'y'}};
-    const String& f = FS.ShortDateFormat;
-    for (qsizetype i = f.size() - 1; i >= 0; --i)
-        for (auto& o : order)
-            if (f[i].toLower() == QLatin1Char(o.second))
-                o.first = i;
-    std::sort(std::begin(order), std::end(order));
     int d = 0, m = 0, y = 0;
     for (int i = 0; i < 3; ++i) {
         const QStringView part = parts[i].trimmed();
         int v = 0;
         if (!Digits(part, v))
             return false;
-        const char letter = order[size_t(i)].second;
+        const char letter = Order.Letter[i];
         if (letter == 'd')
             d = v;
         else if (letter == 'm')
@@ -258,12 +234,14 @@ bool ParseSortTime(const String& Text, const TGridFormatSettings& FS, double& Va
     return ParseTimeView(Text, FS, Value);
 }
 
-bool ParseSortDateTime(const String& Text, const TGridFormatSettings& FS, double& Value)
+namespace {
+
+bool ParseDateTimeView(QStringView Text, const TGridFormatSettings& FS, const TDateOrder& Order, double& Value)
 {
-    const QStringView t = QStringView(Text).trimmed();
+    const QStringView t = Text.trimmed();
     const qsizetype blank = t.indexOf(u' ');
     double date = 0, time = 0;
-    if (!ParseDatePart(blank < 0 ? t : t.left(blank), FS, date))
+    if (!ParseDatePart(blank < 0 ? t : t.left(blank), FS.DateSeparator, Order, date))
         return false;
     if (blank >= 0 && !ParseTimeView(t.mid(blank + 1), FS, time))
         return false;
@@ -272,11 +250,34 @@ bool ParseSortDateTime(const String& Text, const TGridFormatSettings& FS, double
     return true;
 }
 
+}  // namespace
+
+bool ParseSortDateTime(const String& Text, const TGridFormatSettings& FS, double& Value)
+{
+    return ParseDateTimeView(Text, FS, TDateOrder(FS.ShortDateFormat), Value);
+}
+
+namespace {
+
+// False for a text GetNumberType finds no number in by its first character
+// alone: an ASCII character that is no digit, sign, exponent letter or
+// separator leaves no form of number possible. (The common text cell is
+// decided without the full scan.)
+bool MaybeNumber(const String& Text, const TGridFormatSettings& FS)
+{
+    const QChar c = Text[0];
+    const char16_t u = c.unicode();
+    return u >= 128 || (u >= u'0' && u <= u'9') || u == u'-' || u == u'+' || u == u'e' || u == u'E' ||
+           c == FS.ThousandSeparator || c == FS.DecimalSeparator;
+}
+
+}  // namespace
+
 TSortClass ClassifySortText(const String& Text, const TGridFormatSettings& FS)
 {
     if (Text.isEmpty())
         return TSortClass::scEmpty;
-    if (GetNumberType(Text, FS) != ntNone)
+    if (MaybeNumber(Text, FS) && GetNumberType(Text, FS) != ntNone)
         return TSortClass::scNumber;
     auto separatorAt = [&Text](QChar Sep, bool& PositionOk) {
         const qsizetype p = Text.indexOf(Sep);
@@ -292,69 +293,150 @@ TSortClass ClassifySortText(const String& Text, const TGridFormatSettings& FS)
     return TSortClass::scText;
 }
 
+namespace {
+
+// The compared texts of a column, appended row by row to its buffer (a row
+// not added has the empty text).
+class TTextBuffer {
+public:
+    TTextBuffer(TSortColumnKeys& K, size_t N) : k_(K), n_(N)
+    {
+        // Room for 8 code units a row to start with; no more, so that the
+        // memory a run leaves behind has all been written to once.
+        k_.Chars.clear();
+        k_.Chars.reserve(N * 8);
+        k_.Start.assign(N + 1, 0);
+    }
+    // Row I's text, I above the rows added before.
+    void Add(size_t I, QStringView Text, bool Upper)
+    {
+        Skip(I);
+        const char16_t* from = Text.utf16();
+        const size_t at = k_.Chars.size();
+        k_.Chars.insert(k_.Chars.end(), from, from + Text.size());
+        if (Upper)
+            for (size_t j = at; j < k_.Chars.size(); ++j)
+                if (k_.Chars[j] >= u'a' && k_.Chars[j] <= u'z')
+                    k_.Chars[j] = char16_t(k_.Chars[j] - 32);
+        k_.Start[I + 1] = k_.Chars.size();
+        done_ = I + 1;
+    }
+    // Closes the buffer; Common becomes the start shared by the texts of
+    // the rows Compared(i) names.
+    template <typename CompareT>
+    void Finish(CompareT Compared)
+    {
+        Skip(n_);
+        QStringView first;
+        qsizetype length = -1;
+        for (size_t i = 0; i < n_; ++i) {
+            if (!Compared(i))
+                continue;
+            const QStringView t = k_.TextOf(i);
+            if (length < 0) {
+                first = t;
+                length = t.size();
+                continue;
+            }
+            const qsizetype len = std::min(length, t.size());
+            qsizetype j = 0;
+            while (j < len && first[j] == t[j])
+                ++j;
+            length = j;
+        }
+        k_.Common = std::max<qsizetype>(length, 0);
+    }
+
+private:
+    // The rows from done_ up to I have no text.
+    void Skip(size_t I)
+    {
+        for (; done_ < I; ++done_)
+            k_.Start[done_ + 1] = k_.Chars.size();
+    }
+    TSortColumnKeys& k_;
+    size_t n_;
+    size_t done_ = 0;
+};
+
+bool IsCheckBoxType(TCellType Type)
+{
+    return Type == TCellType::ctCheckBox || Type == TCellType::ctDataCheckBox ||
+           Type == TCellType::ctVirtCheckBox || Type == TCellType::ctRowCheckBox;
+}
+
+}  // namespace
+
+// Each cell is read once and turned into its key at once, while its text is
+// at hand: the reads of a large column are what a sort run mostly waits for.
 void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, const String& Suffix, bool IgnoreCase,
                   const TGridFormatSettings& FS, const std::vector<int>& Rows, const TSortCellReader& Read)
 {
     const size_t n = Rows.size();
     K.Style = Style;
     K.Empty.assign(n, 0);
-    std::vector<String> texts(n);
-    // The texts compared as read share a start the ranks skip.
-    const bool plainTexts = Style == TSortStyle::ssAlphabetic || Style == TSortStyle::ssAlphaCase ||
-                            Style == TSortStyle::ssCustom;
-    TCommonStart common;
-    for (size_t i = 0; i < n; ++i) {
-        texts[i] = Read.Text(Rows[i]);
-        K.Empty[i] = texts[i].isEmpty();
-        if (plainTexts)
-            common.Add(texts[i]);
-    }
+    K.Common = 0;
+    K.Chars.clear();
+    K.Start.clear();
+    const TDateOrder dateOrder(FS.ShortDateFormat);
+    auto all = [](size_t) { return true; };
+    // Row i's text as read; its emptiness noted.
+    auto read = [&](size_t I) {
+        String t = Read.Text(Rows[I]);
+        K.Empty[I] = t.isEmpty();
+        return t;
+    };
     auto numbers = [&](bool Financial) {
         K.Number.resize(n);
         for (size_t i = 0; i < n; ++i)
-            K.Number[i] = SortNumber(texts[i], Prefix, Suffix, Financial, FS);
+            K.Number[i] = SortNumber(read(i), Prefix, Suffix, Financial, FS);
+    };
+    auto dates = [&](auto Parse) {
+        K.Number.assign(n, 0);
+        for (size_t i = 0; i < n; ++i)
+            Parse(read(i), K.Number[i]);
     };
     switch (Style) {
     case TSortStyle::ssAutomatic: {
         K.Class.resize(n);
         K.Number.assign(n, 0);
-        K.Text.resize(n);
+        TTextBuffer buffer(K, n);
         for (size_t i = 0; i < n; ++i) {
-            const TCellType type = Read.Type(Rows[i]);
-            TSortClass c;
-            if (type == TCellType::ctCheckBox || type == TCellType::ctDataCheckBox ||
-                type == TCellType::ctVirtCheckBox || type == TCellType::ctRowCheckBox)
-                c = TSortClass::scCheckBox;
-            else
-                c = ClassifySortText(texts[i], FS);
+            const String text = read(i);
+            const TSortClass c =
+                IsCheckBoxType(Read.Type(Rows[i])) ? TSortClass::scCheckBox : ClassifySortText(text, FS);
             double v = 0;
             switch (c) {
             case TSortClass::scCheckBox: v = Read.Checked(Rows[i]) ? 1 : 0; break;
-            case TSortClass::scNumber: v = SortNumber(texts[i], String(), String(), true, FS); break;
+            case TSortClass::scNumber: v = SortNumber(text, String(), String(), true, FS); break;
             case TSortClass::scDate:
-            case TSortClass::scDateTime: ParseSortDateTime(texts[i], FS, v); break;
-            case TSortClass::scTime: ParseSortTime(texts[i], FS, v); break;
-            case TSortClass::scText:
-                K.Text[i] = IgnoreCase ? UpperAscii(texts[i]) : texts[i];
-                common.Add(K.Text[i]);
-                break;
+            case TSortClass::scDateTime: ParseDateTimeView(text, FS, dateOrder, v); break;
+            case TSortClass::scTime: ParseSortTime(text, FS, v); break;
+            case TSortClass::scText: buffer.Add(i, text, IgnoreCase); break;
             case TSortClass::scEmpty: break;
             }
             K.Class[i] = uint8_t(c);
             K.Number[i] = v;
         }
+        buffer.Finish([&K](size_t I) { return TSortClass(K.Class[I]) == TSortClass::scText; });
         break;
     }
     case TSortStyle::ssAlphabetic:
     case TSortStyle::ssAlphaCase:
-    case TSortStyle::ssCustom: K.Text = std::move(texts); break;
     case TSortStyle::ssAlphaNoCase:
-        K.Text.resize(n);
+    case TSortStyle::ssCustom: {
+        TTextBuffer buffer(K, n);
+        if (Style == TSortStyle::ssCustom)
+            K.Text.resize(n);
         for (size_t i = 0; i < n; ++i) {
-            K.Text[i] = UpperAscii(texts[i]);
-            common.Add(K.Text[i]);
+            String text = read(i);
+            buffer.Add(i, text, Style == TSortStyle::ssAlphaNoCase);
+            if (Style == TSortStyle::ssCustom)
+                K.Text[i] = std::move(text);
         }
+        buffer.Finish(all);
         break;
+    }
     case TSortStyle::ssAnsiAlphaCase:
     case TSortStyle::ssAnsiAlphaNoCase: {
         QCollator coll{QLocale()};
@@ -362,7 +444,7 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
         std::vector<QCollatorSortKey> keys;
         keys.reserve(n);
         for (size_t i = 0; i < n; ++i)
-            keys.push_back(coll.sortKey(texts[i]));
+            keys.push_back(coll.sortKey(read(i)));
         std::vector<int> idx(n);
         for (size_t i = 0; i < n; ++i)
             idx[i] = int(i);
@@ -378,39 +460,37 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
     case TSortStyle::ssFinancial: numbers(true); break;
     case TSortStyle::ssDate:
     case TSortStyle::ssDateTime:
-        K.Number.assign(n, 0);
-        for (size_t i = 0; i < n; ++i)
-            ParseSortDateTime(texts[i], FS, K.Number[i]);
+        dates([&](const String& T, double& V) { ParseDateTimeView(T, FS, dateOrder, V); });
         break;
-    case TSortStyle::ssTime:
-        K.Number.assign(n, 0);
-        for (size_t i = 0; i < n; ++i)
-            ParseSortTime(texts[i], FS, K.Number[i]);
-        break;
+    case TSortStyle::ssTime: dates([&FS](const String& T, double& V) { ParseSortTime(T, FS, V); }); break;
     case TSortStyle::ssShortDateEU:
     case TSortStyle::ssShortDateUS:
-        K.Number.assign(n, 0);
-        for (size_t i = 0; i < n; ++i) {
+        dates([Style](const String& T, double& V) {
             try {
-                K.Number[i] = Style == TSortStyle::ssShortDateEU ? ParseShortDateEU(texts[i])
-                                                                 : ParseShortDateUS(texts[i]);
+                V = Style == TSortStyle::ssShortDateEU ? ParseShortDateEU(T) : ParseShortDateUS(T);
             } catch (const Exception&) {
-                K.Number[i] = 0;
+                V = 0;
             }
-        }
+        });
         break;
-    case TSortStyle::ssRaw: break;
-    case TSortStyle::ssHTML:
-        K.Text.resize(n);
+    case TSortStyle::ssRaw:
+        for (size_t i = 0; i < n; ++i)
+            read(i);
+        break;
+    case TSortStyle::ssHTML: {
+        TTextBuffer buffer(K, n);
         for (size_t i = 0; i < n; ++i) {
-            K.Text[i] = Read.Stripped(Rows[i]);
-            common.Add(K.Text[i]);
+            read(i);
+            buffer.Add(i, Read.Stripped(Rows[i]), false);
         }
+        buffer.Finish(all);
         break;
+    }
     case TSortStyle::ssImages:
         K.Class.resize(n);
         K.Number.resize(n);
         for (size_t i = 0; i < n; ++i) {
+            read(i);
             const TCellType type = Read.Type(Rows[i]);
             const bool picture = type == TCellType::ctBitmap || type == TCellType::ctIcon ||
                                  type == TCellType::ctPicture || type == TCellType::ctFilePicture;
@@ -420,25 +500,28 @@ void FillSortKeys(TSortColumnKeys& K, TSortStyle Style, const String& Prefix, co
         break;
     case TSortStyle::ssCheckBox:
         K.Number.resize(n);
-        for (size_t i = 0; i < n; ++i)
-            K.Number[i] = Read.Checked(Rows[i]) ? 1 : 0;
-        break;
-    case TSortStyle::ssAlphaNumeric:
-    case TSortStyle::ssAlphaNumericNoCase:
-        K.Class.resize(n);
-        K.Number.assign(n, 0);
-        K.Text.resize(n);
         for (size_t i = 0; i < n; ++i) {
-            K.Class[i] = GetNumberType(texts[i], FS) != ntNone;
-            if (K.Class[i])
-                K.Number[i] = SortNumber(texts[i], String(), String(), true, FS);
-            K.Text[i] = Style == TSortStyle::ssAlphaNumericNoCase ? UpperAscii(texts[i]) : texts[i];
-            if (!K.Class[i])
-                common.Add(K.Text[i]);
+            read(i);
+            K.Number[i] = Read.Checked(Rows[i]) ? 1 : 0;
         }
         break;
+    case TSortStyle::ssAlphaNumeric:
+    case TSortStyle::ssAlphaNumericNoCase: {
+        K.Class.resize(n);
+        K.Number.assign(n, 0);
+        TTextBuffer buffer(K, n);
+        for (size_t i = 0; i < n; ++i) {
+            const String text = read(i);
+            K.Class[i] = !text.isEmpty() && MaybeNumber(text, FS) && GetNumberType(text, FS) != ntNone;
+            if (K.Class[i])
+                K.Number[i] = SortNumber(text, String(), String(), true, FS);
+            else
+                buffer.Add(i, text, Style == TSortStyle::ssAlphaNumericNoCase);
+        }
+        buffer.Finish([&K](size_t I) { return K.Class[I] == 0; });
+        break;
     }
-    K.Common = common.Length;
+    }
     K.Ready = true;
 }
 
@@ -450,7 +533,7 @@ int CompareSortKeys(const TSortColumnKeys& K, size_t A, size_t B)
             return c;
         switch (TSortClass(K.Class[A])) {
         case TSortClass::scEmpty: return 0;
-        case TSortClass::scText: return Sign(K.Text[A].compare(K.Text[B]));
+        case TSortClass::scText: return Sign(K.TextOf(A).compare(K.TextOf(B)));
         case TSortClass::scDate:
         case TSortClass::scDateTime:
         case TSortClass::scTime: return CompareDateTime(K.Number[A], K.Number[B]);
@@ -461,7 +544,7 @@ int CompareSortKeys(const TSortColumnKeys& K, size_t A, size_t B)
     case TSortStyle::ssAlphaCase:
     case TSortStyle::ssAlphaNoCase:
     case TSortStyle::ssHTML:
-    case TSortStyle::ssCustom: return Sign(K.Text[A].compare(K.Text[B]));
+    case TSortStyle::ssCustom: return Sign(K.TextOf(A).compare(K.TextOf(B)));
     case TSortStyle::ssAnsiAlphaCase:
     case TSortStyle::ssAnsiAlphaNoCase: return Cmp(K.Rank[A], K.Rank[B]);
     case TSortStyle::ssNumeric:
@@ -483,7 +566,7 @@ int CompareSortKeys(const TSortColumnKeys& K, size_t A, size_t B)
             return c;
         if (K.Class[A])
             return Cmp(K.Number[A], K.Number[B]);
-        return Sign(K.Text[A].compare(K.Text[B]));
+        return Sign(K.TextOf(A).compare(K.TextOf(B)));
     case TSortStyle::ssRaw: return 0;
     }
     return 0;
@@ -519,7 +602,7 @@ uint64_t DateTimeKey(double V)
 
 // Four UTF-16 code units from From, in the order of the ordinal compare
 // (a shorter text fills with 0; its ties go to the full compare).
-uint64_t TextPrefix(const String& S, qsizetype From)
+uint64_t TextPrefix(QStringView S, qsizetype From)
 {
     uint64_t v = 0;
     const qsizetype n = S.size();
@@ -541,42 +624,61 @@ struct TRankItem {
 
 // The length for TRankItem::Length of a text whose code units from Common
 // to Common + Covered are in the keys.
-uint16_t KeyedLength(const String& S, qsizetype Common, qsizetype Covered)
+uint16_t KeyedLength(QStringView S, qsizetype Common, qsizetype Covered)
 {
     return S.size() <= Common + Covered && S.size() < TRankItem::Open ? uint16_t(S.size()) : TRankItem::Open;
 }
 
-// Items in the order of (Major, Minor), equal ones keeping their order: a
-// least-significant-byte-first radix sort that skips the bytes every item
-// has alike.
-void SortByKeys(std::vector<TRankItem>& Items)
+// One key word, the length and the item: the packed form of the items when
+// only one of Major and Minor varies and no text is to be compared in full
+// (numbers, dates, times, ranks, texts the keys hold whole). Every pass of
+// the sort then moves two thirds of the bytes.
+struct TWordItem {
+    uint64_t Key;
+    uint32_t Index;
+    uint16_t Length;
+};
+
+// Items in the order of their key bytes, equal ones keeping their order: a
+// radix sort over the bytes Varies names, the least significant first
+// (ByteOf(item, d) gives byte d). Bytes every item has alike are left out
+// by the caller: they would not change the order.
+template <typename ItemT, typename ByteOfT>
+void RadixSort(std::vector<ItemT>& Items, const std::vector<int>& Varies, ByteOfT ByteOf)
 {
     const size_t n = Items.size();
-    // Byte d of the 16: Minor's 8 bytes, then Major's, the lowest first.
-    auto byteOf = [](const TRankItem& It, int D) {
-        return unsigned(((D < 8 ? It.Minor : It.Major) >> (8 * (D % 8))) & 0xFF);
-    };
-    std::vector<std::array<size_t, 256>> count(16);
+    if (Varies.empty() || n < 2)
+        return;
+    std::vector<std::array<size_t, 256>> count(Varies.size());
     for (auto& c : count)
         c.fill(0);
-    for (const TRankItem& it : Items)
-        for (int d = 0; d < 16; ++d)
-            ++count[size_t(d)][byteOf(it, d)];
-    std::vector<TRankItem> buf(n);
-    for (int d = 0; d < 16; ++d) {
-        std::array<size_t, 256>& c = count[size_t(d)];
-        if (std::find(c.begin(), c.end(), n) != c.end())
-            continue;
+    for (const ItemT& it : Items)
+        for (size_t v = 0; v < Varies.size(); ++v)
+            ++count[v][ByteOf(it, Varies[v])];
+    std::vector<ItemT> buf(n);
+    for (size_t v = 0; v < Varies.size(); ++v) {
+        std::array<size_t, 256>& c = count[v];
         size_t sum = 0;
         for (size_t& x : c) {
             const size_t k = x;
             x = sum;
             sum += k;
         }
-        for (const TRankItem& it : Items)
-            buf[c[byteOf(it, d)]++] = it;
+        const int d = Varies[v];
+        for (const ItemT& it : Items)
+            buf[c[ByteOf(it, d)]++] = it;
         Items.swap(buf);
     }
+}
+
+// Adds First + b for each byte b of a key word (0 the lowest) in which the
+// words seen differ: where the bits any has (Or) and those all have (And)
+// disagree.
+void AddVaryingBytes(uint64_t Or, uint64_t And, int First, std::vector<int>& Bytes)
+{
+    for (int b = 0; b < 8; ++b)
+        if (((Or ^ And) >> (8 * b)) & 0xFF)
+            Bytes.push_back(First + b);
 }
 
 }  // namespace
@@ -586,6 +688,12 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
     const size_t n = K.Empty.size();
     std::vector<TRankItem> items(n);
     const qsizetype common = K.Common;
+    // The bits every key has set, and those any has: the bytes where they
+    // differ are the ones the sort looks at.
+    uint64_t orMajor = 0, andMajor = ~uint64_t(0), orMinor = 0, andMinor = ~uint64_t(0);
+    uint16_t orLength = 0, andLength = TRankItem::Open;
+    // A text the keys do not hold whole (its ties compare the texts).
+    bool openText = false;
     for (size_t i = 0; i < n; ++i) {
         TRankItem& it = items[i];
         it = {0, 0, uint32_t(i), TRankItem::Open, false};
@@ -595,9 +703,9 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
             // The class above the first three code units of a text.
             it.Major = uint64_t(K.Class[i]) << 48;
             if (c == TSortClass::scText) {
-                it.Major |= TextPrefix(K.Text[i], common) >> 16;
-                it.Minor = TextPrefix(K.Text[i], common + 3);
-                it.Length = KeyedLength(K.Text[i], common, 7);
+                it.Major |= TextPrefix(K.TextOf(i), common) >> 16;
+                it.Minor = TextPrefix(K.TextOf(i), common + 3);
+                it.Length = KeyedLength(K.TextOf(i), common, 7);
                 it.Text = true;
             } else if (c == TSortClass::scDate || c == TSortClass::scDateTime || c == TSortClass::scTime) {
                 it.Minor = DateTimeKey(K.Number[i]);
@@ -611,9 +719,9 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
         case TSortStyle::ssAlphaNoCase:
         case TSortStyle::ssHTML:
         case TSortStyle::ssCustom:
-            it.Major = TextPrefix(K.Text[i], common);
-            it.Minor = TextPrefix(K.Text[i], common + 4);
-            it.Length = KeyedLength(K.Text[i], common, 8);
+            it.Major = TextPrefix(K.TextOf(i), common);
+            it.Minor = TextPrefix(K.TextOf(i), common + 4);
+            it.Length = KeyedLength(K.TextOf(i), common, 8);
             it.Text = true;
             break;
         case TSortStyle::ssAnsiAlphaCase:
@@ -637,13 +745,56 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
             if (K.Class[i]) {
                 it.Minor = OrderedBits(K.Number[i]);
             } else {
-                it.Minor = TextPrefix(K.Text[i], common);
-                it.Length = KeyedLength(K.Text[i], common, 4);
+                it.Minor = TextPrefix(K.TextOf(i), common);
+                it.Length = KeyedLength(K.TextOf(i), common, 4);
                 it.Text = true;
             }
             break;
         case TSortStyle::ssRaw: break;
         }
+        orMajor |= it.Major;
+        andMajor &= it.Major;
+        orMinor |= it.Minor;
+        andMinor &= it.Minor;
+        orLength |= it.Length;
+        andLength &= it.Length;
+        openText = openText || (it.Text && it.Length == TRankItem::Open);
+    }
+    size_t compares = n > 0 ? n - 1 : 0;
+    auto done = [&]() {
+        if (Compares)
+            *Compares += compares;
+    };
+    std::vector<int> varies;
+    AddVaryingBytes(orMinor, andMinor, 0, varies);
+    const bool minorVaries = !varies.empty();
+    AddVaryingBytes(orMajor, andMajor, 8, varies);
+    const bool majorVaries = !varies.empty() && varies.back() >= 8;
+    if (!openText && !(minorVaries && majorVaries)) {
+        // One word decides, then the length of texts held whole (the
+        // shorter of two such texts with one key is the start of the
+        // other; other items all have the length Open): those alone are
+        // sorted, with the index, the length first.
+        std::vector<TWordItem> words(n);
+        for (size_t i = 0; i < n; ++i)
+            words[i] = {minorVaries ? items[i].Minor : items[i].Major, items[i].Index, items[i].Length};
+        std::vector<TRankItem>().swap(items);
+        std::vector<int> digits;
+        AddVaryingBytes(orLength, andLength, 8, digits);
+        for (const int d : varies)
+            digits.push_back(d % 8);
+        RadixSort(words, digits, [](const TWordItem& It, int D) {
+            return unsigned((D < 8 ? It.Key >> (8 * D) : unsigned(It.Length) >> (8 * (D - 8))) & 0xFF);
+        });
+        std::vector<uint32_t> rank(n, 0);
+        uint32_t r = 0;
+        for (size_t i = 0; i < n; ++i) {
+            if (i > 0 && (words[i - 1].Key != words[i].Key || words[i - 1].Length != words[i].Length))
+                ++r;
+            rank[words[i].Index] = r;
+        }
+        done();
+        return rank;
     }
     // -1, 0, 1 of two items; the text compare only where the keys agree.
     auto cmp = [&K](const TRankItem& A, const TRankItem& B) {
@@ -656,14 +807,16 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
             // is the start of the longer.
             if (A.Length != TRankItem::Open && B.Length != TRankItem::Open)
                 return A.Length < B.Length ? -1 : A.Length > B.Length ? 1 : 0;
-            return Sign(K.Text[A.Index].compare(K.Text[B.Index]));
+            return Sign(K.TextOf(A.Index).compare(K.TextOf(B.Index)));
         }
         return 0;
     };
-    SortByKeys(items);
+    // Byte d of the 16: Minor's 8 bytes, then Major's, the lowest first.
+    RadixSort(items, varies, [](const TRankItem& It, int D) {
+        return unsigned(((D < 8 ? It.Minor : It.Major) >> (8 * (D % 8))) & 0xFF);
+    });
     // Items whose keys agree are in their first order; those holding
     // texts not keyed whole are put in order by their texts.
-    size_t compares = 0;
     for (size_t lo = 0; lo < n;) {
         size_t hi = lo + 1;
         bool texts = items[lo].Text;
@@ -684,8 +837,6 @@ std::vector<uint32_t> SortKeyRanks(const TSortColumnKeys& K, size_t* Compares)
             ++r;
         rank[items[i].Index] = r;
     }
-    compares += n > 0 ? n - 1 : 0;
-    if (Compares)
-        *Compares += compares;
+    done();
     return rank;
 }

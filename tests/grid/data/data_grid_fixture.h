@@ -18,6 +18,8 @@ public:
     using TVynStringGrid::FModifiedRows;
     using TVynStringGrid::FRowSelect;
     using TVynStringGrid::FSelHidden;
+    using TVynStringGrid::FSortRowXRef;
+    using TVynStringGrid::FUnSortRowXRef;
     using TVynStringGrid::PropsAt;
 };
 

@@ -10,6 +10,7 @@
 
 #include "data_grid_fixture.h"
 #include "grid/core/grid_format.h"
+#include "grid/core/grid_text.h"
 #include "grid/data/grid_data_holders.h"
 #include "grid/data/grid_sort_keys.h"
 #include "platform/rtl/datetime.h"
@@ -133,6 +134,83 @@ TEST_F(SortTest, LongSharedTextsAndTiesOrderLikeTheOrdinalCompare)
             want.push_back(QString::number(r.Id));
         EXPECT_EQ(Texts(3), want) << dir;
     }
+}
+
+// Columns where texts share a start and sit between numbers and blanks:
+// numbers (and, automatic, blanks before them) in value order, the texts
+// after them in the ordinal order of their upper-cased or plain code units,
+// ties in row order.
+TEST_F(SortTest, TextsAmongNumbersOrderLikeTheOrdinalCompare)
+{
+    std::mt19937 rnd(23);
+    const String alphabet = QStringLiteral("aAbB1");
+    const int n = 300;
+    V texts;
+    for (int i = 0; i < n; ++i) {
+        const unsigned kind = rnd() % 4;
+        String t;
+        if (kind == 0)
+            t = QString::number(int(rnd() % 200) - 100);
+        else if (kind == 1 && i % 2)
+            t = String();
+        else
+            for (t = QStringLiteral("shared "); rnd() % 4 != 0;)
+                t += alphabet[qsizetype(rnd() % 5)];
+        texts.push_back(t);
+    }
+    auto upper = [](String T) {
+        for (QChar& c : T)
+            if (c >= u'a' && c <= u'z')
+                c = QChar(c.unicode() - 32);
+        return T;
+    };
+    struct Case {
+        TSortStyle Style;
+        bool IgnoreCase;
+    };
+    for (const Case c : {Case{TSortStyle::ssAutomatic, false}, Case{TSortStyle::ssAutomatic, true},
+                         Case{TSortStyle::ssAlphaNumericNoCase, false}}) {
+        const bool noCase = c.IgnoreCase || c.Style == TSortStyle::ssAlphaNumericNoCase;
+        // Blanks, numbers, texts (alpha-numeric: a blank is a text).
+        auto cls = [&](const String& T) {
+            return T.isEmpty() && c.Style == TSortStyle::ssAutomatic ? 0 : GetNumberType(T) != ntNone ? 1 : 2;
+        };
+        std::vector<int> want = Iota(0, n - 1);
+        std::stable_sort(want.begin(), want.end(), [&](int A, int B) {
+            const String &x = texts[size_t(A)], &y = texts[size_t(B)];
+            if (cls(x) != cls(y))
+                return cls(x) < cls(y);
+            if (cls(x) == 1)
+                return x.toDouble() < y.toDouble();
+            return cls(x) == 2 && (noCase ? upper(x).compare(upper(y)) : x.compare(y)) < 0;
+        });
+        Load(texts);
+        g.SortSettings()->SetFull(false);
+        g.SortSettings()->SetIgnoreCase(c.IgnoreCase);
+        Style(c.Style);
+        g.Sort(1, TSortDirection::sdAscending);
+        V order;
+        for (const int i : want)
+            order.push_back(QString::number(i));
+        EXPECT_EQ(Texts(2), order) << int(c.Style) << c.IgnoreCase;
+    }
+}
+
+// The automatic class of a text is a number exactly when the number scan
+// finds one, whatever the text starts with, under both separator settings.
+TEST_F(SortTest, TheAutomaticNumberClassIsTheNumberScans)
+{
+    const V texts{"12",  "-3",  "+4",  "+1e5", "e5",   "E",   ".5",     ",5",  "1,234.5", "1.234,5", "x1",
+                  "-",   "--1", "1e3", "1e+3", "a",   "Z9",     " 1",  "5x",      "\u0661\u0662", "\u00e912",
+                  "1-2", "$5",  "(1)", "0.0",  "1,2", "12:30"};
+    TGridFormatSettings comma;
+    comma.DecimalSeparator = u',';
+    comma.ThousandSeparator = u'.';
+    for (const TGridFormatSettings& fs : {TGridFormatSettings(), comma})
+        for (const String& t : texts) {
+            EXPECT_EQ(ClassifySortText(t, fs) == TSortClass::scNumber, GetNumberType(t, fs) != ntNone)
+                << t.toStdString() << " " << char(fs.DecimalSeparator.unicode());
+        }
 }
 
 TEST_F(SortTest, NumbersAndDatesFollowTheFormatSettings)
@@ -335,6 +413,23 @@ TEST_F(SortTest, UnSortGivesBackTheOrderBeforeTheFirstSort)
     g.QUnSort();
     EXPECT_EQ(Texts(), (V{"c", "a", "d", "b"}));
     EXPECT_EQ(g.Cells(0, 1), "keep");
+    auto list = [](const TIntList& L) {
+        std::vector<int> v;
+        for (int i = 0; i < L.Count(); ++i)
+            v.push_back(L.Items(i));
+        return v;
+    };
+    EXPECT_EQ(list(*g.FUnSortRowXRef), Iota(0, 4));
+    EXPECT_EQ(list(*g.FSortRowXRef), Iota(0, 4));
+    // A cross-reference set by hand that is no permutation: the rows go in
+    // the order of its values, equal ones keeping theirs.
+    const std::vector<int> byHand{0, 3, 1, 3, 1};
+    for (int i = 0; i < 5; ++i)
+        g.FSortRowXRef->SetItems(i, byHand[size_t(i)]);
+    g.QUnSort();
+    EXPECT_EQ(Texts(), (V{"a", "b", "c", "d"}));
+    EXPECT_EQ(list(*g.FUnSortRowXRef), (std::vector<int>{0, 1, 1, 3, 3}));
+    EXPECT_EQ(list(*g.FSortRowXRef), (std::vector<int>{0, 1, 1, 3, 3}));
 }
 
 TEST_F(SortTest, SingleColumnMovesOnlyItsCellsAndQuickSortARange)
