@@ -2,8 +2,6 @@
 // or row resize by mouse, the owner form's resize, and scrolling by itself
 // while something is dragged over the grid's edges.
 #include <algorithm>
-#include <cmath>
-#include <limits>
 #include <vector>
 
 #include "grid/core/column_size.h"
@@ -11,6 +9,7 @@
 #include "grid/core/vyn_string_grid.h"
 #include "grid/data/grid_footer.h"
 #include "grid/interact/grid_interact_holders.h"
+#include "grid/interact/grid_rounding.h"
 #include "platform/gui/application.h"
 #include "platform/gui/forms.h"
 #include "platform/gui/timers.h"
@@ -18,21 +17,6 @@
 namespace {
 
 bool inState(const TComponent& C, TComponentStateItem S) { return C.ComponentState().Contains(S); }
-
-// The nearest integer, halves to even; what an int cannot hold is clamped.
-// (Worked out inline: it runs once per column of a scaling.)
-[[gnu::always_inline]] inline int roundHalfEven(double V)
-{
-    const bool negative = V < 0;
-    const double a = std::min(negative ? -V : V, double(std::numeric_limits<int>::max()));
-    long long t = static_cast<long long>(a + 0.5);
-    // Exact: t and a lie within one of each other. Back down when a + 0.5
-    // rounded up, and from an odd t at a half.
-    const double over = double(t) - a;
-    if (over > 0.5 || (over == 0.5 && (t & 1) != 0))
-        --t;
-    return int(negative ? -t : t);
-}
 
 }  // namespace
 
@@ -119,9 +103,13 @@ void TVynStringGrid::ColWidthsChanged()
         // stretch column fits once, to the scaled widths).
         const int first = std::min(FixedCols(), ColCount());
         std::vector<int> widths = ColWidthsRange(first, ColCount());
-        for (int c = first; c < ColCount(); ++c)
-            if (c != Colclicked)
-                widths[size_t(c - first)] = roundHalfEven(widths[size_t(c - first)] * factor);
+        // Every one scaled, then the sized column's own width put back: a
+        // loop without a test per column.
+        const bool sizedInRange = Colclicked >= first;
+        const int sizedWidth = sizedInRange ? widths[size_t(Colclicked - first)] : 0;
+        ScaleSizesHalfEven(widths, factor);
+        if (sizedInRange)
+            widths[size_t(Colclicked - first)] = sizedWidth;
         ColSized = false;
         SetColWidthsRange(first, widths);
         ColSized = true;
@@ -175,7 +163,7 @@ void TVynStringGrid::RowHeightsChanged()
         Rowsized = false;
         for (int r = FixedRows(); r < RowCount(); ++r)
             if (r != Rowclicked)
-                SetRowHeights(r, roundHalfEven(RowHeights(r) * factor));
+                SetRowHeights(r, RoundHalfEvenClamped(RowHeights(r) * factor));
         Rowsized = true;
     }
     if (Rowsized) {

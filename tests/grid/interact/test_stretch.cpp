@@ -1,9 +1,12 @@
 // Column stretching, the end of a mouse resize, the owner form's resize and
 // scrolling while dragging over the grid's edges.
+#include <cmath>
+#include <limits>
 #include <stdexcept>
 
 #include "grid/core/column_size.h"
 #include "grid/interact/grid_interact_holders.h"
+#include "grid/interact/grid_rounding.h"
 #include "interact_fixture.h"
 
 namespace {
@@ -168,6 +171,60 @@ TEST_F(StretchTest, TheFormsEarlierResizeHandlerRunsAndWhatItRaisesComesAfterThe
     EXPECT_EQ(calls, 1);
     // The stretch ran before the handler's exception came through.
     EXPECT_EQ(grid->ColWidths(1), grid->ClientWidth() - grid->ColWidths(0) - 1);
+}
+
+// Round half to even, worked out the long way: floor, then the distance to it.
+int ReferenceRound(double V)
+{
+    const double limit = std::numeric_limits<int>::max();
+    if (std::isnan(V))
+        return 0;
+    V = std::min(std::max(V, -limit), limit);
+    double r = std::floor(V);
+    const double d = V - r;
+    if (d > 0.5 || (d == 0.5 && std::fmod(r, 2.0) != 0))
+        r += 1;
+    return int(r);
+}
+
+TEST(ScaledSizeRoundingTest, HalvesGoToEvenNegativesMirrorAndWhatAnIntCannotHoldIsClamped)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const int max = std::numeric_limits<int>::max();
+    const struct {
+        double in;
+        int out;
+    } cases[] = {
+        {0.0, 0}, {-0.0, 0}, {0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2},
+        {0.49999999999999994, 0}, {0.5000000000000001, 1}, {2.4999999999999996, 2}, {-3.5000000000000004, -4},
+        {99.75, 100}, {-99.25, -99}, {2147483646.5, 2147483646}, {2147483647.4, max}, {2147483647.5, max},
+        {1e10, max}, {inf, max}, {-2147483646.5, -2147483646}, {-1e10, -max}, {-inf, -max},
+        {std::nan(""), 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RoundHalfEvenClamped(c.in), c.out) << c.in;
+        EXPECT_EQ(ReferenceRound(c.in), c.out) << c.in;
+    }
+    // Every quarter between -5000 and 5000 and the neighbours of the halves.
+    for (int k = -20000; k <= 20000; ++k) {
+        const double v = k / 4.0;
+        for (double x : {v, std::nextafter(v, -inf), std::nextafter(v, inf)})
+            ASSERT_EQ(RoundHalfEvenClamped(x), ReferenceRound(x)) << x;
+    }
+}
+
+TEST(ScaledSizeRoundingTest, ScalingManySizesRoundsEachAsOneAndClampsOnlyWhatOverflows)
+{
+    const std::vector<int> sizes = {0, 1, 3, 5, 7, 50, 101, 2000000, 0};
+    for (double factor : {0.0, 0.5, 1.5, 2.0, 1.0 / 3.0, 1e3, 1e4, -1.5, std::nan("")}) {
+        std::vector<int> scaled = sizes;
+        ScaleSizesHalfEven(scaled, factor);
+        for (size_t i = 0; i < sizes.size(); ++i)
+            EXPECT_EQ(scaled[i], RoundHalfEvenClamped(sizes[i] * factor)) << factor << " " << sizes[i];
+    }
+    std::vector<int> none;
+    ScaleSizesHalfEven(none, 2.0);
+    EXPECT_TRUE(none.empty());
 }
 
 struct DragScrollTest : InteractTest {
